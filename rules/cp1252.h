@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rules {
+
+// The file's text is 8-bit Windows-1252. These are the only conversions to and
+// from Unicode (UTF-8 here); the editor uses them for display and typed text.
+//
+// Every byte converts: the five bytes that Windows-1252 leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same value, so
+// that converting back gives the same bytes.
+std::string Cp1252ToUtf8(std::string_view bytes);
+
+// Returns nothing when the text holds a character that has no Windows-1252
+// byte (or is not valid UTF-8): such text is refused, never approximated.
+std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
+
+// One code point; nothing when it has no Windows-1252 byte.
+std::optional<char> CodePointToCp1252(char32_t codePoint);
+char32_t Cp1252ToCodePoint(unsigned char byte);
+
+}  // namespace rules

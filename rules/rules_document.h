@@ -1,0 +1,64 @@
+#pragma once
+
+#include <string>
+
+#include "rules/advance_table.h"
+#include "rules/cosmic_section.h"
+#include "rules/findings.h"
+#include "rules/language.h"
+#include "rules/line_store.h"
+#include "rules/status.h"
+#include "rules/unit_table.h"
+
+namespace rules {
+
+// One loaded rules file: its lines, its language, and the three section
+// tables parsed from it.
+class RulesDocument {
+public:
+    // Loads the file into the line store and remembers the language and the
+    // file name (saving writes that same file). Nothing is parsed yet.
+    Status Load(const std::string& fileName, Language language);
+    // Same, from bytes (tests, fuzzing, benchmarks).
+    void LoadBytes(std::string_view bytes, Language language);
+
+    // Runs the three readers: cosmic, advances, units, in that order.
+    void Parse();
+    bool Parsed() const { return parsed_; }
+
+    // Runs the writers (units, advances, cosmic) into the line store.
+    // Nothing happens when nothing was parsed.
+    void Render();
+    // Renders, then writes the file it was loaded from. When nothing was
+    // parsed, writes nothing and returns an error saying so.
+    Status Save();
+    // Renders and returns the bytes Save would write.
+    std::string SaveToBytes();
+
+    LineStore& Lines() { return lines_; }
+    const LineStore& Lines() const { return lines_; }
+    CosmicSection& Cosmic() { return cosmic_; }
+    const CosmicSection& Cosmic() const { return cosmic_; }
+    AdvanceTable& Advances() { return advances_; }
+    const AdvanceTable& Advances() const { return advances_; }
+    UnitTable& Units() { return units_; }
+    const UnitTable& Units() const { return units_; }
+
+    Language GetLanguage() const { return language_; }
+    const std::string& FileName() const { return fileName_; }
+    const Findings& GetFindings() const { return findings_; }
+
+    static constexpr const char* kNothingToSave = "No rules file was loaded, so there is nothing to save";
+
+private:
+    LineStore lines_;
+    CosmicSection cosmic_;
+    AdvanceTable advances_;
+    UnitTable units_;
+    Findings findings_;
+    Language language_ = Language::English;
+    std::string fileName_;
+    bool parsed_ = false;
+};
+
+}  // namespace rules
