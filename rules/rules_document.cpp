@@ -1,0 +1,46 @@
+#include "rules/rules_document.h"
+
+namespace rules {
+
+Status RulesDocument::Load(const std::string& fileName, Language language) {
+    Status status = lines_.LoadFile(fileName);
+    if (!status) return status;
+    fileName_ = fileName;
+    language_ = language;
+    return status;
+}
+
+void RulesDocument::LoadBytes(std::string_view bytes, Language language) {
+    lines_.LoadBytes(bytes);
+    language_ = language;
+}
+
+void RulesDocument::Parse() {
+    // The readers run once: the tables, their ranges and the page lists are
+    // built from the file as loaded, never from rendered lines.
+    if (parsed_) return;
+    cosmic_.Read(lines_, findings_);
+    advances_.Read(lines_, findings_);
+    units_.Read(lines_, findings_);
+    parsed_ = true;
+}
+
+void RulesDocument::Render() {
+    if (!parsed_) return;
+    units_.Write(lines_);
+    advances_.Write(lines_);
+    cosmic_.Write(lines_, language_);
+}
+
+Status RulesDocument::Save() {
+    if (!parsed_) return Status::Error(kNothingToSave);
+    Render();
+    return lines_.SaveFile(fileName_.empty() ? std::string(RulesFileName(language_)) : fileName_);
+}
+
+std::string RulesDocument::SaveToBytes() {
+    Render();
+    return lines_.SaveBytes();
+}
+
+}  // namespace rules

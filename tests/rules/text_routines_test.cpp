@@ -1,0 +1,77 @@
+#include "rules/text_routines.h"
+
+#include <gtest/gtest.h>
+
+namespace rules {
+namespace {
+
+LineStore StoreOf(std::string_view bytes) {
+    LineStore store;
+    store.LoadBytes(bytes);
+    return store;
+}
+
+TEST(FindSection, ReturnsLineAfterFirstExactHeader) {
+    EXPECT_EQ(FindSection(StoreOf("abc\r\n@UNITS\r\nx"), "UNITS"), 2);
+    // The first of two headers counts.
+    EXPECT_EQ(FindSection(StoreOf("x\n@UNITS\ny\n@UNITS\n"), "UNITS"), 2);
+}
+
+TEST(FindSection, IgnoresLineZeroNearMissesAndReportsPastTheEnd) {
+    // Line 0 is never compared.
+    const LineStore atTop = StoreOf("@UNITS\r\nx\r\n");
+    EXPECT_EQ(FindSection(atTop, "UNITS"), atTop.LineCount() + 2);
+    // Case and trailing blanks matter; a prefix is not a match.
+    const LineStore nearMisses = StoreOf("x\n@units\n@UNITS \n @UNITS\n@UNITSX\n@UNIT\n");
+    EXPECT_EQ(FindSection(nearMisses, "UNITS"), nearMisses.LineCount() + 2);
+    EXPECT_EQ(FindSection(StoreOf(""), "UNITS"), 2);
+}
+
+TEST(ScanField, TakesFieldsAndMovesTheCursorPastTheDelimiter) {
+    int cursor = 1;
+    EXPECT_EQ(ScanField(cursor, "12a,3", ',', true), "12");
+    EXPECT_EQ(cursor, 5);
+    EXPECT_EQ(ScanField(cursor, "12a,3", '\0', true), "3");
+    EXPECT_EQ(cursor, 7);
+
+    cursor = 1;
+    EXPECT_EQ(ScanField(cursor, "-1,", ',', true), "1");
+    cursor = 1;
+    EXPECT_EQ(ScanField(cursor, ",x", ',', false), "");
+    EXPECT_EQ(cursor, 2);
+}
+
+TEST(ScanField, MissingDelimiterStopsAtTheEndOfTheText) {
+    int cursor = 1;
+    EXPECT_EQ(ScanField(cursor, "abc", ',', false), "abc");
+    EXPECT_EQ(cursor, 5);
+    // Further scans past the end give empty fields and never read outside.
+    EXPECT_EQ(ScanField(cursor, "abc", ',', false), "");
+    EXPECT_EQ(cursor, 5);
+    cursor = 1000;
+    EXPECT_EQ(ScanField(cursor, "abc", ';', false), "");
+}
+
+TEST(ScanField, NulDelimiterMeansEndOfTextEvenWithNulBytesInside) {
+    const std::string text("a\0b", 3);
+    int cursor = 1;
+    EXPECT_EQ(ScanField(cursor, text, '\0', false), text);
+    EXPECT_EQ(cursor, 5);
+}
+
+TEST(SqueezeSpaces, KeepsOnlySingleSpacesBetweenAsciiLetters) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Red Fox", "Red Fox"},   {"a  b", "ab"},       {" a ", "a"},
+        {"Abc. Def.", "Abc.Def."}, {"Fox 2", "Fox2"},   {"x,  y", "x,y"},
+        {"a\tb", "a\tb"},         {"\xE9 a", "\xE9" "a"}, {"a b c", "a b c"},
+        {"", ""},                 {"   ", ""},
+    };
+    for (const auto& [input, expected] : cases) {
+        std::string text = input;
+        SqueezeSpaces(text);
+        EXPECT_EQ(text, expected) << "input: '" << input << "'";
+    }
+}
+
+}  // namespace
+}  // namespace rules
