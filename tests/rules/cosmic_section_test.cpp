@@ -1,0 +1,130 @@
+#include "rules/cosmic_section.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace rules {
+namespace {
+
+LineStore StoreOf(std::string_view bytes) {
+    LineStore store;
+    store.LoadBytes(bytes);
+    return store;
+}
+
+// A cosmic section with `count` data lines valued 1, 2, 3, ...
+std::string CosmicLines(int count) {
+    std::string text;
+    for (int i = 1; i <= count; ++i) text += std::to_string(i) + "     ; remark " + std::to_string(i) + "\r\n";
+    return text;
+}
+
+TEST(CosmicTables, CommentsAreWindows1252BytesWithTheirExactSpacing) {
+    const auto& english = CosmicComments(Language::English);
+    const auto& french = CosmicComments(Language::French);
+    const auto& german = CosmicComments(Language::German);
+    EXPECT_EQ(english[0], "Road movement multiplier");
+    EXPECT_EQ(english[13], "Monarchy  pays support for all units past this");
+    EXPECT_EQ(french[1], "1 chance sur x  Trireme perdu (mod. par La Marine, Navigation)");
+    EXPECT_EQ(french[2], "Qt\xE9 de nourriture chaque citoyen mange par tour");
+    EXPECT_EQ(french[8], "Le facteur d'\xE9meute bas\xE9 sur le # de villes ( facteur plus \xE9lev\xE9 r\xE9" "duit l'effet)");
+    EXPECT_EQ(german[0], "Stra\xDF" "enbewegung Multiplizierer");
+    EXPECT_EQ(german[18], "Prozent Schildstrafe f\xFCr die \xC4nderung des Produktionstyps");
+    for (const auto* table : {&english, &french, &german}) {
+        for (const std::string_view comment : *table) {
+            EXPECT_FALSE(comment.empty());
+            // No UTF-8 lead bytes: every accented letter is one byte.
+            for (const char c : comment) EXPECT_FALSE(static_cast<unsigned char>(c) == 0xC3) << comment;
+        }
+    }
+    EXPECT_STREQ(CosmicNames()[0], "RoadMove");
+    EXPECT_STREQ(CosmicNames()[20], "MassThrust");
+}
+
+TEST(CosmicReader, TakesTheDigitsBeforeTheFirstSpace) {
+    const LineStore store = StoreOf(
+        "head\r\n@COSMIC\r\n3     ; Road\r\n-1 ; sign\r\n2a ; letters\r\n  7 ; leading blank\r\n"
+        "12345678\r\n;\r\n");
+    CosmicSection cosmic;
+    Findings findings;
+    cosmic.Read(store, findings);
+    EXPECT_TRUE(findings.empty());
+    EXPECT_EQ(cosmic.Value(0), "3");
+    EXPECT_EQ(cosmic.Value(1), "1");
+    EXPECT_EQ(cosmic.Value(2), "2");
+    EXPECT_EQ(cosmic.Value(3), "");          // begins with a space
+    EXPECT_EQ(cosmic.Value(4), "12345678");  // no space: the whole line
+    EXPECT_EQ(cosmic.Value(5), "SettlersEat1");  // never read: keeps its initial text
+    EXPECT_EQ(cosmic.Range().first, 2);
+    EXPECT_EQ(cosmic.Range().last, 7);  // the ";" line
+}
+
+TEST(CosmicWriter, WritesValueAndCommentOnTheLinesThatWereRead) {
+    // A short line inside the section takes no position and is never written;
+    // with fewer than 21 values the ";" line stays.
+    LineStore store = StoreOf("x\r\n@COSMIC\r\n3     ; Road\r\n12 ;x\r\n4     ; Boat\r\n;\r\nafter\r\n");
+    CosmicSection cosmic;
+    Findings findings;
+    cosmic.Read(store, findings);
+    EXPECT_EQ(cosmic.Value(1), "4");
+    EXPECT_EQ(cosmic.LineOf(1), 4);
+    cosmic.SetValue(0, "5");
+    cosmic.Write(store, Language::English);
+    EXPECT_EQ(store.SaveBytes(),
+              "x\r\n@COSMIC\r\n5,  ;Road movement multiplier\r\n12 ;x\r\n"
+              "4,  ;1 in x chance Trireme lost (mod. by Seafaring, Navigation)\r\n;\r\nafter\r\n");
+}
+
+TEST(CosmicWriter, RenderedLineReadsBackToTheSameValue) {
+    for (const std::string value : {"3", "", "1 2", "007"}) {
+        const std::string line = CosmicSection::RenderLine(value, CosmicComments(Language::French)[1]);
+        const std::string expected = value == "1 2" ? "1" : value;
+        EXPECT_EQ(CosmicSection::ParseValue(line), expected) << line;
+    }
+    EXPECT_EQ(CosmicSection::RenderLine("9", CosmicComments(Language::French)[1]),
+              "9,  ;1 chance sur x  Trireme perdu (mod. par La Marine, Navigation)");
+}
+
+TEST(CosmicReader, ExtraDataLinesAreReadButNeverWritten) {
+    LineStore store = StoreOf("x\r\n@COSMIC\r\n" + CosmicLines(23) + ";\r\n");
+    const std::string extra22(store.GetLine(23));
+    CosmicSection cosmic;
+    Findings findings;
+    cosmic.Read(store, findings);
+    EXPECT_EQ(cosmic.Value(20), "21");
+    cosmic.Write(store, Language::German);
+    EXPECT_EQ(store.GetLine(2), "1,  ;Stra\xDF" "enbewegung Multiplizierer");
+    EXPECT_EQ(store.GetLine(23), extra22);
+    EXPECT_EQ(store.GetLine(25), ";");
+    EXPECT_EQ(cosmic.Range().last, 25);
+}
+
+TEST(CosmicReader, UnclosedOrMissingSectionIsReportedAndNotWritten) {
+    {
+        // Without its ";" the section ends at the next header.
+        LineStore store = StoreOf("x\n@COSMIC\n3     ; a\n@CIVILIZE\n4     ; b\n;\n");
+        CosmicSection cosmic;
+        Findings findings;
+        cosmic.Read(store, findings);
+        ASSERT_EQ(findings.size(), 1u);
+        EXPECT_EQ(findings[0].kind, Finding::Kind::MissingTerminator);
+        EXPECT_EQ(cosmic.Value(1), "TriremeLost");
+        cosmic.Write(store, Language::English);
+        EXPECT_EQ(store.GetLine(4), "4     ; b");
+    }
+    {
+        LineStore store = StoreOf("@COSMIC\n3     ; a\n;\n");  // line 0 is never a header
+        CosmicSection cosmic;
+        Findings findings;
+        cosmic.Read(store, findings);
+        ASSERT_EQ(findings.size(), 1u);
+        EXPECT_EQ(findings[0].kind, Finding::Kind::MissingHeader);
+        const std::string before = store.SaveBytes();
+        cosmic.Write(store, Language::English);
+        EXPECT_EQ(store.SaveBytes(), before);
+    }
+}
+
+}  // namespace
+}  // namespace rules

@@ -1,0 +1,41 @@
+#pragma once
+
+// Scratch folders and small file helpers for the core tests.
+
+#include <filesystem>
+#include <string>
+
+namespace rules::testing {
+
+// A fresh, empty folder under the system's temp folder, removed again when
+// the object goes away.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+
+// Changes the working directory for the lifetime of the object.
+class WorkingDir {
+public:
+    explicit WorkingDir(const std::filesystem::path& path);
+    ~WorkingDir();
+    WorkingDir(const WorkingDir&) = delete;
+    WorkingDir& operator=(const WorkingDir&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
+
+}  // namespace rules::testing
