@@ -1,0 +1,76 @@
+#include "ui/langue_form.h"
+
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "ui/fonts.h"
+#include "ui/radio_group.h"
+#include "ui/window_placement.h"
+
+namespace ui {
+
+TLangueForm::TLangueForm(QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
+    setObjectName(QStringLiteral("TLangueForm"));
+    setWindowTitle(QStringLiteral("Text Tong"));
+    setFont(SansFont());
+    setFixedSize(130, 187);
+    setModal(true);
+
+    langue_ = new RadioGroup(QStringLiteral(" Language "),
+                             {QStringLiteral("English"), QStringLiteral("Fran\u00e7ais"),
+                              QStringLiteral("Deutsch")},
+                             1, this);
+    langue_->setObjectName(QStringLiteral("Langue"));
+    langue_->setGeometry(0, 0, 129, 153);
+    langue_->setFont(ComicFont(19));
+    langue_->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(128, 0, 255); }"));
+    langue_->SetIndex(0);
+
+    auto* ok = new QPushButton(QStringLiteral("Ok"), this);
+    ok->setObjectName(QStringLiteral("OkButton"));
+    ok->setGeometry(0, 160, 65, 25);
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("CancelButton"));
+    cancel->setGeometry(64, 160, 65, 25);
+    connect(ok, &QPushButton::clicked, this, &TLangueForm::OkButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &TLangueForm::CancelButtonClick);
+
+    // Focus starts on the selected language, then Ok, then Cancel.
+    auto* first = langue_->findChildren<QRadioButton*>().value(0);
+    setTabOrder(first, ok);
+    setTabOrder(ok, cancel);
+}
+
+void TLangueForm::ShowModal() {
+    if (auto* checked = langue_->findChildren<QRadioButton*>().value(langue_->Index())) {
+        checked->setFocus();
+    }
+    CentreOnScreen(this);
+    exec();
+}
+
+int TLangueForm::SelectedLanguage() const { return langue_->Index() < 0 ? 0 : langue_->Index(); }
+
+void TLangueForm::OkButtonClick() {
+    cancelled_ = false;
+    accept();
+}
+
+void TLangueForm::CancelButtonClick() {
+    cancelled_ = true;
+    reject();
+}
+
+void TLangueForm::keyPressEvent(QKeyEvent* event) {
+    // This dialog has no cancel button: Escape does nothing.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+}  // namespace ui

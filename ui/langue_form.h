@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QPushButton;
+
+namespace ui {
+
+class RadioGroup;
+
+// Asks which language edition of the rules file to load.
+class TLangueForm : public QDialog {
+    Q_OBJECT
+public:
+    explicit TLangueForm(QWidget* parent = nullptr);
+
+    // Shows the dialog modally and returns when it has closed.
+    void ShowModal();
+    // Set by "Cancel", cleared by "Ok"; the close box leaves it as it was.
+    bool LanguageCancelled() const { return cancelled_; }
+    // 0 English, 1 French, 2 German.
+    int SelectedLanguage() const;
+
+    void OkButtonClick();
+    void CancelButtonClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    RadioGroup* langue_;
+    bool cancelled_ = false;
+};
+
+}  // namespace ui

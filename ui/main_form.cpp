@@ -1,0 +1,140 @@
+#include "ui/main_form.h"
+
+#include <QEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "ui/about_page.h"
+#include "ui/advances_page.h"
+#include "ui/cosmic_page.h"
+#include "ui/fonts.h"
+#include "ui/message_boxes.h"
+#include "ui/startup_sequence.h"
+#include "ui/units_page.h"
+#include "ui/window_placement.h"
+
+namespace ui {
+
+namespace {
+QPushButton* TopButton(const QString& caption, const QString& name, const QRect& place,
+                       QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    return button;
+}
+}  // namespace
+
+TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("TMainForm"));
+    setWindowTitle(QStringLiteral("Ovantra Rules File Editor 1.01"));
+    setFont(SansFont());
+    // Controls without a hint of their own show this one: tool-tip events
+    // travel up to the nearest widget that has a hint.
+    setToolTip(QStringLiteral("Right-click for help"));
+    resize(625, 548);
+
+    // No layouts: the controls keep their places and sizes whatever the
+    // window's size.
+    pageControl_ = new QTabWidget(this);
+    pageControl_->setObjectName(QStringLiteral("PageControl"));
+    pageControl_->setGeometry(0, 0, 625, 545);
+    pageControl_->setUsesScrollButtons(false);
+
+    cosmicPage_ = new CosmicPage();
+    cosmicPage_->setObjectName(QStringLiteral("Cosmic"));
+    unitsPage_ = new UnitsPage(document_);
+    unitsPage_->setObjectName(QStringLiteral("Units"));
+    advancesPage_ = new AdvancesPage(document_);
+    advancesPage_->setObjectName(QStringLiteral("TabSheet1"));
+    auto* aboutPage = new AboutPage();
+    aboutPage->setObjectName(QStringLiteral("TabSheet2"));
+    pageControl_->addTab(cosmicPage_, QStringLiteral("Cosmic"));
+    pageControl_->addTab(unitsPage_, QStringLiteral("Units"));
+    pageControl_->addTab(advancesPage_, QStringLiteral("Advances"));
+    pageControl_->addTab(aboutPage, QStringLiteral("About"));
+    pageControl_->setCurrentWidget(aboutPage);
+    // Connected after the About page was put in front: opening is no page switch.
+    connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
+
+    auto* eszett = TopButton(QStringLiteral("\u00df"), QStringLiteral("Button1"),
+                             QRect(440, 0, 17, 20), this);
+    eszett->setEnabled(false);
+    auto* save = TopButton(QStringLiteral("Save Changes"), QStringLiteral("SaveChanges"),
+                           QRect(456, 0, 91, 20), this);
+    auto* quit = TopButton(QStringLiteral("Quit"), QStringLiteral("QuitButton"),
+                           QRect(544, 0, 81, 20), this);
+    connect(save, &QPushButton::clicked, this, &TMainForm::SaveChangesClick);
+    connect(quit, &QPushButton::clicked, this, &TMainForm::QuitButtonClick);
+    eszett->raise();
+    save->raise();
+    quit->raise();
+    setTabOrder(pageControl_, quit);
+    setTabOrder(quit, save);
+
+    CentreOnScreen(this);
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::AttachDialogs(TLangueForm* langue, TWarningForm* warning, TRenameForm* rename) {
+    langueForm_ = langue;
+    warningForm_ = warning;
+    unitsPage_->SetRenameForm(rename);
+    advancesPage_->SetRenameForm(rename);
+}
+
+void TMainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activationSeen_) {
+        activationSeen_ = true;
+        // Run once the activation itself is done: the sequence opens modal
+        // dialogs and may close this window.
+        QMetaObject::invokeMethod(this, &TMainForm::FormActivate, Qt::QueuedConnection);
+    }
+}
+
+void TMainForm::FormActivate() {
+    if (startupRan_ || !langueForm_ || !warningForm_) return;
+    startupRan_ = true;
+    StartupSequence(*this, *langueForm_, *warningForm_).Run();
+}
+
+void TMainForm::ShowDocument() {
+    cosmicPage_->ShowValues(document_.Cosmic());
+    advancesPage_->Populate();
+    unitsPage_->Populate();
+}
+
+void TMainForm::SaveChangesClick() {
+    if (!document_.Parsed()) {
+        ShowInformationBox(this, QString::fromUtf8(rules::RulesDocument::kNothingToSave) +
+                                     QLatin1Char('.'));
+        return;
+    }
+    cosmicPage_->StoreValues(document_.Cosmic());
+    const rules::Status status = document_.Save();
+    if (!status) ShowErrorBox(this, QString::fromStdString(status.message));
+}
+
+void TMainForm::QuitButtonClick() {
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
+                    QStringLiteral("Do you really want to quit ?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName(QStringLiteral("QuitBox"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    if (box.exec() == QMessageBox::Yes) close();
+}
+
+void TMainForm::PageControlChange(int index) {
+    const QString caption = pageControl_->tabText(index);
+    if (caption == QLatin1String("Units")) {
+        unitsPage_->Enter();
+    } else if (caption == QLatin1String("Advances")) {
+        advancesPage_->Enter();
+    }
+}
+
+}  // namespace ui

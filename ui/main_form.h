@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QWidget>
+
+#include "rules/rules_document.h"
+
+class QTabWidget;
+
+namespace ui {
+
+class AdvancesPage;
+class CosmicPage;
+class TLangueForm;
+class TRenameForm;
+class TWarningForm;
+class UnitsPage;
+
+// The editor's one working window: the Cosmic, Units, Advances and About
+// pages, and the Save Changes and Quit commands. Its first activation runs the
+// start-up sequence that loads the rules file.
+class TMainForm : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // The dialogs are created after this window; they are attached once they exist.
+    void AttachDialogs(TLangueForm* langue, TWarningForm* warning, TRenameForm* rename);
+
+    // Runs the start-up sequence; only the first call does anything.
+    void FormActivate();
+    // Renders the three sections and writes the rules file that was loaded.
+    void SaveChangesClick();
+    // Asks "Do you really want to quit ?" and closes the window on Yes.
+    void QuitButtonClick();
+    // A page came to the front: entering Units or Advances shows its first record.
+    void PageControlChange(int index);
+
+    // Fills the pages from the document once its sections were read.
+    void ShowDocument();
+
+    rules::RulesDocument& Document() { return document_; }
+    bool StartupRan() const { return startupRan_; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    rules::RulesDocument document_;
+    QTabWidget* pageControl_ = nullptr;
+    CosmicPage* cosmicPage_ = nullptr;
+    UnitsPage* unitsPage_ = nullptr;
+    AdvancesPage* advancesPage_ = nullptr;
+    TLangueForm* langueForm_ = nullptr;
+    TWarningForm* warningForm_ = nullptr;
+    bool activationSeen_ = false;
+    bool startupRan_ = false;
+};
+
+}  // namespace ui

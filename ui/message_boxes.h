@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace ui {
+
+// "Ovantra Rules File Editor": the caption of every error box.
+QString ApplicationTitle();
+
+// The error box: error icon, one OK button, the application title as caption,
+// the error text followed by ".".
+void ShowErrorBox(QWidget* parent, const QString& message);
+
+// An information box with the application title as caption and one OK button.
+void ShowInformationBox(QWidget* parent, const QString& text);
+
+}  // namespace ui

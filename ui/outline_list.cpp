@@ -1,0 +1,58 @@
+#include "ui/outline_list.h"
+
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+namespace ui {
+
+OutlineList::OutlineList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) emit ItemSelected(row + 1);
+    });
+    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
+        emit RenameRequested(row(item) + 1);
+    });
+}
+
+void OutlineList::AppendItem(const QString& text) { addItem(text); }
+
+int OutlineList::SelectedItem() const { return currentRow() + 1; }
+
+void OutlineList::SelectQuietly(int number) {
+    const QSignalBlocker blocker(this);
+    setCurrentRow(number - 1);
+    if (QListWidgetItem* current = currentItem()) scrollToItem(current);
+}
+
+void OutlineList::SelectItem(int number) {
+    if (number == SelectedItem()) {
+        emit ItemSelected(number);
+        return;
+    }
+    setCurrentRow(number - 1);
+    if (QListWidgetItem* current = currentItem()) scrollToItem(current);
+}
+
+void OutlineList::SetItemText(int number, const QString& text) {
+    if (QListWidgetItem* it = item(number - 1)) it->setText(text);
+}
+
+QString OutlineList::ItemText(int number) const {
+    const QListWidgetItem* it = item(number - 1);
+    return it ? it->text() : QString();
+}
+
+void OutlineList::keyPressEvent(QKeyEvent* event) {
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && SelectedItem() > 0) {
+        emit RenameRequested(SelectedItem());
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+}  // namespace ui

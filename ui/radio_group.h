@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QStringList>
+
+namespace ui {
+
+// A captioned group of radio items laid out in columns. The program sets the
+// selected item by index without it counting as the user's choice; the user's
+// choices are reported as IndexChosen.
+class RadioGroup : public QGroupBox {
+    Q_OBJECT
+public:
+    RadioGroup(const QString& caption, const QStringList& items, int columns,
+               QWidget* parent = nullptr);
+
+    // An index above the last item selects the last; below 0 selects none.
+    void SetIndex(int index);
+    // -1 when nothing is selected.
+    int Index() const;
+    int ItemCount() const;
+
+
+signals:
+    void IndexChosen(int index);
+
+private:
+    QButtonGroup* group_;
+};
+
+}  // namespace ui

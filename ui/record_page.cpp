@@ -1,0 +1,69 @@
+#include "ui/record_page.h"
+
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "ui/outline_list.h"
+#include "ui/rename_prompt.h"
+#include "ui/text_codec.h"
+
+namespace ui {
+
+RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {}
+
+void RecordPage::AttachOutline(OutlineList* outline) {
+    outline_ = outline;
+    connect(outline_, &OutlineList::ItemSelected, this, [this](int) { ShowSelected(); });
+    connect(outline_, &OutlineList::RenameRequested, this, [this](int) { RenameSelected(); });
+}
+
+void RecordPage::Populate() {
+    for (int k = 1; k <= RecordCount(); ++k) outline_->AppendItem(ToDisplay(RecordName(k)));
+}
+
+void RecordPage::Enter() {
+    if (RecordCount() == 0) return;  // nothing was read: nothing to show or change
+    outline_->SelectQuietly(1);
+    ShowSelected();
+}
+
+void RecordPage::ShowSelected() {
+    const int number = outline_->SelectedItem();
+    if (number < 1 || number > RecordCount()) return;
+    currentIndex_ = number;
+    showing_ = true;
+    ShowRecord(number);
+    showing_ = false;
+}
+
+void RecordPage::JumpTo(int number) {
+    if (number < 1 || number > RecordCount()) return;
+    outline_->SelectQuietly(number);
+    ShowSelected();
+}
+
+void RecordPage::RenameSelected() {
+    const int number = outline_->SelectedItem();
+    if (number < 1 || number > RecordCount() || !renameForm_) return;
+    std::optional<std::string> name =
+        AskForNewName(*renameForm_, window(), RecordName(number), NameSeparators());
+    if (!name) return;
+    RecordName(number) = *name;
+    outline_->SetItemText(number, ToDisplay(*name));
+}
+
+void RecordPage::BindEdit(QLineEdit* edit, std::function<std::string&(int number)> field,
+                          const QString& forbidden) {
+    edit->setValidator(new FileTextValidator(forbidden, edit));
+    connect(edit, &QLineEdit::textChanged, this, [this, field = std::move(field)](const QString& text) {
+        if (showing_ || !HasRecord()) return;
+        if (std::optional<std::string> bytes = FromDisplay(text)) field(currentIndex_) = *bytes;
+    });
+}
+
+void RecordPage::ShowText(QLineEdit* edit, const std::string& text) {
+    const QSignalBlocker blocker(edit);
+    edit->setText(ToDisplay(text));
+}
+
+}  // namespace ui

@@ -1,0 +1,75 @@
+#include "ui/rename_form.h"
+
+#include <QFrame>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "ui/fonts.h"
+#include "ui/window_placement.h"
+
+namespace ui {
+
+TRenameForm::TRenameForm(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
+    setObjectName(QStringLiteral("TRenameForm"));
+    setWindowTitle(QStringLiteral("New name"));
+    setFont(SansFont());
+    setFixedSize(195, 88);
+    setModal(true);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(8, 8, 177, 49);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(2);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(7, 60, 82, 25);
+    ok->setDefault(true);
+
+    newName_ = new QLineEdit(panel);
+    newName_->setObjectName(QStringLiteral("NewName"));
+    newName_->setGeometry(8, 8, 145, 21);  // 16, 16 in the dialog
+
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("Button1"));
+    cancel->setGeometry(104, 60, 82, 25);
+
+    connect(ok, &QPushButton::clicked, this, &TRenameForm::OKButtonClick);
+    connect(cancel, &QPushButton::clicked, this, &TRenameForm::Button1Click);
+    setTabOrder(ok, newName_);
+    setTabOrder(newName_, cancel);
+}
+
+void TRenameForm::SetNewName(const QString& name) { newName_->setText(name); }
+
+QString TRenameForm::NewNameText() const { return newName_->text(); }
+
+void TRenameForm::ShowModal() {
+    accepted_ = false;
+    if (!shownBefore_) {
+        // The first time, Enter accepts the name unchanged; the user tabs or
+        // clicks into the field to edit it.
+        if (auto* ok = findChild<QPushButton*>(QStringLiteral("OKButton"))) ok->setFocus();
+        shownBefore_ = true;
+    }
+    CentreOnScreen(this);
+    exec();
+}
+
+void TRenameForm::OKButtonClick() {
+    accepted_ = true;
+    accept();
+}
+
+void TRenameForm::Button1Click() { reject(); }
+
+void TRenameForm::reject() {
+    // Escape, "Cancel" and the close box all end here.
+    accepted_ = false;
+    QDialog::reject();
+}
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+#include "ui/rename_prompt.h"
+
+#include <QMessageBox>
+
+#include "ui/message_boxes.h"
+#include "ui/rename_form.h"
+#include "ui/text_codec.h"
+
+namespace ui {
+
+std::optional<std::string> AskForNewName(TRenameForm& form, QWidget* parent,
+                                         std::string_view currentName, const QString& separators) {
+    form.SetNewName(ToDisplay(currentName));
+    form.ShowModal();
+    if (!form.RenameAccepted()) return std::nullopt;
+
+    const QString typed = form.NewNameText();
+    QString problem;
+    if (typed.trimmed().isEmpty()) {
+        problem = QStringLiteral("A name cannot be empty.");
+    } else {
+        problem = FileTextValidator(separators).Problem(typed);
+    }
+    if (!problem.isEmpty()) {
+        QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
+                        QStringLiteral("The name \"%1\" cannot be used. %2\nThe name stays \"%3\".")
+                            .arg(typed, problem, ToDisplay(currentName)),
+                        QMessageBox::Ok, parent);
+        box.setObjectName(QStringLiteral("RenameRefusedBox"));
+        box.exec();
+        return std::nullopt;
+    }
+    return FromDisplay(typed);
+}
+
+}  // namespace ui

@@ -1,0 +1,100 @@
+#include "ui/startup_sequence.h"
+
+#include <QStringList>
+
+#include "rules/file_names.h"
+#include "rules/findings.h"
+#include "rules/language.h"
+#include "rules/settings.h"
+#include "ui/langue_form.h"
+#include "ui/main_form.h"
+#include "ui/message_boxes.h"
+#include "ui/warning_form.h"
+
+namespace ui {
+
+namespace {
+
+// Lists what the readers set aside, so the user knows which lines the editor
+// does not show (they are written back unchanged).
+void ReportFindings(QWidget* parent, const rules::Findings& findings) {
+    if (findings.empty()) return;
+    constexpr int kShown = 20;
+    QStringList lines;
+    for (std::size_t i = 0; i < findings.size() && i < kShown; ++i) {
+        lines << QString::fromStdString(rules::Describe(findings[i]));
+    }
+    if (findings.size() > kShown) {
+        lines << QStringLiteral("... and %1 more.").arg(findings.size() - kShown);
+    }
+    ShowInformationBox(parent,
+                       QStringLiteral("Some lines of the rules file could not be read as editable "
+                                      "entries. They are kept and saved exactly as they are.\n\n") +
+                           lines.join(QLatin1Char('\n')));
+}
+
+}  // namespace
+
+StartupSequence::StartupSequence(TMainForm& main, TLangueForm& langue, TWarningForm& warning)
+    : main_(main), langue_(langue), warning_(warning) {}
+
+bool StartupSequence::LoadRules(int language) {
+    const rules::Language lang = rules::LanguageFromIndex(language);
+    const std::string name = rules::ResolveFileName(rules::RulesFileName(lang));
+    const rules::Status status = main_.Document().Load(name, lang);
+    if (!status) {
+        ShowErrorBox(&main_, QString::fromStdString(status.message));
+        return false;
+    }
+    return true;
+}
+
+void StartupSequence::Run() {
+    bool warningDue = true;
+    bool languageSettled = false;
+
+    // The settings file is optional: its absence is not reported.
+    const std::string settingsName = rules::ResolveFileName(rules::kSettingsFileName);
+    if (rules::FileIsReadable(settingsName)) {
+        rules::LineStore settingsFile;
+        if (const rules::Status status = settingsFile.LoadFile(settingsName); !status) {
+            ShowErrorBox(&main_, QString::fromStdString(status.message));
+            return;
+        }
+        const rules::Settings settings = rules::ReadSettings(settingsFile);
+        if (settings.language) {
+            if (!LoadRules(static_cast<int>(*settings.language))) return;
+            languageSettled = true;
+        }
+        if (settings.noWarning) warningDue = false;
+    }
+
+    main_.showMinimized();
+
+    bool agreed = true;
+    if (warningDue) {
+        warning_.ShowModal();
+        agreed = warning_.Agreed();
+    }
+
+    if (!languageSettled && agreed) {
+        langue_.ShowModal();
+        if (langue_.LanguageCancelled()) {
+            main_.close();
+            return;
+        }
+        if (!LoadRules(langue_.SelectedLanguage())) return;
+    }
+
+    main_.showNormal();
+
+    if (!agreed) {
+        main_.close();
+        return;
+    }
+    main_.Document().Parse();
+    main_.ShowDocument();
+    ReportFindings(&main_, main_.Document().GetFindings());
+}
+
+}  // namespace ui

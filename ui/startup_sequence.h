@@ -1,0 +1,28 @@
+#pragma once
+
+namespace ui {
+
+class TLangueForm;
+class TMainForm;
+class TWarningForm;
+
+// What happens on the editor's first activation: read the settings file, warn
+// the user unless it says not to, settle the language (from the settings file
+// or the language dialog), load that rules file, and read its three sections.
+// A refused warning or a cancelled language dialog closes the window. An error
+// (a rules file that cannot be opened) ends the sequence at its step with the
+// error box.
+class StartupSequence {
+public:
+    StartupSequence(TMainForm& main, TLangueForm& langue, TWarningForm& warning);
+    void Run();
+
+private:
+    bool LoadRules(int language);
+
+    TMainForm& main_;
+    TLangueForm& langue_;
+    TWarningForm& warning_;
+};
+
+}  // namespace ui
