@@ -155,7 +155,9 @@ def build_advances(rng):
             else:
                 # Mostly recent advances, sometimes an old one.
                 window = advances[max(0, n - 18):]
-                first = rng.choice(window)
+                # The first advances after the roots build on the roots, so
+                # that every root leads somewhere.
+                first = advances[n - 3] if n < 6 else rng.choice(window)
                 p1 = first["abbrev"]
                 if n < 6 or rng.random() < 0.25:
                     p2 = "nil"

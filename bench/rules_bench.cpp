@@ -1,0 +1,140 @@
+// Speed of the rules document: load, parse (the three readers), render (the
+// three writers) and save, on the demo file and on large generated files.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <stdexcept>
+#include <string>
+
+#include "bench/generated_rules.h"
+#include "rules/rules_document.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string ReadWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("cannot read " + path.string());
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+const std::string& DemoBytes() {
+    static const std::string bytes = ReadWholeFile(fs::path(EXAMPLES_DIR) / "rules.txt");
+    return bytes;
+}
+
+// A scratch folder for the files the benchmarks write, removed at exit.
+const fs::path& ScratchDir() {
+    static const fs::path dir = [] {
+        std::string pattern = (fs::temp_directory_path() / "rules_bench.XXXXXX").string();
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
+        std::atexit([] {
+            std::error_code ignored;
+            fs::remove_all(ScratchDir(), ignored);
+        });
+        return fs::path(pattern);
+    }();
+    return dir;
+}
+
+const std::string& GeneratedBytes(std::size_t lines) {
+    static std::map<std::size_t, std::string> cache;
+    auto it = cache.find(lines);
+    if (it == cache.end()) it = cache.emplace(lines, bench::GenerateRulesFile(lines)).first;
+    return it->second;
+}
+
+void ReportPerLine(benchmark::State& state, int lineCount, std::size_t bytes) {
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations()) * lineCount);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+    // Seconds per line; the console shows it with an SI prefix (e.g. "41n").
+    state.counters["time_per_line"] =
+        benchmark::Counter(lineCount, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["lines"] = lineCount;
+}
+
+// (a) The demo file, in memory: bytes in, bytes out.
+void BM_DemoInMemory(benchmark::State& state) {
+    const std::string& input = DemoBytes();
+    int lines = 0;
+    for (auto _ : state) {
+        rules::RulesDocument doc;
+        doc.LoadBytes(input, rules::Language::English);
+        doc.Parse();
+        std::string out = doc.SaveToBytes();
+        benchmark::DoNotOptimize(out.data());
+        lines = doc.Lines().LineCount();
+    }
+    ReportPerLine(state, lines, input.size());
+}
+BENCHMARK(BM_DemoInMemory)->Unit(benchmark::kMicrosecond);
+
+// (b) The demo file from and to disk, as the editor does it.
+void BM_DemoOnDisk(benchmark::State& state) {
+    const fs::path path = ScratchDir() / "rules.txt";
+    fs::copy_file(fs::path(EXAMPLES_DIR) / "rules.txt", path, fs::copy_options::overwrite_existing);
+    int lines = 0;
+    for (auto _ : state) {
+        rules::RulesDocument doc;
+        if (!doc.Load(path.string(), rules::Language::English)) {
+            state.SkipWithError("cannot load the demo file");
+            break;
+        }
+        doc.Parse();
+        if (!doc.Save()) {
+            state.SkipWithError("cannot save the demo file");
+            break;
+        }
+        lines = doc.Lines().LineCount();
+    }
+    ReportPerLine(state, lines, DemoBytes().size());
+}
+BENCHMARK(BM_DemoOnDisk)->Unit(benchmark::kMicrosecond);
+
+// (c) Large generated files: load from memory, parse, render, save to a file.
+// The time per line should stay flat from 10k to 1M lines.
+void BM_GeneratedToFile(benchmark::State& state) {
+    const std::string& input = GeneratedBytes(static_cast<std::size_t>(state.range(0)));
+    const std::string path = (ScratchDir() / "generated.txt").string();
+    int lines = 0;
+    for (auto _ : state) {
+        rules::RulesDocument doc;
+        doc.LoadBytes(input, rules::Language::English);
+        doc.Parse();
+        doc.Render();
+        if (!doc.Lines().SaveFile(path)) {
+            state.SkipWithError("cannot save the generated file");
+            break;
+        }
+        lines = doc.Lines().LineCount();
+    }
+    ReportPerLine(state, lines, input.size());
+}
+BENCHMARK(BM_GeneratedToFile)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+// The same without the disk: where the time goes when the file system is slow.
+void BM_GeneratedInMemory(benchmark::State& state) {
+    const std::string& input = GeneratedBytes(static_cast<std::size_t>(state.range(0)));
+    int lines = 0;
+    for (auto _ : state) {
+        rules::RulesDocument doc;
+        doc.LoadBytes(input, rules::Language::English);
+        doc.Parse();
+        std::string out = doc.SaveToBytes();
+        benchmark::DoNotOptimize(out.data());
+        lines = doc.Lines().LineCount();
+    }
+    ReportPerLine(state, lines, input.size());
+}
+BENCHMARK(BM_GeneratedInMemory)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
