@@ -1,0 +1,123 @@
+#include "rules/rules_document.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "test_files.h"
+
+namespace rules {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kSmallFile =
+    "; Ovantra test rules\r\n"
+    "@COSMIC\r\n"
+    "3     ; roads\r\n"
+    "12    ; rafts\r\n"
+    ";\r\n"
+    "free text between sections\r\n"
+    "@CIVILIZE\r\n"
+    "Tidecraft,   8, -1, nil, no,  0, 1  ; Tdc\r\n"
+    "Glass Working, 3, 0, Tdc, nil, 1, 4 ; Gls\r\n"
+    ";\r\n"
+    "@UNITS\r\n"
+    "Mossrider,  nil, 0,1.,0,  1a,1d,  1h,1f,2,0,  5, Tdc,  000000000000001\r\n"
+    ";\r\n"
+    "@OTHER\r\n"
+    "left alone, 1, 2, 3\n";
+
+TEST(RulesDocument, SavingWithoutEditsRewritesOnlyTheThreeSections) {
+    RulesDocument doc;
+    doc.LoadBytes(kSmallFile, Language::English);
+    doc.Parse();
+    EXPECT_TRUE(doc.GetFindings().empty());
+    EXPECT_EQ(doc.SaveToBytes(),
+              "; Ovantra test rules\r\n"
+              "@COSMIC\r\n"
+              "3,  ;Road movement multiplier\r\n"
+              "12,  ;1 in x chance Trireme lost (mod. by Seafaring, Navigation)\r\n"
+              ";\r\n"
+              "free text between sections\r\n"
+              "@CIVILIZE\r\n"
+              "Tidecraft, 8, -1, nil, no, 0, 1 ; Tdc\r\n"
+              "Glass Working, 3, 0, Tdc, nil, 1, 4 ; Gls\r\n"
+              ";\r\n"
+              "@UNITS\r\n"
+              "Mossrider,nil,0,1.,0,1a,1d,1h,1f,2,0,5,Tdc,000000000000001\r\n"
+              ";\r\n"
+              "@OTHER\r\n"
+              "left alone, 1, 2, 3\r\n");
+}
+
+TEST(RulesDocument, EditsReachTheirLinesAndParsingTwiceChangesNothing) {
+    RulesDocument doc;
+    doc.LoadBytes(kSmallFile, Language::French);
+    doc.Parse();
+    doc.Units().At(1).attack = "2";
+    doc.Advances().At(2).name = "Glass Grinding";
+    doc.Cosmic().SetValue(0, "4");
+    doc.Parse();  // must not re-read and lose the edits
+    EXPECT_EQ(doc.Advances().Count(), 2);
+    const std::string saved = doc.SaveToBytes();
+    EXPECT_NE(saved.find("Mossrider,nil,0,1.,0,2a,"), std::string::npos);
+    EXPECT_NE(saved.find("Glass Grinding, 3, 0, Tdc, nil, 1, 4 ; Gls"), std::string::npos);
+    EXPECT_NE(saved.find("4,  ;Le multiplicateur du mouvement de la route\r\n"), std::string::npos);
+    EXPECT_EQ(doc.SaveToBytes(), saved);  // saving twice gives the same bytes
+}
+
+TEST(RulesDocument, SaveWritesTheFileItWasLoadedFrom) {
+    testing::ScratchDir dir;
+    const std::string path = dir / "rules.ger";
+    testing::WriteBytes(path, kSmallFile);
+    testing::WriteBytes(dir / "rules.txt", "untouched");
+    RulesDocument doc;
+    ASSERT_TRUE(doc.Load(path, Language::German));
+    EXPECT_EQ(doc.FileName(), path);
+    EXPECT_EQ(doc.GetLanguage(), Language::German);
+    doc.Parse();
+    ASSERT_TRUE(doc.Save());
+    const std::string written = testing::ReadBytes(path);
+    EXPECT_NE(written.find("3,  ;Stra\xDF" "enbewegung Multiplizierer\r\n"), std::string::npos);
+    EXPECT_EQ(testing::ReadBytes(dir / "rules.txt"), "untouched");
+}
+
+TEST(RulesDocument, NothingIsSavedBeforeAParse) {
+    testing::ScratchDir dir;
+    const std::string path = dir / "rules.txt";
+    RulesDocument missing;
+    const Status load = missing.Load(path, Language::English);
+    EXPECT_EQ(load.message, "Cannot open file " + path);
+    const Status save = missing.Save();
+    EXPECT_FALSE(save);
+    EXPECT_EQ(save.message, RulesDocument::kNothingToSave);
+    EXPECT_FALSE(fs::exists(path));
+
+    testing::WriteBytes(path, "x\n@COSMIC\n1     ; a\n;\n");
+    RulesDocument unparsed;
+    ASSERT_TRUE(unparsed.Load(path, Language::English));
+    EXPECT_FALSE(unparsed.Save());
+    EXPECT_EQ(testing::ReadBytes(path), "x\n@COSMIC\n1     ; a\n;\n");
+}
+
+TEST(RulesDocument, DemoFilesReadCleanlyAndSaveStably) {
+    for (const char* name : {"rules.txt", "rules.fre", "rules.ger"}) {
+        const std::string path = std::string(EXAMPLES_DIR) + "/" + name;
+        if (!fs::exists(path)) GTEST_SKIP() << "no demo file " << path;
+        RulesDocument doc;
+        ASSERT_TRUE(doc.Load(path, Language::English));
+        doc.Parse();
+        EXPECT_TRUE(doc.GetFindings().empty()) << name << ": " << Describe(doc.GetFindings().front());
+        EXPECT_GT(doc.Advances().Count(), 80) << name;
+        EXPECT_EQ(doc.Units().Count(), UnitTable::kCapacity) << name;
+        const std::string saved = doc.SaveToBytes();
+        RulesDocument again;
+        again.LoadBytes(saved, Language::English);
+        again.Parse();
+        EXPECT_EQ(again.SaveToBytes(), saved) << name;
+    }
+}
+
+}  // namespace
+}  // namespace rules
