@@ -62,7 +62,8 @@ constexpr std::size_t kSectionLines = (1 + 21 + 1) + (1 + 94 + 1) + (1 + 54 + 1)
 // need), CR LF line breaks, deterministic for a given size.
 inline std::string GenerateRulesFile(std::size_t totalLines) {
     std::uint32_t state = 0x5eed1234u;
-    const std::size_t freeLines = totalLines > kSectionLines + 1 ? totalLines - kSectionLines - 1 : 0;
+    const std::size_t freeLines =
+        totalLines > kSectionLines + 1 ? totalLines - kSectionLines - 1 : 0;
     std::string out;
     out.reserve(totalLines * 48 + 16384);
 
@@ -70,25 +71,35 @@ inline std::string GenerateRulesFile(std::size_t totalLines) {
     detail::AppendFreeText(out, freeLines / 2, state);
 
     out += "@COSMIC\r\n";
-    for (int k = 1; k <= 21; ++k) out += std::to_string(k % 9 + 1) + "     ; Invented constant " + std::to_string(k) + "\r\n";
+    for (int k = 1; k <= 21; ++k)
+        out += std::to_string(k % 9 + 1) + "     ; Invented constant " + std::to_string(k) + "\r\n";
     out += ";\r\n";
 
     out += "@CIVILIZE\r\n";
     for (int n = 0; n < 94; ++n) {
-        const std::string p1 = n < 2 ? "nil" : detail::Abbrev(n - 1 - static_cast<int>(detail::NextRandom(state) % (n < 10 ? n - 1 : 10)));
-        const std::string p2 = n < 5 ? "nil" : detail::Abbrev(static_cast<int>(detail::NextRandom(state) % static_cast<std::uint32_t>(n)));
-        out += "Lore Number " + std::string(1, static_cast<char>('A' + n % 26)) + detail::Abbrev(n) + ",   " +
-               std::to_string(n % 8 + 1) + ", " + (n % 3 ? "-1" : " 1") + ", " + p1 + ", " + p2 + ", " +
-               std::to_string(n * 4 / 94) + ", " + std::to_string(n % 5) + "  ; " + detail::Abbrev(n) + "\r\n";
+        const std::string p1 =
+            n < 2
+                ? "nil"
+                : detail::Abbrev(
+                      n - 1 - static_cast<int>(detail::NextRandom(state) % (n < 10 ? n - 1 : 10)));
+        const std::string p2 =
+            n < 5 ? "nil"
+                  : detail::Abbrev(static_cast<int>(detail::NextRandom(state) %
+                                                    static_cast<std::uint32_t>(n)));
+        out += "Lore Number " + std::string(1, static_cast<char>('A' + n % 26)) +
+               detail::Abbrev(n) + ",   " + std::to_string(n % 8 + 1) + ", " +
+               (n % 3 ? "-1" : " 1") + ", " + p1 + ", " + p2 + ", " + std::to_string(n * 4 / 94) +
+               ", " + std::to_string(n % 5) + "  ; " + detail::Abbrev(n) + "\r\n";
     }
     out += ";\r\n";
 
     out += "@UNITS\r\n";
     for (int u = 0; u < 54; ++u) {
-        out += "Walker Model " + std::string(1, static_cast<char>('A' + u % 26)) + detail::Abbrev(u) + ",  " +
-               (u % 4 ? detail::Abbrev(u + 20) : std::string("nil")) + ", " + std::to_string(u % 3) + ",  " +
-               std::to_string(u % 5 + 1) + ".,0,  " + std::to_string(u % 12) + "a," + std::to_string(u % 7 + 1) +
-               "d,  " + std::to_string(u % 3 + 1) + "h,1f," + std::to_string(u % 9 + 1) + ",0,  " +
+        out += "Walker Model " + std::string(1, static_cast<char>('A' + u % 26)) +
+               detail::Abbrev(u) + ",  " + (u % 4 ? detail::Abbrev(u + 20) : std::string("nil")) +
+               ", " + std::to_string(u % 3) + ",  " + std::to_string(u % 5 + 1) + ".,0,  " +
+               std::to_string(u % 12) + "a," + std::to_string(u % 7 + 1) + "d,  " +
+               std::to_string(u % 3 + 1) + "h,1f," + std::to_string(u % 9 + 1) + ",0,  " +
                std::to_string(u % 8) + ", " + detail::Abbrev(u) + ", 000100000000010\r\n";
     }
     out += ";\r\n";

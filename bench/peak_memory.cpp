@@ -64,7 +64,8 @@ int main(int argc, char** argv) {
     const fs::path file = dir / "rules.txt";
     {
         const std::string bytes = bench::GenerateRulesFile(lines);
-        std::ofstream(file, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     }
     const auto fileSize = fs::file_size(file);
 
@@ -87,7 +88,8 @@ int main(int argc, char** argv) {
     ::close(fds[1]);
     char reply[128] = {};
     std::size_t got = 0;
-    for (ssize_t n; got < sizeof reply - 1 && (n = ::read(fds[0], reply + got, sizeof reply - 1 - got)) > 0;)
+    for (ssize_t n;
+         got < sizeof reply - 1 && (n = ::read(fds[0], reply + got, sizeof reply - 1 - got)) > 0;)
         got += static_cast<std::size_t>(n);
     ::close(fds[0]);
     int status = 0;
@@ -97,7 +99,8 @@ int main(int argc, char** argv) {
 
     long peakKiB = 0;
     int lineCount = 0;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || std::sscanf(reply, "%ld %d", &peakKiB, &lineCount) != 2) {
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
+        std::sscanf(reply, "%ld %d", &peakKiB, &lineCount) != 2) {
         std::fprintf(stderr, "the measuring process failed\n");
         return 2;
     }
@@ -105,7 +108,8 @@ int main(int argc, char** argv) {
     const double ratio = peakBytes / static_cast<double>(fileSize);
     std::printf("lines:          %d\n", lineCount);
     std::printf("file size:      %.1f MiB\n", static_cast<double>(fileSize) / 1048576.0);
-    std::printf("peak RSS:       %.1f MiB (load + parse + render + save, fresh process)\n", peakBytes / 1048576.0);
+    std::printf("peak RSS:       %.1f MiB (load + parse + render + save, fresh process)\n",
+                peakBytes / 1048576.0);
     std::printf("peak/file size: %.2f (target <= %.1f) %s\n", ratio, kTargetRatio,
                 ratio <= kTargetRatio ? "OK" : "OVER TARGET");
     return ratio <= kTargetRatio ? 0 : 1;

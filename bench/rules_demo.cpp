@@ -33,9 +33,12 @@ namespace {
 
 const char* LanguageName(Language language) {
     switch (language) {
-        case Language::English: return "English";
-        case Language::French: return "French";
-        case Language::German: return "German";
+        case Language::English:
+            return "English";
+        case Language::French:
+            return "French";
+        case Language::German:
+            return "German";
     }
     return "English";
 }
@@ -74,7 +77,8 @@ void CheckFile(Language language) {
 
     for (int p = 0; p < rules::kCosmicCount; ++p) {
         if (doc.Cosmic().LineOf(p) < 0 || doc.Cosmic().Value(p).empty())
-            Fail(name, std::string("no value for ") + rules::CosmicNames()[static_cast<std::size_t>(p)]);
+            Fail(name,
+                 std::string("no value for ") + rules::CosmicNames()[static_cast<std::size_t>(p)]);
     }
 
     const rules::AdvanceTable& advances = doc.Advances();
@@ -98,9 +102,11 @@ void CheckFile(Language language) {
         Fail(name, "expected 54 units, found " + std::to_string(units.Count()));
     for (int k = 1; k <= units.Count(); ++k) {
         const rules::UnitRecord& u = units.At(k);
-        if (!IsReference(advances, u.obsoleteBy)) Fail(name, u.name + ": unknown advance " + u.obsoleteBy);
+        if (!IsReference(advances, u.obsoleteBy))
+            Fail(name, u.name + ": unknown advance " + u.obsoleteBy);
         if (!IsReference(advances, u.prereq)) Fail(name, u.name + ": unknown advance " + u.prereq);
-        if (u.flags.size() != rules::kFlagCount) Fail(name, u.name + ": flags are not 15 characters");
+        if (u.flags.size() != rules::kFlagCount)
+            Fail(name, u.name + ": flags are not 15 characters");
     }
 
     // Saving: same line count, and saving the saved file changes nothing.
@@ -117,7 +123,8 @@ void CheckFile(Language language) {
 }
 
 int Check() {
-    for (Language language : {Language::English, Language::French, Language::German}) CheckFile(language);
+    for (Language language : {Language::English, Language::French, Language::German})
+        CheckFile(language);
     if (failures == 0) std::printf("demo rules files: all three load cleanly and save stably\n");
     return failures == 0 ? 0 : 1;
 }
@@ -153,7 +160,8 @@ int Demo(Language language) {
         std::printf("Findings: none\n\n");
     } else {
         std::printf("Findings:\n");
-        for (const rules::Finding& f : doc.GetFindings()) std::printf("  %s\n", rules::Describe(f).c_str());
+        for (const rules::Finding& f : doc.GetFindings())
+            std::printf("  %s\n", rules::Describe(f).c_str());
         std::printf("\n");
     }
 
@@ -169,9 +177,10 @@ int Demo(Language language) {
     for (int k = 1; k <= advances.Count() && k <= 6; ++k) {
         const rules::AdvanceRecord& a = advances.At(k);
         const int next = advances.FindNextTarget(k);
-        std::printf("  %2d %-16s %-4s needs %-4s %-4s epoch %s, category %s; allows %s\n", k, Show(a.name).c_str(),
-                    Show(a.abbrev).c_str(), Show(a.prereq1).c_str(), Show(a.prereq2).c_str(), a.epoch.c_str(),
-                    a.category.c_str(), next ? Show(advances.At(next).name).c_str() : "nothing");
+        std::printf("  %2d %-16s %-4s needs %-4s %-4s epoch %s, category %s; allows %s\n", k,
+                    Show(a.name).c_str(), Show(a.abbrev).c_str(), Show(a.prereq1).c_str(),
+                    Show(a.prereq2).c_str(), a.epoch.c_str(), a.category.c_str(),
+                    next ? Show(advances.At(next).name).c_str() : "nothing");
     }
     std::printf("\n");
 
@@ -179,9 +188,11 @@ int Demo(Language language) {
     std::printf("@UNITS: %d units, for example\n", units.Count());
     for (int k = 1; k <= units.Count() && k <= 6; ++k) {
         const rules::UnitRecord& u = units.At(k);
-        std::printf("  %2d %-16s attack %-2s defense %-2s moves %-2s needs %-4s obsolete by %-4s flags %s\n", k,
-                    Show(u.name).c_str(), u.attack.c_str(), u.defense.c_str(), u.moves.c_str(), Show(u.prereq).c_str(),
-                    Show(u.obsoleteBy).c_str(), u.flags.c_str());
+        std::printf(
+            "  %2d %-16s attack %-2s defense %-2s moves %-2s needs %-4s obsolete by %-4s flags "
+            "%s\n",
+            k, Show(u.name).c_str(), u.attack.c_str(), u.defense.c_str(), u.moves.c_str(),
+            Show(u.prereq).c_str(), Show(u.obsoleteBy).c_str(), u.flags.c_str());
     }
     std::printf("\n");
 
@@ -194,11 +205,15 @@ int Demo(Language language) {
     oldLines.LoadBytes(before);
     newLines.LoadBytes(after);
     int changed = 0;
-    for (int i = 0; i < oldLines.LineCount(); ++i) changed += oldLines.GetLine(i) != newLines.GetLine(i);
+    for (int i = 0; i < oldLines.LineCount(); ++i)
+        changed += oldLines.GetLine(i) != newLines.GetLine(i);
     std::printf("Saved %s\n", path.c_str());
-    std::printf("  %d of %d lines rewritten in the editor's own spacing (the three sections); every other line kept.\n",
-                changed, newLines.LineCount());
-    std::printf("  The scratch folder %s holds all three demo files; remove it when done.\n", scratch.c_str());
+    std::printf(
+        "  %d of %d lines rewritten in the editor's own spacing (the three sections); every other "
+        "line kept.\n",
+        changed, newLines.LineCount());
+    std::printf("  The scratch folder %s holds all three demo files; remove it when done.\n",
+                scratch.c_str());
     return 0;
 }
 

@@ -37,10 +37,12 @@ std::vector<const std::string*> OwnedLines(const rules::RulesDocument& doc, int 
                                            std::vector<std::string>& rendered) {
     std::vector<const std::string*> owner(static_cast<std::size_t>(lineCount), nullptr);
     rendered.clear();
-    rendered.reserve(rules::kCosmicCount + rules::AdvanceTable::kCapacity + rules::UnitTable::kCapacity);
+    rendered.reserve(rules::kCosmicCount + rules::AdvanceTable::kCapacity +
+                     rules::UnitTable::kCapacity);
     auto claim = [&](int line, std::string text) {
         Require(line >= 0 && line < lineCount, "a record points outside the file", line);
-        Require(owner[static_cast<std::size_t>(line)] == nullptr, "two records claim one line", line);
+        Require(owner[static_cast<std::size_t>(line)] == nullptr, "two records claim one line",
+                line);
         rendered.push_back(std::move(text));
         owner[static_cast<std::size_t>(line)] = &rendered.back();
     };
@@ -48,10 +50,13 @@ std::vector<const std::string*> OwnedLines(const rules::RulesDocument& doc, int 
     for (int p = 0; p < rules::kCosmicCount; ++p) {
         if (doc.Cosmic().LineOf(p) >= 0)
             claim(doc.Cosmic().LineOf(p),
-                  rules::CosmicSection::RenderLine(doc.Cosmic().Value(p), comments[static_cast<std::size_t>(p)]));
+                  rules::CosmicSection::RenderLine(doc.Cosmic().Value(p),
+                                                   comments[static_cast<std::size_t>(p)]));
     }
-    for (int k = 1; k <= doc.Advances().Count(); ++k) claim(doc.Advances().At(k).line, doc.Advances().At(k).Render());
-    for (int k = 1; k <= doc.Units().Count(); ++k) claim(doc.Units().At(k).line, doc.Units().At(k).Render());
+    for (int k = 1; k <= doc.Advances().Count(); ++k)
+        claim(doc.Advances().At(k).line, doc.Advances().At(k).Render());
+    for (int k = 1; k <= doc.Units().Count(); ++k)
+        claim(doc.Units().At(k).line, doc.Units().At(k).Render());
     return owner;
 }
 
@@ -100,7 +105,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (expected) {
             Require(reloaded.GetLine(i) == *expected, "a record line does not hold its record", i);
         } else {
-            Require(reloaded.GetLine(i) == original.GetLine(i), "a line outside the records changed", i);
+            Require(reloaded.GetLine(i) == original.GetLine(i),
+                    "a line outside the records changed", i);
         }
     }
 
@@ -111,14 +117,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rules::RulesDocument again;
     again.LoadBytes(saved, language);
     again.Parse();
-    Require(again.Advances().Count() == doc.Advances().Count(), "the saved file reads back other advances");
+    Require(again.Advances().Count() == doc.Advances().Count(),
+            "the saved file reads back other advances");
     Require(again.Units().Count() == doc.Units().Count(), "the saved file reads back other units");
     for (int k = 1; k <= doc.Advances().Count(); ++k)
-        Require(again.Advances().At(k) == doc.Advances().At(k), "an advance changed through saving", k);
+        Require(again.Advances().At(k) == doc.Advances().At(k), "an advance changed through saving",
+                k);
     for (int k = 1; k <= doc.Units().Count(); ++k)
         Require(again.Units().At(k) == doc.Units().At(k), "a unit changed through saving", k);
     for (int p = 0; p < rules::kCosmicCount; ++p)
-        Require(again.Cosmic().Value(p) == doc.Cosmic().Value(p), "a cosmic value changed through saving", p);
+        Require(again.Cosmic().Value(p) == doc.Cosmic().Value(p),
+                "a cosmic value changed through saving", p);
     Require(again.SaveToBytes() == saved, "saving the saved file changed it");
     return 0;
 }
