@@ -145,7 +145,7 @@ void CosmicSection::Read(const LineStore& store, Findings& findings) {
         }
         range_.last = line + 1;
     }
-    if (!closed) findings.push_back({Finding::Kind::MissingTerminator, SectionId::Cosmic, line < count ? line : -1});
+    if (!closed) findings.push_back({Finding::Kind::MissingTerminator, SectionId::Cosmic, range_.first - 1});
 }
 
 void CosmicSection::Write(LineStore& store, Language language) const {

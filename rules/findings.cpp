@@ -46,7 +46,7 @@ std::string Describe(const Finding& finding) {
         case Finding::Kind::MissingHeader:
             return header + ": the section header was not found; the section is empty and will not be written";
         case Finding::Kind::MissingTerminator:
-            return where + "the section has no closing \";\" line; it was read up to the next section or the end of the file";
+            return where + "the section has no closing \";\" line; it was read up to the next section header or the end of the file";
         case Finding::Kind::MalformedLine:
             return where + MalformedReason(finding.section) + "; the line was left as it is";
         case Finding::Kind::OverCapacity:

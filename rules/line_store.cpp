@@ -227,30 +227,36 @@ Status LineStore::SaveFile(const std::string& fileName) const {
         return ok && writer.Flush();
     };
 
-    fs::path dir = target.parent_path();
-    if (dir.empty()) dir = ".";
-    // Built by appending: g++ 12 at -O3 reports a false -Wrestrict for
-    // "." + std::string, which -Werror turns into a failed release build.
-    std::string tempLeaf = ".";
-    tempLeaf += target.filename().string();
-    tempLeaf += ".XXXXXX";
-    std::string tempName = (dir / tempLeaf).string();
-    const int tempFd = ::mkstemp(tempName.data());
-
-    if (tempFd < 0) {
-        // The folder takes no new file. A writable existing file can still be
-        // rewritten in place; that cannot be made atomic, but it is what the
-        // user asked for and the only way to save there.
-        if (!targetExists || !S_ISREG(targetStat.st_mode)) return cannotCreate;
+    // Writes the content over the existing target itself. Not atomic, so it
+    // is kept for the cases where a replacement file cannot be made.
+    auto rewriteInPlace = [&]() {
+        const bool regular = S_ISREG(targetStat.st_mode);
         const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
         if (fd < 0) return cannotCreate;
         bool ok = emitTo(fd);
-        if (ok) {
+        if (ok && regular) {
             const off_t end = ::lseek(fd, 0, SEEK_CUR);
             ok = end >= 0 && ::ftruncate(fd, end) == 0 && ::fsync(fd) == 0;
         }
         ok = (::close(fd) == 0) && ok;
         return ok ? Status::Ok() : writeError;
+    };
+
+    // A device or pipe under the name is written to, never replaced.
+    if (targetExists && !S_ISREG(targetStat.st_mode)) return rewriteInPlace();
+
+    fs::path dir = target.parent_path();
+    if (dir.empty()) dir = ".";
+    std::string tempName = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int tempFd = ::mkstemp(tempName.data());
+
+    if (tempFd < 0) {
+        // The folder takes no new file. A writable existing file can still be
+        // rewritten in place; that is the only way to save there. Other
+        // failures (a full disk) would leave a half-written file, so no.
+        const bool denied = errno == EACCES || errno == EPERM;
+        if (!denied || !targetExists) return cannotCreate;
+        return rewriteInPlace();
     }
 
     auto discard = [&](const Status& status) {
@@ -260,12 +266,13 @@ Status LineStore::SaveFile(const std::string& fileName) const {
     };
 
     if (targetExists) {
-        ::fchmod(tempFd, targetStat.st_mode & 07777);
         // Keeps the owner when saving someone else's file as root; an
-        // ordinary user cannot give files away, and that is fine.
+        // ordinary user cannot give files away, and that is fine. The owner
+        // goes first, since changing it clears set-id bits of the mode.
         if (::fchown(tempFd, targetStat.st_uid, targetStat.st_gid) != 0) {
             // the file simply belongs to the one who saved it
         }
+        ::fchmod(tempFd, targetStat.st_mode & 07777);
     } else {
         ::fchmod(tempFd, DefaultFileMode());
     }

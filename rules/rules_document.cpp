@@ -5,13 +5,26 @@ namespace rules {
 Status RulesDocument::Load(const std::string& fileName, Language language) {
     Status status = lines_.LoadFile(fileName);
     if (!status) return status;
+    ResetTables();
     fileName_ = fileName;
     language_ = language;
     return status;
 }
 
+// Tables read from an earlier file must never be written over the lines of a
+// new one, so a load starts the document afresh.
+void RulesDocument::ResetTables() {
+    cosmic_ = CosmicSection();
+    advances_ = AdvanceTable();
+    units_ = UnitTable();
+    findings_.clear();
+    parsed_ = false;
+}
+
 void RulesDocument::LoadBytes(std::string_view bytes, Language language) {
     lines_.LoadBytes(bytes);
+    ResetTables();
+    fileName_.clear();  // Save then writes the language's own file name
     language_ = language;
 }
 

@@ -51,6 +51,8 @@ public:
     static constexpr const char* kNothingToSave = "No rules file was loaded, so there is nothing to save";
 
 private:
+    void ResetTables();
+
     LineStore lines_;
     CosmicSection cosmic_;
     AdvanceTable advances_;

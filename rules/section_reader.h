@@ -29,7 +29,8 @@ int WalkSection(const LineStore& store, std::string_view keyword, SectionId sect
         if (IsSectionHeader(text)) break;
         if (IsDataLine(text)) onDataLine(line, text);
     }
-    findings.push_back({Finding::Kind::MissingTerminator, section, line < count ? line : -1});
+    // Tied to the section's own header line, the one place it always has.
+    findings.push_back({Finding::Kind::MissingTerminator, section, first - 1});
     return first;
 }
 

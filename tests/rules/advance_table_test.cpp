@@ -120,7 +120,7 @@ TEST(AdvanceReader, UnclosedSectionStopsAtTheNextHeader) {
     EXPECT_EQ(l.table.Count(), 1);
     ASSERT_EQ(l.findings.size(), 1u);
     EXPECT_EQ(l.findings[0].kind, Finding::Kind::MissingTerminator);
-    EXPECT_EQ(l.findings[0].line, 3);
+    EXPECT_EQ(l.findings[0].line, 1);  // the section's header line
 
     Loaded missing = Read("x\r\nTidecraft,3,-2,nil,nil,0,1;Tdc\r\n;\r\n");
     EXPECT_EQ(missing.table.Count(), 0);

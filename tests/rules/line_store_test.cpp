@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <fcntl.h>
 
 #include <csignal>
 #include <filesystem>
@@ -199,6 +200,21 @@ TEST(LineStoreSave, WriteFailureKeepsTheOldFile) {
     EXPECT_EQ(code, 0);
     EXPECT_EQ(ReadBytes(path), "old content\n");
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"rules.txt"});
+}
+
+TEST(LineStoreSave, APipeUnderTheNameIsWrittenToNotReplaced) {
+    ScratchDir dir;
+    const std::string path = dir / "rules.txt";
+    ASSERT_EQ(::mkfifo(path.c_str(), 0644), 0);
+    const int reader = ::open(path.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    const Status status = StoreOf("through the pipe\n").SaveFile(path);
+    char buffer[64] = {};
+    const ssize_t got = ::read(reader, buffer, sizeof buffer);
+    ::close(reader);
+    EXPECT_TRUE(status);
+    EXPECT_TRUE(fs::is_fifo(path));
+    EXPECT_EQ(std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0), "through the pipe\r\n");
 }
 
 // Runs `body` as an ordinary user, so that folder permissions apply even

@@ -101,6 +101,19 @@ TEST(RulesDocument, NothingIsSavedBeforeAParse) {
     EXPECT_EQ(testing::ReadBytes(path), "x\n@COSMIC\n1     ; a\n;\n");
 }
 
+TEST(RulesDocument, ALaterLoadStartsAfresh) {
+    RulesDocument doc;
+    doc.LoadBytes(kSmallFile, Language::English);
+    doc.Parse();
+    doc.LoadBytes("x\r\n@UNITS\r\n;\r\nTidecraft, 8, -1, nil, no,  0, 1  ; Tdc\r\n", Language::English);
+    EXPECT_FALSE(doc.Parsed());
+    EXPECT_EQ(doc.Advances().Count(), 0);
+    doc.Parse();
+    EXPECT_EQ(doc.Units().Count(), 0);
+    // Nothing of the first file's tables lands on the new lines.
+    EXPECT_EQ(doc.SaveToBytes(), "x\r\n@UNITS\r\n;\r\nTidecraft, 8, -1, nil, no,  0, 1  ; Tdc\r\n");
+}
+
 TEST(RulesDocument, DemoFilesReadCleanlyAndSaveStably) {
     for (const char* name : {"rules.txt", "rules.fre", "rules.ger"}) {
         const std::string path = std::string(EXAMPLES_DIR) + "/" + name;

@@ -96,7 +96,7 @@ TEST(UnitReader, EmptyOrUnclosedSections) {
     EXPECT_EQ(table.Count(), 1);
     ASSERT_EQ(findings.size(), 1u);
     EXPECT_EQ(findings[0].kind, Finding::Kind::MissingTerminator);
-    EXPECT_EQ(findings[0].line, -1);
+    EXPECT_EQ(findings[0].line, 1);
 }
 
 TEST(UnitFlags, CheckBoxKIsCharacterSixteenMinusK) {
