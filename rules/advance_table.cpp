@@ -8,8 +8,8 @@ namespace rules {
 
 std::string AdvanceRecord::Render() const {
     std::string out;
-    out.reserve(name.size() + aiValue.size() + modifier.size() + prereq1.size() + prereq2.size() + epoch.size() +
-                category.size() + abbrev.size() + 15);
+    out.reserve(name.size() + aiValue.size() + modifier.size() + prereq1.size() + prereq2.size() +
+                epoch.size() + category.size() + abbrev.size() + 15);
     out.append(name).append(", ");
     out.append(aiValue).append(", ");
     out.append(modifier).append(", ");
@@ -21,9 +21,7 @@ std::string AdvanceRecord::Render() const {
     return out;
 }
 
-AdvanceTable::AdvanceTable() {
-    At(1).prereq1 = At(1).prereq2 = At(1).abbrev = "endend";
-}
+AdvanceTable::AdvanceTable() { At(1).prereq1 = At(1).prereq2 = At(1).abbrev = "endend"; }
 
 bool AdvanceTable::ParseLine(std::string_view line, AdvanceRecord& out) {
     std::string squeezed(line);
@@ -57,21 +55,21 @@ void AdvanceTable::Read(const LineStore& store, Findings& findings) {
     slots_.fill(AdvanceRecord{});
     count_ = 0;
     range_ = SectionRange{};
-    range_.first = detail::WalkSection(store, "CIVILIZE", SectionId::Advances, findings,
-                                       [&](int line, std::string_view text) {
-        if (count_ >= kCapacity) {
-            findings.push_back({Finding::Kind::OverCapacity, SectionId::Advances, line});
-            return;
-        }
-        AdvanceRecord& slot = slots_[static_cast<std::size_t>(count_)];
-        if (!ParseLine(text, slot)) {
-            findings.push_back({Finding::Kind::MalformedLine, SectionId::Advances, line});
-            return;
-        }
-        slot.line = line;
-        ++count_;
-        range_.last = line;
-    });
+    range_.first = detail::WalkSection(
+        store, "CIVILIZE", SectionId::Advances, findings, [&](int line, std::string_view text) {
+            if (count_ >= kCapacity) {
+                findings.push_back({Finding::Kind::OverCapacity, SectionId::Advances, line});
+                return;
+            }
+            AdvanceRecord& slot = slots_[static_cast<std::size_t>(count_)];
+            if (!ParseLine(text, slot)) {
+                findings.push_back({Finding::Kind::MalformedLine, SectionId::Advances, line});
+                return;
+            }
+            slot.line = line;
+            ++count_;
+            range_.last = line;
+        });
     AdvanceRecord& sentinel = At(count_ + 1);
     sentinel.prereq1 = sentinel.prereq2 = sentinel.abbrev = "endend";
 }

@@ -6,6 +6,7 @@ namespace {
 
 // Windows-1252 bytes, exactly as the game's own files spell them, spacing
 // included (some rows carry a double space or a space after "(").
+// clang-format off
 constexpr std::array<std::string_view, kCosmicCount> kEnglish = {
     "Road movement multiplier",
     "1 in x chance Trireme lost (mod. by Seafaring, Navigation)",
@@ -75,12 +76,14 @@ constexpr std::array<std::string_view, kCosmicCount> kGerman = {
     "Maximaler Fallschirmj\xE4" "gerabwurf",
     "Masse/Schub Paradigma (Erh\xF6" "hung verlangsamt die Raumschiffzeit)",
 };
+// clang-format on
 
 constexpr std::array<const char*, kCosmicCount> kNames = {
-    "RoadMove",      "TriremeLost",        "FoodCitizen",     "RowFood",          "RowShield",
-    "SettlersEat1",  "SettlersEat2",       "Unhappy",         "RiotFactor",       "Aqueduct",
-    "Sewer",         "TechParadigm",       "TransformTerrain", "MonarchyPays",    "CommunismPays",
-    "FundamentalismPays", "CommunismPalace", "FundaLoseScience", "ShieldPenalty", "MaxParadrop",
+    "RoadMove",         "TriremeLost",      "FoodCitizen",   "RowFood",
+    "RowShield",        "SettlersEat1",     "SettlersEat2",  "Unhappy",
+    "RiotFactor",       "Aqueduct",         "Sewer",         "TechParadigm",
+    "TransformTerrain", "MonarchyPays",     "CommunismPays", "FundamentalismPays",
+    "CommunismPalace",  "FundaLoseScience", "ShieldPenalty", "MaxParadrop",
     "MassThrust",
 };
 
@@ -90,15 +93,19 @@ const std::array<const char*, kCosmicCount>& CosmicNames() { return kNames; }
 
 const std::array<std::string_view, kCosmicCount>& CosmicComments(Language language) {
     switch (language) {
-        case Language::French: return kFrench;
-        case Language::German: return kGerman;
-        case Language::English: break;
+        case Language::French:
+            return kFrench;
+        case Language::German:
+            return kGerman;
+        case Language::English:
+            break;
     }
     return kEnglish;
 }
 
 CosmicSection::CosmicSection() {
-    for (int k = 0; k < kCosmicCount; ++k) values_[static_cast<std::size_t>(k)] = kNames[static_cast<std::size_t>(k)];
+    for (int k = 0; k < kCosmicCount; ++k)
+        values_[static_cast<std::size_t>(k)] = kNames[static_cast<std::size_t>(k)];
     lines_.fill(-1);
 }
 
@@ -145,7 +152,8 @@ void CosmicSection::Read(const LineStore& store, Findings& findings) {
         }
         range_.last = line + 1;
     }
-    if (!closed) findings.push_back({Finding::Kind::MissingTerminator, SectionId::Cosmic, range_.first - 1});
+    if (!closed)
+        findings.push_back({Finding::Kind::MissingTerminator, SectionId::Cosmic, range_.first - 1});
 }
 
 void CosmicSection::Write(LineStore& store, Language language) const {

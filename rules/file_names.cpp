@@ -1,10 +1,10 @@
 #include "rules/file_names.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
-
-#include <sys/stat.h>
 
 namespace rules {
 

@@ -4,9 +4,12 @@ namespace rules {
 
 const char* SectionHeader(SectionId section) {
     switch (section) {
-        case SectionId::Cosmic: return "@COSMIC";
-        case SectionId::Advances: return "@CIVILIZE";
-        case SectionId::Units: return "@UNITS";
+        case SectionId::Cosmic:
+            return "@COSMIC";
+        case SectionId::Advances:
+            return "@CIVILIZE";
+        case SectionId::Units:
+            return "@UNITS";
     }
     return "@COSMIC";
 }
@@ -17,17 +20,22 @@ std::string MalformedReason(SectionId section) {
     switch (section) {
         case SectionId::Advances:
             return "fewer than 6 commas, or no \";\" after the 6th comma";
-        case SectionId::Units: return "fewer than 13 commas";
-        case SectionId::Cosmic: break;
+        case SectionId::Units:
+            return "fewer than 13 commas";
+        case SectionId::Cosmic:
+            break;
     }
     return "its fields cannot be read";
 }
 
 std::string CapacityReason(SectionId section) {
     switch (section) {
-        case SectionId::Advances: return "the table already holds its 94 advances";
-        case SectionId::Units: return "the table already holds its 54 units";
-        case SectionId::Cosmic: break;
+        case SectionId::Advances:
+            return "the table already holds its 94 advances";
+        case SectionId::Units:
+            return "the table already holds its 54 units";
+        case SectionId::Cosmic:
+            break;
     }
     return "the table is full";
 }
@@ -44,9 +52,13 @@ std::string Describe(const Finding& finding) {
     }
     switch (finding.kind) {
         case Finding::Kind::MissingHeader:
-            return header + ": the section header was not found; the section is empty and will not be written";
+            return header +
+                   ": the section header was not found; the section is empty and will not be "
+                   "written";
         case Finding::Kind::MissingTerminator:
-            return where + "the section has no closing \";\" line; it was read up to the next section header or the end of the file";
+            return where +
+                   "the section has no closing \";\" line; it was read up to the next section "
+                   "header or the end of the file";
         case Finding::Kind::MalformedLine:
             return where + MalformedReason(finding.section) + "; the line was left as it is";
         case Finding::Kind::OverCapacity:

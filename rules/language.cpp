@@ -4,18 +4,24 @@ namespace rules {
 
 const char* RulesFileName(Language language) {
     switch (language) {
-        case Language::English: return "rules.txt";
-        case Language::French: return "rules.fre";
-        case Language::German: return "rules.ger";
+        case Language::English:
+            return "rules.txt";
+        case Language::French:
+            return "rules.fre";
+        case Language::German:
+            return "rules.ger";
     }
     return "rules.txt";
 }
 
 const char* SettingsKeyword(Language language) {
     switch (language) {
-        case Language::English: return "ENGLISH";
-        case Language::French: return "FRANCAIS";
-        case Language::German: return "DEUTSCH";
+        case Language::English:
+            return "ENGLISH";
+        case Language::French:
+            return "FRANCAIS";
+        case Language::German:
+            return "DEUTSCH";
     }
     return "ENGLISH";
 }
@@ -30,9 +36,12 @@ std::optional<Language> LanguageFromKeyword(std::string_view line) {
 
 Language LanguageFromIndex(int index) {
     switch (index) {
-        case 1: return Language::French;
-        case 2: return Language::German;
-        default: return Language::English;
+        case 1:
+            return Language::French;
+        case 2:
+            return Language::German;
+        default:
+            return Language::English;
     }
 }
 

@@ -159,7 +159,7 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
 // Collects small pieces into one buffer so that a file of a million lines
 // costs a few hundred write calls, without a second copy of the whole text.
 class BufferedWriter {
-public:
+  public:
     explicit BufferedWriter(int fd) : fd_(fd) { buffer_.reserve(kSize); }
     bool Put(std::string_view piece) {
         if (failed_) return false;
@@ -180,7 +180,7 @@ public:
         return !failed_;
     }
 
-private:
+  private:
     static constexpr std::size_t kSize = 1 << 16;
     int fd_;
     std::string buffer_;

@@ -14,8 +14,8 @@ namespace rules::detail {
 // unclosed section never reaches into the one after it. `onDataLine(line,
 // text)` is called for every line of more than 5 bytes. Returns `first`.
 template <typename OnDataLine>
-int WalkSection(const LineStore& store, std::string_view keyword, SectionId section, Findings& findings,
-                OnDataLine&& onDataLine) {
+int WalkSection(const LineStore& store, std::string_view keyword, SectionId section,
+                Findings& findings, OnDataLine&& onDataLine) {
     const int first = FindSection(store, keyword);
     const int count = store.LineCount();
     if (first > count) {

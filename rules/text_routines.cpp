@@ -8,7 +8,8 @@ int FindSection(const LineStore& store, std::string_view name) {
     const int count = store.LineCount();
     for (int i = 1; i < count; ++i) {
         const std::string_view line = store.GetLine(i);
-        if (line.size() == name.size() + 1 && line[0] == '@' && line.substr(1) == name) return i + 1;
+        if (line.size() == name.size() + 1 && line[0] == '@' && line.substr(1) == name)
+            return i + 1;
     }
     // Not found: an index past the last line, as the readers expect.
     return count + 2;

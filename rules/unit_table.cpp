@@ -58,20 +58,21 @@ void UnitTable::Read(const LineStore& store, Findings& findings) {
     records_.fill(UnitRecord{});
     count_ = 0;
     range_ = SectionRange{};
-    range_.first = detail::WalkSection(store, "UNITS", SectionId::Units, findings, [&](int line, std::string_view text) {
-        if (count_ >= kCapacity) {
-            findings.push_back({Finding::Kind::OverCapacity, SectionId::Units, line});
-            return;
-        }
-        UnitRecord& record = records_[static_cast<std::size_t>(count_)];
-        if (!ParseLine(text, record)) {
-            findings.push_back({Finding::Kind::MalformedLine, SectionId::Units, line});
-            return;
-        }
-        record.line = line;
-        ++count_;
-        range_.last = line;
-    });
+    range_.first = detail::WalkSection(
+        store, "UNITS", SectionId::Units, findings, [&](int line, std::string_view text) {
+            if (count_ >= kCapacity) {
+                findings.push_back({Finding::Kind::OverCapacity, SectionId::Units, line});
+                return;
+            }
+            UnitRecord& record = records_[static_cast<std::size_t>(count_)];
+            if (!ParseLine(text, record)) {
+                findings.push_back({Finding::Kind::MalformedLine, SectionId::Units, line});
+                return;
+            }
+            record.line = line;
+            ++count_;
+            range_.last = line;
+        });
 }
 
 void UnitTable::Write(LineStore& store) const {
@@ -93,7 +94,9 @@ namespace {
 // Index of check box k's character. A flags text of exactly 15 characters
 // puts box k at 15 - k; a longer one is still counted from the left, as the
 // check boxes have always read it; a shorter one is padded before writing.
-std::size_t FlagPosition(int checkBox) { return static_cast<std::size_t>(FlagIndexOfCheckBox(checkBox)); }
+std::size_t FlagPosition(int checkBox) {
+    return static_cast<std::size_t>(FlagIndexOfCheckBox(checkBox));
+}
 
 }  // namespace
 

@@ -52,7 +52,8 @@ TEST(AdvanceReader, SqueezesAndSplitsTheEightFields) {
     EXPECT_EQ(sentinel.name, "");
     EXPECT_EQ(l.table.Range().first, 2);
     EXPECT_EQ(l.table.Range().last, 3);
-    EXPECT_EQ(l.table.ChoiceNames(), (std::vector<std::string>{"nil", "Tidecraft", "Glass Working"}));
+    EXPECT_EQ(l.table.ChoiceNames(),
+              (std::vector<std::string>{"nil", "Tidecraft", "Glass Working"}));
     EXPECT_EQ(l.table.Names(), (std::vector<std::string>{"Tidecraft", "Glass Working"}));
 }
 
@@ -63,7 +64,7 @@ TEST(AdvanceReader, MalformedLinesGiveNoRecordAndStayByteExact) {
         "; a remark that is longer than five\r\n"  // starts with ";" but is not the end
         "Loomcraft, 1, 0, nil, nil, 0 ; Lmc\r\n"   // five commas
         "Ropework, 1, 0, nil, nil, 0, 2 Rpw\r\n"   // no ";" after the sixth comma
-        "      \r\n"                                // spaces only
+        "      \r\n"                               // spaces only
         "Glass Working, 1, 0, Tdc, nil, 1, 4 ; Gls\r\n"
         ";\r\n");
     EXPECT_EQ(l.table.Count(), 2);
@@ -99,7 +100,8 @@ TEST(AdvanceReader, ShortLinesInsideTheSectionKeepEveryRecordOnItsOwnLine) {
 TEST(AdvanceReader, NinetyFifthAdvanceIsLeftAsideAndTheSentinelStaysInTheTable) {
     std::string text = "x\r\n@CIVILIZE\r\n";
     for (int i = 1; i <= 96; ++i) {
-        text += "Lore" + std::to_string(i) + ", 1, 0, nil, nil, 0, 1 ; L" + std::to_string(i) + "\r\n";
+        text +=
+            "Lore" + std::to_string(i) + ", 1, 0, nil, nil, 0, 1 ; L" + std::to_string(i) + "\r\n";
     }
     text += ";\r\n";
     Loaded l = Read(text);

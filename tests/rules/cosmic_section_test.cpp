@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <utility>
 
 namespace rules {
 namespace {
@@ -16,7 +18,8 @@ LineStore StoreOf(std::string_view bytes) {
 // A cosmic section with `count` data lines valued 1, 2, 3, ...
 std::string CosmicLines(int count) {
     std::string text;
-    for (int i = 1; i <= count; ++i) text += std::to_string(i) + "     ; remark " + std::to_string(i) + "\r\n";
+    for (int i = 1; i <= count; ++i)
+        text += std::to_string(i) + "     ; remark " + std::to_string(i) + "\r\n";
     return text;
 }
 
@@ -28,18 +31,47 @@ TEST(CosmicTables, CommentsAreWindows1252BytesWithTheirExactSpacing) {
     EXPECT_EQ(english[13], "Monarchy  pays support for all units past this");
     EXPECT_EQ(french[1], "1 chance sur x  Trireme perdu (mod. par La Marine, Navigation)");
     EXPECT_EQ(french[2], "Qt\xE9 de nourriture chaque citoyen mange par tour");
-    EXPECT_EQ(french[8], "Le facteur d'\xE9meute bas\xE9 sur le # de villes ( facteur plus \xE9lev\xE9 r\xE9" "duit l'effet)");
-    EXPECT_EQ(german[0], "Stra\xDF" "enbewegung Multiplizierer");
+    EXPECT_EQ(french[8],
+              "Le facteur d'\xE9meute bas\xE9 sur le # de villes ( facteur plus \xE9lev\xE9 r\xE9"
+              "duit l'effet)");
+    EXPECT_EQ(german[0],
+              "Stra\xDF"
+              "enbewegung Multiplizierer");
     EXPECT_EQ(german[18], "Prozent Schildstrafe f\xFCr die \xC4nderung des Produktionstyps");
     for (const auto* table : {&english, &french, &german}) {
         for (const std::string_view comment : *table) {
             EXPECT_FALSE(comment.empty());
             // No UTF-8 lead bytes: every accented letter is one byte.
-            for (const char c : comment) EXPECT_FALSE(static_cast<unsigned char>(c) == 0xC3) << comment;
+            for (const char c : comment)
+                EXPECT_FALSE(static_cast<unsigned char>(c) == 0xC3) << comment;
         }
     }
     EXPECT_STREQ(CosmicNames()[0], "RoadMove");
     EXPECT_STREQ(CosmicNames()[20], "MassThrust");
+}
+
+// Fingerprints of each whole table (rows joined by "\n"), taken from the
+// agreed texts: any changed byte, space or row shows up here.
+TEST(CosmicTables, WholeTablesMatchTheirFingerprints) {
+    auto fingerprint = [](Language language) {
+        std::string joined;
+        for (const std::string_view row : CosmicComments(language)) {
+            if (!joined.empty()) joined += '\n';
+            joined.append(row);
+        }
+        std::uint64_t hash = 0xcbf29ce484222325ULL;  // FNV-1a
+        for (const char c : joined) {
+            hash ^= static_cast<unsigned char>(c);
+            hash *= 0x100000001b3ULL;
+        }
+        return std::pair<std::size_t, std::uint64_t>(joined.size(), hash);
+    };
+    EXPECT_EQ(fingerprint(Language::English),
+              std::make_pair(std::size_t{898}, std::uint64_t{0xc2ca15f3436f9a2c}));
+    EXPECT_EQ(fingerprint(Language::French),
+              std::make_pair(std::size_t{1156}, std::uint64_t{0xd03fda370022c2ac}));
+    EXPECT_EQ(fingerprint(Language::German),
+              std::make_pair(std::size_t{1203}, std::uint64_t{0xf232f2ee37ab853f}));
 }
 
 TEST(CosmicReader, TakesTheDigitsBeforeTheFirstSpace) {
@@ -53,8 +85,8 @@ TEST(CosmicReader, TakesTheDigitsBeforeTheFirstSpace) {
     EXPECT_EQ(cosmic.Value(0), "3");
     EXPECT_EQ(cosmic.Value(1), "1");
     EXPECT_EQ(cosmic.Value(2), "2");
-    EXPECT_EQ(cosmic.Value(3), "");          // begins with a space
-    EXPECT_EQ(cosmic.Value(4), "12345678");  // no space: the whole line
+    EXPECT_EQ(cosmic.Value(3), "");              // begins with a space
+    EXPECT_EQ(cosmic.Value(4), "12345678");      // no space: the whole line
     EXPECT_EQ(cosmic.Value(5), "SettlersEat1");  // never read: keeps its initial text
     EXPECT_EQ(cosmic.Range().first, 2);
     EXPECT_EQ(cosmic.Range().last, 7);  // the ";" line
@@ -63,7 +95,8 @@ TEST(CosmicReader, TakesTheDigitsBeforeTheFirstSpace) {
 TEST(CosmicWriter, WritesValueAndCommentOnTheLinesThatWereRead) {
     // A short line inside the section takes no position and is never written;
     // with fewer than 21 values the ";" line stays.
-    LineStore store = StoreOf("x\r\n@COSMIC\r\n3     ; Road\r\n12 ;x\r\n4     ; Boat\r\n;\r\nafter\r\n");
+    LineStore store =
+        StoreOf("x\r\n@COSMIC\r\n3     ; Road\r\n12 ;x\r\n4     ; Boat\r\n;\r\nafter\r\n");
     CosmicSection cosmic;
     Findings findings;
     cosmic.Read(store, findings);
@@ -78,7 +111,8 @@ TEST(CosmicWriter, WritesValueAndCommentOnTheLinesThatWereRead) {
 
 TEST(CosmicWriter, RenderedLineReadsBackToTheSameValue) {
     for (const std::string value : {"3", "", "1 2", "007"}) {
-        const std::string line = CosmicSection::RenderLine(value, CosmicComments(Language::French)[1]);
+        const std::string line =
+            CosmicSection::RenderLine(value, CosmicComments(Language::French)[1]);
         const std::string expected = value == "1 2" ? "1" : value;
         EXPECT_EQ(CosmicSection::ParseValue(line), expected) << line;
     }
@@ -94,7 +128,9 @@ TEST(CosmicReader, ExtraDataLinesAreReadButNeverWritten) {
     cosmic.Read(store, findings);
     EXPECT_EQ(cosmic.Value(20), "21");
     cosmic.Write(store, Language::German);
-    EXPECT_EQ(store.GetLine(2), "1,  ;Stra\xDF" "enbewegung Multiplizierer");
+    EXPECT_EQ(store.GetLine(2),
+              "1,  ;Stra\xDF"
+              "enbewegung Multiplizierer");
     EXPECT_EQ(store.GetLine(23), extra22);
     EXPECT_EQ(store.GetLine(25), ";");
     EXPECT_EQ(cosmic.Range().last, 25);

@@ -1,11 +1,11 @@
 #include "rules/line_store.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <fcntl.h>
 
 #include <csignal>
 #include <filesystem>
@@ -45,7 +45,8 @@ int RunInChild(const std::function<int()>& body) {
 
 std::vector<std::string> FolderEntries(const fs::path& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
 }
@@ -58,8 +59,9 @@ TEST(LineStoreBreaks, EveryKindOfBreakEndsALineAndBecomesCrLf) {
 
 TEST(LineStoreBreaks, FinalBreakIsWrittenOnlyWhenTheTextHadOne) {
     const std::pair<std::string, std::string> cases[] = {
-        {"", ""},         {"x", "x"},           {"x\n", "x\r\n"},  {"x\r", "x\r\n"},
-        {"\n", "\r\n"},   {"\r\n\r\n", "\r\n\r\n"}, {"a\nb", "a\r\nb"},
+        {"", ""},           {"x", "x"},     {"x\n", "x\r\n"},
+        {"x\r", "x\r\n"},   {"\n", "\r\n"}, {"\r\n\r\n", "\r\n\r\n"},
+        {"a\nb", "a\r\nb"},
     };
     for (const auto& [input, expected] : cases) {
         EXPECT_EQ(StoreOf(input).SaveBytes(), expected) << "input size " << input.size();
@@ -76,13 +78,15 @@ TEST(LineStoreBytes, NulHighBytesAndLongLinesPassThrough) {
         if (b != '\r' && b != '\n') everything.push_back(static_cast<char>(b));
     }
     const std::string longLine(200000, 'q');
-    const std::string input = everything + "\r\n" + std::string("after\0nul\xE9", 10) + "\n" + longLine;
+    const std::string input =
+        everything + "\r\n" + std::string("after\0nul\xE9", 10) + "\n" + longLine;
     const LineStore store = StoreOf(input);
     ASSERT_EQ(store.LineCount(), 3);
     EXPECT_EQ(store.GetLine(0), everything);
     EXPECT_EQ(store.GetLine(1), std::string("after\0nul\xE9", 10));
     EXPECT_EQ(store.GetLine(2).size(), longLine.size());
-    EXPECT_EQ(store.SaveBytes(), everything + "\r\n" + std::string("after\0nul\xE9", 10) + "\r\n" + longLine);
+    EXPECT_EQ(store.SaveBytes(),
+              everything + "\r\n" + std::string("after\0nul\xE9", 10) + "\r\n" + longLine);
 }
 
 TEST(LineStoreEdits, PutLineReplacesOneLineInPlace) {
@@ -128,7 +132,8 @@ TEST(LineStoreFiles, LoadAndSaveRoundTripThroughDisk) {
     store.PutLine(0, "A");
     ASSERT_TRUE(store.SaveFile(path));
     EXPECT_EQ(ReadBytes(path), std::string("A\r\nb\0c\r\n\xE9", 10));
-    EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"rules.txt"});  // no temp file left
+    EXPECT_EQ(FolderEntries(dir.Path()),
+              std::vector<std::string>{"rules.txt"});  // no temp file left
 }
 
 TEST(LineStoreSave, KeepsPermissionsOfTheReplacedFile) {
@@ -178,7 +183,8 @@ TEST(LineStoreSave, FolderWhereTheFileMustGoFailsAndLeavesNoTrace) {
     EXPECT_EQ(FolderEntries(dir.Path()), std::vector<std::string>{"rules.txt"});
 
     const std::string inMissingFolder = dir / "absent/rules.txt";
-    EXPECT_EQ(StoreOf("x\n").SaveFile(inMissingFolder).message, "Cannot create file " + inMissingFolder);
+    EXPECT_EQ(StoreOf("x\n").SaveFile(inMissingFolder).message,
+              "Cannot create file " + inMissingFolder);
 }
 
 TEST(LineStoreSave, WriteFailureKeepsTheOldFile) {
@@ -214,7 +220,8 @@ TEST(LineStoreSave, APipeUnderTheNameIsWrittenToNotReplaced) {
     ::close(reader);
     EXPECT_TRUE(status);
     EXPECT_TRUE(fs::is_fifo(path));
-    EXPECT_EQ(std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0), "through the pipe\r\n");
+    EXPECT_EQ(std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0),
+              "through the pipe\r\n");
 }
 
 // Runs `body` as an ordinary user, so that folder permissions apply even

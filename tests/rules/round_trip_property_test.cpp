@@ -23,9 +23,11 @@ std::set<int> DocumentRecordLines(const RulesDocument& doc) {
 }
 
 void ExpectSameTables(const RulesDocument& a, const RulesDocument& b) {
-    for (int k = 0; k < kCosmicCount; ++k) EXPECT_EQ(a.Cosmic().Value(k), b.Cosmic().Value(k)) << "cosmic " << k;
+    for (int k = 0; k < kCosmicCount; ++k)
+        EXPECT_EQ(a.Cosmic().Value(k), b.Cosmic().Value(k)) << "cosmic " << k;
     ASSERT_EQ(a.Advances().Count(), b.Advances().Count());
-    for (int k = 1; k <= a.Advances().Count() + 1; ++k) EXPECT_EQ(a.Advances().At(k), b.Advances().At(k)) << k;
+    for (int k = 1; k <= a.Advances().Count() + 1; ++k)
+        EXPECT_EQ(a.Advances().At(k), b.Advances().At(k)) << k;
     ASSERT_EQ(a.Units().Count(), b.Units().Count());
     for (int k = 1; k <= a.Units().Count(); ++k) EXPECT_EQ(a.Units().At(k), b.Units().At(k)) << k;
     ASSERT_EQ(a.GetFindings().size(), b.GetFindings().size());
@@ -82,7 +84,8 @@ TEST(RoundTripProperty, WellFormedFilesGiveNoFindings) {
         RulesDocument doc;
         doc.LoadBytes(file.bytes, Language::English);
         doc.Parse();
-        EXPECT_TRUE(doc.GetFindings().empty()) << "file " << i << ": " << Describe(doc.GetFindings().front());
+        EXPECT_TRUE(doc.GetFindings().empty())
+            << "file " << i << ": " << Describe(doc.GetFindings().front());
         CheckRoundTrip(file, Language::English);
     }
 }
@@ -91,7 +94,8 @@ TEST(RoundTripProperty, GeneratorIsDeterministic) {
     testing::RulesFileGenerator a(42);
     testing::RulesFileGenerator b(42);
     for (int i = 0; i < 5; ++i) EXPECT_EQ(a.Next().bytes, b.Next().bytes);
-    EXPECT_EQ(testing::RulesFileGenerator::LargeFile(500, 3), testing::RulesFileGenerator::LargeFile(500, 3));
+    EXPECT_EQ(testing::RulesFileGenerator::LargeFile(500, 3),
+              testing::RulesFileGenerator::LargeFile(500, 3));
 }
 
 }  // namespace

@@ -79,7 +79,9 @@ TEST(RulesDocument, SaveWritesTheFileItWasLoadedFrom) {
     doc.Parse();
     ASSERT_TRUE(doc.Save());
     const std::string written = testing::ReadBytes(path);
-    EXPECT_NE(written.find("3,  ;Stra\xDF" "enbewegung Multiplizierer\r\n"), std::string::npos);
+    EXPECT_NE(written.find("3,  ;Stra\xDF"
+                           "enbewegung Multiplizierer\r\n"),
+              std::string::npos);
     EXPECT_EQ(testing::ReadBytes(dir / "rules.txt"), "untouched");
 }
 
@@ -105,7 +107,8 @@ TEST(RulesDocument, ALaterLoadStartsAfresh) {
     RulesDocument doc;
     doc.LoadBytes(kSmallFile, Language::English);
     doc.Parse();
-    doc.LoadBytes("x\r\n@UNITS\r\n;\r\nTidecraft, 8, -1, nil, no,  0, 1  ; Tdc\r\n", Language::English);
+    doc.LoadBytes("x\r\n@UNITS\r\n;\r\nTidecraft, 8, -1, nil, no,  0, 1  ; Tdc\r\n",
+                  Language::English);
     EXPECT_FALSE(doc.Parsed());
     EXPECT_EQ(doc.Advances().Count(), 0);
     doc.Parse();
@@ -121,7 +124,8 @@ TEST(RulesDocument, DemoFilesReadCleanlyAndSaveStably) {
         RulesDocument doc;
         ASSERT_TRUE(doc.Load(path, Language::English));
         doc.Parse();
-        EXPECT_TRUE(doc.GetFindings().empty()) << name << ": " << Describe(doc.GetFindings().front());
+        EXPECT_TRUE(doc.GetFindings().empty())
+            << name << ": " << Describe(doc.GetFindings().front());
         EXPECT_GT(doc.Advances().Count(), 80) << name;
         EXPECT_EQ(doc.Units().Count(), UnitTable::kCapacity) << name;
         const std::string saved = doc.SaveToBytes();

@@ -8,8 +8,9 @@ namespace rules::testing {
 
 namespace {
 
-constexpr std::array<const char*, 16> kSyllables = {"ka", "lor", "mir", "tu", "sen", "vo", "gra", "del",
-                                                     "phi", "run", "osk", "ba", "tre", "zel", "un", "wy"};
+constexpr std::array<const char*, 16> kSyllables = {"ka",  "lor", "mir", "tu",  "sen", "vo",
+                                                    "gra", "del", "phi", "run", "osk", "ba",
+                                                    "tre", "zel", "un",  "wy"};
 constexpr std::array<const char*, 6> kAccented = {"\xE9", "\xDF", "\xE4", "\xF6", "\xFC", "\x80"};
 
 enum class Kind { Cosmic, Advances, Units };
@@ -34,7 +35,9 @@ std::uint64_t RulesFileGenerator::Below(std::uint64_t bound) {
     return bound == 0 ? 0 : z % bound;
 }
 
-std::string RulesFileGenerator::Spaces(int max) { return std::string(Below(static_cast<std::uint64_t>(max) + 1), ' '); }
+std::string RulesFileGenerator::Spaces(int max) {
+    return std::string(Below(static_cast<std::uint64_t>(max) + 1), ' ');
+}
 
 std::string RulesFileGenerator::Word() {
     std::string word;
@@ -45,13 +48,18 @@ std::string RulesFileGenerator::Word() {
     return word;
 }
 
-std::string RulesFileGenerator::Number(int max) { return std::to_string(Below(static_cast<std::uint64_t>(max) + 1)); }
+std::string RulesFileGenerator::Number(int max) {
+    return std::to_string(Below(static_cast<std::uint64_t>(max) + 1));
+}
 
 std::string RulesFileGenerator::Break() {
     switch (Below(3)) {
-        case 0: return "\r\n";
-        case 1: return "\n";
-        default: return "\r";
+        case 0:
+            return "\r\n";
+        case 1:
+            return "\n";
+        default:
+            return "\r";
     }
 }
 
@@ -59,12 +67,18 @@ std::string RulesFileGenerator::Break() {
 // header, which would move the sections.
 std::string RulesFileGenerator::FreeLine() {
     switch (Below(options_.wildFreeText ? 9 : 5)) {
-        case 0: return "";
-        case 1: return ";";
-        case 2: return "; " + Word() + " " + Word() + ", " + Number(99);
-        case 3: return Word() + Spaces(3) + Word() + ", " + Word();
-        case 4: return "@" + Word() + "S";  // a section the editor does not know
-        case 5: return std::string("bin\0ary", 7) + Word() + std::string(1, '\0');
+        case 0:
+            return "";
+        case 1:
+            return ";";
+        case 2:
+            return "; " + Word() + " " + Word() + ", " + Number(99);
+        case 3:
+            return Word() + Spaces(3) + Word() + ", " + Word();
+        case 4:
+            return "@" + Word() + "S";  // a section the editor does not know
+        case 5:
+            return std::string("bin\0ary", 7) + Word() + std::string(1, '\0');
         case 6: {
             std::string bytes;
             const int n = 1 + static_cast<int>(Below(40));
@@ -76,17 +90,24 @@ std::string RulesFileGenerator::FreeLine() {
             if (!bytes.empty() && bytes[0] == '@') bytes[0] = '#';
             return bytes;
         }
-        case 7: return std::string(static_cast<std::size_t>(300 + Below(6000)), static_cast<char>('a' + Below(26)));
-        default: return Word() + " \xE9t\xE9 " + Word() + "\t" + Number(9);
+        case 7:
+            return std::string(static_cast<std::size_t>(300 + Below(6000)),
+                               static_cast<char>('a' + Below(26)));
+        default:
+            return Word() + " \xE9t\xE9 " + Word() + "\t" + Number(9);
     }
 }
 
 std::string RulesFileGenerator::ShortLine() {
     switch (Below(4)) {
-        case 0: return "";
-        case 1: return Spaces(5);
-        case 2: return "12 ;x";
-        default: return Word().substr(0, 1 + Below(4));
+        case 0:
+            return "";
+        case 1:
+            return Spaces(5);
+        case 2:
+            return "12 ;x";
+        default:
+            return Word().substr(0, 1 + Below(4));
     }
 }
 
@@ -110,8 +131,8 @@ std::string RulesFileGenerator::AdvanceLine(int index) {
         return Word().substr(0, 3) + std::to_string(Below(static_cast<std::uint64_t>(index) + 1));
     };
     std::string modifier = Chance(30) ? "-" + Number(3) : Number(3);
-    return name + sep(",") + Number(12) + sep(",") + modifier + sep(",") + prereq() + sep(",") + prereq() +
-           sep(",") + Number(3) + sep(",") + Number(4) + sep(";") + abbrev;
+    return name + sep(",") + Number(12) + sep(",") + modifier + sep(",") + prereq() + sep(",") +
+           prereq() + sep(",") + Number(3) + sep(",") + Number(4) + sep(";") + abbrev;
 }
 
 std::string RulesFileGenerator::UnitLine(int index) {
@@ -122,26 +143,34 @@ std::string RulesFileGenerator::UnitLine(int index) {
     const int flagCount = Chance(85) ? 15 : static_cast<int>(Below(20));
     for (int i = 0; i < flagCount; ++i) flags.push_back(Chance(20) ? '1' : '0');
     const char* obsolete = Chance(50) ? "nil" : "no";
-    return name + sep() + obsolete + sep() + Number(2) + sep() + Number(3) + "." + sep() + Number(3) + sep() +
-           Number(12) + "a" + sep() + Number(12) + "d" + sep() + Number(4) + "h" + sep() + Number(3) + "f" + sep() +
-           Number(20) + sep() + Number(8) + sep() + Number(7) + sep() + Word().substr(0, 3) + sep() + flags +
+    return name + sep() + obsolete + sep() + Number(2) + sep() + Number(3) + "." + sep() +
+           Number(3) + sep() + Number(12) + "a" + sep() + Number(12) + "d" + sep() + Number(4) +
+           "h" + sep() + Number(3) + "f" + sep() + Number(20) + sep() + Number(8) + sep() +
+           Number(7) + sep() + Word().substr(0, 3) + sep() + flags +
            (Chance(5) ? " ; 3 remark" : "");
 }
 
 std::string RulesFileGenerator::MalformedAdvance() {
     switch (Below(4)) {
-        case 0: return Word() + ", 1, 0, nil, nil, 0 ; " + Word();  // five commas
-        case 1: return Word() + ", 1, 0, nil, nil, 0, 2 " + Word();  // no ";"
-        case 2: return "; " + Word() + " " + Word() + " remark";
-        default: return std::string(6 + Below(10), ' ');
+        case 0:
+            return Word() + ", 1, 0, nil, nil, 0 ; " + Word();  // five commas
+        case 1:
+            return Word() + ", 1, 0, nil, nil, 0, 2 " + Word();  // no ";"
+        case 2:
+            return "; " + Word() + " " + Word() + " remark";
+        default:
+            return std::string(6 + Below(10), ' ');
     }
 }
 
 std::string RulesFileGenerator::MalformedUnit() {
     switch (Below(3)) {
-        case 0: return Word() + ",nil,0,1.,0,1a,1d,1h,1f,1,0,0,nil";  // twelve commas
-        case 1: return "; " + Word() + ", " + Word() + " remark";
-        default: return std::string(6 + Below(10), ' ');
+        case 0:
+            return Word() + ",nil,0,1.,0,1a,1d,1h,1f,1,0,0,nil";  // twelve commas
+        case 1:
+            return "; " + Word() + ", " + Word() + " remark";
+        default:
+            return std::string(6 + Below(10), ' ');
     }
 }
 
@@ -162,7 +191,9 @@ GeneratedFile RulesFileGenerator::Next() {
 
     bool previousOpen = false;  // the last section had no ";": the next line must start with "@"
     for (const Kind kind : order) {
-        const char* keyword = kind == Kind::Cosmic ? "COSMIC" : kind == Kind::Advances ? "CIVILIZE" : "UNITS";
+        const char* keyword = kind == Kind::Cosmic     ? "COSMIC"
+                              : kind == Kind::Advances ? "CIVILIZE"
+                                                       : "UNITS";
         const bool missingHeader = damage && Chance(8);
         const bool missingEnd = damage && Chance(12);
 
@@ -177,7 +208,8 @@ GeneratedFile RulesFileGenerator::Next() {
                 lines.push_back({"; the " + std::string(keyword) + " header is missing", false});
             }
         } else {
-            if (previousOpen) lines.push_back({"@NOTES", false});  // also checks that "@" ends a section
+            if (previousOpen)
+                lines.push_back({"@NOTES", false});  // also checks that "@" ends a section
             lines.push_back({std::string("@") + keyword, false});
         }
 
@@ -188,7 +220,8 @@ GeneratedFile RulesFileGenerator::Next() {
         for (int i = 0; i < wanted; ++i) {
             if (damage && Chance(8)) lines.push_back({ShortLine(), false});
             if (damage && kind != Kind::Cosmic && Chance(5)) {
-                lines.push_back({kind == Kind::Advances ? MalformedAdvance() : MalformedUnit(), false});
+                lines.push_back(
+                    {kind == Kind::Advances ? MalformedAdvance() : MalformedUnit(), false});
             }
             std::string text = kind == Kind::Cosmic     ? CosmicLine()
                                : kind == Kind::Advances ? AdvanceLine(i + 1)
@@ -215,7 +248,8 @@ GeneratedFile RulesFileGenerator::Next() {
         file.bytes += lines[i].text;
         if (lines[i].record) file.recordLines.insert(static_cast<int>(i));
         const bool last = i + 1 == lines.size();
-        if (last && !finalBreak && !lines[i].text.empty()) break;  // an empty last line needs its break
+        if (last && !finalBreak && !lines[i].text.empty())
+            break;  // an empty last line needs its break
         std::string lineBreak = options_.wildFreeText ? Break() : "\r\n";
         // A lone CR then an empty line ended by LF would read as one CR LF.
         if (previousBreak == "\r" && lines[i].text.empty() && lineBreak == "\n") lineBreak = "\r\n";
@@ -244,8 +278,8 @@ std::string RulesFileGenerator::LargeFile(int lineCount, std::uint64_t seed) {
     bytes += ";\r\n";
     ++lines;
     for (; lines < lineCount; ++lines) {
-        bytes += generator.Word() + " " + generator.Word() + ", " + generator.Number(999) + " " + generator.Word() +
-                 "\r\n";
+        bytes += generator.Word() + " " + generator.Word() + ", " + generator.Number(999) + " " +
+                 generator.Word() + "\r\n";
     }
     return bytes;
 }

@@ -29,7 +29,7 @@ struct GeneratedFile {
 };
 
 class RulesFileGenerator {
-public:
+  public:
     explicit RulesFileGenerator(std::uint64_t seed, GeneratorOptions options = {});
     GeneratedFile Next();
 
@@ -37,7 +37,7 @@ public:
     // plus free text. For benchmarks; same seed, same bytes.
     static std::string LargeFile(int lines, std::uint64_t seed = 1);
 
-private:
+  private:
     std::uint64_t Below(std::uint64_t bound);
     bool Chance(int percent) { return Below(100) < static_cast<std::uint64_t>(percent); }
     std::string Spaces(int max);

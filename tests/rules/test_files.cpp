@@ -19,9 +19,10 @@ ScratchDir::ScratchDir() {
 ScratchDir::~ScratchDir() {
     std::error_code ec;
     // Restore write access first, so that tests that took it away clean up.
-    for (auto it = fs::recursive_directory_iterator(path_, ec); !ec && it != fs::recursive_directory_iterator();
-         it.increment(ec)) {
-        if (it->is_directory(ec) && !it->is_symlink(ec)) fs::permissions(it->path(), fs::perms::owner_all, ec);
+    for (auto it = fs::recursive_directory_iterator(path_, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        if (it->is_directory(ec) && !it->is_symlink(ec))
+            fs::permissions(it->path(), fs::perms::owner_all, ec);
     }
     fs::permissions(path_, fs::perms::owner_all, ec);
     fs::remove_all(path_, ec);
@@ -39,7 +40,9 @@ std::string ReadBytes(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-WorkingDir::WorkingDir(const fs::path& path) : previous_(fs::current_path()) { fs::current_path(path); }
+WorkingDir::WorkingDir(const fs::path& path) : previous_(fs::current_path()) {
+    fs::current_path(path);
+}
 
 WorkingDir::~WorkingDir() {
     std::error_code ec;

@@ -10,7 +10,7 @@ namespace rules::testing {
 // A fresh, empty folder under the system's temp folder, removed again when
 // the object goes away.
 class ScratchDir {
-public:
+  public:
     ScratchDir();
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
@@ -19,7 +19,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::string operator/(const std::string& name) const { return (path_ / name).string(); }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
@@ -28,13 +28,13 @@ std::string ReadBytes(const std::string& path);
 
 // Changes the working directory for the lifetime of the object.
 class WorkingDir {
-public:
+  public:
     explicit WorkingDir(const std::filesystem::path& path);
     ~WorkingDir();
     WorkingDir(const WorkingDir&) = delete;
     WorkingDir& operator=(const WorkingDir&) = delete;
 
-private:
+  private:
     std::filesystem::path previous_;
 };
 

@@ -61,10 +61,19 @@ TEST(ScanField, NulDelimiterMeansEndOfTextEvenWithNulBytesInside) {
 
 TEST(SqueezeSpaces, KeepsOnlySingleSpacesBetweenAsciiLetters) {
     const std::pair<std::string, std::string> cases[] = {
-        {"Red Fox", "Red Fox"},   {"a  b", "ab"},       {" a ", "a"},
-        {"Abc. Def.", "Abc.Def."}, {"Fox 2", "Fox2"},   {"x,  y", "x,y"},
-        {"a\tb", "a\tb"},         {"\xE9 a", "\xE9" "a"}, {"a b c", "a b c"},
-        {"", ""},                 {"   ", ""},
+        {"Red Fox", "Red Fox"},
+        {"a  b", "ab"},
+        {" a ", "a"},
+        {"Abc. Def.", "Abc.Def."},
+        {"Fox 2", "Fox2"},
+        {"x,  y", "x,y"},
+        {"a\tb", "a\tb"},
+        {"\xE9 a",
+         "\xE9"
+         "a"},
+        {"a b c", "a b c"},
+        {"", ""},
+        {"   ", ""},
     };
     for (const auto& [input, expected] : cases) {
         std::string text = input;

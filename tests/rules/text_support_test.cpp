@@ -32,16 +32,19 @@ TEST(Cp1252, SpecialRangeAndLatin1MapToTheirCharacters) {
     EXPECT_EQ(Cp1252ToCodePoint(0x8C), U'\u0152');
     EXPECT_EQ(CodePointToCp1252(U'\u2122'), '\x99');
     EXPECT_EQ(Utf8ToCp1252("\xE2\x82\xAC"), std::optional<std::string>("\x80"));
-    EXPECT_EQ(Utf8ToCp1252("Stra\xC3\x9F" "e"), std::optional<std::string>("Stra\xDF" "e"));
+    EXPECT_EQ(Utf8ToCp1252("Stra\xC3\x9F"
+                           "e"),
+              std::optional<std::string>("Stra\xDF"
+                                         "e"));
 }
 
 TEST(Cp1252, RefusesWhatItCannotEncodeInsteadOfApproximating) {
-    EXPECT_FALSE(Utf8ToCp1252("\xCE\xA9").has_value());          // Greek omega
+    EXPECT_FALSE(Utf8ToCp1252("\xCE\xA9").has_value());             // Greek omega
     EXPECT_FALSE(Utf8ToCp1252("ok \xF0\x9F\x98\x80").has_value());  // emoji
-    EXPECT_FALSE(Utf8ToCp1252("\xC3").has_value());              // cut short
-    EXPECT_FALSE(Utf8ToCp1252("\xC0\xAF").has_value());          // overlong
-    EXPECT_FALSE(Utf8ToCp1252("\xED\xA0\x80").has_value());      // surrogate
-    EXPECT_FALSE(Utf8ToCp1252("\xE9").has_value());              // a raw Latin-1 byte is not UTF-8
+    EXPECT_FALSE(Utf8ToCp1252("\xC3").has_value());                 // cut short
+    EXPECT_FALSE(Utf8ToCp1252("\xC0\xAF").has_value());             // overlong
+    EXPECT_FALSE(Utf8ToCp1252("\xED\xA0\x80").has_value());         // surrogate
+    EXPECT_FALSE(Utf8ToCp1252("\xE9").has_value());  // a raw Latin-1 byte is not UTF-8
     EXPECT_FALSE(CodePointToCp1252(U'\u0100').has_value());
     EXPECT_EQ(Utf8ToCp1252(""), std::optional<std::string>(""));
 }
@@ -110,7 +113,8 @@ TEST(Findings, DescriptionsNameTheSectionAndTheOneBasedLine) {
     const std::string full = Describe({Finding::Kind::OverCapacity, SectionId::Advances, 0});
     EXPECT_EQ(full.rfind("Line 1 (@CIVILIZE): ", 0), 0u);
     EXPECT_NE(full.find("94"), std::string::npos);
-    EXPECT_NE(Describe({Finding::Kind::MissingTerminator, SectionId::Cosmic, 4}).find("\";\""), std::string::npos);
+    EXPECT_NE(Describe({Finding::Kind::MissingTerminator, SectionId::Cosmic, 4}).find("\";\""),
+              std::string::npos);
 }
 
 }  // namespace

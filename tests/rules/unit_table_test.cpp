@@ -13,22 +13,25 @@ LineStore StoreOf(std::string_view bytes) {
     return store;
 }
 
-constexpr const char* kBuggyLine = "Dune Buggy,  no, 0,2.,0,  1a,1d,  1h,1f,2,0,  5, Xyz,  000000000000001";
+constexpr const char* kBuggyLine =
+    "Dune Buggy,  no, 0,2.,0,  1a,1d,  1h,1f,2,0,  5, Xyz,  000000000000001";
 
 TEST(UnitReader, SqueezesFiltersDigitsAndRendersTheFixedLetters) {
     UnitRecord unit;
     ASSERT_TRUE(UnitTable::ParseLine(kBuggyLine, unit));
-    const std::vector<std::string> fields = {unit.name,   unit.obsoleteBy, unit.domain,    unit.moves,    unit.rounds,
-                                             unit.attack, unit.defense,    unit.hitPoints, unit.firepower, unit.cost,
-                                             unit.hold,   unit.role,       unit.prereq,    unit.flags};
-    EXPECT_EQ(fields, (std::vector<std::string>{"Dune Buggy", "no", "0", "2", "0", "1", "1", "1", "1", "2", "0", "5",
-                                                "Xyz", "000000000000001"}));
+    const std::vector<std::string> fields = {
+        unit.name,   unit.obsoleteBy, unit.domain,    unit.moves,     unit.rounds,
+        unit.attack, unit.defense,    unit.hitPoints, unit.firepower, unit.cost,
+        unit.hold,   unit.role,       unit.prereq,    unit.flags};
+    EXPECT_EQ(fields, (std::vector<std::string>{"Dune Buggy", "no", "0", "2", "0", "1", "1", "1",
+                                                "1", "2", "0", "5", "Xyz", "000000000000001"}));
     EXPECT_EQ(unit.Render(), "Dune Buggy,no,0,2.,0,1a,1d,1h,1f,2,0,5,Xyz,000000000000001");
 }
 
 TEST(UnitReader, DigitFieldsDropEverythingElseAndFlagsTakeTheRestOfTheLine) {
     UnitRecord unit;
-    ASSERT_TRUE(UnitTable::ParseLine("Glass Lancer 2,nil,-3,x.,0,12a,1d,1h,1f,2,0,5,Tdc,0101,extra 7", unit));
+    ASSERT_TRUE(UnitTable::ParseLine(
+        "Glass Lancer 2,nil,-3,x.,0,12a,1d,1h,1f,2,0,5,Tdc,0101,extra 7", unit));
     EXPECT_EQ(unit.name, "Glass Lancer2");  // a space next to a digit is lost
     EXPECT_EQ(unit.domain, "3");
     EXPECT_EQ(unit.moves, "");
@@ -41,7 +44,7 @@ TEST(UnitReader, LinesOutsideTheRecordsStayAsTheyWere) {
     LineStore store = StoreOf(
         "top\r\n@UNITS\r\n"
         "Mossrider,  nil,0,1.,0,1a,1d,1h,1f,1,0,0,nil,000000000000000\r\n"
-        "  \r\n"                                        // short line inside the section
+        "  \r\n"                                             // short line inside the section
         "Glass Lancer,nil,0,1.,0,1a,1d,1h,1f,1,0,0,nil\r\n"  // 12 commas: malformed
         "Reedskiff,Tdc,2,3.,0,1a,1d,1h,1f,4,2,5,nil,000000000000100\r\n"
         ";\r\n@OTHER\r\nfree text, with, commas, , , , , , , , , , , , ,\r\n");
@@ -70,7 +73,8 @@ TEST(UnitReader, LinesOutsideTheRecordsStayAsTheyWere) {
 
 TEST(UnitReader, FiftyFifthUnitIsLeftAside) {
     std::string text = "x\r\n@UNITS\r\n";
-    for (int i = 1; i <= 55; ++i) text += "Unit" + std::to_string(i) + ",nil,0,1.,0,1a,1d,1h,1f,1,0,0,nil,0\r\n";
+    for (int i = 1; i <= 55; ++i)
+        text += "Unit" + std::to_string(i) + ",nil,0,1.,0,1a,1d,1h,1f,1,0,0,nil,0\r\n";
     LineStore store = StoreOf(text + ";\r\n");
     UnitTable table;
     Findings findings;
