@@ -1,9 +1,57 @@
 #include "ui/units_page.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
 #include "rules/rules_document.h"
+#include "ui/advance_choice_box.h"
+#include "ui/numeric_text.h"
 #include "ui/outline_list.h"
+#include "ui/radio_group.h"
+#include "ui/up_down.h"
 
 namespace ui {
+
+namespace {
+
+// Fixed colours of the form's captions.
+const QString kMaroonText = QStringLiteral("color: rgb(128, 0, 0);");
+const QString kBlueText = QStringLiteral("color: rgb(0, 0, 255);");
+
+// Check box k shows and sets character 16 - k of the flags, so the first box
+// is the rightmost character.
+const std::array<const char*, 15> kFlagCaptions = {
+    "Two space visibility",
+    "Ignore zones of control",
+    "Can make amphibious assaults",
+    "Submarine advantages/disadvantages",
+    "Can attack air units (fighter)",
+    "Ship must stay near land (trireme)",
+    "Negates city walls (howitzer)",
+    " Can carry air units (carrier)",
+    " Can make paradrops",
+    "Alpine (treats all squares as road)",
+    "x2 on defense versus horse (pikemen)",
+    "Free support for fundamentalism (fanatics)",
+    "Destroyed after attacking (missiles)",
+    "x2 on defense versus air (AEGIS)",
+    "Unit can spot submarines",
+};
+
+QLabel* AddLabel(const QString& name, const QString& text, int left, int top, QWidget* parent,
+                 const QString& hint = QString()) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->move(left, top);
+    label->adjustSize();
+    if (!hint.isEmpty()) label->setToolTip(hint);
+    return label;
+}
+
+}  // namespace
 
 UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     : RecordPage(parent), document_(document) {
@@ -12,12 +60,192 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     outline->setGeometry(8, 8, 153, 505);
     outline->setToolTip(QStringLiteral("Double-click or press <Enter> to edit name"));
     AttachOutline(outline);
+
+    // Left column of values, then the domain, then the right column; the
+    // creation order is the keyboard's tab order.
+    AddLabel(QStringLiteral("Label3"), QStringLiteral("Maximum moves in a turn"), 168, 8, this);
+    moves_ = AddNumberField(QStringLiteral("MovesInARound"), QRect(304, 8, 33, 21),
+                            QStringLiteral("1"), &rules::UnitRecord::moves);
+    AddLabel(QStringLiteral("Label4"), QStringLiteral("Number of rounds in flight ?"), 168, 40,
+             this, QStringLiteral("This affects the air units"));
+    rounds_ = AddNumberField(QStringLiteral("RoundsInFlight"), QRect(304, 40, 33, 21),
+                             QStringLiteral("0"), &rules::UnitRecord::rounds);
+    AddLabel(QStringLiteral("Label5"), QStringLiteral("Attack strength"), 168, 72, this);
+    attack_ = AddNumberField(QStringLiteral("AttackStength"), QRect(304, 72, 33, 21),
+                             QStringLiteral("0"), &rules::UnitRecord::attack);
+    AddLabel(QStringLiteral("Label7"), QStringLiteral("Hit points"), 168, 104, this,
+             QStringLiteral("Amount of dommage the unit can take"));
+    hitPoints_ = AddNumberField(QStringLiteral("HitPoints"), QRect(304, 104, 33, 21),
+                                QStringLiteral("1"), &rules::UnitRecord::hitPoints);
+    AddLabel(QStringLiteral("Label9"), QStringLiteral("Shields cost"), 168, 136, this,
+             QStringLiteral("Number of shields row to build it"));
+    cost_ = AddNumberField(QStringLiteral("ShieldCost"), QRect(304, 136, 33, 21),
+                           QStringLiteral("1"), &rules::UnitRecord::cost);
+
+    domain_ = new RadioGroup(QStringLiteral(" Domain of Activity ? "),
+                             {QStringLiteral("Land"), QStringLiteral("Air"), QStringLiteral("Sea")},
+                             3, this);
+    domain_->setObjectName(QStringLiteral("DomainOfActivity"));
+    domain_->setGeometry(368, 8, 241, 49);
+    connect(domain_, &RadioGroup::IndexChosen, this, &UnitsPage::DomainOfActivityClick);
+    form_ << domain_;
+
+    AddLabel(QStringLiteral("Label2"), QStringLiteral("Defense Strength"), 376, 72, this);
+    defense_ = AddNumberField(QStringLiteral("DefenseStrength"), QRect(480, 72, 33, 21),
+                              QStringLiteral("0"), &rules::UnitRecord::defense);
+    AddLabel(QStringLiteral("Label11"), QStringLiteral("Fire Power"), 376, 104, this);
+    firepower_ = AddNumberField(QStringLiteral("FirePower"), QRect(480, 104, 33, 21),
+                                QStringLiteral("1"), &rules::UnitRecord::firepower);
+    AddLabel(QStringLiteral("Label13"), QStringLiteral("Holds On Ship"), 376, 136, this);
+    hold_ = AddNumberField(QStringLiteral("HoldShip"), QRect(480, 136, 33, 21),
+                           QStringLiteral("0"), &rules::UnitRecord::hold);
+
+    // Spinners: only the moves wrap around; the edits themselves take any text.
+    struct Spin {
+        QLineEdit* edit;
+        int minimum, maximum;
+        bool wraps;
+    };
+    const Spin spins[] = {{moves_, 1, 20, true},    {rounds_, 0, 8, false},
+                          {attack_, 0, 99, false},  {hitPoints_, 1, 10, false},
+                          {cost_, 1, 20, false},    {defense_, 0, 20, false},
+                          {firepower_, 1, 5, false}, {hold_, 0, 10, false}};
+    int n = 0;
+    for (const Spin& spin : spins) {
+        auto* upDown = new UpDown(spin.edit, spin.minimum, spin.maximum, spin.wraps, this);
+        upDown->setObjectName(QStringLiteral("UpDown%1").arg(++n));
+        form_ << upDown;
+    }
+
+    AddLabel(QStringLiteral("Label14"), QStringLiteral("When does it become obsolete ?"), 168,
+             168, this);
+    getObsolete_ = new AdvanceChoiceBox(document_.Advances(), this);
+    getObsolete_->setObjectName(QStringLiteral("GetObsolete"));
+    getObsolete_->setGeometry(168, 184, 145, 21);
+    AddLabel(QStringLiteral("Label15"), QStringLiteral("Prerequisite Advance"), 336, 168, this);
+    prerequisite_ = new AdvanceChoiceBox(document_.Advances(), this);
+    prerequisite_->setObjectName(QStringLiteral("Prerequisite"));
+    prerequisite_->setGeometry(336, 184, 145, 21);
+    for (AdvanceChoiceBox* box : {getObsolete_, prerequisite_}) {
+        const QSignalBlocker blocker(box);
+        box->setEditText(box->objectName());
+        form_ << box;
+    }
+    connect(getObsolete_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::GetObsoleteChange);
+    connect(prerequisite_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::PrerequisiteChange);
+
+    role_ = new RadioGroup(QStringLiteral(" Unit Role "),
+                           {QStringLiteral("Attack"), QStringLiteral("Defend"),
+                            QStringLiteral("Naval Superiority"), QStringLiteral("Air Superiority"),
+                            QStringLiteral("Sea Transport"), QStringLiteral("Settle"),
+                            QStringLiteral("Diplomacy"), QStringLiteral("Trade")},
+                           4, this);
+    role_->setObjectName(QStringLiteral("UnitRole"));
+    role_->setGeometry(168, 216, 441, 73);
+    role_->setStyleSheet(kMaroonText);
+    connect(role_, &RadioGroup::IndexChosen, this, &UnitsPage::UnitRoleClick);
+    form_ << role_;
+
+    // The group frames all fifteen boxes, but only the right half belongs to
+    // it; the first eight lie over its left half as children of the page.
+    auto* group = new QGroupBox(QStringLiteral(" Special Behaviour "), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(168, 300, 441, 217);
+    group->setStyleSheet(kBlueText);
+    form_ << group;
+    for (int k = 1; k <= 15; ++k) {
+        const bool onPage = k <= 8;
+        auto* box = new QCheckBox(QString::fromLatin1(kFlagCaptions[static_cast<std::size_t>(k - 1)]),
+                                  onPage ? static_cast<QWidget*>(this) : group);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(k));
+        if (onPage) {
+            box->setGeometry(176, 320 + 24 * (k - 1), 208, 17);
+            box->setStyleSheet(kBlueText);
+            form_ << box;
+        } else {
+            box->setGeometry(216, 24 + 24 * (k - 9), 217, 17);
+        }
+        connect(box, &QCheckBox::clicked, this, [this, k](bool checked) { CheckBoxClick(k, checked); });
+        checkBoxes_[static_cast<std::size_t>(k - 1)] = box;
+    }
+
+    SetFormEnabled(false);
+}
+
+QLineEdit* UnitsPage::AddNumberField(const QString& name, const QRect& place,
+                                     const QString& initial, std::string rules::UnitRecord::*field) {
+    auto* edit = new QLineEdit(initial, this);
+    edit->setObjectName(name);
+    edit->setGeometry(place);
+    // What the user types is stored as typed; only a "," (which would split
+    // the line) and characters the file cannot hold are refused.
+    BindEdit(edit, [this, field](int number) -> std::string& { return document_.Units().At(number).*field; },
+             QStringLiteral(","));
+    form_ << edit;
+    return edit;
+}
+
+void UnitsPage::SetFormEnabled(bool enabled) {
+    for (QWidget* widget : form_) widget->setEnabled(enabled);
+}
+
+void UnitsPage::Populate() {
+    RecordPage::Populate();
+    getObsolete_->Populate();
+    prerequisite_->Populate();
 }
 
 int UnitsPage::RecordCount() const { return document_.Units().Count(); }
 
 std::string& UnitsPage::RecordName(int number) { return document_.Units().At(number).name; }
 
-void UnitsPage::ShowRecord(int) {}
+rules::UnitRecord* UnitsPage::Current() {
+    if (Showing() || !HasRecord()) return nullptr;
+    return &document_.Units().At(CurrentIndex());
+}
+
+void UnitsPage::ShowRecord(int number) {
+    const rules::UnitRecord& unit = document_.Units().At(number);
+    SetFormEnabled(true);
+    // Every control is filled without reporting it, so showing a unit leaves
+    // its record exactly as it was.
+    domain_->SetIndex(NumericValue(unit.domain));
+    ShowText(moves_, unit.moves);
+    ShowText(rounds_, unit.rounds);
+    ShowText(attack_, unit.attack);
+    ShowText(defense_, unit.defense);
+    ShowText(hitPoints_, unit.hitPoints);
+    ShowText(firepower_, unit.firepower);
+    ShowText(cost_, unit.cost);
+    ShowText(hold_, unit.hold);
+    role_->SetIndex(NumericValue(unit.role));
+    for (int k = 1; k <= 15; ++k) {
+        QCheckBox* box = checkBoxes_[static_cast<std::size_t>(k - 1)];
+        const QSignalBlocker blocker(box);
+        box->setChecked(rules::FlagIsSet(unit.flags, k));
+    }
+    getObsolete_->ShowAbbrev(unit.obsoleteBy);
+    prerequisite_->ShowAbbrev(unit.prereq);
+}
+
+void UnitsPage::DomainOfActivityClick(int index) {
+    if (rules::UnitRecord* unit = Current()) unit->domain = IndexText(index);
+}
+
+void UnitsPage::UnitRoleClick(int index) {
+    if (rules::UnitRecord* unit = Current()) unit->role = IndexText(index);
+}
+
+void UnitsPage::CheckBoxClick(int k, bool checked) {
+    if (rules::UnitRecord* unit = Current()) rules::SetFlag(unit->flags, k, checked);
+}
+
+void UnitsPage::GetObsoleteChange(const std::string& abbrev) {
+    if (rules::UnitRecord* unit = Current()) unit->obsoleteBy = abbrev;
+}
+
+void UnitsPage::PrerequisiteChange(const std::string& abbrev) {
+    if (rules::UnitRecord* unit = Current()) unit->prereq = abbrev;
+}
 
 }  // namespace ui
