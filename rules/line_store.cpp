@@ -247,7 +247,12 @@ Status LineStore::SaveFile(const std::string& fileName) const {
 
     fs::path dir = target.parent_path();
     if (dir.empty()) dir = ".";
-    std::string tempName = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    // Built by appending: g++ 12 at -O3 reports a false -Wrestrict for
+    // "." + std::string, which -Werror turns into a failed release build.
+    std::string tempLeaf = ".";
+    tempLeaf += target.filename().string();
+    tempLeaf += ".XXXXXX";
+    std::string tempName = (dir / tempLeaf).string();
     const int tempFd = ::mkstemp(tempName.data());
 
     if (tempFd < 0) {
