@@ -1,0 +1,171 @@
+// The main window: its frame and pages, Save Changes and Quit.
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "editor_harness.h"
+#include "rules/rules_document.h"
+
+using namespace testing_support;
+
+namespace {
+
+// What the core alone renders for a file loaded and saved without edits.
+QByteArray Rendered(const QByteArray& bytes, rules::Language language) {
+    rules::RulesDocument document;
+    document.LoadBytes(std::string_view(bytes.constData(), size_t(bytes.size())), language);
+    document.Parse();
+    const std::string out = document.SaveToBytes();
+    return QByteArray(out.data(), qsizetype(out.size()));
+}
+
+QPushButton* Button(ui::EditorWindows& w, const char* name) {
+    return w.main.findChild<QPushButton*>(name);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void frameAndPages() {
+        ui::EditorWindows windows;
+        ui::TMainForm& main = windows.main;
+        QCOMPARE(main.windowTitle(), QString("Ovantra Rules File Editor 1.01"));
+        QCOMPARE(main.size(), QSize(625, 548));
+        auto* pages = main.findChild<QTabWidget*>("PageControl");
+        QCOMPARE(pages->count(), 4);
+        QStringList captions;
+        for (int i = 0; i < pages->count(); ++i) captions << pages->tabText(i);
+        QCOMPARE(captions, (QStringList{"Cosmic", "Units", "Advances", "About"}));
+        QCOMPARE(pages->currentWidget()->objectName(), QString("TabSheet2"));
+        QVERIFY(!Button(windows, "Button1")->isEnabled());
+        QCOMPARE(Button(windows, "Button1")->text(), QString::fromUtf8("\u00df"));
+        QCOMPARE(Button(windows, "SaveChanges")->geometry(), QRect(456, 0, 91, 20));
+        QCOMPARE(Button(windows, "QuitButton")->geometry(), QRect(544, 0, 81, 20));
+        QCOMPARE(main.toolTip(), QString("Right-click for help"));
+
+        // Each cosmic field starts with its own name, 24 pixels below the last.
+        auto* road = main.findChild<QLineEdit*>("RoadMove");
+        auto* thrust = main.findChild<QLineEdit*>("MassThrust");
+        QCOMPARE(road->text(), QString("RoadMove"));
+        QCOMPARE(road->geometry(), QRect(8, 0, 41, 26));
+        QCOMPARE(thrust->geometry(), QRect(8, 480, 41, 26));
+
+        // The layout is fixed: a larger window moves nothing.
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        main.resize(900, 700);
+        QCOMPARE(pages->geometry(), QRect(0, 0, 625, 545));
+        QCOMPARE(Button(windows, "QuitButton")->geometry(), QRect(544, 0, 81, 20));
+    }
+
+    void saveWritesTheLoadedLanguageOnly() {
+        ScratchFolder folder;
+        const QByteArray french = DemoRules("rules.fre");
+        folder.Write("rules.txt", DemoRules("rules.txt"));
+        folder.Write("rules.fre", french);
+        folder.Write("rules.ger", DemoRules("rules.ger"));
+        folder.Write("YARV.INI", SettingsFor("FRANCAIS"));
+        ModalAnswerer answers;
+        ui::EditorWindows windows;
+        QVERIFY(StartEditor(windows, answers));
+
+        // The descriptions stay English; the written comments are French.
+        auto* road = windows.main.findChild<QLineEdit*>("RoadMove");
+        QCOMPARE(Button(windows, "SaveChanges")->text(), QString("Save Changes"));
+        Button(windows, "SaveChanges")->click();
+        QCOMPARE(answers.Handled(), 0);  // no message after a save
+        const QByteArray saved = folder.Read("rules.fre");
+        QCOMPARE(saved, Rendered(french, rules::Language::French));
+        QVERIFY(saved.contains("1 chance sur x  Trireme perdu (mod. par La Marine, Navigation)"));
+        QVERIFY(saved.contains("Qt\xE9 de nourriture"));  // Windows-1252, not UTF-8
+        QCOMPARE(folder.Read("rules.txt"), DemoRules("rules.txt"));
+        QCOMPARE(folder.Read("rules.ger"), DemoRules("rules.ger"));
+
+        // An edited value goes in; saving twice gives the same file.
+        road->setText("5");
+        Button(windows, "SaveChanges")->click();
+        const QByteArray edited = folder.Read("rules.fre");
+        QVERIFY(edited.contains("\r\n5,  ;Le multiplicateur du mouvement de la route\r\n"));
+        Button(windows, "SaveChanges")->click();
+        QCOMPARE(folder.Read("rules.fre"), edited);
+        QCOMPARE(QDir(folder.Path(".")).entryList(QDir::Files | QDir::Hidden).size(), 4);
+    }
+
+    void cosmicFieldsRefuseWhatTheFileCannotHold() {
+        ui::EditorWindows windows;
+        auto* field = windows.main.findChild<QLineEdit*>("Sewer");
+        field->clear();
+        for (const QString& typed : {QString("1"), QString::fromUtf8("\u03a9"), QString("2")}) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+            QApplication::sendEvent(field, &press);  // Omega has no byte in the file's set
+        }
+        QCOMPARE(field->text(), QString("12"));
+    }
+
+    void failedSaveKeepsWhatIsOnDisk() {
+        ScratchFolder folder;
+        folder.Write("rules.txt", DemoRules());
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
+        ModalAnswerer answers;
+        ui::EditorWindows windows;
+        QVERIFY(StartEditor(windows, answers));
+        // A folder now stands where the file must be written.
+        QVERIFY(QFile::remove(folder.Path("rules.txt")));
+        QVERIFY(QDir(folder.Path(".")).mkdir("rules.txt"));
+        QVERIFY(folder.Write("rules.txt/keep.me", "precious"));
+        answers.Then(ClickBoxButton(QMessageBox::Ok));
+        Button(windows, "SaveChanges")->click();
+        QVERIFY(answers.WaitDone());
+        QCOMPARE(answers.seenTitles, QStringList{"Ovantra Rules File Editor"});
+        QCOMPARE(answers.seenTexts, QStringList{"Cannot create file rules.txt."});
+        QCOMPARE(folder.Read("rules.txt/keep.me"), QByteArray("precious"));
+        // No temporary file is left behind.
+        QCOMPARE(QDir(folder.Path(".")).entryList(QDir::AllEntries | QDir::Hidden |
+                                                  QDir::NoDotAndDotDot).size(), 2);
+        // Once the way is clear again, the next click saves.
+        QVERIFY(QDir(folder.Path("rules.txt")).removeRecursively());
+        Button(windows, "SaveChanges")->click();
+        QCOMPARE(folder.Read("rules.txt"), Rendered(DemoRules(), rules::Language::English));
+    }
+
+    void quitAsksFirst() {
+        ScratchFolder folder;
+        folder.Write("rules.txt", DemoRules());
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
+        ModalAnswerer answers;
+        ui::EditorWindows windows;
+        QVERIFY(StartEditor(windows, answers));
+        auto* road = windows.main.findChild<QLineEdit*>("RoadMove");
+        road->setText("9");
+
+        answers.Then([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->icon(), QMessageBox::Information);
+            QCOMPARE(box->button(QMessageBox::Yes)->text(), QString("&Yes"));
+            QCOMPARE(box->button(QMessageBox::No)->text(), QString("&No"));
+            ClickBoxButton(QMessageBox::No)(modal);
+        });
+        answers.Then(PressKey(Qt::Key_Escape));
+        answers.Then(CloseWindow());
+        for (int i = 0; i < 3; ++i) {
+            Button(windows, "QuitButton")->click();
+            QVERIFY(windows.main.isVisible());
+        }
+        QCOMPARE(answers.seenTitles.value(0), QString("Information"));
+        QCOMPARE(answers.seenTexts.value(0), QString("Do you really want to quit ?"));
+        QCOMPARE(road->text(), QString("9"));  // edits intact
+
+        answers.Then(PressKey(Qt::Key_Return));  // Yes is the default
+        Button(windows, "QuitButton")->click();
+        QVERIFY(!windows.main.isVisible());
+        QCOMPARE(folder.Read("rules.txt"), DemoRules());  // quitting never saves
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
