@@ -4,10 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -41,26 +43,39 @@ void LineStore::Index() {
     const std::size_t n = text_.size();
     const char* p = text_.data();
 
-    std::size_t breaks = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (p[i] == '\r') {
-            ++breaks;
-            if (i + 1 < n && p[i + 1] == '\n') ++i;
-        } else if (p[i] == '\n') {
-            ++breaks;
-        }
+    const auto lfCount = static_cast<std::size_t>(std::count(p, p + n, '\n'));
+    std::size_t crCount = 0;
+    std::size_t crLfCount = 0;
+    for (const char* cr = static_cast<const char*>(std::memchr(p, '\r', n)); cr != nullptr;
+         cr = static_cast<const char*>(
+             std::memchr(cr + 1, '\r', static_cast<std::size_t>(p + n - cr - 1)))) {
+        ++crCount;
+        if (cr + 1 < p + n && cr[1] == '\n') ++crLfCount;
     }
+    const std::size_t breaks = lfCount + crCount - crLfCount;
     endsWithBreak_ = n > 0 && (p[n - 1] == '\r' || p[n - 1] == '\n');
     const std::size_t count = (n == 0) ? 0 : breaks + (endsWithBreak_ ? 0 : 1);
 
     std::vector<Span> spans;
     spans.reserve(count);
     std::size_t start = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (p[i] == '\r' || p[i] == '\n') {
-            spans.push_back({start, i - start});
-            if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n') ++i;
-            start = i + 1;
+    if (crCount == crLfCount) {
+        // Every CR belongs to a CR LF: each line ends at an LF (the usual case).
+        for (const char* lf = static_cast<const char*>(std::memchr(p, '\n', n)); lf != nullptr;
+             lf = static_cast<const char*>(std::memchr(p + start, '\n', n - start))) {
+            const auto at = static_cast<std::size_t>(lf - p);
+            const std::size_t end = (at > start && p[at - 1] == '\r') ? at - 1 : at;
+            spans.push_back({start, end - start});
+            start = at + 1;
+            if (start >= n) break;
+        }
+    } else {
+        for (std::size_t i = 0; i < n; ++i) {
+            if (p[i] == '\r' || p[i] == '\n') {
+                spans.push_back({start, i - start});
+                if (p[i] == '\r' && i + 1 < n && p[i + 1] == '\n') ++i;
+                start = i + 1;
+            }
         }
     }
     if (start < n) spans.push_back({start, n - start});

@@ -23,39 +23,45 @@ bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }  // namespace
 
 std::string ScanField(int& cursor, std::string_view text, char delimiter, bool digitsOnly) {
-    const auto length = static_cast<long long>(text.size());
-    long long pos = cursor < 1 ? 1 : cursor;
-    std::string field;
+    const std::size_t length = text.size();
+    const std::size_t start = cursor < 1 ? 0 : static_cast<std::size_t>(cursor) - 1;
+    if (start >= length) {
+        cursor = static_cast<int>(length + 2);
+        return {};
+    }
     // '\0' stands for the end of the text, so a NUL byte inside the text is
     // an ordinary character for it; a missing delimiter also ends at the end.
-    while (pos <= length) {
-        const char c = text[static_cast<std::size_t>(pos - 1)];
-        if (delimiter != '\0' && c == delimiter) {
-            cursor = static_cast<int>(pos + 1);
-            return field;
-        }
-        if (!digitsOnly || IsDigit(c)) field.push_back(c);
-        ++pos;
+    std::size_t end = delimiter == '\0' ? std::string_view::npos : text.find(delimiter, start);
+    if (end == std::string_view::npos) {
+        end = length;
+        cursor = static_cast<int>(length + 2);
+    } else {
+        cursor = static_cast<int>(end + 2);
     }
-    cursor = static_cast<int>(length + 2);
-    return field;
+    const std::string_view field = text.substr(start, end - start);
+    if (!digitsOnly) return std::string(field);
+    std::string digits;
+    digits.reserve(field.size());
+    for (const char c : field) {
+        if (IsDigit(c)) digits += c;
+    }
+    return digits;
 }
 
 void SqueezeSpaces(std::string& text) {
-    std::string out;
-    out.reserve(text.size());
     const std::size_t n = text.size();
+    if (text.find(' ') == std::string::npos) return;
+    // In place: the write position never passes the read position, and the
+    // neighbours of a space are read from positions not yet overwritten
+    // (the one before it is compared before anything is written there).
+    char previous = '\0';  // the unchanged character before position i
+    std::size_t out = 0;
     for (std::size_t i = 0; i < n; ++i) {
         const char c = text[i];
-        if (c != ' ') {
-            out.push_back(c);
-            continue;
-        }
-        const bool letterBefore = i > 0 && IsLetter(text[i - 1]);
-        const bool letterAfter = i + 1 < n && IsLetter(text[i + 1]);
-        if (letterBefore && letterAfter) out.push_back(c);
+        if (c != ' ' || (IsLetter(previous) && i + 1 < n && IsLetter(text[i + 1]))) text[out++] = c;
+        previous = c;
     }
-    text = std::move(out);
+    text.resize(out);
 }
 
 }  // namespace rules
