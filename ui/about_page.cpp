@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 
 #include "ui/fonts.h"
+#include "ui/readable_text.h"
 
 namespace ui {
 
@@ -70,7 +71,9 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     notices->setPlainText(NoticeLines().join(QLatin1Char('\n')));
     notices->setReadOnly(true);
     notices->setEnabled(false);
+    KeepDisabledTextReadable(notices);
     notices->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    notices->setTabStopDistance(40);
 
     TitleLabel(QStringLiteral("Freeware"), QStringLiteral("Label22"), QRect(8, 320, 126, 28), this);
 

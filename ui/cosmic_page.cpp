@@ -8,6 +8,7 @@
 
 #include "rules/language.h"
 #include "ui/fonts.h"
+#include "ui/readable_text.h"
 #include "ui/text_codec.h"
 
 namespace ui {
@@ -25,10 +26,11 @@ CosmicPage::CosmicPage(QWidget* parent) : QWidget(parent) {
     memo->setFont(ComicFont(17));
     memo->setReadOnly(true);
     memo->setEnabled(false);
+    KeepDisabledTextReadable(memo);
     memo->setFrameShape(QFrame::NoFrame);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo->document()->setDocumentMargin(0);
+    memo->document()->setDocumentMargin(2);
     QTextCursor cursor(memo->document());
     QTextBlockFormat rows;
     rows.setLineHeight(kRowPitch, QTextBlockFormat::FixedHeight);

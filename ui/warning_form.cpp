@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "ui/fonts.h"
+#include "ui/readable_text.h"
 #include "ui/window_placement.h"
 
 namespace ui {
@@ -52,6 +53,7 @@ TWarningForm::TWarningForm(QWidget* parent)
     memo->setPlainText(WarningLines().join(QLatin1Char('\n')));
     memo->setReadOnly(true);
     memo->setEnabled(false);
+    KeepDisabledTextReadable(memo);
     memo->setFocusPolicy(Qt::NoFocus);
 
     auto* agree = new QPushButton(QStringLiteral("I agree"), this);
