@@ -1,0 +1,497 @@
+// The Advances page, driven as a user drives it: browsing, walking the tree of
+// prerequisites, editing, renaming, and what reaches the file on saving.
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+#include <memory>
+
+#include "editor_harness.h"
+#include "ui/advances_page.h"
+#include "ui/outline_list.h"
+#include "ui/radio_group.h"
+
+using namespace testing_support;
+
+namespace {
+
+// A chain Tidecraft <- Glass Lancing <- Mist Charting <- Moss Ledger, with
+// Reed Knotting and Salt Singing beside it. Written in the spacing the editor
+// writes, so an advance that is only looked at must come back byte for byte.
+const QList<QByteArray> kChain = {
+    "Reed Knotting, 3, -2, nil, no, 0, 1 ; Rkn",      // 1: "no" stays "no"
+    "Tidecraft, 8, 1, nil, nil, 0, 3 ; Tdc",          // 2: named by 3 and 5
+    "Glass Lancing, 5, 0, Tdc, Rkn, 3, 0 ; Gls",      // 3: named by 6 (prereq1) and 4 (prereq2)
+    "Mist Charting, 4, -1, nil, Gls, 7, 2 ; Mch",     // 4: epoch beyond Modern
+    "Salt Singing, 2, 2, Tdc, Qzz, -1, 4 ; Sls",      // 5: unknown prerequisite, no epoch
+    "Moss Ledger, 6, 0, Gls, Mch, 1, 9 ; Mld",        // 6: allows nothing
+};
+
+QByteArray RulesWith(const QList<QByteArray>& advances) {
+    QByteArray out = "; invented rules for the advances page\r\n@COSMIC\r\n";
+    for (int k = 1; k <= 21; ++k) out += QByteArray::number(k) + "     ; constant " + QByteArray::number(k) + "\r\n";
+    out += ";\r\n\r\n@CIVILIZE\r\n";
+    for (const QByteArray& line : advances) out += line + "\r\n";
+    out += ";\r\n\r\n@UNITS\r\n";
+    out += "Mossrider,    Tdc, 0,  1.,0,   1a, 1d,  1h,1f, 1,0,  0, nil, 000000000000000\r\n";
+    out += ";\r\n; the end\r\n";
+    return out;
+}
+
+// The lines between "@CIVILIZE" and the ";" that ends the section.
+QList<QByteArray> AdvanceLines(const QByteArray& file) {
+    const QList<QByteArray> lines = file.split('\n');
+    QList<QByteArray> out;
+    bool inside = false;
+    for (QByteArray line : lines) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (inside && line == ";") break;
+        if (inside) out << line;
+        if (line == "@CIVILIZE") inside = true;
+    }
+    return out;
+}
+
+// The editor started on a rules file, with the Advances page in front.
+struct Editor {
+    explicit Editor(const QList<QByteArray>& advances) {
+        folder.Write("rules.txt", RulesWith(advances));
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
+        started = StartEditor(windows, answers);
+        if (started) OpenTab("Advances");
+    }
+
+    void OpenTab(const QString& caption) {
+        auto* pages = windows.main.findChild<QTabWidget*>("PageControl");
+        QTabBar* bar = pages->tabBar();
+        for (int i = 0; i < bar->count(); ++i) {
+            if (bar->tabText(i) == caption) QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
+        }
+    }
+
+    template <typename T>
+    T* Find(const char* name) {
+        T* found = windows.main.findChild<T*>(name);
+        if (!found) qFatal("no control %s", name);
+        return found;
+    }
+    ui::AdvancesPage* Page() { return Find<ui::AdvancesPage>("TabSheet1"); }
+    ui::OutlineList* Outline() { return Find<ui::OutlineList>("OutAdvances"); }
+    QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
+    QComboBox* Box(const char* name) { return Find<QComboBox>(name); }
+    QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
+    ui::RadioGroup* Group(const char* name) { return Find<ui::RadioGroup>(name); }
+    rules::AdvanceRecord& Advance(int number) { return windows.main.Document().Advances().At(number); }
+
+    void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
+    void ClickItem(int number) {
+        ui::OutlineList* list = Outline();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(number - 1)).center());
+    }
+    void DoubleClickItem(int number) {
+        ui::OutlineList* list = Outline();
+        // As the platform delivers it: press, release, double-click, release.
+        const QPoint at = list->visualItemRect(list->item(number - 1)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
+    }
+    // Opens the box's list and clicks the item with that text.
+    void Pick(const char* boxName, const QString& text) {
+        QComboBox* box = Box(boxName);
+        box->showPopup();
+        QAbstractItemView* view = box->view();
+        const QModelIndex index = view->model()->index(box->findText(text, Qt::MatchExactly), 0);
+        QVERIFY(index.isValid());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+        QTRY_VERIFY(!view->isVisible());
+    }
+    // Replaces the text of an edit (or a box's edit) by typing.
+    void TypeInto(QLineEdit* edit, const QString& text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClicks(edit, text);
+    }
+    void ClickRadio(const char* group, const QString& item) {
+        for (QRadioButton* button : Group(group)->findChildren<QRadioButton*>()) {
+            if (button->text() == item) QTest::mouseClick(button, Qt::LeftButton);
+        }
+    }
+    QString ShownEpoch() { return Checked("Epoch"); }
+    QString ShownCategory() { return Checked("Category"); }
+    QString Checked(const char* group) {
+        for (QRadioButton* button : Group(group)->findChildren<QRadioButton*>()) {
+            if (button->isChecked()) return button->text();
+        }
+        return "(none)";
+    }
+
+    QList<QByteArray> SaveAndReadAdvances() {
+        Button("SaveChanges")->click();
+        return AdvanceLines(folder.Read("rules.txt"));
+    }
+
+    ScratchFolder folder;
+    ModalAnswerer answers;
+    ui::EditorWindows windows;
+    bool started = false;
+};
+
+// Rename dialog answers.
+ModalAnswerer::Action TypeNewNameAndOk(const QString& name) {
+    return [name](QWidget* dialog) {
+        auto* field = dialog->findChild<QLineEdit*>("NewName");
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, name);
+        QTest::keyClick(field, Qt::Key_Return);  // Enter in the field works "OK"
+    };
+}
+
+}  // namespace
+
+class AdvancesPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsAsDesigned() {
+        ui::EditorWindows windows;
+        auto* page = windows.main.findChild<ui::AdvancesPage*>("TabSheet1");
+        QVERIFY(page);
+        const QList<std::pair<const char*, QRect>> places = {
+            {"OutAdvances", {8, 8, 153, 497}}, {"AIvalue", {288, 16, 49, 21}},
+            {"AImodif", {288, 40, 49, 21}},    {"PreBox1", {176, 80, 145, 21}},
+            {"GOTO1", {328, 80, 209, 21}},     {"PreBox2", {176, 112, 145, 21}},
+            {"GOTO2", {328, 112, 209, 21}},    {"GotoNext", {176, 144, 361, 21}},
+            {"Epoch", {176, 176, 185, 105}},   {"Category", {376, 176, 161, 129}},
+        };
+        for (const auto& [name, place] : places) {
+            QWidget* control = page->findChild<QWidget*>(name);
+            QVERIFY2(control, name);
+            QCOMPARE(control->geometry(), place);
+        }
+        // Labels start where designed and never clip their text.
+        for (const char* name : {"Label19", "Label20", "Label21"}) {
+            auto* label = page->findChild<QLabel*>(name);
+            QVERIFY2(label, name);
+            QVERIFY(label->width() >= label->sizeHint().width());
+        }
+        QCOMPARE(page->findChild<QLabel*>("Label19")->pos(), QPoint(176, 16));
+        QCOMPARE(page->findChild<QLabel*>("Label21")->toolTip(),
+                 QString("What you have to invent in order to have this advance available"));
+
+        // Before anything is shown the controls hold their own names.
+        QCOMPARE(page->findChild<QLineEdit*>("AIvalue")->text(), QString("AIvalue"));
+        QCOMPARE(page->findChild<QComboBox*>("PreBox2")->currentText(), QString("PreBox2"));
+        QCOMPARE(page->findChild<QPushButton*>("GOTO1")->text(), QString("Go To"));
+        QCOMPARE(page->findChild<QPushButton*>("GotoNext")->text(), QString("Goto Next"));
+        auto* epoch = page->findChild<ui::RadioGroup*>("Epoch");
+        auto* category = page->findChild<ui::RadioGroup*>("Category");
+        QCOMPARE(epoch->title(), QString(" Epoch "));
+        QCOMPARE(epoch->ItemCount(), 4);
+        QCOMPARE(category->ItemCount(), 5);
+        QCOMPARE(epoch->palette().color(QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(category->palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(epoch->findChildren<QRadioButton*>().first()->palette().color(QPalette::WindowText) ==
+                QColor(Qt::red));
+
+        // Tab order: list, boxes, groups, edits, buttons.
+        const QStringList expected = {"OutAdvances", "PreBox1", "PreBox2", "Epoch", "Category",
+                                      "AIvalue",     "AImodif", "GOTO1",   "GOTO2", "GotoNext"};
+        QStringList seen;
+        QWidget* w = page->findChild<QWidget*>("OutAdvances");
+        for (int guard = 0; guard < 100 && seen.size() < expected.size(); ++guard, w = w->nextInFocusChain()) {
+            if (!(w->focusPolicy() & Qt::TabFocus)) continue;
+            // Name of the control on the page that holds the focus stop.
+            QWidget* owner = w;
+            while (owner && owner->parentWidget() != page) owner = owner->parentWidget();
+            if (owner && (seen.isEmpty() || seen.last() != owner->objectName())) seen << owner->objectName();
+        }
+        QCOMPARE(seen, expected);
+    }
+
+    void rightClickHelp() {
+        ui::EditorWindows windows;
+        windows.main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&windows.main));
+        auto* page = windows.main.findChild<ui::AdvancesPage*>("TabSheet1");
+        auto* valueMenu = page->findChild<QMenu*>("AIValuePopup1");
+        auto* modifMenu = page->findChild<QMenu*>("AImodifPopup");
+        QVERIFY(valueMenu && modifMenu);
+        QCOMPARE(valueMenu->actions().size(), 1);
+        QCOMPARE(valueMenu->actions().first()->text(),
+                 QString("Basic value at which computer players views this advance."));
+        QCOMPARE(modifMenu->actions().size(), 3);
+
+        const QList<std::pair<const char*, QMenu*>> owners = {
+            {"Label19", valueMenu}, {"AIvalue", valueMenu}, {"Label20", modifMenu}, {"AImodif", modifMenu}};
+        for (const auto& [name, menu] : owners) {
+            QWidget* owner = page->findChild<QWidget*>(name);
+            QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), owner->mapToGlobal(QPoint(2, 2)));
+            QApplication::sendEvent(owner, &event);
+            QTRY_VERIFY2(menu->isVisible(), name);
+            menu->close();
+        }
+        // Choosing an item changes nothing (no document is loaded, no crash).
+        modifMenu->actions().at(2)->trigger();
+        QCOMPARE(page->findChild<QLineEdit*>("AImodif")->text(), QString("AImodif"));
+    }
+
+    // Forward with "Allow you to develop", back with the two "Go Back To"
+    // buttons, and the arrow keys, through the chain.
+    void walkTheChain() {
+        Editor editor(kChain);
+        QVERIFY(editor.started);
+        QCOMPARE(editor.Page()->CurrentIndex(), 1);
+
+        // 1 Reed Knotting: "nil" and "no" both show as "nil"; the buttons
+        // keep their captions but cannot be used.
+        QCOMPARE(editor.Box("PreBox1")->currentText(), QString("nil"));
+        QCOMPARE(editor.Box("PreBox2")->currentText(), QString("nil"));
+        QVERIFY(!editor.Button("GOTO1")->isEnabled());
+        QVERIFY(!editor.Button("GOTO2")->isEnabled());
+        QCOMPARE(editor.Button("GOTO1")->text(), QString("Go To"));
+        QCOMPARE(editor.Edit("AIvalue")->text(), QString("3"));
+        QCOMPARE(editor.Edit("AImodif")->text(), QString("-2"));
+        QCOMPARE(editor.Button("GotoNext")->text(), QString("Allow you to develop Glass Lancing"));
+        QVERIFY(editor.Button("GotoNext")->isEnabled());
+
+        // Forward to 3 Glass Lancing: both prerequisites lead back.
+        editor.Click("GotoNext");
+        QCOMPARE(editor.Page()->CurrentIndex(), 3);
+        QCOMPARE(editor.Outline()->SelectedItem(), 3);
+        QCOMPARE(editor.Box("PreBox1")->currentText(), QString("Tidecraft"));
+        QCOMPARE(editor.Button("GOTO1")->text(), QString("Go Back To Tidecraft"));
+        QVERIFY(editor.Button("GOTO1")->isEnabled());
+        QCOMPARE(editor.Button("GOTO2")->text(), QString("Go Back To Reed Knotting"));
+        QCOMPARE(editor.ShownEpoch(), QString("Modern"));
+        QCOMPARE(editor.ShownCategory(), QString("Military"));
+        // Two advances name Glass Lancing: 4 (as its second prerequisite)
+        // comes before 6 (as its first).
+        QCOMPARE(editor.Button("GotoNext")->text(), QString("Allow you to develop Mist Charting"));
+        QCOMPARE(editor.Page()->NextTargetAbbrev(), std::string("Mch"));
+
+        // Forward to 4 Mist Charting: "nil" first prerequisite disables GOTO1
+        // but leaves the caption of the advance shown before.
+        editor.Click("GotoNext");
+        QCOMPARE(editor.Page()->CurrentIndex(), 4);
+        QVERIFY(!editor.Button("GOTO1")->isEnabled());
+        QCOMPARE(editor.Button("GOTO1")->text(), QString("Go Back To Tidecraft"));
+        QCOMPARE(editor.Button("GOTO2")->text(), QString("Go Back To Glass Lancing"));
+        QCOMPARE(editor.ShownEpoch(), QString("Modern"));  // "7" is beyond the last item
+
+        // Forward to 6 Moss Ledger, which allows nothing.
+        editor.Click("GotoNext");
+        QCOMPARE(editor.Page()->CurrentIndex(), 6);
+        QVERIFY(!editor.Button("GotoNext")->isEnabled());
+        QCOMPARE(editor.Button("GotoNext")->text(), QString("Allow you to develop nothing :)"));
+        QVERIFY(editor.Page()->NextTargetAbbrev().empty());
+        QCOMPARE(editor.ShownCategory(), QString("Applied"));  // "9" selects the last
+        QCOMPARE(editor.ShownEpoch(), QString("Renaissance"));
+        editor.Click("GotoNext");  // disabled: nothing happens
+        QCOMPARE(editor.Page()->CurrentIndex(), 6);
+
+        // Back: 6 -> 4 -> 3 -> 2, each showing its own targets afresh.
+        editor.Click("GOTO2");
+        QCOMPARE(editor.Page()->CurrentIndex(), 4);
+        editor.Click("GOTO2");
+        QCOMPARE(editor.Page()->CurrentIndex(), 3);
+        editor.Click("GOTO1");
+        QCOMPARE(editor.Page()->CurrentIndex(), 2);
+        QCOMPARE(editor.Outline()->SelectedItem(), 2);
+        QCOMPARE(editor.Button("GotoNext")->text(), QString("Allow you to develop Glass Lancing"));
+        QCOMPARE(editor.ShownCategory(), QString("Academic"));
+
+        // The arrow keys browse like clicks: 2 -> 3 -> 2.
+        editor.Outline()->setFocus();
+        QTest::keyClick(editor.Outline(), Qt::Key_Down);
+        QCOMPARE(editor.Page()->CurrentIndex(), 3);
+        QTest::keyClick(editor.Outline(), Qt::Key_Up);
+        QCOMPARE(editor.Page()->CurrentIndex(), 2);
+
+        // 5 Salt Singing: an abbreviation that no advance has shows as it
+        // stands and cannot be followed; an epoch below 0 selects nothing.
+        editor.ClickItem(5);
+        QCOMPARE(editor.Page()->CurrentIndex(), 5);
+        QCOMPARE(editor.Box("PreBox2")->currentText(), QString("Qzz"));
+        QVERIFY(!editor.Button("GOTO2")->isEnabled());
+        QVERIFY(editor.Button("GOTO1")->isEnabled());
+        QCOMPARE(editor.ShownEpoch(), QString("(none)"));
+        QCOMPARE(editor.Button("GotoNext")->text(), QString("Allow you to develop nothing :)"));
+
+        // Leaving for another page and coming back shows advance 1 again.
+        editor.OpenTab("Units");
+        editor.OpenTab("Advances");
+        QCOMPARE(editor.Page()->CurrentIndex(), 1);
+        QCOMPARE(editor.Outline()->SelectedItem(), 1);
+    }
+
+    // Looking at every advance (and walking around) must not change one byte
+    // of the advance lines: not "no", not an epoch the radio group cannot show.
+    void showingChangesNothing() {
+        Editor editor(kChain);
+        QVERIFY(editor.started);
+        for (int k = 1; k <= kChain.size(); ++k) editor.ClickItem(k);
+        editor.ClickItem(3);
+        editor.Click("GOTO1");
+        editor.Click("GotoNext");
+        QCOMPARE(editor.SaveAndReadAdvances(), kChain);
+        QCOMPARE(editor.Advance(1).prereq2, std::string("no"));
+        QCOMPARE(editor.Advance(4).epoch, std::string("7"));
+    }
+
+    void editsGoIntoTheAdvanceOnShow() {
+        Editor editor(kChain);
+        QVERIFY(editor.started);
+
+        // Salt Singing: "nil" and then a name picked in PreBox2, whatever
+        // PreBox1 holds; the Go-to buttons keep their state.
+        editor.ClickItem(5);
+        editor.Pick("PreBox2", "nil");
+        QCOMPARE(editor.Advance(5).prereq2, std::string("nil"));
+        editor.Pick("PreBox2", "Moss Ledger");
+        QCOMPARE(editor.Advance(5).prereq2, std::string("Mld"));
+        QCOMPARE(editor.Advance(5).prereq1, std::string("Tdc"));
+        QVERIFY(!editor.Button("GOTO2")->isEnabled());
+
+        // Typed text: a part of a name or an emptied box stores nothing; a
+        // whole name stores its abbreviation.
+        QLineEdit* typed = editor.Box("PreBox2")->lineEdit();
+        editor.TypeInto(typed, "Ledger");
+        QCOMPARE(editor.Advance(5).prereq2, std::string("Mld"));
+        editor.TypeInto(typed, "");
+        QCOMPARE(editor.Advance(5).prereq2, std::string("Mld"));
+        editor.TypeInto(typed, "Reed Knotting");
+        QCOMPARE(editor.Advance(5).prereq2, std::string("Rkn"));
+
+        // The values: typed text is stored as typed; separators are refused.
+        editor.TypeInto(editor.Edit("AIvalue"), "12");
+        QCOMPARE(editor.Advance(5).aiValue, std::string("12"));
+        QTest::keyClicks(editor.Edit("AIvalue"), ",;");
+        QCOMPARE(editor.Edit("AIvalue")->text(), QString("12"));
+        editor.TypeInto(editor.Edit("AImodif"), "-3");
+        QTest::keyClick(editor.Edit("AImodif"), Qt::Key_Semicolon);
+        QCOMPARE(editor.Advance(5).modifier, std::string("-3"));
+
+        // The radio groups store the index as decimal text.
+        editor.ClickRadio("Epoch", "Industrial Revolution");
+        QCOMPARE(editor.Advance(5).epoch, std::string("2"));
+        editor.ClickRadio("Category", "Economic");
+        QCOMPARE(editor.Advance(5).category, std::string("1"));
+
+        // Glass Lancing: its box set to "nil" leaves GOTO1 enabled, but there
+        // is nothing to go to any more.
+        editor.ClickItem(3);
+        editor.Pick("PreBox1", "nil");
+        QCOMPARE(editor.Advance(3).prereq1, std::string("nil"));
+        QVERIFY(editor.Button("GOTO1")->isEnabled());
+        editor.Click("GOTO1");
+        QCOMPARE(editor.Page()->CurrentIndex(), 3);
+
+        // The edits of 5 belong to 5 only, and reach the file.
+        QList<QByteArray> expected = kChain;
+        expected[2] = "Glass Lancing, 5, 0, nil, Rkn, 3, 0 ; Gls";
+        expected[4] = "Salt Singing, 12, -3, Tdc, Rkn, 2, 1 ; Sls";
+        QCOMPARE(editor.SaveAndReadAdvances(), expected);
+        QCOMPARE(editor.answers.Handled(), 0);
+    }
+
+    void renameKeepsChoiceListsAsRead() {
+        Editor editor(kChain);
+        QVERIFY(editor.started);
+        ui::RecordPage* page = editor.Page();
+
+        // Enter in the list: the dialog shows the selected name; OK renames.
+        editor.ClickItem(2);
+        QString offered;
+        editor.answers.Then([&offered](QWidget* dialog) {
+            offered = dialog->findChild<QLineEdit*>("NewName")->text();
+            TypeNewNameAndOk("Tidewright")(dialog);
+        });
+        editor.Outline()->setFocus();
+        QTest::keyClick(editor.Outline(), Qt::Key_Return);
+        QVERIFY(editor.answers.WaitDone());
+        QCOMPARE(offered, QString("Tidecraft"));
+        QCOMPARE(editor.Advance(2).name, std::string("Tidewright"));
+        QCOMPARE(editor.Outline()->ItemText(2), QString("Tidewright"));
+        // The choice lists still offer the name as read.
+        QCOMPARE(editor.Box("PreBox1")->itemText(2), QString("Tidecraft"));
+        QCOMPARE(editor.Box("PreBox2")->itemText(2), QString("Tidecraft"));
+        // ... while the captions use the new name the next time they are made.
+        editor.Click("GotoNext");
+        QCOMPARE(editor.Button("GOTO1")->text(), QString("Go Back To Tidewright"));
+        QCOMPARE(editor.Box("PreBox1")->currentText(), QString("Tidewright"));
+        // Picking the old name from the list names no advance any more.
+        editor.Pick("PreBox2", "Tidecraft");
+        QCOMPARE(editor.Advance(3).prereq2, std::string("Rkn"));
+
+        // Double-click, then Escape: nothing changes.
+        editor.answers.Then(PressKey(Qt::Key_Escape));
+        editor.DoubleClickItem(1);
+        QVERIFY(editor.answers.WaitDone());
+        QCOMPARE(editor.Advance(1).name, std::string("Reed Knotting"));
+
+        // Typed a new name, then the close box: nothing changes either, even
+        // right after an accepted rename.
+        editor.answers.Then([](QWidget* dialog) {
+            QTest::keyClicks(dialog->findChild<QLineEdit*>("NewName"), " Twice");
+            dialog->close();
+        });
+        editor.DoubleClickItem(1);
+        QVERIFY(editor.answers.WaitDone());
+        QCOMPARE(editor.Advance(1).name, std::string("Reed Knotting"));
+        QCOMPARE(editor.Outline()->ItemText(1), QString("Reed Knotting"));
+
+        // Names that would split the line when read again are refused with a
+        // message, and the old name stays.
+        for (const QString& bad : {QString("Reed, Knot"), QString("Reed; Knot"), QString("   ")}) {
+            editor.answers.Then(TypeNewNameAndOk(bad));
+            editor.answers.Then(ClickBoxButton(QMessageBox::Ok));
+            editor.DoubleClickItem(1);
+            QVERIFY(editor.answers.WaitDone());
+            QCOMPARE(editor.Advance(1).name, std::string("Reed Knotting"));
+            QCOMPARE(editor.Outline()->ItemText(1), QString("Reed Knotting"));
+        }
+        QCOMPARE(editor.answers.seenTexts.size(), 3);
+        QVERIFY(editor.answers.seenTexts.first().contains("Reed, Knot"));
+        QCOMPARE(page->CurrentIndex(), 1);
+
+        QList<QByteArray> expected = kChain;
+        expected[1] = "Tidewright, 8, 1, nil, nil, 0, 3 ; Tdc";
+        QCOMPARE(editor.SaveAndReadAdvances(), expected);
+    }
+
+    // A file whose advances section has no advance: the page shows nothing,
+    // and nothing the user does there reaches the file.
+    void emptyAdvancesChangeNothing() {
+        Editor editor({});
+        QVERIFY(editor.started);
+        QCOMPARE(editor.Outline()->ItemCount(), 0);
+        QCOMPARE(editor.Page()->CurrentIndex(), 0);
+        QCOMPARE(editor.Box("PreBox1")->count(), 1);  // "nil" alone
+        QCOMPARE(editor.Edit("AIvalue")->text(), QString("AIvalue"));
+        editor.Click("GOTO1");
+        editor.Click("GOTO2");
+        editor.Click("GotoNext");
+        editor.TypeInto(editor.Edit("AIvalue"), "9");
+        editor.Pick("PreBox1", "nil");
+        editor.ClickRadio("Epoch", "Modern");
+        QTest::keyClick(editor.Outline(), Qt::Key_Return);  // no item: no dialog
+        const QByteArray before = editor.folder.Read("rules.txt");
+        QCOMPARE(editor.SaveAndReadAdvances(), QList<QByteArray>{});
+        QCOMPARE(AdvanceLines(before), QList<QByteArray>{});
+        QCOMPARE(editor.answers.Handled(), 0);
+    }
+};
+
+QTEST_MAIN(AdvancesPageTest)
+#include "advances_page_test.moc"
