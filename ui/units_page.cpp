@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QSignalBlocker>
 
 #include "rules/rules_document.h"
@@ -17,9 +18,19 @@ namespace ui {
 
 namespace {
 
-// Fixed colours of the form's captions.
-const QString kMaroonText = QStringLiteral("color: rgb(128, 0, 0);");
-const QString kBlueText = QStringLiteral("color: rgb(0, 0, 255);");
+const QColor kMaroon(128, 0, 0);
+const QColor kBlue(0, 0, 255);
+
+// Colours a control's captions (and those of its children) through the
+// palette: a style sheet would also cut the control off from the page's font.
+void SetTextColour(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
+        palette.setColor(QPalette::Active, role, colour);
+        palette.setColor(QPalette::Inactive, role, colour);
+    }
+    widget->setPalette(palette);
+}
 
 // Check box k shows and sets character 16 - k of the flags, so the first box
 // is the rightmost character.
@@ -142,7 +153,7 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
                            4, this);
     role_->setObjectName(QStringLiteral("UnitRole"));
     role_->setGeometry(168, 216, 441, 73);
-    role_->setStyleSheet(kMaroonText);
+    SetTextColour(role_, kMaroon);
     connect(role_, &RadioGroup::IndexChosen, this, &UnitsPage::UnitRoleClick);
     form_ << role_;
 
@@ -151,7 +162,7 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     auto* group = new QGroupBox(QStringLiteral(" Special Behaviour "), this);
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(168, 300, 441, 217);
-    group->setStyleSheet(kBlueText);
+    SetTextColour(group, kBlue);
     form_ << group;
     for (int k = 1; k <= 15; ++k) {
         const bool onPage = k <= 8;
@@ -160,7 +171,7 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
         box->setObjectName(QStringLiteral("CheckBox%1").arg(k));
         if (onPage) {
             box->setGeometry(176, 320 + 24 * (k - 1), 208, 17);
-            box->setStyleSheet(kBlueText);
+            SetTextColour(box, kBlue);
             form_ << box;
         } else {
             box->setGeometry(216, 24 + 24 * (k - 9), 217, 17);
