@@ -18,6 +18,9 @@ std::optional<std::string> AskForNewName(TRenameForm& form, QWidget* parent,
     QString problem;
     if (typed.trimmed().isEmpty()) {
         problem = QStringLiteral("A name cannot be empty.");
+    } else if (typed.trimmed().startsWith(QLatin1Char('@'))) {
+        // The line would start with "@" and be read as the next section's header.
+        problem = QStringLiteral("A name cannot begin with \"@\", which starts a new section of the rules file.");
     } else {
         problem = FileTextValidator(separators).Problem(typed);
     }
