@@ -174,7 +174,7 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
             SetTextColour(box, kBlue);
             form_ << box;
         } else {
-            box->setGeometry(216, 24 + 24 * (k - 9), 217, 17);
+            box->setGeometry(216, 24 + 24 * (k - 9), 223, 17);
         }
         connect(box, &QCheckBox::clicked, this, [this, k](bool checked) { CheckBoxClick(k, checked); });
         checkBoxes_[static_cast<std::size_t>(k - 1)] = box;
