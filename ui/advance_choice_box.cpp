@@ -1,5 +1,6 @@
 #include "ui/advance_choice_box.h"
 
+#include <QCompleter>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -12,6 +13,9 @@ AdvanceChoiceBox::AdvanceChoiceBox(const rules::AdvanceTable& advances, QWidget*
     : QComboBox(parent), advances_(advances) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // Names are matched letter case included: completing "tide" to "Tidecraft"
+    // must not look like a choice that the record then does not get.
+    completer()->setCaseSensitivity(Qt::CaseSensitive);
     setMaxVisibleItems(16);
     connect(this, &QComboBox::editTextChanged, this, &AdvanceChoiceBox::TextEdited);
 }
