@@ -164,6 +164,10 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
         if (HasRecord() && !Showing()) document_.Advances().At(CurrentIndex()).category = IndexText(index);
     });
 
+    // Nothing can be edited until an advance is shown; a file without
+    // advances leaves the form disabled for good.
+    SetFormEnabled(false);
+
     QList<QWidget*> order;
     for (QWidget* widget : std::initializer_list<QWidget*>{outline, preBox1_, preBox2_, epoch_, category_,
                                                            aiValue_, aiModif_, goto1_, goto2_, gotoNext_}) {
@@ -181,10 +185,18 @@ void AdvancesPage::AttachHelpMenu(QMenu* menu, std::initializer_list<QWidget*> o
     }
 }
 
+void AdvancesPage::SetFormEnabled(bool enabled) {
+    for (QWidget* control : std::initializer_list<QWidget*>{aiValue_, aiModif_, preBox1_, preBox2_, epoch_,
+                                                            category_, goto1_, goto2_, gotoNext_}) {
+        control->setEnabled(enabled);
+    }
+}
+
 void AdvancesPage::Populate() {
-    RecordPage::Populate();
+    // The boxes first: the list may show the first advance at once.
     preBox1_->Populate();
     preBox2_->Populate();
+    RecordPage::Populate();
 }
 
 int AdvancesPage::RecordCount() const { return document_.Advances().Count(); }
@@ -193,6 +205,7 @@ std::string& AdvancesPage::RecordName(int number) { return document_.Advances().
 
 void AdvancesPage::ShowRecord(int number) {
     const rules::AdvanceRecord& advance = document_.Advances().At(number);
+    SetFormEnabled(true);
     ShowText(aiValue_, advance.aiValue);
     ShowText(aiModif_, advance.modifier);
     ShowPrerequisite(preBox1_, goto1_, advance.prereq1);

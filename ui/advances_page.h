@@ -50,6 +50,7 @@ protected:
     QString NameSeparators() const override { return QStringLiteral(",;"); }
 
 private:
+    void SetFormEnabled(bool enabled);
     void ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button, const std::string& abbrev);
     void ShowNextTarget(int number);
     void JumpToAbbrev(const std::string& abbrev);

@@ -19,6 +19,9 @@ void RecordPage::AttachOutline(OutlineList* outline) {
 
 void RecordPage::Populate() {
     for (int k = 1; k <= RecordCount(); ++k) outline_->AppendItem(ToDisplay(RecordName(k)));
+    // The click that activates the window may also have brought this page to
+    // the front before the file was read; show the first record now.
+    if (isVisible()) Enter();
 }
 
 void RecordPage::Enter() {

@@ -220,10 +220,9 @@ private slots:
     }
 
     void rightClickHelp() {
-        ui::EditorWindows windows;
-        windows.main.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&windows.main));
-        auto* page = windows.main.findChild<ui::AdvancesPage*>("TabSheet1");
+        Editor editor(kChain);
+        QVERIFY(editor.started);
+        ui::AdvancesPage* page = editor.Page();
         auto* valueMenu = page->findChild<QMenu*>("AIValuePopup1");
         auto* modifMenu = page->findChild<QMenu*>("AImodifPopup");
         QVERIFY(valueMenu && modifMenu);
@@ -241,9 +240,11 @@ private slots:
             QTRY_VERIFY2(menu->isVisible(), name);
             menu->close();
         }
-        // Choosing an item changes nothing (no document is loaded, no crash).
+        // Choosing an item changes nothing.
         modifMenu->actions().at(2)->trigger();
-        QCOMPARE(page->findChild<QLineEdit*>("AImodif")->text(), QString("AImodif"));
+        valueMenu->actions().at(0)->trigger();
+        QCOMPARE(editor.Edit("AImodif")->text(), QString("-2"));
+        QCOMPARE(editor.SaveAndReadAdvances(), kChain);
     }
 
     // Forward with "Allow you to develop", back with the two "Go Back To"
@@ -470,6 +471,26 @@ private slots:
         QCOMPARE(editor.SaveAndReadAdvances(), expected);
     }
 
+    // The click that activates the window can bring the page to the front
+    // before the file is read: the first advance is shown once it is.
+    void pageInFrontBeforeTheFileIsRead() {
+        ScratchFolder folder;
+        folder.Write("rules.txt", RulesWith(kChain));
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
+        ModalAnswerer answers;
+        ui::EditorWindows windows;
+        auto* pages = windows.main.findChild<QTabWidget*>("PageControl");
+        auto* page = windows.main.findChild<ui::AdvancesPage*>("TabSheet1");
+        pages->setCurrentWidget(page);
+        QCOMPARE(page->CurrentIndex(), 0);
+        QVERIFY(StartEditor(windows, answers));
+        QCOMPARE(page->CurrentIndex(), 1);
+        QCOMPARE(page->findChild<QComboBox*>("PreBox2")->currentText(), QString("nil"));
+        QCOMPARE(page->findChild<QComboBox*>("PreBox2")->count(), kChain.size() + 1);
+        QCOMPARE(page->findChild<QPushButton*>("GotoNext")->text(),
+                 QString("Allow you to develop Glass Lancing"));
+    }
+
     // A file whose advances section has no advance: the page shows nothing,
     // and nothing the user does there reaches the file.
     void emptyAdvancesChangeNothing() {
@@ -479,6 +500,9 @@ private slots:
         QCOMPARE(editor.Page()->CurrentIndex(), 0);
         QCOMPARE(editor.Box("PreBox1")->count(), 1);  // "nil" alone
         QCOMPARE(editor.Edit("AIvalue")->text(), QString("AIvalue"));
+        for (const char* name : {"AIvalue", "PreBox1", "Epoch", "GOTO1", "GotoNext"}) {
+            QVERIFY2(!editor.Find<QWidget>(name)->isEnabled(), name);
+        }
         editor.Click("GOTO1");
         editor.Click("GOTO2");
         editor.Click("GotoNext");
