@@ -52,24 +52,8 @@ bool AdvanceTable::ParseLine(std::string_view line, AdvanceRecord& out) {
 }
 
 void AdvanceTable::Read(const LineStore& store, Findings& findings) {
-    slots_.fill(AdvanceRecord{});
-    count_ = 0;
-    range_ = SectionRange{};
-    range_.first = detail::WalkSection(
-        store, "CIVILIZE", SectionId::Advances, findings, [&](int line, std::string_view text) {
-            if (count_ >= kCapacity) {
-                findings.push_back({Finding::Kind::OverCapacity, SectionId::Advances, line});
-                return;
-            }
-            AdvanceRecord& slot = slots_[static_cast<std::size_t>(count_)];
-            if (!ParseLine(text, slot)) {
-                findings.push_back({Finding::Kind::MalformedLine, SectionId::Advances, line});
-                return;
-            }
-            slot.line = line;
-            ++count_;
-            range_.last = line;
-        });
+    detail::ReadRecords(store, "CIVILIZE", SectionId::Advances, findings, slots_, kCapacity, count_,
+                        range_, &AdvanceTable::ParseLine);
     AdvanceRecord& sentinel = At(count_ + 1);
     sentinel.prereq1 = sentinel.prereq2 = sentinel.abbrev = "endend";
 }

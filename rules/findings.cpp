@@ -61,6 +61,8 @@ std::string Describe(const Finding& finding) {
                    "header or the end of the file";
         case Finding::Kind::MalformedLine:
             return where + MalformedReason(finding.section) + "; the line was left as it is";
+        case Finding::Kind::HeaderLikeName:
+            return where + "the name begins with \"@\", which would make the line read as a section header once saved; the line was left as it is";
         case Finding::Kind::OverCapacity:
             return where + CapacityReason(finding.section) + "; the line was left as it is";
     }

@@ -15,6 +15,7 @@ struct Finding {
         MissingTerminator,  // no ";" line before the next header or the end
         MalformedLine,      // a data line whose fields cannot be read: left as it is
         OverCapacity,       // a data line beyond the table's room: left as it is
+        HeaderLikeName,     // a name beginning with "@" would turn the line into a header
     };
     Kind kind;
     SectionId section;

@@ -55,24 +55,8 @@ bool UnitTable::ParseLine(std::string_view line, UnitRecord& out) {
 }
 
 void UnitTable::Read(const LineStore& store, Findings& findings) {
-    records_.fill(UnitRecord{});
-    count_ = 0;
-    range_ = SectionRange{};
-    range_.first = detail::WalkSection(
-        store, "UNITS", SectionId::Units, findings, [&](int line, std::string_view text) {
-            if (count_ >= kCapacity) {
-                findings.push_back({Finding::Kind::OverCapacity, SectionId::Units, line});
-                return;
-            }
-            UnitRecord& record = records_[static_cast<std::size_t>(count_)];
-            if (!ParseLine(text, record)) {
-                findings.push_back({Finding::Kind::MalformedLine, SectionId::Units, line});
-                return;
-            }
-            record.line = line;
-            ++count_;
-            range_.last = line;
-        });
+    detail::ReadRecords(store, "UNITS", SectionId::Units, findings, records_, kCapacity, count_,
+                        range_, &UnitTable::ParseLine);
 }
 
 void UnitTable::Write(LineStore& store) const {

@@ -138,3 +138,40 @@ TEST(RulesDocument, DemoFilesReadCleanlyAndSaveStably) {
 
 }  // namespace
 }  // namespace rules
+
+namespace rules {
+namespace {
+
+// A name that begins with "@" once its leading blanks are squeezed away would
+// be written back as a line that the next reading takes for a section header,
+// cutting the section short. Such lines are left as they are and reported.
+TEST(RulesDocument, NamesThatWouldReadAsHeadersAreLeftAlone) {
+    const std::string bytes =
+        "x\r\n@CIVILIZE\r\n"
+        "Tidecraft, 8, -1, nil, no, 0, 1 ; Tdc\r\n"
+        " @Sneaky, 1, 0, nil, nil, 0, 0 ; Snk\r\n"
+        ";\r\n@UNITS\r\n"
+        "  @Mossrider,nil,0,1.,0,1a,1d,1h,1f,2,0,5,Tdc,000000000000001\r\n"
+        "Fen Skiff,nil,2,1.,0,1a,1d,1h,1f,2,0,5,Tdc,000000000000001\r\n"
+        ";\r\n";
+    RulesDocument doc;
+    doc.LoadBytes(bytes, Language::English);
+    doc.Parse();
+    EXPECT_EQ(doc.Advances().Count(), 1);
+    EXPECT_EQ(doc.Units().Count(), 1);
+    std::vector<int> headerLike;
+    for (const Finding& f : doc.GetFindings()) {
+        if (f.kind == Finding::Kind::HeaderLikeName) headerLike.push_back(f.line);
+    }
+    EXPECT_EQ(headerLike, (std::vector<int>{3, 6}));
+
+    const std::string saved = doc.SaveToBytes();
+    EXPECT_NE(saved.find("\r\n @Sneaky, 1, 0, nil, nil, 0, 0 ; Snk\r\n"), std::string::npos);
+    RulesDocument again;
+    again.LoadBytes(saved, Language::English);
+    again.Parse();
+    EXPECT_EQ(again.SaveToBytes(), saved);
+}
+
+}  // namespace
+}  // namespace rules
