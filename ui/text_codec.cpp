@@ -22,6 +22,10 @@ QValidator::State FileTextValidator::validate(QString& input, int&) const {
 }
 
 QString FileTextValidator::Problem(const QString& text) const {
+    // Every value lives on one line of the file.
+    if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'))) {
+        return QStringLiteral("A line break cannot be part of this text.");
+    }
     for (const QChar c : forbidden_) {
         if (text.contains(c)) {
             return QStringLiteral("The character \"%1\" separates the fields of the rules file, so it cannot be part of this text.").arg(c);
