@@ -58,12 +58,7 @@ void AdvanceTable::Read(const LineStore& store, Findings& findings) {
     sentinel.prereq1 = sentinel.prereq2 = sentinel.abbrev = "endend";
 }
 
-void AdvanceTable::Write(LineStore& store) const {
-    for (int k = 1; k <= count_; ++k) {
-        const AdvanceRecord& record = At(k);
-        if (record.line >= 0) store.PutLine(record.line, record.Render());
-    }
-}
+void AdvanceTable::Write(LineStore& store) const { detail::WriteRecords(store, slots_, count_); }
 
 int AdvanceTable::FindByAbbrev(std::string_view abbrev) const {
     for (int k = 1; k <= count_; ++k) {

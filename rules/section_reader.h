@@ -79,4 +79,13 @@ int ReadRecords(const LineStore& store, std::string_view keyword, SectionId sect
     return range.first;
 }
 
+// Writes records 1 to `count` back, each onto the line it was read from.
+template <typename Record, std::size_t N>
+void WriteRecords(LineStore& store, const std::array<Record, N>& records, int count) {
+    for (int k = 0; k < count; ++k) {
+        const Record& record = records[static_cast<std::size_t>(k)];
+        if (record.line >= 0) store.PutLine(record.line, record.Render());
+    }
+}
+
 }  // namespace rules::detail

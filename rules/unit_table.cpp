@@ -59,12 +59,7 @@ void UnitTable::Read(const LineStore& store, Findings& findings) {
                         range_, &UnitTable::ParseLine);
 }
 
-void UnitTable::Write(LineStore& store) const {
-    for (int k = 1; k <= count_; ++k) {
-        const UnitRecord& record = At(k);
-        if (record.line >= 0) store.PutLine(record.line, record.Render());
-    }
-}
+void UnitTable::Write(LineStore& store) const { detail::WriteRecords(store, records_, count_); }
 
 std::vector<std::string> UnitTable::Names() const {
     std::vector<std::string> names;

@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "test_files.h"
+
 #include <string>
 
 namespace rules {
 namespace {
 
-LineStore StoreOf(std::string_view bytes) {
-    LineStore store;
-    store.LoadBytes(bytes);
-    return store;
-}
+using testing::StoreOf;
 
 struct Loaded {
     LineStore store;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "test_files.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
@@ -9,11 +11,7 @@
 namespace rules {
 namespace {
 
-LineStore StoreOf(std::string_view bytes) {
-    LineStore store;
-    store.LoadBytes(bytes);
-    return store;
-}
+using testing::StoreOf;
 
 // A cosmic section with `count` data lines valued 1, 2, 3, ...
 std::string CosmicLines(int count) {

@@ -16,16 +16,12 @@
 namespace rules {
 namespace {
 
+using testing::StoreOf;
+
 namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::ScratchDir;
 using testing::WriteBytes;
-
-LineStore StoreOf(std::string_view bytes) {
-    LineStore store;
-    store.LoadBytes(bytes);
-    return store;
-}
 
 std::vector<std::string> LinesOf(const LineStore& store) {
     std::vector<std::string> lines;

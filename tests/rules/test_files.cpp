@@ -28,6 +28,12 @@ ScratchDir::~ScratchDir() {
     fs::remove_all(path_, ec);
 }
 
+LineStore StoreOf(std::string_view bytes) {
+    LineStore store;
+    store.LoadBytes(bytes);
+    return store;
+}
+
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -4,6 +4,9 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
+
+#include "rules/line_store.h"
 
 namespace rules::testing {
 
@@ -22,6 +25,9 @@ class ScratchDir {
   private:
     std::filesystem::path path_;
 };
+
+// A line store holding these bytes.
+LineStore StoreOf(std::string_view bytes);
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);

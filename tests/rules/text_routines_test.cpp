@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "test_files.h"
+
 namespace rules {
 namespace {
 
-LineStore StoreOf(std::string_view bytes) {
-    LineStore store;
-    store.LoadBytes(bytes);
-    return store;
-}
+using testing::StoreOf;
 
 TEST(FindSection, ReturnsLineAfterFirstExactHeader) {
     EXPECT_EQ(FindSection(StoreOf("abc\r\n@UNITS\r\nx"), "UNITS"), 2);

@@ -2,16 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "test_files.h"
+
 #include <string>
 
 namespace rules {
 namespace {
 
-LineStore StoreOf(std::string_view bytes) {
-    LineStore store;
-    store.LoadBytes(bytes);
-    return store;
-}
+using testing::StoreOf;
 
 constexpr const char* kBuggyLine =
     "Dune Buggy,  no, 0,2.,0,  1a,1d,  1h,1f,2,0,  5, Xyz,  000000000000001";
