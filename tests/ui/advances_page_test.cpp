@@ -14,7 +14,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "editor_harness.h"
+#include "editor_session.h"
 #include "ui/advances_page.h"
 #include "ui/outline_list.h"
 #include "ui/radio_group.h"
@@ -48,41 +48,15 @@ QByteArray RulesWith(const QList<QByteArray>& advances) {
 
 // The lines between "@CIVILIZE" and the ";" that ends the section.
 QList<QByteArray> AdvanceLines(const QByteArray& file) {
-    const QList<QByteArray> lines = file.split('\n');
-    QList<QByteArray> out;
-    bool inside = false;
-    for (QByteArray line : lines) {
-        if (line.endsWith('\r')) line.chop(1);
-        if (inside && line == ";") break;
-        if (inside) out << line;
-        if (line == "@CIVILIZE") inside = true;
-    }
-    return out;
+    return EditorSession::SectionLines(file, "@CIVILIZE");
 }
 
 // The editor started on a rules file, with the Advances page in front.
-struct Editor {
-    explicit Editor(const QList<QByteArray>& advances) {
-        folder.Write("rules.txt", RulesWith(advances));
-        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
-        started = StartEditor(windows, answers);
-        if (started) OpenTab("Advances");
+struct Editor : EditorSession {
+    explicit Editor(const QList<QByteArray>& advances) : EditorSession(RulesWith(advances)) {
+        if (started) ClickTab("Advances");
     }
 
-    void OpenTab(const QString& caption) {
-        auto* pages = windows.main.findChild<QTabWidget*>("PageControl");
-        QTabBar* bar = pages->tabBar();
-        for (int i = 0; i < bar->count(); ++i) {
-            if (bar->tabText(i) == caption) QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(i).center());
-        }
-    }
-
-    template <typename T>
-    T* Find(const char* name) {
-        T* found = windows.main.findChild<T*>(name);
-        if (!found) qFatal("no control %s", name);
-        return found;
-    }
     ui::AdvancesPage* Page() { return Find<ui::AdvancesPage>("TabSheet1"); }
     ui::OutlineList* Outline() { return Find<ui::OutlineList>("OutAdvances"); }
     QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
@@ -92,40 +66,12 @@ struct Editor {
     rules::AdvanceRecord& Advance(int number) { return windows.main.Document().Advances().At(number); }
 
     void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
-    void ClickItem(int number) {
-        ui::OutlineList* list = Outline();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(number - 1)).center());
-    }
-    void DoubleClickItem(int number) {
-        ui::OutlineList* list = Outline();
-        // As the platform delivers it: press, release, double-click, release.
-        const QPoint at = list->visualItemRect(list->item(number - 1)).center();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at);
-    }
+    void ClickItem(int number) { EditorSession::ClickItem("OutAdvances", number); }
+    void DoubleClickItem(int number) { EditorSession::DoubleClickItem("OutAdvances", number); }
     // Opens the box's list and clicks the item with that text.
     void Pick(const char* boxName, const QString& text) {
         QComboBox* box = Box(boxName);
-        box->showPopup();
-        QAbstractItemView* view = box->view();
-        const QModelIndex index = view->model()->index(box->findText(text, Qt::MatchExactly), 0);
-        QVERIFY(index.isValid());
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-        QTRY_VERIFY(!view->isVisible());
-    }
-    // Replaces the text of an edit (or a box's edit) by typing.
-    void TypeInto(QLineEdit* edit, const QString& text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Backspace);
-        QTest::keyClicks(edit, text);
-    }
-    void ClickRadio(const char* group, const QString& item) {
-        for (QRadioButton* button : Group(group)->findChildren<QRadioButton*>()) {
-            if (button->text() == item) QTest::mouseClick(button, Qt::LeftButton);
-        }
+        PickInCombo(box, box->findText(text, Qt::MatchExactly));
     }
     QString ShownEpoch() { return Checked("Epoch"); }
     QString ShownCategory() { return Checked("Category"); }
@@ -136,15 +82,7 @@ struct Editor {
         return "(none)";
     }
 
-    QList<QByteArray> SaveAndReadAdvances() {
-        Button("SaveChanges")->click();
-        return AdvanceLines(folder.Read("rules.txt"));
-    }
-
-    ScratchFolder folder;
-    ModalAnswerer answers;
-    ui::EditorWindows windows;
-    bool started = false;
+    QList<QByteArray> SaveAndReadAdvances() { return AdvanceLines(Save()); }
 };
 
 // Rename dialog answers.
@@ -330,8 +268,8 @@ private slots:
         QCOMPARE(editor.Button("GotoNext")->text(), QString("Allow you to develop nothing :)"));
 
         // Leaving for another page and coming back shows advance 1 again.
-        editor.OpenTab("Units");
-        editor.OpenTab("Advances");
+        editor.ClickTab("Units");
+        editor.ClickTab("Advances");
         QCOMPARE(editor.Page()->CurrentIndex(), 1);
         QCOMPARE(editor.Outline()->SelectedItem(), 1);
     }

@@ -5,7 +5,7 @@
 #include <QTabWidget>
 #include <QtTest>
 
-#include "editor_harness.h"
+#include "editor_session.h"
 #include "rules/rules_document.h"
 
 using namespace testing_support;
@@ -107,12 +107,9 @@ private slots:
     }
 
     void failedSaveKeepsWhatIsOnDisk() {
-        ScratchFolder folder;
-        folder.Write("rules.txt", DemoRules());
-        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
-        ModalAnswerer answers;
-        ui::EditorWindows windows;
-        QVERIFY(StartEditor(windows, answers));
+        EditorSession session(DemoRules());
+        QVERIFY(session.started);
+        auto& [folder, answers, windows, started] = session;
         // A folder now stands where the file must be written.
         QVERIFY(QFile::remove(folder.Path("rules.txt")));
         QVERIFY(QDir(folder.Path(".")).mkdir("rules.txt"));
@@ -133,12 +130,9 @@ private slots:
     }
 
     void quitAsksFirst() {
-        ScratchFolder folder;
-        folder.Write("rules.txt", DemoRules());
-        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
-        ModalAnswerer answers;
-        ui::EditorWindows windows;
-        QVERIFY(StartEditor(windows, answers));
+        EditorSession session(DemoRules());
+        QVERIFY(session.started);
+        auto& [folder, answers, windows, started] = session;
         auto* road = windows.main.findChild<QLineEdit*>("RoadMove");
         road->setText("9");
 

@@ -16,7 +16,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "editor_harness.h"
+#include "editor_session.h"
 #include "rules/unit_table.h"
 #include "ui/units_page.h"
 
@@ -53,20 +53,9 @@ QByteArray RulesFile(const QList<QByteArray>& units) {
 }
 
 // One editor session on its own scratch folder, started without dialogs.
-struct Session {
-    explicit Session(const QList<QByteArray>& units = kUnits) {
-        folder.Write("rules.txt", RulesFile(units));
-        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
-        windows = std::make_unique<ui::EditorWindows>();
-        started = StartEditor(*windows, answers);
-    }
+struct Session : EditorSession {
+    explicit Session(const QList<QByteArray>& units = kUnits) : EditorSession(RulesFile(units)) {}
 
-    template <typename T>
-    T* Find(const char* name) const {
-        T* widget = windows->main.findChild<T*>(QString::fromLatin1(name));
-        if (!widget) qFatal("no control %s", name);
-        return widget;
-    }
     ui::UnitsPage* Page() const { return Find<ui::UnitsPage>("Units"); }
     QListWidget* List() const { return Find<QListWidget>("OutUnit"); }
     QLineEdit* Edit(const char* name) const { return Find<QLineEdit>(name); }
@@ -75,88 +64,27 @@ struct Session {
         return Find<QCheckBox>(QStringLiteral("CheckBox%1").arg(k).toLatin1().constData());
     }
 
-    void ClickTab(const QString& caption) const {
-        auto* pages = Find<QTabWidget>("PageControl");
-        for (int i = 0; i < pages->count(); ++i) {
-            if (pages->tabText(i) == caption) {
-                QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(i).center());
-            }
-        }
-    }
-    void ClickUnit(int number) const {
-        QListWidget* list = List();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(number - 1)).center());
-    }
-    void TypeInto(const char* name, const QString& text) const {
-        QLineEdit* edit = Edit(name);
-        edit->setFocus();
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
+    void ClickUnit(int number) const { ClickItem("OutUnit", number); }
+    void TypeInto(const char* name, const QString& text) const { EditorSession::TypeInto(Edit(name), text); }
     void Spin(int upDown, bool up, int times = 1) const {
         auto* spinner = Find<QWidget>(QStringLiteral("UpDown%1").arg(upDown).toLatin1().constData());
         auto* arrow = spinner->findChild<QToolButton*>(up ? "StepUp" : "StepDown");
         for (int i = 0; i < times; ++i) QTest::mouseClick(arrow, Qt::LeftButton);
-    }
-    void ClickRadio(const char* group, const QString& item) const {
-        for (QRadioButton* radio : Find<QGroupBox>(group)->findChildren<QRadioButton*>()) {
-            if (radio->text() == item) {
-                QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(6, radio->height() / 2));
-            }
-        }
     }
     void ClickBox(int k) const {
         QCheckBox* box = Box(k);
         QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
     }
     void TypeIntoCombo(const char* name, const QString& text) const {
-        QComboBox* combo = Combo(name);
-        combo->setFocus();
-        QTest::keyClick(combo->lineEdit(), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(combo->lineEdit(), Qt::Key_Delete);
-        QTest::keyClicks(combo->lineEdit(), text);
+        EditorSession::TypeInto(Combo(name)->lineEdit(), text);
     }
-    void PickInCombo(const char* name, int item) const {
-        QComboBox* combo = Combo(name);
-        combo->showPopup();
-        QAbstractItemView* view = combo->view();
-        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-        const QRect place = view->visualRect(view->model()->index(item, 0));
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place.center());
-        QTRY_VERIFY(!view->isVisible());
-    }
+    void PickInCombo(const char* name, int item) const { EditorSession::PickInCombo(Combo(name), item); }
 
-    QByteArray Save() const {
-        QTest::mouseClick(Find<QPushButton>("SaveChanges"), Qt::LeftButton);
-        return folder.Read("rules.txt");
-    }
     // The lines of the units section, as saved.
-    QList<QByteArray> SavedUnits() const {
-        const QList<QByteArray> lines = Save().split('\n');
-        QList<QByteArray> units;
-        bool inside = false;
-        for (QByteArray line : lines) {
-            line.chop(line.endsWith('\r') ? 1 : 0);
-            if (line == "@UNITS") {
-                inside = true;
-            } else if (inside && line == ";") {
-                break;
-            } else if (inside) {
-                units << line;
-            }
-        }
-        return units;
-    }
+    QList<QByteArray> SavedUnits() const { return SectionLines(Save(), "@UNITS"); }
     const rules::UnitRecord& Unit(int number) const {
-        return windows->main.Document().Units().At(number);
+        return windows.main.Document().Units().At(number);
     }
-
-    ScratchFolder folder;
-    ModalAnswerer answers;
-    std::unique_ptr<ui::EditorWindows> windows;
-    bool started = false;
 };
 
 // Answers the rename dialog: puts `name` into its field and presses Enter there.
