@@ -32,30 +32,19 @@ shot="$scratch/editor.png"
 cat > "$scratch/screenshot.sh" <<'SHOT'
 #!/usr/bin/env bash
 set -euo pipefail
-editor=$1 shot=$2
+editor=$1 shot=$2 helpers=$3
 cd "$(dirname "$0")"
-export QT_QPA_PLATFORM=xcb
-"$editor" &
-pid=$!
-wid=""
-for _ in $(seq 1 100); do
-  wid=$(xdotool search --onlyvisible --name '^Ovantra Rules File Editor 1.01$' 2>/dev/null | head -1 || true)
-  [ -n "$wid" ] && break
-  sleep 0.1
-done
-if [ -z "$wid" ]; then echo "the editor window did not appear" >&2; kill "$pid"; exit 1; fi
-# With no window manager a window is activated only when it takes the focus;
-# the first activation is what reads the rules file.
-xdotool windowfocus --sync "$wid"
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$wid")"
-xdotool mousemove --sync $((X + 25)) $((Y + 10)) click 1   # the Cosmic tab
+. "$helpers"
+start_editor_window "$editor"
+click_in_editor 25 10            # the Cosmic tab
 sleep 0.5
+eval "$(xdotool getwindowgeometry --shell "$EDITOR_WINDOW")"
 import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$shot"
-kill "$pid"
-wait "$pid" 2>/dev/null || true
+kill "$EDITOR_PID"
+wait "$EDITOR_PID" 2>/dev/null || true
 SHOT
 chmod +x "$scratch/screenshot.sh"
 echo "No display found: running the editor on a virtual X display"
-xvfb-run -a -s "-screen 0 1024x768x24" "$scratch/screenshot.sh" "$editor" "$shot"
+xvfb-run -a -s "-screen 0 1024x768x24" "$scratch/screenshot.sh" "$editor" "$shot" \
+  "$root/scripts/lib/editor-window.sh"
 echo "Screenshot of the editor window: $shot"

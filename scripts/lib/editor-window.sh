@@ -1,0 +1,31 @@
+# Shell helpers for driving the editor under an X server with xdotool.
+# Source this file; it defines functions only.
+
+# Starts the editor in the current folder on the real X server, waits for its
+# main window and gives it the focus. With no window manager a window is
+# activated only when it takes the focus, and the first activation is what
+# reads the rules file. Sets EDITOR_PID and EDITOR_WINDOW.
+start_editor_window() {
+  QT_QPA_PLATFORM=xcb "$1" &
+  EDITOR_PID=$!
+  EDITOR_WINDOW=""
+  for _ in $(seq 1 100); do
+    EDITOR_WINDOW=$(xdotool search --onlyvisible --name '^Ovantra Rules File Editor 1.01$' 2>/dev/null | head -1 || true)
+    [ -n "$EDITOR_WINDOW" ] && break
+    sleep 0.1
+  done
+  if [ -z "$EDITOR_WINDOW" ]; then
+    echo "the editor window did not appear" >&2
+    kill "$EDITOR_PID" 2>/dev/null || true
+    return 1
+  fi
+  xdotool windowfocus --sync "$EDITOR_WINDOW"
+  sleep 1
+}
+
+# Clicks at a point given relative to the editor window's client area.
+click_in_editor() {
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$EDITOR_WINDOW")"
+  xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+}
