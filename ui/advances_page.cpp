@@ -1,12 +1,11 @@
 #include "ui/advances_page.h"
 
-#include <algorithm>
-
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 #include "rules/rules_document.h"
 #include "ui/advance_choice_box.h"
@@ -14,6 +13,7 @@
 #include "ui/outline_list.h"
 #include "ui/radio_group.h"
 #include "ui/text_codec.h"
+#include "ui/widget_helpers.h"
 
 namespace ui {
 
@@ -21,28 +21,6 @@ namespace {
 
 // Commas and semicolons end the fields of an advance line.
 const QString kFieldSeparators = QStringLiteral(",;");
-
-// Labels size themselves to their text, as on the original layout; the given
-// size is what the text needs in the designed font, so a wider substitute
-// font only ever makes the label grow, never clips it.
-QLabel* MakeLabel(const QString& name, const QString& caption, const QRect& place,
-                  const QString& hint, QWidget* parent) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setToolTip(hint);
-    const QSize needed = label->sizeHint();
-    label->setGeometry(place.x(), place.y(), std::max(place.width(), needed.width()),
-                       std::max(place.height(), needed.height()));
-    return label;
-}
-
-QPushButton* MakeButton(const QString& name, const QString& caption, const QRect& place,
-                        QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
-}
 
 QLineEdit* MakeEdit(const QString& name, const QRect& place, QWidget* parent) {
     auto* edit = new QLineEdit(name, parent);
@@ -56,11 +34,7 @@ RadioGroup* MakeGroup(const QString& name, const QString& caption, const QString
     auto* group = new RadioGroup(caption, items, 1, parent);
     group->setObjectName(name);
     group->setGeometry(place);
-    QPalette palette = group->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::ButtonText, colour);
-    palette.setColor(QPalette::Text, colour);
-    group->setPalette(palette);
+    SetTextColour(group, colour);
     return group;
 }
 
@@ -85,32 +59,34 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
     outline->setToolTip(QStringLiteral("Double-click or press <Enter> to edit name"));
     AttachOutline(outline);
 
-    QLabel* label19 = MakeLabel(
-        QStringLiteral("Label19"), QStringLiteral("Artificial Intelligence"), QRect(176, 16, 93, 13),
-        QStringLiteral("Basic value at which computer players view this advance."), this);
+    QLabel* label19 =
+        MakeLabel(QStringLiteral("Label19"), QStringLiteral("Artificial Intelligence"),
+                  QRect(176, 16, 93, 13), this,
+                  QStringLiteral("Basic value at which computer players view this advance."));
     aiValue_ = MakeEdit(QStringLiteral("AIvalue"), QRect(288, 16, 49, 21), this);
     QLabel* label20 = MakeLabel(
-        QStringLiteral("Label20"), QStringLiteral("Modifier"), QRect(176, 40, 37, 13),
+        QStringLiteral("Label20"), QStringLiteral("Modifier"), QRect(176, 40, 37, 13), this,
         QStringLiteral("Modifier to value based on the \"civilized\" aspect of a leader's "
                        "personality.  Positive values increase value for civilized leaders, "
-                       "decrease it for militaristic.  Negative values vice versa."),
-        this);
+                       "decrease it for militaristic.  Negative values vice versa."));
     aiModif_ = MakeEdit(QStringLiteral("AImodif"), QRect(288, 40, 49, 21), this);
     MakeLabel(QStringLiteral("Label21"), QStringLiteral("Prerequisites"), QRect(176, 64, 60, 13),
-              QStringLiteral("What you have to invent in order to have this advance available"),
-              this);
+              this,
+              QStringLiteral("What you have to invent in order to have this advance available"));
 
     const rules::AdvanceTable& advances = document_.Advances();
     preBox1_ = new AdvanceChoiceBox(advances, this);
     preBox1_->setObjectName(QStringLiteral("PreBox1"));
     preBox1_->setGeometry(176, 80, 145, 21);
     preBox1_->setEditText(QStringLiteral("PreBox1"));
-    goto1_ = MakeButton(QStringLiteral("GOTO1"), QStringLiteral("Go To"), QRect(328, 80, 209, 21), this);
+    goto1_ =
+        MakeButton(QStringLiteral("GOTO1"), QStringLiteral("Go To"), QRect(328, 80, 209, 21), this);
     preBox2_ = new AdvanceChoiceBox(advances, this);
     preBox2_->setObjectName(QStringLiteral("PreBox2"));
     preBox2_->setGeometry(176, 112, 145, 21);
     preBox2_->setEditText(QStringLiteral("PreBox2"));
-    goto2_ = MakeButton(QStringLiteral("GOTO2"), QStringLiteral("Go To"), QRect(328, 112, 209, 21), this);
+    goto2_ = MakeButton(QStringLiteral("GOTO2"), QStringLiteral("Go To"), QRect(328, 112, 209, 21),
+                        this);
     gotoNext_ = MakeButton(QStringLiteral("GotoNext"), QStringLiteral("Goto Next"),
                            QRect(176, 144, 361, 21), this);
 
@@ -118,17 +94,18 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
                        {QStringLiteral("Ancient"), QStringLiteral("Renaissance"),
                         QStringLiteral("Industrial Revolution"), QStringLiteral("Modern")},
                        QRect(176, 176, 185, 105), QColor(255, 0, 0), this);
-    category_ = MakeGroup(QStringLiteral("Category"), QStringLiteral(" Category "),
-                          {QStringLiteral("Military"), QStringLiteral("Economic"),
-                           QStringLiteral("Social"), QStringLiteral("Academic"),
-                           QStringLiteral("Applied")},
-                          QRect(376, 176, 161, 129), QColor(0, 0, 255), this);
+    category_ =
+        MakeGroup(QStringLiteral("Category"), QStringLiteral(" Category "),
+                  {QStringLiteral("Military"), QStringLiteral("Economic"), QStringLiteral("Social"),
+                   QStringLiteral("Academic"), QStringLiteral("Applied")},
+                  QRect(376, 176, 161, 129), QColor(0, 0, 255), this);
 
     // The right-click help that the window's hint announces; its items only
     // inform, choosing one does nothing.
     auto* aiValuePopup = new QMenu(this);
     aiValuePopup->setObjectName(QStringLiteral("AIValuePopup1"));
-    aiValuePopup->addAction(QStringLiteral("Basic value at which computer players views this advance."));
+    aiValuePopup->addAction(
+        QStringLiteral("Basic value at which computer players views this advance."));
     AttachHelpMenu(aiValuePopup, {label19, aiValue_});
     auto* aiModifPopup = new QMenu(this);
     aiModifPopup->setObjectName(QStringLiteral("AImodifPopup"));
@@ -141,10 +118,14 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
     AttachHelpMenu(aiModifPopup, {label20, aiModif_});
 
     // AIvalueChange / AImodifChange: a comma or semicolon would split the line.
-    BindEdit(aiValue_, [this](int number) -> std::string& { return document_.Advances().At(number).aiValue; },
-             kFieldSeparators);
-    BindEdit(aiModif_, [this](int number) -> std::string& { return document_.Advances().At(number).modifier; },
-             kFieldSeparators);
+    BindEdit(
+        aiValue_,
+        [this](int number) -> std::string& { return document_.Advances().At(number).aiValue; },
+        kFieldSeparators);
+    BindEdit(
+        aiModif_,
+        [this](int number) -> std::string& { return document_.Advances().At(number).modifier; },
+        kFieldSeparators);
     // PreBox1Change / PreBox2Change: only text that names "nil" or an advance
     // is stored; the Go-to buttons keep what the last showing gave them.
     connect(preBox1_, &AdvanceChoiceBox::AbbrevChosen, this, [this](const std::string& abbrev) {
@@ -158,10 +139,12 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
     connect(gotoNext_, &QPushButton::clicked, this, &AdvancesPage::GotoNextClick);
     // EpochClick / CategoryClick.
     connect(epoch_, &RadioGroup::IndexChosen, this, [this](int index) {
-        if (HasRecord() && !Showing()) document_.Advances().At(CurrentIndex()).epoch = IndexText(index);
+        if (HasRecord() && !Showing())
+            document_.Advances().At(CurrentIndex()).epoch = IndexText(index);
     });
     connect(category_, &RadioGroup::IndexChosen, this, [this](int index) {
-        if (HasRecord() && !Showing()) document_.Advances().At(CurrentIndex()).category = IndexText(index);
+        if (HasRecord() && !Showing())
+            document_.Advances().At(CurrentIndex()).category = IndexText(index);
     });
 
     // Nothing can be edited until an advance is shown; a file without
@@ -169,8 +152,9 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
     SetFormEnabled(false);
 
     QList<QWidget*> order;
-    for (QWidget* widget : std::initializer_list<QWidget*>{outline, preBox1_, preBox2_, epoch_, category_,
-                                                           aiValue_, aiModif_, goto1_, goto2_, gotoNext_}) {
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{outline, preBox1_, preBox2_, epoch_, category_, aiValue_,
+                                         aiModif_, goto1_, goto2_, gotoNext_}) {
         order << FocusStops(widget);
     }
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
@@ -186,8 +170,9 @@ void AdvancesPage::AttachHelpMenu(QMenu* menu, std::initializer_list<QWidget*> o
 }
 
 void AdvancesPage::SetFormEnabled(bool enabled) {
-    for (QWidget* control : std::initializer_list<QWidget*>{aiValue_, aiModif_, preBox1_, preBox2_, epoch_,
-                                                            category_, goto1_, goto2_, gotoNext_}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{aiValue_, aiModif_, preBox1_, preBox2_, epoch_, category_,
+                                         goto1_, goto2_, gotoNext_}) {
         control->setEnabled(enabled);
     }
 }
@@ -215,7 +200,8 @@ void AdvancesPage::ShowRecord(int number) {
     category_->SetIndex(NumericValue(advance.category));
 }
 
-void AdvancesPage::ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button, const std::string& abbrev) {
+void AdvancesPage::ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button,
+                                    const std::string& abbrev) {
     // "nil", "no" and an abbreviation no advance has leave nothing to go back
     // to; the caption keeps whatever it said before, only the state changes.
     const int number = box->ShowAbbrev(abbrev);
@@ -228,7 +214,8 @@ void AdvancesPage::ShowNextTarget(int number) {
     const int target = advances.FindNextTarget(number);
     gotoNext_->setEnabled(target > 0);
     if (target > 0) {
-        gotoNext_->setText(QStringLiteral("Allow you to develop ") + ToDisplay(advances.At(target).name));
+        gotoNext_->setText(QStringLiteral("Allow you to develop ") +
+                           ToDisplay(advances.At(target).name));
         nextTargetAbbrev_ = advances.At(target).abbrev;
     } else {
         gotoNext_->setText(QStringLiteral("Allow you to develop nothing :)"));

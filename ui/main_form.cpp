@@ -12,19 +12,10 @@
 #include "ui/message_boxes.h"
 #include "ui/startup_sequence.h"
 #include "ui/units_page.h"
+#include "ui/widget_helpers.h"
 #include "ui/window_placement.h"
 
 namespace ui {
-
-namespace {
-QPushButton* TopButton(const QString& caption, const QString& name, const QRect& place,
-                       QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(place);
-    return button;
-}
-}  // namespace
 
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TMainForm"));
@@ -58,13 +49,13 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     // Connected after the About page was put in front: opening is no page switch.
     connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
 
-    auto* eszett = TopButton(QStringLiteral("\u00df"), QStringLiteral("Button1"),
-                             QRect(440, 0, 17, 20), this);
+    auto* eszett = MakeButton(QStringLiteral("Button1"), QStringLiteral("\u00df"),
+                              QRect(440, 0, 17, 20), this);
     eszett->setEnabled(false);
-    auto* save = TopButton(QStringLiteral("Save Changes"), QStringLiteral("SaveChanges"),
-                           QRect(456, 0, 91, 20), this);
-    auto* quit = TopButton(QStringLiteral("Quit"), QStringLiteral("QuitButton"),
-                           QRect(544, 0, 81, 20), this);
+    auto* save = MakeButton(QStringLiteral("SaveChanges"), QStringLiteral("Save Changes"),
+                            QRect(456, 0, 91, 20), this);
+    auto* quit = MakeButton(QStringLiteral("QuitButton"), QStringLiteral("Quit"),
+                            QRect(544, 0, 81, 20), this);
     connect(save, &QPushButton::clicked, this, &TMainForm::SaveChangesClick);
     connect(quit, &QPushButton::clicked, this, &TMainForm::QuitButtonClick);
     eszett->raise();
@@ -109,8 +100,8 @@ void TMainForm::ShowDocument() {
 
 void TMainForm::SaveChangesClick() {
     if (!document_.Parsed()) {
-        ShowInformationBox(this, QString::fromUtf8(rules::RulesDocument::kNothingToSave) +
-                                     QLatin1Char('.'));
+        ShowInformationBox(
+            this, QString::fromUtf8(rules::RulesDocument::kNothingToSave) + QLatin1Char('.'));
         return;
     }
     cosmicPage_->StoreValues(document_.Cosmic());

@@ -13,6 +13,7 @@
 #include "ui/outline_list.h"
 #include "ui/radio_group.h"
 #include "ui/up_down.h"
+#include "ui/widget_helpers.h"
 
 namespace ui {
 
@@ -20,17 +21,6 @@ namespace {
 
 const QColor kMaroon(128, 0, 0);
 const QColor kBlue(0, 0, 255);
-
-// Colours a control's captions (and those of its children) through the
-// palette: a style sheet would also cut the control off from the page's font.
-void SetTextColour(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text}) {
-        palette.setColor(QPalette::Active, role, colour);
-        palette.setColor(QPalette::Inactive, role, colour);
-    }
-    widget->setPalette(palette);
-}
 
 // Check box k shows and sets character 16 - k of the flags, so the first box
 // is the rightmost character.
@@ -52,16 +42,6 @@ const std::array<const char*, 15> kFlagCaptions = {
     "Unit can spot submarines",
 };
 
-QLabel* AddLabel(const QString& name, const QString& text, int left, int top, QWidget* parent,
-                 const QString& hint = QString()) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(left, top);
-    label->adjustSize();
-    if (!hint.isEmpty()) label->setToolTip(hint);
-    return label;
-}
-
 }  // namespace
 
 UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
@@ -74,22 +54,24 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
 
     // Left column of values, then the domain, then the right column; the
     // creation order is the keyboard's tab order.
-    AddLabel(QStringLiteral("Label3"), QStringLiteral("Maximum moves in a turn"), 168, 8, this);
+    MakeLabel(QStringLiteral("Label3"), QStringLiteral("Maximum moves in a turn"),
+              QRect(168, 8, 0, 0), this);
     moves_ = AddNumberField(QStringLiteral("MovesInARound"), QRect(304, 8, 33, 21),
                             QStringLiteral("1"), &rules::UnitRecord::moves);
-    AddLabel(QStringLiteral("Label4"), QStringLiteral("Number of rounds in flight ?"), 168, 40,
-             this, QStringLiteral("This affects the air units"));
+    MakeLabel(QStringLiteral("Label4"), QStringLiteral("Number of rounds in flight ?"),
+              QRect(168, 40, 0, 0), this, QStringLiteral("This affects the air units"));
     rounds_ = AddNumberField(QStringLiteral("RoundsInFlight"), QRect(304, 40, 33, 21),
                              QStringLiteral("0"), &rules::UnitRecord::rounds);
-    AddLabel(QStringLiteral("Label5"), QStringLiteral("Attack strength"), 168, 72, this);
+    MakeLabel(QStringLiteral("Label5"), QStringLiteral("Attack strength"), QRect(168, 72, 0, 0),
+              this);
     attack_ = AddNumberField(QStringLiteral("AttackStength"), QRect(304, 72, 33, 21),
                              QStringLiteral("0"), &rules::UnitRecord::attack);
-    AddLabel(QStringLiteral("Label7"), QStringLiteral("Hit points"), 168, 104, this,
-             QStringLiteral("Amount of dommage the unit can take"));
+    MakeLabel(QStringLiteral("Label7"), QStringLiteral("Hit points"), QRect(168, 104, 0, 0), this,
+              QStringLiteral("Amount of dommage the unit can take"));
     hitPoints_ = AddNumberField(QStringLiteral("HitPoints"), QRect(304, 104, 33, 21),
                                 QStringLiteral("1"), &rules::UnitRecord::hitPoints);
-    AddLabel(QStringLiteral("Label9"), QStringLiteral("Shields cost"), 168, 136, this,
-             QStringLiteral("Number of shields row to build it"));
+    MakeLabel(QStringLiteral("Label9"), QStringLiteral("Shields cost"), QRect(168, 136, 0, 0), this,
+              QStringLiteral("Number of shields row to build it"));
     cost_ = AddNumberField(QStringLiteral("ShieldCost"), QRect(304, 136, 33, 21),
                            QStringLiteral("1"), &rules::UnitRecord::cost);
 
@@ -101,15 +83,17 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     connect(domain_, &RadioGroup::IndexChosen, this, &UnitsPage::DomainOfActivityClick);
     form_ << domain_;
 
-    AddLabel(QStringLiteral("Label2"), QStringLiteral("Defense Strength"), 376, 72, this);
+    MakeLabel(QStringLiteral("Label2"), QStringLiteral("Defense Strength"), QRect(376, 72, 0, 0),
+              this);
     defense_ = AddNumberField(QStringLiteral("DefenseStrength"), QRect(480, 72, 33, 21),
                               QStringLiteral("0"), &rules::UnitRecord::defense);
-    AddLabel(QStringLiteral("Label11"), QStringLiteral("Fire Power"), 376, 104, this);
+    MakeLabel(QStringLiteral("Label11"), QStringLiteral("Fire Power"), QRect(376, 104, 0, 0), this);
     firepower_ = AddNumberField(QStringLiteral("FirePower"), QRect(480, 104, 33, 21),
                                 QStringLiteral("1"), &rules::UnitRecord::firepower);
-    AddLabel(QStringLiteral("Label13"), QStringLiteral("Holds On Ship"), 376, 136, this);
-    hold_ = AddNumberField(QStringLiteral("HoldShip"), QRect(480, 136, 33, 21),
-                           QStringLiteral("0"), &rules::UnitRecord::hold);
+    MakeLabel(QStringLiteral("Label13"), QStringLiteral("Holds On Ship"), QRect(376, 136, 0, 0),
+              this);
+    hold_ = AddNumberField(QStringLiteral("HoldShip"), QRect(480, 136, 33, 21), QStringLiteral("0"),
+                           &rules::UnitRecord::hold);
 
     // Spinners: only the moves wrap around; the edits themselves take any text.
     struct Spin {
@@ -117,9 +101,9 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
         int minimum, maximum;
         bool wraps;
     };
-    const Spin spins[] = {{moves_, 1, 20, true},    {rounds_, 0, 8, false},
-                          {attack_, 0, 99, false},  {hitPoints_, 1, 10, false},
-                          {cost_, 1, 20, false},    {defense_, 0, 20, false},
+    const Spin spins[] = {{moves_, 1, 20, true},     {rounds_, 0, 8, false},
+                          {attack_, 0, 99, false},   {hitPoints_, 1, 10, false},
+                          {cost_, 1, 20, false},     {defense_, 0, 20, false},
                           {firepower_, 1, 5, false}, {hold_, 0, 10, false}};
     int n = 0;
     for (const Spin& spin : spins) {
@@ -128,12 +112,13 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
         form_ << upDown;
     }
 
-    AddLabel(QStringLiteral("Label14"), QStringLiteral("When does it become obsolete ?"), 168,
-             168, this);
+    MakeLabel(QStringLiteral("Label14"), QStringLiteral("When does it become obsolete ?"),
+              QRect(168, 168, 0, 0), this);
     getObsolete_ = new AdvanceChoiceBox(document_.Advances(), this);
     getObsolete_->setObjectName(QStringLiteral("GetObsolete"));
     getObsolete_->setGeometry(168, 184, 145, 21);
-    AddLabel(QStringLiteral("Label15"), QStringLiteral("Prerequisite Advance"), 336, 168, this);
+    MakeLabel(QStringLiteral("Label15"), QStringLiteral("Prerequisite Advance"),
+              QRect(336, 168, 0, 0), this);
     prerequisite_ = new AdvanceChoiceBox(document_.Advances(), this);
     prerequisite_->setObjectName(QStringLiteral("Prerequisite"));
     prerequisite_->setGeometry(336, 184, 145, 21);
@@ -145,12 +130,12 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     connect(getObsolete_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::GetObsoleteChange);
     connect(prerequisite_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::PrerequisiteChange);
 
-    role_ = new RadioGroup(QStringLiteral(" Unit Role "),
-                           {QStringLiteral("Attack"), QStringLiteral("Defend"),
-                            QStringLiteral("Naval Superiority"), QStringLiteral("Air Superiority"),
-                            QStringLiteral("Sea Transport"), QStringLiteral("Settle"),
-                            QStringLiteral("Diplomacy"), QStringLiteral("Trade")},
-                           4, this);
+    role_ = new RadioGroup(
+        QStringLiteral(" Unit Role "),
+        {QStringLiteral("Attack"), QStringLiteral("Defend"), QStringLiteral("Naval Superiority"),
+         QStringLiteral("Air Superiority"), QStringLiteral("Sea Transport"),
+         QStringLiteral("Settle"), QStringLiteral("Diplomacy"), QStringLiteral("Trade")},
+        4, this);
     role_->setObjectName(QStringLiteral("UnitRole"));
     role_->setGeometry(168, 216, 441, 73);
     SetTextColour(role_, kMaroon);
@@ -166,8 +151,9 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     form_ << group;
     for (int k = 1; k <= 15; ++k) {
         const bool onPage = k <= 8;
-        auto* box = new QCheckBox(QString::fromLatin1(kFlagCaptions[static_cast<std::size_t>(k - 1)]),
-                                  onPage ? static_cast<QWidget*>(this) : group);
+        auto* box =
+            new QCheckBox(QString::fromLatin1(kFlagCaptions[static_cast<std::size_t>(k - 1)]),
+                          onPage ? static_cast<QWidget*>(this) : group);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(k));
         if (onPage) {
             box->setGeometry(176, 320 + 24 * (k - 1), 208, 17);
@@ -176,7 +162,8 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
         } else {
             box->setGeometry(216, 24 + 24 * (k - 9), 223, 17);
         }
-        connect(box, &QCheckBox::clicked, this, [this, k](bool checked) { CheckBoxClick(k, checked); });
+        connect(box, &QCheckBox::clicked, this,
+                [this, k](bool checked) { CheckBoxClick(k, checked); });
         checkBoxes_[static_cast<std::size_t>(k - 1)] = box;
     }
 
@@ -184,14 +171,17 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
 }
 
 QLineEdit* UnitsPage::AddNumberField(const QString& name, const QRect& place,
-                                     const QString& initial, std::string rules::UnitRecord::*field) {
+                                     const QString& initial,
+                                     std::string rules::UnitRecord::*field) {
     auto* edit = new QLineEdit(initial, this);
     edit->setObjectName(name);
     edit->setGeometry(place);
     // What the user types is stored as typed; only a "," (which would split
     // the line) and characters the file cannot hold are refused.
-    BindEdit(edit, [this, field](int number) -> std::string& { return document_.Units().At(number).*field; },
-             QStringLiteral(","));
+    BindEdit(
+        edit,
+        [this, field](int number) -> std::string& { return document_.Units().At(number).*field; },
+        QStringLiteral(","));
     form_ << edit;
     return edit;
 }

@@ -137,9 +137,9 @@ private slots:
         QCOMPARE(epoch->title(), QString(" Epoch "));
         QCOMPARE(epoch->ItemCount(), 4);
         QCOMPARE(category->ItemCount(), 5);
-        QCOMPARE(epoch->palette().color(QPalette::WindowText), QColor(Qt::red));
-        QCOMPARE(category->palette().color(QPalette::WindowText), QColor(Qt::blue));
-        QVERIFY(epoch->findChildren<QRadioButton*>().first()->palette().color(QPalette::WindowText) ==
+        QCOMPARE(epoch->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::red));
+        QCOMPARE(category->palette().color(QPalette::Active, QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(epoch->findChildren<QRadioButton*>().first()->palette().color(QPalette::Active, QPalette::WindowText) ==
                 QColor(Qt::red));
 
         // Tab order: list, boxes, groups, edits, buttons.

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace ui {
+
+// The windows place every control at fixed pixels, by name; these make the
+// common kinds in one line each.
+
+QPushButton* MakeButton(const QString& name, const QString& caption, const QRect& place,
+                        QWidget* parent);
+
+// A label at `place` that grows when its text needs more room: the given size
+// is what the text needs in the designed font, so a wider substitute font
+// makes the label grow instead of clipping it. An empty size means "fit".
+QLabel* MakeLabel(const QString& name, const QString& caption, const QRect& place, QWidget* parent,
+                  const QString& hint = QString());
+
+// Colours a control's captions and those of its children through the palette;
+// a style sheet would also cut the control off from the window's font.
+void SetTextColour(QWidget* widget, const QColor& colour);
+
+}  // namespace ui
