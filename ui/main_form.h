@@ -40,6 +40,7 @@ public:
     void ShowDocument();
 
     rules::RulesDocument& Document() { return document_; }
+    const rules::RulesDocument& Document() const { return document_; }
     bool StartupRan() const { return startupRan_; }
 
 protected:
