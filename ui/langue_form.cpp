@@ -1,27 +1,22 @@
 #include "ui/langue_form.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "ui/fonts.h"
 #include "ui/radio_group.h"
-#include "ui/window_placement.h"
 
 namespace ui {
 
-TLangueForm::TLangueForm(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
-    setObjectName(QStringLiteral("TLangueForm"));
-    setWindowTitle(QStringLiteral("Text Tong"));
-    setFont(SansFont());
-    setFixedSize(130, 187);
-    setModal(true);
-
-    langue_ = new RadioGroup(QStringLiteral(" Language "),
-                             {QStringLiteral("English"), QStringLiteral("Fran\u00e7ais"),
-                              QStringLiteral("Deutsch")},
-                             1, this);
+// A tool window: small caption bar with a close box. It has no cancel
+// button, so Escape does nothing.
+TLangueForm::TLangueForm()
+    : ModalDialog(QStringLiteral("TLangueForm"), QStringLiteral("Text Tong"), QSize(130, 187),
+                  Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint, false) {
+    langue_ = new RadioGroup(
+        QStringLiteral(" Language "),
+        {QStringLiteral("English"), QStringLiteral("Fran\u00e7ais"), QStringLiteral("Deutsch")}, 1,
+        this);
     langue_->setObjectName(QStringLiteral("Langue"));
     langue_->setGeometry(0, 0, 129, 153);
     langue_->setFont(ComicFont(19));
@@ -48,8 +43,7 @@ void TLangueForm::ShowModal() {
     if (auto* checked = langue_->findChildren<QRadioButton*>().value(langue_->Index())) {
         checked->setFocus();
     }
-    CentreOnScreen(this);
-    exec();
+    ExecCentred();
 }
 
 int TLangueForm::SelectedLanguage() const { return langue_->Index() < 0 ? 0 : langue_->Index(); }
@@ -62,15 +56,6 @@ void TLangueForm::OkButtonClick() {
 void TLangueForm::CancelButtonClick() {
     cancelled_ = true;
     reject();
-}
-
-void TLangueForm::keyPressEvent(QKeyEvent* event) {
-    // This dialog has no cancel button: Escape does nothing.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace ui

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/modal_dialog.h"
 
 class QPushButton;
 
@@ -9,10 +9,10 @@ namespace ui {
 class RadioGroup;
 
 // Asks which language edition of the rules file to load.
-class TLangueForm : public QDialog {
+class TLangueForm : public ModalDialog {
     Q_OBJECT
-public:
-    explicit TLangueForm(QWidget* parent = nullptr);
+  public:
+    TLangueForm();
 
     // Shows the dialog modally and returns when it has closed.
     void ShowModal();
@@ -24,10 +24,7 @@ public:
     void OkButtonClick();
     void CancelButtonClick();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
+  private:
     RadioGroup* langue_;
     bool cancelled_ = false;
 };

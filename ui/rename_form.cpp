@@ -4,20 +4,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "ui/fonts.h"
-#include "ui/window_placement.h"
-
 namespace ui {
 
-TRenameForm::TRenameForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("TRenameForm"));
-    setWindowTitle(QStringLiteral("New name"));
-    setFont(SansFont());
-    setFixedSize(195, 88);
-    setModal(true);
-
+// "Cancel" is the cancel button, so Escape cancels.
+TRenameForm::TRenameForm()
+    : ModalDialog(QStringLiteral("TRenameForm"), QStringLiteral("New name"), QSize(195, 88),
+                  DialogFrame(), true) {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setGeometry(8, 8, 177, 49);
@@ -55,8 +47,7 @@ void TRenameForm::ShowModal() {
         if (auto* ok = findChild<QPushButton*>(QStringLiteral("OKButton"))) ok->setFocus();
         shownBefore_ = true;
     }
-    CentreOnScreen(this);
-    exec();
+    ExecCentred();
 }
 
 void TRenameForm::OKButtonClick() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/modal_dialog.h"
 
 class QLineEdit;
 
@@ -8,10 +8,10 @@ namespace ui {
 
 // Edits one name. The caller presets the name, shows the dialog, and takes
 // the text back only when the user confirmed.
-class TRenameForm : public QDialog {
+class TRenameForm : public ModalDialog {
     Q_OBJECT
-public:
-    explicit TRenameForm(QWidget* parent = nullptr);
+  public:
+    TRenameForm();
 
     void SetNewName(const QString& name);
     QString NewNameText() const;
@@ -23,10 +23,10 @@ public:
     void OKButtonClick();
     void Button1Click();
 
-protected:
+  protected:
     void reject() override;
 
-private:
+  private:
     QLineEdit* newName_;
     bool accepted_ = false;
     bool shownBefore_ = false;

@@ -1,13 +1,11 @@
 #include "ui/warning_form.h"
 
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "ui/fonts.h"
 #include "ui/readable_text.h"
-#include "ui/window_placement.h"
 
 namespace ui {
 
@@ -31,15 +29,10 @@ QStringList TWarningForm::WarningLines() {
     };
 }
 
-TWarningForm::TWarningForm(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint) {
-    setObjectName(QStringLiteral("TWarningForm"));
-    setWindowTitle(QStringLiteral("Warning Window"));
-    setFont(SansFont());
-    setFixedSize(403, 402);
-    setModal(true);
-
+// No default and no cancel button: Escape does nothing, the user chooses.
+TWarningForm::TWarningForm()
+    : ModalDialog(QStringLiteral("TWarningForm"), QStringLiteral("Warning Window"), QSize(403, 402),
+                  DialogFrame(), false) {
     auto* title = new QLabel(QStringLiteral("Warning"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(ComicFont(24));
@@ -71,9 +64,8 @@ TWarningForm::TWarningForm(QWidget* parent)
 }
 
 void TWarningForm::ShowModal() {
-    CentreOnScreen(this);
     if (auto* agree = findChild<QPushButton*>(QStringLiteral("AgreeButton"))) agree->setFocus();
-    exec();
+    ExecCentred();
 }
 
 void TWarningForm::AgreeButtonClick() {
@@ -84,15 +76,6 @@ void TWarningForm::AgreeButtonClick() {
 void TWarningForm::DontAgreeButtonClick() {
     agreed_ = false;
     reject();
-}
-
-void TWarningForm::keyPressEvent(QKeyEvent* event) {
-    // No cancel button: Escape does nothing; the user must choose.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 }  // namespace ui

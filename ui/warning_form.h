@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/modal_dialog.h"
 
 namespace ui {
 
 // The start-up warning: the user agrees to edit the rules at their own risk.
-class TWarningForm : public QDialog {
+class TWarningForm : public ModalDialog {
     Q_OBJECT
-public:
-    explicit TWarningForm(QWidget* parent = nullptr);
+  public:
+    TWarningForm();
 
     void ShowModal();
     // Set by "I agree"; "I don't agree" and the close box leave it false.
@@ -19,10 +19,7 @@ public:
 
     static QStringList WarningLines();
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
+  private:
     bool agreed_ = false;
 };
 
