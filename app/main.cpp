@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "ui/app_icon.h"
 #include "ui/editor_windows.h"
 #include "ui/fonts.h"
 #include "ui/message_boxes.h"
@@ -7,6 +8,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ui::ApplicationTitle());
+    QApplication::setWindowIcon(ui::AppIcon());
     ui::InstallFontSubstitutions();
 
     ui::EditorWindows windows;

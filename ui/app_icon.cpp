@@ -1,0 +1,53 @@
+#include "ui/app_icon.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+
+namespace ui {
+
+namespace {
+
+QPixmap Draw(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(size / 64.0, size / 64.0);
+
+    // The page, with its top right corner folded down.
+    QPainterPath page;
+    page.moveTo(12, 4);
+    page.lineTo(42, 4);
+    page.lineTo(54, 16);
+    page.lineTo(54, 60);
+    page.lineTo(12, 60);
+    page.closeSubpath();
+    p.setPen(QPen(QColor(64, 128, 128), 2.5));
+    p.setBrush(QColor(250, 246, 230));
+    p.drawPath(page);
+    p.setBrush(QColor(210, 225, 225));
+    p.drawPolygon(QPolygonF({QPointF(42, 4), QPointF(42, 16), QPointF(54, 16)}));
+
+    // Lines of rules.
+    p.setPen(QPen(QColor(64, 128, 128), 3, Qt::SolidLine, Qt::RoundCap));
+    for (int y : {24, 32, 40, 48}) p.drawLine(QPointF(19, y), QPointF(y == 48 ? 34 : 47, y));
+
+    // The pen.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(128, 0, 0));
+    p.drawPolygon(QPolygonF({QPointF(60, 30), QPointF(64, 34), QPointF(38, 60), QPointF(34, 56)}));
+    p.setBrush(QColor(40, 40, 40));
+    p.drawPolygon(QPolygonF({QPointF(34, 56), QPointF(38, 60), QPointF(31, 63)}));
+    return pixmap;
+}
+
+}  // namespace
+
+QIcon AppIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128}) icon.addPixmap(Draw(size));
+    return icon;
+}
+
+}  // namespace ui
