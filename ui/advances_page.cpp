@@ -19,9 +19,6 @@ namespace ui {
 
 namespace {
 
-// Commas and semicolons end the fields of an advance line.
-const QString kFieldSeparators = QStringLiteral(",;");
-
 QLineEdit* MakeEdit(const QString& name, const QRect& place, QWidget* parent) {
     auto* edit = new QLineEdit(name, parent);
     edit->setObjectName(name);
@@ -118,38 +115,33 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
     AttachHelpMenu(aiModifPopup, {label20, aiModif_});
 
     // AIvalueChange / AImodifChange: a comma or semicolon would split the line.
-    BindEdit(
-        aiValue_,
-        [this](int number) -> std::string& { return document_.Advances().At(number).aiValue; },
-        kFieldSeparators);
-    BindEdit(
-        aiModif_,
-        [this](int number) -> std::string& { return document_.Advances().At(number).modifier; },
-        kFieldSeparators);
+    BindEdit(aiValue_, [this](int number) -> std::string& {
+        return document_.Advances().At(number).aiValue;
+    });
+    BindEdit(aiModif_, [this](int number) -> std::string& {
+        return document_.Advances().At(number).modifier;
+    });
     // PreBox1Change / PreBox2Change: only text that names "nil" or an advance
     // is stored; the Go-to buttons keep what the last showing gave them.
     connect(preBox1_, &AdvanceChoiceBox::AbbrevChosen, this, [this](const std::string& abbrev) {
-        if (HasRecord() && !Showing()) document_.Advances().At(CurrentIndex()).prereq1 = abbrev;
+        if (EditAllowed()) document_.Advances().At(CurrentIndex()).prereq1 = abbrev;
     });
     connect(preBox2_, &AdvanceChoiceBox::AbbrevChosen, this, [this](const std::string& abbrev) {
-        if (HasRecord() && !Showing()) document_.Advances().At(CurrentIndex()).prereq2 = abbrev;
+        if (EditAllowed()) document_.Advances().At(CurrentIndex()).prereq2 = abbrev;
     });
     connect(goto1_, &QPushButton::clicked, this, &AdvancesPage::GOTO1Click);
     connect(goto2_, &QPushButton::clicked, this, &AdvancesPage::GOTO2Click);
     connect(gotoNext_, &QPushButton::clicked, this, &AdvancesPage::GotoNextClick);
     // EpochClick / CategoryClick.
     connect(epoch_, &RadioGroup::IndexChosen, this, [this](int index) {
-        if (HasRecord() && !Showing())
-            document_.Advances().At(CurrentIndex()).epoch = IndexText(index);
+        if (EditAllowed()) document_.Advances().At(CurrentIndex()).epoch = IndexText(index);
     });
     connect(category_, &RadioGroup::IndexChosen, this, [this](int index) {
-        if (HasRecord() && !Showing())
-            document_.Advances().At(CurrentIndex()).category = IndexText(index);
+        if (EditAllowed()) document_.Advances().At(CurrentIndex()).category = IndexText(index);
     });
 
-    // Nothing can be edited until an advance is shown; a file without
-    // advances leaves the form disabled for good.
-    SetFormEnabled(false);
+    SetFormControls(
+        {aiValue_, aiModif_, preBox1_, preBox2_, epoch_, category_, goto1_, goto2_, gotoNext_});
 
     QList<QWidget*> order;
     for (QWidget* widget :
@@ -169,14 +161,6 @@ void AdvancesPage::AttachHelpMenu(QMenu* menu, std::initializer_list<QWidget*> o
     }
 }
 
-void AdvancesPage::SetFormEnabled(bool enabled) {
-    for (QWidget* control :
-         std::initializer_list<QWidget*>{aiValue_, aiModif_, preBox1_, preBox2_, epoch_, category_,
-                                         goto1_, goto2_, gotoNext_}) {
-        control->setEnabled(enabled);
-    }
-}
-
 void AdvancesPage::Populate() {
     // The boxes first: the list may show the first advance at once.
     preBox1_->Populate();
@@ -190,7 +174,6 @@ std::string& AdvancesPage::RecordName(int number) { return document_.Advances().
 
 void AdvancesPage::ShowRecord(int number) {
     const rules::AdvanceRecord& advance = document_.Advances().At(number);
-    SetFormEnabled(true);
     ShowText(aiValue_, advance.aiValue);
     ShowText(aiModif_, advance.modifier);
     ShowPrerequisite(preBox1_, goto1_, advance.prereq1);

@@ -25,7 +25,7 @@ class RadioGroup;
 // needs and forward to the first advance it allows.
 class AdvancesPage : public RecordPage {
     Q_OBJECT
-public:
+  public:
     AdvancesPage(rules::RulesDocument& document, QWidget* parent = nullptr);
 
     // Fills the list and the two prerequisite boxes with the names read.
@@ -42,15 +42,14 @@ public:
     void GOTO2Click();
     void GotoNextClick();
 
-protected:
+  protected:
     int RecordCount() const override;
     std::string& RecordName(int number) override;
     // OutAdvancesClick: fills the form from advance `number`.
     void ShowRecord(int number) override;
-    QString NameSeparators() const override { return QStringLiteral(",;"); }
+    QString FieldSeparators() const override { return QStringLiteral(",;"); }
 
-private:
-    void SetFormEnabled(bool enabled);
+  private:
     void ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button, const std::string& abbrev);
     void ShowNextTarget(int number);
     void JumpToAbbrev(const std::string& abbrev);

@@ -34,6 +34,7 @@ void RecordPage::ShowSelected() {
     const int number = outline_->SelectedItem();
     if (number < 1 || number > RecordCount()) return;
     currentIndex_ = number;
+    for (QWidget* control : form_) control->setEnabled(true);
     showing_ = true;
     ShowRecord(number);
     showing_ = false;
@@ -49,19 +50,25 @@ void RecordPage::RenameSelected() {
     const int number = outline_->SelectedItem();
     if (number < 1 || number > RecordCount() || !renameForm_) return;
     std::optional<std::string> name =
-        AskForNewName(*renameForm_, window(), RecordName(number), NameSeparators());
+        AskForNewName(*renameForm_, window(), RecordName(number), FieldSeparators());
     if (!name) return;
     RecordName(number) = *name;
     outline_->SetItemText(number, ToDisplay(*name));
 }
 
-void RecordPage::BindEdit(QLineEdit* edit, std::function<std::string&(int number)> field,
-                          const QString& forbidden) {
-    edit->setValidator(new FileTextValidator(forbidden, edit));
-    connect(edit, &QLineEdit::textChanged, this, [this, field = std::move(field)](const QString& text) {
-        if (showing_ || !HasRecord()) return;
-        if (std::optional<std::string> bytes = FromDisplay(text)) field(currentIndex_) = *bytes;
-    });
+void RecordPage::BindEdit(QLineEdit* edit, std::function<std::string&(int number)> field) {
+    edit->setValidator(new FileTextValidator(FieldSeparators(), edit));
+    connect(edit, &QLineEdit::textChanged, this,
+            [this, field = std::move(field)](const QString& text) {
+                if (!EditAllowed()) return;
+                if (std::optional<std::string> bytes = FromDisplay(text))
+                    field(currentIndex_) = *bytes;
+            });
+}
+
+void RecordPage::SetFormControls(QList<QWidget*> controls) {
+    form_ = std::move(controls);
+    for (QWidget* control : form_) control->setEnabled(false);
 }
 
 void RecordPage::ShowText(QLineEdit* edit, const std::string& text) {

@@ -21,7 +21,7 @@ class TRenameForm;
 // byte for byte as it was read.
 class RecordPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit RecordPage(QWidget* parent);
 
     // The dialog that renames records; the windows are created one after the
@@ -37,7 +37,7 @@ public:
     int CurrentIndex() const { return currentIndex_; }
     OutlineList* Outline() const { return outline_; }
 
-protected:
+  protected:
     // Subclasses create their list with its own name and place, then attach it.
     void AttachOutline(OutlineList* outline);
 
@@ -46,8 +46,10 @@ protected:
     // Fills the form from record `number`; implementations fill each control
     // without reporting it as an edit (ShowText, RadioGroup::SetIndex, ...).
     virtual void ShowRecord(int number) = 0;
-    // Characters that would split the record's line if they were in a name.
-    virtual QString NameSeparators() const = 0;
+    // Characters that end the fields of the record's line: refused in names
+    // and in typed values, since they would split the line when it is read
+    // again.
+    virtual QString FieldSeparators() const = 0;
 
     // Shows the record selected in the list; the handler of the list's
     // selection (OutUnitClick / OutAdvancesClick).
@@ -58,20 +60,23 @@ protected:
     void RenameSelected();
 
     // Binds an edit field to a text field of the record on show: every change
-    // the user makes is stored at once; text the file could not hold is
-    // refused as it is typed.
-    void BindEdit(QLineEdit* edit, std::function<std::string&(int number)> field,
-                  const QString& forbidden);
+    // the user makes is stored at once; text the file could not hold (a field
+    // separator, a character outside its code page) is refused as it is typed.
+    void BindEdit(QLineEdit* edit, std::function<std::string&(int number)> field);
+    // The controls of the form: disabled until a record is shown, so with no
+    // record (nothing was read) nothing can be changed.
+    void SetFormControls(QList<QWidget*> controls);
     // Puts a stored text into an edit without it counting as an edit.
     static void ShowText(QLineEdit* edit, const std::string& text);
 
     bool HasRecord() const { return currentIndex_ > 0 && currentIndex_ <= RecordCount(); }
-    // True while the form is being filled from a record.
-    bool Showing() const { return showing_; }
+    // A change in the form is the user's and belongs to a record on show.
+    bool EditAllowed() const { return HasRecord() && !showing_; }
 
-private:
+  private:
     TRenameForm* renameForm_ = nullptr;
     OutlineList* outline_ = nullptr;
+    QList<QWidget*> form_;
     int currentIndex_ = 0;
     bool showing_ = false;
 };

@@ -81,7 +81,6 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     domain_->setObjectName(QStringLiteral("DomainOfActivity"));
     domain_->setGeometry(368, 8, 241, 49);
     connect(domain_, &RadioGroup::IndexChosen, this, &UnitsPage::DomainOfActivityClick);
-    form_ << domain_;
 
     MakeLabel(QStringLiteral("Label2"), QStringLiteral("Defense Strength"), QRect(376, 72, 0, 0),
               this);
@@ -109,7 +108,6 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     for (const Spin& spin : spins) {
         auto* upDown = new UpDown(spin.edit, spin.minimum, spin.maximum, spin.wraps, this);
         upDown->setObjectName(QStringLiteral("UpDown%1").arg(++n));
-        form_ << upDown;
     }
 
     MakeLabel(QStringLiteral("Label14"), QStringLiteral("When does it become obsolete ?"),
@@ -125,7 +123,6 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     for (AdvanceChoiceBox* box : {getObsolete_, prerequisite_}) {
         const QSignalBlocker blocker(box);
         box->setEditText(box->objectName());
-        form_ << box;
     }
     connect(getObsolete_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::GetObsoleteChange);
     connect(prerequisite_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::PrerequisiteChange);
@@ -140,7 +137,6 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     role_->setGeometry(168, 216, 441, 73);
     SetTextColour(role_, kMaroon);
     connect(role_, &RadioGroup::IndexChosen, this, &UnitsPage::UnitRoleClick);
-    form_ << role_;
 
     // The group frames all fifteen boxes, but only the right half belongs to
     // it; the first eight lie over its left half as children of the page.
@@ -148,7 +144,6 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(168, 300, 441, 217);
     SetTextColour(group, kBlue);
-    form_ << group;
     for (int k = 1; k <= 15; ++k) {
         const bool onPage = k <= 8;
         auto* box =
@@ -158,7 +153,6 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
         if (onPage) {
             box->setGeometry(176, 320 + 24 * (k - 1), 208, 17);
             SetTextColour(box, kBlue);
-            form_ << box;
         } else {
             box->setGeometry(216, 24 + 24 * (k - 9), 223, 17);
         }
@@ -167,7 +161,14 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
         checkBoxes_[static_cast<std::size_t>(k - 1)] = box;
     }
 
-    SetFormEnabled(false);
+    // The form: every control but the list; the last seven boxes go with
+    // their group.
+    QList<QWidget*> form = {moves_,        rounds_,    attack_, hitPoints_, cost_,
+                            defense_,      firepower_, hold_,   domain_,    getObsolete_,
+                            prerequisite_, role_,      group};
+    for (UpDown* upDown : findChildren<UpDown*>()) form << upDown;
+    for (int k = 1; k <= 8; ++k) form << checkBoxes_[static_cast<std::size_t>(k - 1)];
+    SetFormControls(form);
 }
 
 QLineEdit* UnitsPage::AddNumberField(const QString& name, const QRect& place,
@@ -178,16 +179,10 @@ QLineEdit* UnitsPage::AddNumberField(const QString& name, const QRect& place,
     edit->setGeometry(place);
     // What the user types is stored as typed; only a "," (which would split
     // the line) and characters the file cannot hold are refused.
-    BindEdit(
-        edit,
-        [this, field](int number) -> std::string& { return document_.Units().At(number).*field; },
-        QStringLiteral(","));
-    form_ << edit;
+    BindEdit(edit, [this, field](int number) -> std::string& {
+        return document_.Units().At(number).*field;
+    });
     return edit;
-}
-
-void UnitsPage::SetFormEnabled(bool enabled) {
-    for (QWidget* widget : form_) widget->setEnabled(enabled);
 }
 
 void UnitsPage::Populate() {
@@ -201,13 +196,12 @@ int UnitsPage::RecordCount() const { return document_.Units().Count(); }
 std::string& UnitsPage::RecordName(int number) { return document_.Units().At(number).name; }
 
 rules::UnitRecord* UnitsPage::Current() {
-    if (Showing() || !HasRecord()) return nullptr;
+    if (!EditAllowed()) return nullptr;
     return &document_.Units().At(CurrentIndex());
 }
 
 void UnitsPage::ShowRecord(int number) {
     const rules::UnitRecord& unit = document_.Units().At(number);
-    SetFormEnabled(true);
     // Every control is filled without reporting it, so showing a unit leaves
     // its record exactly as it was.
     domain_->SetIndex(NumericValue(unit.domain));

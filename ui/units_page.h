@@ -23,7 +23,7 @@ class RadioGroup;
 // change the user makes in the form goes at once into the unit on show.
 class UnitsPage : public RecordPage {
     Q_OBJECT
-public:
+  public:
     UnitsPage(rules::RulesDocument& document, QWidget* parent = nullptr);
 
     // Fills the unit list and the two advance choice lists (once, after reading).
@@ -38,19 +38,17 @@ public:
     void GetObsoleteChange(const std::string& abbrev);
     void PrerequisiteChange(const std::string& abbrev);
 
-protected:
+  protected:
     int RecordCount() const override;
     std::string& RecordName(int number) override;
     void ShowRecord(int number) override;
-    QString NameSeparators() const override { return QStringLiteral(","); }
+    QString FieldSeparators() const override { return QStringLiteral(","); }
 
-private:
+  private:
     // The unit on show, or nothing while no unit is (an empty list).
     rules::UnitRecord* Current();
     QLineEdit* AddNumberField(const QString& name, const QRect& place, const QString& initial,
                               std::string rules::UnitRecord::*field);
-    // The form stays inert until a unit is shown; with no unit it never is.
-    void SetFormEnabled(bool enabled);
 
     rules::RulesDocument& document_;
     QLineEdit* moves_ = nullptr;
@@ -66,7 +64,6 @@ private:
     AdvanceChoiceBox* getObsolete_ = nullptr;
     AdvanceChoiceBox* prerequisite_ = nullptr;
     std::array<QCheckBox*, 15> checkBoxes_{};  // CheckBox1 .. CheckBox15
-    QList<QWidget*> form_;
 };
 
 }  // namespace ui
