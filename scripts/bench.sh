@@ -3,6 +3,8 @@
 #   - rules_bench: load + parse + render + save of the demo file (in memory
 #     and on disk) and of generated files of 10k, 100k and 1M lines, with the
 #     time per line;
+#   - rules_check_bench: the rules check on the demo file and on generated
+#     tables of growing size, with the time per record and link;
 #   - rules_peak_memory: peak resident memory of a fresh process that loads,
 #     parses, renders and saves a generated 1M-line file, against its size.
 # Extra arguments go to rules_bench (e.g. --benchmark_filter=Demo).
@@ -10,11 +12,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset release >/dev/null
-cmake --build --preset release --target rules_bench rules_peak_memory
+cmake --build --preset release --target rules_bench rules_check_bench rules_peak_memory
 
 echo
 echo "== Speed (targets: demo file under 100 us, time per line flat as files grow)"
 build/release/bench/rules_bench --benchmark_min_time=0.5 "$@"
+echo
+echo "== Rules check (target: demo file under 1 ms, time per record and link flat)"
+build/release/bench/rules_check_bench --benchmark_min_time=0.5
 echo
 echo "== Peak memory (target: at most 3 times the file size)"
 build/release/bench/rules_peak_memory 1000000
