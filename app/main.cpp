@@ -1,7 +1,9 @@
 #include <QApplication>
-#include <QDir>
+#include <QFile>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "app/editor_arguments.h"
@@ -12,6 +14,14 @@
 #include "ui/message_boxes.h"
 
 namespace {
+
+// The rules and settings files are bare names: working in a folder means
+// making it the current one.
+bool EnterFolder(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::current_path(folder, error);
+    return !error;
+}
 
 int BadArguments(const std::string& message, bool showUsage) {
     std::fprintf(stderr, "ovantra-rules-editor: %s\n", message.c_str());
@@ -40,6 +50,11 @@ int main(int argc, char* argv[]) {
         break;
     }
 
+    if (args.action == app::EditorArguments::Action::Run && !args.folder.empty() &&
+        !EnterFolder(args.folder)) {
+        return BadArguments("cannot enter the folder " + args.folder, false);
+    }
+
     // The toolkit sees only its own options.
     std::vector<char*> toolkitArgv{argv[0]};
     std::vector<std::string> toolkitArgs = args.toolkitArguments;
@@ -53,15 +68,15 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ovantra.RulesEditor"));
     ui::InstallFontSubstitutions();
 
-    QString folder = QString::fromStdString(args.folder);
     if (args.action == app::EditorArguments::Action::ChooseFolder) {
-        folder = ui::ChooseGameFolder(folder);
-        if (folder.isEmpty()) return 0;
-    }
-    // The rules and settings files are bare names: working in a folder means
-    // making it the current one.
-    if (!folder.isEmpty() && !QDir::setCurrent(folder)) {
-        return BadArguments("cannot enter the folder " + folder.toStdString(), false);
+        const QString chosen = ui::ChooseGameFolder(QFile::decodeName(args.folder.c_str()));
+        if (chosen.isEmpty()) return 0;
+        const std::string folder = QFile::encodeName(chosen).toStdString();
+        if (!EnterFolder(folder)) {
+            // Started from the menu there is no terminal to read: say it in a box too.
+            ui::ShowErrorBox(nullptr, QStringLiteral("Cannot enter the folder %1").arg(chosen));
+            return BadArguments("cannot enter the folder " + folder, false);
+        }
     }
 
     ui::EditorWindows windows;
