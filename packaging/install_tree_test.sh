@@ -18,6 +18,8 @@ expected=(
   share/icons/hicolor/256x256/apps/ovantra-rules-editor.png
   share/icons/hicolor/scalable/apps/ovantra-rules-editor.svg
   share/man/man1/ovantra-rules-editor.1.gz
+  share/doc/ovantra-rules-editor/copyright
+  share/doc/ovantra-rules-editor/changelog.gz
 )
 # The command-line program comes with its manual page, or not at all.
 if [ -e "$prefix/bin/ovantra-rules" ]; then
