@@ -103,9 +103,8 @@ void TMainForm::ShowDocument() {
 
 void TMainForm::ShowNoRulesFile(const QString& fileName) {
     const QString text =
-        QStringLiteral("%1 could not be opened in %2: start the editor in the game's folder, "
-                       "as \"ovantra-rules-editor FOLDER\" or \"ovantra-rules-editor "
-                       "--choose-folder\".")
+        QStringLiteral("%1 could not be opened in %2. Start the editor in the game's folder: "
+                       "ovantra-rules-editor FOLDER, or ovantra-rules-editor --choose-folder.")
             .arg(fileName, QDir::toNativeSeparators(QDir::currentPath()));
     for (QWidget* page : {static_cast<QWidget*>(cosmicPage_), static_cast<QWidget*>(unitsPage_),
                           static_cast<QWidget*>(advancesPage_)}) {
