@@ -2,13 +2,13 @@
 # Installs a build into a scratch prefix and checks that a user gets exactly
 # the programs, desktop entry, metadata, icons and manual pages, and nothing
 # that only the tests or benchmarks use.
-# Usage: install_tree_test.sh BUILD_DIR
+# Usage: install_tree_test.sh CMAKE BUILD_DIR
 set -euo pipefail
-build=$1
+cmake=$1 build=$2
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
-cmake --install "$build" --prefix "$prefix" >/dev/null
+"$cmake" --install "$build" --prefix "$prefix" >/dev/null
 
 expected=(
   bin/ovantra-rules-editor
