@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests, the benchmark and the
 # fuzzer need, and only those that are missing. Safe to run again: when
-# everything is there it does nothing (not even apt-get update).
+# everything is there it does nothing (not even apt-get update). Packages named
+# as arguments are installed too (scripts/package.sh adds its tools so).
 set -euo pipefail
 
 PACKAGES=(
   cmake ninja-build g++
   libgtest-dev libgmock-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
   xvfb xauth xdotool imagemagick
   fonts-comic-neue fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev
+  desktop-file-utils appstream
+  "$@"
 )
 
 is_installed() {

@@ -6,12 +6,8 @@
 
 namespace ui {
 
-namespace {
-
-QPixmap Draw(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
+void PaintAppIcon(QPainter& p, int size) {
+    p.save();
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 64.0, size / 64.0);
 
@@ -39,6 +35,16 @@ QPixmap Draw(int size) {
     p.drawPolygon(QPolygonF({QPointF(60, 30), QPointF(64, 34), QPointF(38, 60), QPointF(34, 56)}));
     p.setBrush(QColor(40, 40, 40));
     p.drawPolygon(QPolygonF({QPointF(34, 56), QPointF(38, 60), QPointF(31, 63)}));
+    p.restore();
+}
+
+namespace {
+
+QPixmap Draw(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    PaintAppIcon(p, size);
     return pixmap;
 }
 

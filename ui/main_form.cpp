@@ -1,10 +1,13 @@
 #include "ui/main_form.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QVBoxLayout>
 
 #include "rules/rules_check.h"
 #include "ui/about_page.h"
@@ -137,6 +140,34 @@ void TMainForm::GoToRecord(rules::SectionId section, int number) {
         page->Enter();
     } else {
         pageControl_->setCurrentWidget(page);  // PageControlChange enters it
+    }
+}
+
+void TMainForm::ShowNoRulesFile(const QString& fileName) {
+    const QString text =
+        QStringLiteral("%1 could not be opened in %2. Start the editor in the game's folder: "
+                       "ovantra-rules-editor FOLDER, or ovantra-rules-editor --choose-folder.")
+            .arg(fileName, QDir::toNativeSeparators(QDir::currentPath()));
+    for (QWidget* page : {static_cast<QWidget*>(cosmicPage_), static_cast<QWidget*>(unitsPage_),
+                          static_cast<QWidget*>(advancesPage_)}) {
+        // The controls stay (nothing else depends on them going), but out of
+        // reach under the notice.
+        for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            control->setEnabled(false);
+        }
+        auto* notice = new QLabel(text, page);
+        notice->setObjectName(QStringLiteral("NoRulesNotice"));
+        notice->setWordWrap(true);
+        notice->setAlignment(Qt::AlignCenter);
+        notice->setMargin(24);
+        notice->setAutoFillBackground(true);
+        notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        // A layout of its own keeps the notice over the whole page, whatever
+        // size the page gets; the controls stay where they were placed.
+        auto* cover = new QVBoxLayout(page);
+        cover->setContentsMargins(0, 0, 0, 0);
+        cover->addWidget(notice);
+        notice->show();
     }
 }
 

@@ -39,6 +39,10 @@ public:
 
     // Fills the pages from the document once its sections were read.
     void ShowDocument();
+    // The start-up ended without a rules file: the editing pages say which
+    // folder was searched for which file, rather than show their controls'
+    // initial texts as if they were data.
+    void ShowNoRulesFile(const QString& fileName);
 
     // Brings the page of a section to the front showing record `number`
     // (advances, units), selected in its list as a click there would, or

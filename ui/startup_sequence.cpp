@@ -44,6 +44,7 @@ bool StartupSequence::LoadRules(int language) {
     const rules::Status status = main_.Document().Load(name, lang);
     if (!status) {
         ShowErrorBox(&main_, QString::fromStdString(status.message));
+        main_.ShowNoRulesFile(QString::fromStdString(name));
         return false;
     }
     return true;
@@ -59,6 +60,7 @@ void StartupSequence::Run() {
         rules::LineStore settingsFile;
         if (const rules::Status status = settingsFile.LoadFile(settingsName); !status) {
             ShowErrorBox(&main_, QString::fromStdString(status.message));
+            main_.ShowNoRulesFile(QString::fromStdString(settingsName));
             return;
         }
         const rules::Settings settings = rules::ReadSettings(settingsFile);

@@ -1,9 +1,12 @@
 // The start-up sequence: settings file, warning, language choice, loading and
 // reading the rules file, and every way it can end early.
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "editor_harness.h"
@@ -181,6 +184,19 @@ private slots:
         QVERIFY(windows.main.isVisible());
         QVERIFY(!Parsed(windows));
         QCOMPARE(Field(windows, "RoadMove"), QString("RoadMove"));
+        // Each editing page, once in front, says where the editor looked,
+        // over the whole of its controls.
+        const auto notices = windows.main.findChildren<QLabel*>("NoRulesNotice");
+        QCOMPARE(notices.size(), 3);
+        auto* pages = windows.main.findChild<QTabWidget*>("PageControl");
+        for (QLabel* notice : notices) {
+            pages->setCurrentWidget(notice->parentWidget());
+            QCoreApplication::processEvents();
+            QVERIFY(notice->isVisible());
+            QCOMPARE(notice->geometry(), notice->parentWidget()->rect());
+            QVERIFY(notice->text().contains("rules.ger"));
+            QVERIFY(notice->text().contains(QDir::toNativeSeparators(QDir::currentPath())));
+        }
     }
 
     void missingRulesFileChosenInDialog() {
