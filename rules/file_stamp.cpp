@@ -63,6 +63,8 @@ void FileStamp::TakeStatusOf(int fd) {
     if (::fstat(fd, &st) != 0) return;
     modifiedSeconds = st.st_mtim.tv_sec;
     modifiedNanoseconds = st.st_mtim.tv_nsec;
+    changedSeconds = st.st_ctim.tv_sec;
+    changedNanoseconds = st.st_ctim.tv_nsec;
     device = st.st_dev;
     inode = st.st_ino;
 }
@@ -75,7 +77,9 @@ DiskState CompareWithDisk(const std::string& fileName, const FileStamp& stamp) {
     if (!S_ISREG(st.st_mode)) return DiskState::Changed;
     if (static_cast<std::uint64_t>(st.st_size) != stamp.size) return DiskState::Changed;
     if (st.st_mtim.tv_sec == stamp.modifiedSeconds &&
-        st.st_mtim.tv_nsec == stamp.modifiedNanoseconds && st.st_dev == stamp.device &&
+        st.st_mtim.tv_nsec == stamp.modifiedNanoseconds &&
+        st.st_ctim.tv_sec == stamp.changedSeconds &&
+        st.st_ctim.tv_nsec == stamp.changedNanoseconds && st.st_dev == stamp.device &&
         st.st_ino == stamp.inode) {
         return DiskState::Unchanged;
     }

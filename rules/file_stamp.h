@@ -34,6 +34,10 @@ struct FileStamp {
     std::uint64_t digest = 0;
     std::int64_t modifiedSeconds = 0;
     std::int64_t modifiedNanoseconds = 0;
+    // The status-change time moves with every write and cannot be set back,
+    // unlike the modification time.
+    std::int64_t changedSeconds = 0;
+    std::int64_t changedNanoseconds = 0;
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
 
