@@ -74,7 +74,8 @@ DiskState CompareWithDisk(const std::string& fileName, const FileStamp& stamp) {
     if (::stat(fileName.c_str(), &st) != 0) {
         return errno == ENOENT || errno == ENOTDIR ? DiskState::Missing : DiskState::Changed;
     }
-    if (!S_ISREG(st.st_mode)) return DiskState::Changed;
+    // A folder or device under the name holds no rules of anyone's to lose.
+    if (!S_ISREG(st.st_mode)) return DiskState::Missing;
     if (static_cast<std::uint64_t>(st.st_size) != stamp.size) return DiskState::Changed;
     if (st.st_mtim.tv_sec == stamp.modifiedSeconds &&
         st.st_mtim.tv_nsec == stamp.modifiedNanoseconds &&

@@ -48,7 +48,7 @@ struct FileStamp {
 enum class DiskState {
     Unchanged,  // the file holds the bytes of the stamp
     Changed,    // other bytes, or a file that exists but cannot be read
-    Missing,    // no file under the name
+    Missing,    // no file under the name (or no regular file)
 };
 
 // Compares the file under `fileName` with what `stamp` recorded.
