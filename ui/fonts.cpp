@@ -18,13 +18,24 @@ void InstallFontSubstitutions() {
                                {QStringLiteral("Comic Neue"), QStringLiteral("DejaVu Sans")});
 }
 
+namespace {
+// Whoever asks for a window font gets the mapping with it, also where the
+// program's entry did not run (tests, tools).
+void EnsureSubstitutions() {
+    static const bool installed = (InstallFontSubstitutions(), true);
+    (void)installed;
+}
+}  // namespace
+
 QFont SansFont(int pixelSize) {
+    EnsureSubstitutions();
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(pixelSize);
     return font;
 }
 
 QFont ComicFont(int pixelSize) {
+    EnsureSubstitutions();
     QFont font(QStringLiteral("Comic Sans MS"));
     font.setPixelSize(pixelSize);
     return font;
