@@ -2,9 +2,11 @@
 
 #include <QCompleter>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QSignalBlocker>
 
 #include "rules/advance_table.h"
+#include "ui/fonts.h"
 #include "ui/text_codec.h"
 
 namespace ui {
@@ -18,6 +20,8 @@ AdvanceChoiceBox::AdvanceChoiceBox(const rules::AdvanceTable& advances, QWidget*
     // text alone. Names are matched letter case included, as they are stored.
     completer()->setCompletionMode(QCompleter::PopupCompletion);
     completer()->setCaseSensitivity(Qt::CaseSensitive);
+    // The list is a window of its own and would take the application's font.
+    completer()->popup()->setFont(SansFont());
     setMaxVisibleItems(16);
     connect(this, &QComboBox::editTextChanged, this, &AdvanceChoiceBox::TextEdited);
     connect(this, &QComboBox::activated, this, &AdvanceChoiceBox::ItemPicked);
