@@ -47,19 +47,24 @@ QString OutlineList::ItemText(int number) const {
 }
 
 void OutlineList::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (!at.isValid()) {
+        // Below the last item: the selected record stays selected.
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
     const int before = currentRow();
     QListWidget::mousePressEvent(event);
     // A press that changes the selection is reported by the selection itself.
-    const QModelIndex at = indexAt(event->position().toPoint());
-    if (event->button() == Qt::LeftButton && at.isValid() && at.row() == before &&
-        currentRow() == before) {
+    if (event->button() == Qt::LeftButton && at.row() == before && currentRow() == before)
         emit ItemSelected(before + 1);
-    }
 }
 
 void OutlineList::mouseDoubleClickEvent(QMouseEvent* event) {
-    QListWidget::mouseDoubleClickEvent(event);
+    if (indexAt(event->position().toPoint()).isValid()) QListWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && SelectedItem() > 0) emit RenameRequested(SelectedItem());
+    event->accept();
 }
 
 void OutlineList::keyPressEvent(QKeyEvent* event) {

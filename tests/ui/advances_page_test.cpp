@@ -434,6 +434,7 @@ private slots:
         QTest::mouseDClick(area, Qt::LeftButton, {}, below);
         QVERIFY(editor.answers.WaitDone());
         QCOMPARE(offered, QString("Reed Knotting"));
+        QVERIFY(editor.Outline()->item(0)->isSelected());
     }
 
     // What a prerequisite box shows and what the record holds agree: a typed
