@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -22,6 +23,14 @@ std::uint64_t Avalanche(std::uint64_t h) {
     return h;
 }
 
+// Eight bytes in the machine's order: a digest is only ever compared with one
+// made on the same machine, and pieces cut anywhere give the same words.
+std::uint64_t Word(const char* bytes) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
 }  // namespace
 
 void ContentDigest::Mix(std::uint64_t word) {
@@ -30,31 +39,30 @@ void ContentDigest::Mix(std::uint64_t word) {
 }
 
 void ContentDigest::Add(std::string_view bytes) {
+    if (bytes.empty()) return;
     size_ += bytes.size();
     std::size_t i = 0;
     // Finish a word begun by an earlier piece.
-    while (pendingCount_ > 0 && i < bytes.size()) {
-        pending_ |= std::uint64_t(static_cast<unsigned char>(bytes[i++])) << (8 * pendingCount_);
-        if (++pendingCount_ == 8) {
-            Mix(pending_);
-            pending_ = 0;
-            pendingCount_ = 0;
-        }
+    if (pendingCount_ > 0) {
+        const std::size_t take = std::min<std::size_t>(8 - pendingCount_, bytes.size());
+        std::memcpy(pending_ + pendingCount_, bytes.data(), take);
+        pendingCount_ += static_cast<int>(take);
+        i = take;
+        if (pendingCount_ < 8) return;
+        Mix(Word(pending_));
+        pendingCount_ = 0;
     }
-    for (; i + 8 <= bytes.size(); i += 8) {
-        std::uint64_t word = 0;
-        for (int b = 0; b < 8; ++b)
-            word |= std::uint64_t(static_cast<unsigned char>(bytes[i + b])) << (8 * b);
-        Mix(word);
-    }
-    for (; i < bytes.size(); ++i)
-        pending_ |= std::uint64_t(static_cast<unsigned char>(bytes[i])) << (8 * pendingCount_++);
+    for (; i + 8 <= bytes.size(); i += 8) Mix(Word(bytes.data() + i));
+    pendingCount_ = static_cast<int>(bytes.size() - i);
+    std::memcpy(pending_, bytes.data() + i, bytes.size() - i);
 }
 
 std::uint64_t ContentDigest::Value() const {
     // The tail and the length go in last, so "ab" and "ab\0" differ.
-    std::uint64_t h = (state_ ^ Avalanche(pending_ ^ (std::uint64_t(pendingCount_) << 56))) *
-                      kMultiplier;
+    char tail[8] = {};
+    std::memcpy(tail, pending_, static_cast<std::size_t>(pendingCount_));
+    const std::uint64_t h =
+        (state_ ^ Avalanche(Word(tail) ^ (std::uint64_t(pendingCount_) << 56))) * kMultiplier;
     return Avalanche(h ^ size_);
 }
 

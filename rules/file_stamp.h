@@ -18,7 +18,7 @@ class ContentDigest {
     void Mix(std::uint64_t word);
 
     std::uint64_t state_ = 0x9e3779b97f4a7c15ULL;
-    std::uint64_t pending_ = 0;  // bytes not yet making a whole word
+    char pending_[8] = {};  // bytes not yet making a whole word
     int pendingCount_ = 0;
     std::uint64_t size_ = 0;
 };
