@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -137,6 +138,27 @@ BENCHMARK(BM_GeneratedInMemory)
     ->Arg(100'000)
     ->Arg(1'000'000)
     ->Unit(benchmark::kMillisecond);
+
+// (d) What Save Changes asks of the disk before it writes: whether another
+// program rewrote the file. Argument 0: the file is as loaded (its status
+// alone answers); 1: it was touched, so its bytes are read and compared.
+void BM_OutsideChangeCheck(benchmark::State& state) {
+    const std::string& input = GeneratedBytes(1'000'000);
+    const fs::path path = ScratchDir() / "checked.txt";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out.write(input.data(), static_cast<std::streamsize>(input.size()));
+    }
+    rules::RulesDocument doc;
+    if (!doc.Load(path.string(), rules::Language::English)) {
+        state.SkipWithError("cannot load the generated file");
+        return;
+    }
+    if (state.range(0) == 1) fs::last_write_time(path, fs::last_write_time(path) + std::chrono::seconds(1));
+    for (auto _ : state) benchmark::DoNotOptimize(doc.ChangedOnDisk());
+    ReportPerLine(state, doc.Lines().LineCount(), input.size());
+}
+BENCHMARK(BM_OutsideChangeCheck)->Arg(0)->Arg(1)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

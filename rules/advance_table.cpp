@@ -80,9 +80,10 @@ int AdvanceTable::FindNextTarget(int number) const {
     for (int k = 1; k <= count_; ++k) {
         const AdvanceRecord& record = At(k);
         // A record that looks like the end marker ends the scan as the
-        // sentinel does.
-        if (record.prereq1 == "endend") return 0;
+        // sentinel does, yet is still offered when it names this advance.
+        const bool last = record.prereq1 == "endend";
         if (record.prereq1 == abbrev || record.prereq2 == abbrev) return k;
+        if (last) return 0;
     }
     return 0;
 }

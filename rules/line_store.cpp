@@ -128,7 +128,7 @@ std::string LineStore::SaveBytes() const {
     return out;
 }
 
-Status LineStore::LoadFile(const std::string& fileName) {
+Status LineStore::LoadFile(const std::string& fileName, FileStamp* stamp) {
     const Status failure = Status::Error("Cannot open file " + fileName);
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return failure;
@@ -149,6 +149,15 @@ Status LineStore::LoadFile(const std::string& fileName) {
         }
         if (got == 0) break;
         bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+    if (stamp) {
+        ContentDigest digest;
+        digest.Add(bytes);
+        *stamp = FileStamp{};
+        stamp->TakeStatusOf(fd);
+        stamp->size = digest.Size();
+        stamp->digest = digest.Value();
+        stamp->valid = true;
     }
     ::close(fd);
     LoadBytes(std::move(bytes));
@@ -225,7 +234,7 @@ mode_t DefaultFileMode() {
 
 }  // namespace
 
-Status LineStore::SaveFile(const std::string& fileName) const {
+Status LineStore::SaveFile(const std::string& fileName, FileStamp* written) const {
     const Status cannotCreate = Status::Error("Cannot create file " + fileName);
     const Status writeError = Status::Error("Stream write error");
     if (fileName.empty()) return cannotCreate;
@@ -235,11 +244,28 @@ Status LineStore::SaveFile(const std::string& fileName) const {
     const bool targetExists = ::stat(target.c_str(), &targetStat) == 0;
     if (targetExists && S_ISDIR(targetStat.st_mode)) return cannotCreate;
 
-    auto emitTo = [this](int fd) {
+    ContentDigest digest;
+    FileStamp stamp;
+    auto emitTo = [&](int fd) {
         BufferedWriter writer(fd);
         bool ok = true;
-        Emit([&](std::string_view piece) { return ok = writer.Put(piece); });
+        Emit([&](std::string_view piece) {
+            if (written) digest.Add(piece);
+            return ok = writer.Put(piece);
+        });
         return ok && writer.Flush();
+    };
+    // Called on the written file before it is closed: its time is final.
+    auto record = [&](int fd) {
+        if (!written) return;
+        stamp.TakeStatusOf(fd);
+        stamp.size = digest.Size();
+        stamp.digest = digest.Value();
+        stamp.valid = true;
+    };
+    auto keepStamp = [&]() {
+        if (written) *written = stamp;
+        return Status::Ok();
     };
 
     // Writes the content over the existing target itself. Not atomic, so it
@@ -253,8 +279,9 @@ Status LineStore::SaveFile(const std::string& fileName) const {
             const off_t end = ::lseek(fd, 0, SEEK_CUR);
             ok = end >= 0 && ::ftruncate(fd, end) == 0 && ::fsync(fd) == 0;
         }
+        if (ok && regular) record(fd);
         ok = (::close(fd) == 0) && ok;
-        return ok ? Status::Ok() : writeError;
+        return ok ? keepStamp() : writeError;
     };
 
     // A device or pipe under the name is written to, never replaced.
@@ -299,6 +326,7 @@ Status LineStore::SaveFile(const std::string& fileName) const {
 
     if (!emitTo(tempFd)) return discard(writeError);
     if (::fsync(tempFd) != 0) return discard(writeError);
+    record(tempFd);
     if (::close(tempFd) != 0) {
         ::unlink(tempName.c_str());
         return writeError;
@@ -314,7 +342,7 @@ Status LineStore::SaveFile(const std::string& fileName) const {
         ::fsync(dirFd);
         ::close(dirFd);
     }
-    return Status::Ok();
+    return keepStamp();
 }
 
 }  // namespace rules

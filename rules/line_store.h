@@ -7,6 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "rules/file_stamp.h"
 #include "rules/status.h"
 
 namespace rules {
@@ -27,8 +28,9 @@ public:
     void LoadBytes(std::string_view bytes);
     void LoadBytes(std::string&& bytes);
     // Replaces the whole content with the file's bytes. On failure the content
-    // is unchanged and the message is "Cannot open file <name>".
-    Status LoadFile(const std::string& fileName);
+    // is unchanged and the message is "Cannot open file <name>". When given,
+    // `stamp` records what was read.
+    Status LoadFile(const std::string& fileName, FileStamp* stamp = nullptr);
 
     // The content as it would be written.
     std::string SaveBytes() const;
@@ -37,8 +39,9 @@ public:
     // (keeping the target's permissions). Where the folder cannot take a new
     // file but the target itself is writable, the target is rewritten in
     // place. Failures: "Cannot create file <name>", "Stream write error"; the
-    // file on disk is then as it was.
-    Status SaveFile(const std::string& fileName) const;
+    // file on disk is then as it was. When given, `written` records what was
+    // written, once the save succeeded.
+    Status SaveFile(const std::string& fileName, FileStamp* written = nullptr) const;
 
     int LineCount() const { return static_cast<int>(lines_.size()); }
     // The text of the line; empty for an index outside 0 .. LineCount()-1.

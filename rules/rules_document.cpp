@@ -3,8 +3,10 @@
 namespace rules {
 
 Status RulesDocument::Load(const std::string& fileName, Language language) {
-    Status status = lines_.LoadFile(fileName);
+    FileStamp stamp;
+    Status status = lines_.LoadFile(fileName, &stamp);
     if (!status) return status;
+    onDisk_ = stamp;
     ResetTables();
     fileName_ = fileName;
     language_ = language;
@@ -25,6 +27,7 @@ void RulesDocument::LoadBytes(std::string_view bytes, Language language) {
     lines_.LoadBytes(bytes);
     ResetTables();
     fileName_.clear();  // Save then writes the language's own file name
+    onDisk_ = FileStamp{};
     language_ = language;
 }
 
@@ -48,7 +51,19 @@ void RulesDocument::Render() {
 Status RulesDocument::Save() {
     if (!parsed_) return Status::Error(kNothingToSave);
     Render();
-    return lines_.SaveFile(fileName_.empty() ? std::string(RulesFileName(language_)) : fileName_);
+    FileStamp written;
+    Status status = lines_.SaveFile(TargetFileName(), &written);
+    if (status) onDisk_ = written;
+    return status;
+}
+
+std::string RulesDocument::TargetFileName() const {
+    return fileName_.empty() ? std::string(RulesFileName(language_)) : fileName_;
+}
+
+bool RulesDocument::ChangedOnDisk() const {
+    if (!onDisk_.valid) return false;
+    return CompareWithDisk(TargetFileName(), onDisk_) == DiskState::Changed;
 }
 
 std::string RulesDocument::SaveToBytes() {

@@ -4,6 +4,7 @@
 
 #include "rules/advance_table.h"
 #include "rules/cosmic_section.h"
+#include "rules/file_stamp.h"
 #include "rules/findings.h"
 #include "rules/language.h"
 #include "rules/line_store.h"
@@ -35,6 +36,14 @@ public:
     // Renders and returns the bytes Save would write.
     std::string SaveToBytes();
 
+    // The file Save writes: the one loaded, or the language's own name.
+    std::string TargetFileName() const;
+    // Whether another program has written the target file since this
+    // document loaded or last saved it: its bytes are no longer those. A
+    // file that is gone, or one this document never read or wrote, counts as
+    // unchanged, since saving then overwrites nothing of anyone's.
+    bool ChangedOnDisk() const;
+
     LineStore& Lines() { return lines_; }
     const LineStore& Lines() const { return lines_; }
     CosmicSection& Cosmic() { return cosmic_; }
@@ -60,6 +69,7 @@ private:
     Findings findings_;
     Language language_ = Language::English;
     std::string fileName_;
+    FileStamp onDisk_;  // what the target held when last read or written
     bool parsed_ = false;
 };
 

@@ -10,7 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
   xvfb xauth xdotool imagemagick
-  fonts-comic-neue fonts-liberation fonts-dejavu-core
+  fonts-comic-neue fonts-roboto-unhinted fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev
   desktop-file-utils appstream
   "$@"

@@ -81,6 +81,9 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
     postCard->setObjectName(QStringLiteral("Memo3"));
     postCard->setGeometry(8, 360, 601, 145);
     postCard->setPlainText(PostCardLines().join(QLatin1Char('\n')));
+    // Tab moves on to the next control, so the window's tab order works from
+    // this page too.
+    postCard->setTabChangesFocus(true);
 }
 
 }  // namespace ui

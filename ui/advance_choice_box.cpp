@@ -2,9 +2,11 @@
 
 #include <QCompleter>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QSignalBlocker>
 
 #include "rules/advance_table.h"
+#include "ui/fonts.h"
 #include "ui/text_codec.h"
 
 namespace ui {
@@ -13,11 +15,16 @@ AdvanceChoiceBox::AdvanceChoiceBox(const rules::AdvanceTable& advances, QWidget*
     : QComboBox(parent), advances_(advances) {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
-    // Names are matched letter case included: completing "tide" to "Tidecraft"
-    // must not look like a choice that the record then does not get.
+    // Completing inline would put a name into the box that the record does
+    // not get; a list of the names that begin with the typed text leaves the
+    // text alone. Names are matched letter case included, as they are stored.
+    completer()->setCompletionMode(QCompleter::PopupCompletion);
     completer()->setCaseSensitivity(Qt::CaseSensitive);
+    // The list is a window of its own and would take the application's font.
+    completer()->popup()->setFont(SansFont());
     setMaxVisibleItems(16);
     connect(this, &QComboBox::editTextChanged, this, &AdvanceChoiceBox::TextEdited);
+    connect(this, &QComboBox::activated, this, &AdvanceChoiceBox::ItemPicked);
 }
 
 void AdvanceChoiceBox::Populate() {
@@ -48,6 +55,16 @@ void AdvanceChoiceBox::TextEdited(const QString& text) {
     if (!name) return;
     const int number = advances_.FindByName(*name);
     if (number > 0) emit AbbrevChosen(advances_.At(number).abbrev);
+}
+
+void AdvanceChoiceBox::ItemPicked(int index) {
+    if (index == 0) {
+        emit AbbrevChosen("nil");
+        return;
+    }
+    // Shared names resolve to the first advance that has the name, as typing
+    // it would.
+    TextEdited(itemText(index));
 }
 
 }  // namespace ui

@@ -13,7 +13,10 @@ namespace ui {
 // An editable drop-down that names an advance: it lists "nil" and the advance
 // names as they were read, shows an abbreviation as the name of the first
 // advance that has it, and turns what the user picks or types back into an
-// abbreviation. Used for the prerequisites of advances and units and for the
+// abbreviation. What the box shows and what the record holds agree: typed
+// text stays as typed (matching names are offered in a list below it, never
+// written into the box), and only "nil" or a whole advance name is reported.
+// Used for the prerequisites of advances and units and for the
 // advance that makes a unit obsolete.
 class AdvanceChoiceBox : public QComboBox {
     Q_OBJECT
@@ -37,6 +40,9 @@ signals:
 
 private:
     void TextEdited(const QString& text);
+    // A pick from the list is always the user's choice, also of the item
+    // already shown.
+    void ItemPicked(int index);
 
     const rules::AdvanceTable& advances_;
 };

@@ -158,6 +158,7 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
         order << FocusStops(widget);
     }
     for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    KeepLabelsBesideTheirControls(this);
 }
 
 void AdvancesPage::AttachHelpMenu(QMenu* menu, std::initializer_list<QWidget*> owners) {

@@ -5,6 +5,7 @@
 
 #include "ui/fonts.h"
 #include "ui/radio_group.h"
+#include "ui/widget_helpers.h"
 
 namespace ui {
 
@@ -20,7 +21,7 @@ TLangueForm::TLangueForm()
     langue_->setObjectName(QStringLiteral("Langue"));
     langue_->setGeometry(0, 0, 129, 153);
     langue_->setFont(ComicFont(19));
-    langue_->setStyleSheet(QStringLiteral("QGroupBox { color: rgb(128, 0, 255); }"));
+    SetTextColour(langue_, QColor(128, 0, 255));  // caption and items alike
     langue_->SetIndex(0);
 
     auto* ok = new QPushButton(QStringLiteral("Ok"), this);

@@ -177,6 +177,13 @@ void TMainForm::SaveChangesClick() {
             this, QString::fromUtf8(rules::RulesDocument::kNothingToSave) + QLatin1Char('.'));
         return;
     }
+    // The game or another editor may have rewritten the file since it was
+    // read; overwriting that silently would lose their work.
+    if (document_.ChangedOnDisk() &&
+        !ConfirmOverwriteOutsideChanges(
+            this, QString::fromStdString(document_.TargetFileName()))) {
+        return;
+    }
     cosmicPage_->StoreValues(document_.Cosmic());
     const rules::Status status = document_.Save();
     if (!status) ShowErrorBox(this, QString::fromStdString(status.message));

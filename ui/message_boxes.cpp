@@ -19,4 +19,16 @@ void ShowInformationBox(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+bool ConfirmOverwriteOutsideChanges(QWidget* parent, const QString& fileName) {
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
+                    QStringLiteral("The rules file %1 was changed by another program after it "
+                                   "was loaded. Overwrite those changes?")
+                        .arg(fileName),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("OutsideChangeBox"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 }  // namespace ui

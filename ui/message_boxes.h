@@ -16,4 +16,8 @@ void ShowErrorBox(QWidget* parent, const QString& message);
 // An information box with the application title as caption and one OK button.
 void ShowInformationBox(QWidget* parent, const QString& text);
 
+// Asks before a save overwrites what another program wrote into `fileName`:
+// warning icon, Yes and No, No the default and the Escape answer. True for Yes.
+bool ConfirmOverwriteOutsideChanges(QWidget* parent, const QString& fileName);
+
 }  // namespace ui

@@ -1,6 +1,7 @@
 #include "ui/outline_list.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 
 namespace ui {
@@ -8,13 +9,12 @@ namespace ui {
 OutlineList::OutlineList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // A long name is cut at the edge rather than scrolling the whole list.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) emit ItemSelected(row + 1);
-    });
-    connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
-        emit RenameRequested(row(item) + 1);
     });
 }
 
@@ -44,6 +44,27 @@ void OutlineList::SetItemText(int number, const QString& text) {
 QString OutlineList::ItemText(int number) const {
     const QListWidgetItem* it = item(number - 1);
     return it ? it->text() : QString();
+}
+
+void OutlineList::mousePressEvent(QMouseEvent* event) {
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (!at.isValid()) {
+        // Below the last item: the selected record stays selected.
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    const int before = currentRow();
+    QListWidget::mousePressEvent(event);
+    // A press that changes the selection is reported by the selection itself.
+    if (event->button() == Qt::LeftButton && at.row() == before && currentRow() == before)
+        emit ItemSelected(before + 1);
+}
+
+void OutlineList::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (indexAt(event->position().toPoint()).isValid()) QListWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && SelectedItem() > 0) emit RenameRequested(SelectedItem());
+    event->accept();
 }
 
 void OutlineList::keyPressEvent(QKeyEvent* event) {

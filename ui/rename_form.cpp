@@ -13,8 +13,10 @@ TRenameForm::TRenameForm()
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setGeometry(8, 8, 177, 49);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setLineWidth(2);
+    // Lowered outer and raised inner bevel: an etched frame.
+    panel->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    panel->setLineWidth(1);
+    panel->setMidLineWidth(0);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
@@ -23,7 +25,7 @@ TRenameForm::TRenameForm()
 
     newName_ = new QLineEdit(panel);
     newName_->setObjectName(QStringLiteral("NewName"));
-    newName_->setGeometry(8, 8, 145, 21);  // 16, 16 in the dialog
+    newName_->setGeometry(16, 16, 145, 21);
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Button1"));

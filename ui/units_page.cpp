@@ -169,6 +169,7 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     for (UpDown* upDown : findChildren<UpDown*>()) form << upDown;
     for (int k = 1; k <= 8; ++k) form << checkBoxes_[static_cast<std::size_t>(k - 1)];
     SetFormControls(form);
+    KeepLabelsBesideTheirControls(this);
 }
 
 QLineEdit* UnitsPage::AddNumberField(const QString& name, const QRect& place,

@@ -23,7 +23,7 @@ QStringList TWarningForm::WarningLines() {
         QStringLiteral("This program may not work with a rules file other than the"),
         QStringLiteral("original rules file."),
         QString(),
-        QStringLiteral("R.F.E. team, 2026, written on a winter evening"),
+        QStringLiteral("R.F.E.  14 December 2026, Harbourtown"),
         QString(),
         QStringLiteral("Check the About page."),
     };

@@ -19,8 +19,15 @@ QPushButton* MakeButton(const QString& name, const QString& caption, const QRect
 // A label at `place` that grows when its text needs more room: the given size
 // is what the text needs in the designed font, so a wider substitute font
 // makes the label grow instead of clipping it. An empty size means "fit".
+// The text is measured in the window's font, which the label takes only once
+// its page is in the window.
 QLabel* MakeLabel(const QString& name, const QString& caption, const QRect& place, QWidget* parent,
                   const QString& hint = QString());
+
+// Labels that grew must not reach under the control beside them: each label
+// among `container`'s children ends where the nearest control to its right on
+// the same row begins.
+void KeepLabelsBesideTheirControls(QWidget* container);
 
 // Colours a control's captions and those of its children through the palette;
 // a style sheet would also cut the control off from the window's font.

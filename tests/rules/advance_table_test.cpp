@@ -149,5 +149,16 @@ TEST(AdvanceSearches, StopAtTheLastAdvanceAndTakeTheFirstMatch) {
     EXPECT_EQ(l.table.FindNextTarget(99), 0);
 }
 
+TEST(AdvanceSearches, RecordThatEndsTheNextTargetScanIsStillOffered) {
+    Loaded l = Read(
+        "x\r\n@CIVILIZE\r\n"
+        "Tidecraft, 1, 0, nil, nil, 0, 1 ; Tdc\r\n"
+        "Glass Working, 1, 0, endend, Tdc, 0, 1 ; Gls\r\n"
+        "Reed Boats, 1, 0, Tdc, nil, 0, 1 ; Rdb\r\n"
+        ";\r\n");
+    EXPECT_EQ(l.table.FindNextTarget(1), 2);  // its prereq2 names Tidecraft
+    EXPECT_EQ(l.table.FindNextTarget(3), 0);  // the scan ended before anything named it
+}
+
 }  // namespace
 }  // namespace rules

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 
 #include "test_files.h"
@@ -85,6 +86,39 @@ TEST(RulesDocument, SaveWritesTheFileItWasLoadedFrom) {
                            "enbewegung Multiplizierer\r\n"),
               std::string::npos);
     EXPECT_EQ(testing::ReadBytes(dir / "rules.txt"), "untouched");
+}
+
+TEST(RulesDocument, TellsWhenAnotherProgramRewroteTheFile) {
+    testing::ScratchDir dir;
+    const std::string path = dir / "rules.txt";
+    testing::WriteBytes(path, kSmallFile);
+    RulesDocument doc;
+    ASSERT_TRUE(doc.Load(path, Language::English));
+    doc.Parse();
+    EXPECT_FALSE(doc.ChangedOnDisk());
+
+    // Rewritten with the same bytes and a new time: nothing to lose.
+    testing::WriteBytes(path, kSmallFile);
+    fs::last_write_time(path, fs::last_write_time(path) + std::chrono::seconds(5));
+    EXPECT_FALSE(doc.ChangedOnDisk());
+
+    // Same size, other bytes, the old time put back: the bytes still tell.
+    const auto time = fs::last_write_time(path);
+    std::string edited = kSmallFile;
+    edited[2] = 'X';
+    testing::WriteBytes(path, edited);
+    fs::last_write_time(path, time);
+    EXPECT_TRUE(doc.ChangedOnDisk());
+
+    // What this document saves is what later saves compare against.
+    ASSERT_TRUE(doc.Save());
+    EXPECT_FALSE(doc.ChangedOnDisk());
+    testing::WriteBytes(path, "someone else's rules\r\n");
+    EXPECT_TRUE(doc.ChangedOnDisk());
+
+    // A file that is gone can be saved again without losing anything.
+    fs::remove(path);
+    EXPECT_FALSE(doc.ChangedOnDisk());
 }
 
 TEST(RulesDocument, NothingIsSavedBeforeAParse) {

@@ -409,6 +409,66 @@ private slots:
         QCOMPARE(editor.SaveAndReadAdvances(), expected);
     }
 
+    // A click on the advance already selected shows it again, so the Go-to
+    // buttons catch up with a prerequisite just picked; a double-click below
+    // the last item renames the selected advance.
+    void clickOnTheSelectedAdvance() {
+        Editor editor(kChain);
+        QVERIFY(editor.started);
+        editor.ClickItem(1);
+        editor.Pick("PreBox1", "Tidecraft");
+        QCOMPARE(editor.Advance(1).prereq1, std::string("Tdc"));
+        QVERIFY(!editor.Button("GOTO1")->isEnabled());
+        editor.ClickItem(1);
+        QVERIFY(editor.Button("GOTO1")->isEnabled());
+        QCOMPARE(editor.Button("GOTO1")->text(), QString("Go Back To Tidecraft"));
+
+        QString offered;
+        editor.answers.Then([&offered](QWidget* dialog) {
+            offered = dialog->findChild<QLineEdit*>("NewName")->text();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QWidget* area = editor.Outline()->viewport();
+        const QPoint below(20, area->height() - 5);
+        QVERIFY(!editor.Outline()->itemAt(below));
+        QTest::mouseDClick(area, Qt::LeftButton, {}, below);
+        QVERIFY(editor.answers.WaitDone());
+        QCOMPARE(offered, QString("Reed Knotting"));
+        QVERIFY(editor.Outline()->item(0)->isSelected());
+    }
+
+    // What a prerequisite box shows and what the record holds agree: a typed
+    // prefix stays as typed and stores nothing; a pick from the list always
+    // stores, also of the item already shown.
+    void boxAndRecordAgree() {
+        QList<QByteArray> advances = kChain;
+        advances << "Tidecraft, 1, 0, nil, nil, 0, 1 ; Td2"          // 7: a second Tidecraft
+                 << "Fog Reading, 1, 0, Td2, nil, 0, 1 ; Fgr";       // 8: needs the second
+        Editor editor(advances);
+        QVERIFY(editor.started);
+        editor.ClickItem(1);
+        QLineEdit* typed = editor.Box("PreBox1")->lineEdit();
+        editor.TypeInto(typed, "M");
+        QCOMPARE(typed->text(), QString("M"));
+        QCOMPARE(editor.Advance(1).prereq1, std::string("nil"));
+        editor.TypeInto(typed, "moss Ledger");  // letter case counts
+        QCOMPARE(editor.Advance(1).prereq1, std::string("nil"));
+        editor.TypeInto(typed, "Moss Ledger");
+        QCOMPARE(editor.Advance(1).prereq1, std::string("Mld"));
+
+        // "nil" shown for a stored "no": picking "nil" stores "nil".
+        QCOMPARE(editor.Box("PreBox2")->currentText(), QString("nil"));
+        editor.Pick("PreBox2", "nil");
+        QCOMPARE(editor.Advance(1).prereq2, std::string("nil"));
+
+        // The box shows the name of the second Tidecraft; picking that name
+        // stores the first one's abbreviation.
+        editor.ClickItem(8);
+        QCOMPARE(editor.Box("PreBox1")->currentText(), QString("Tidecraft"));
+        editor.Pick("PreBox1", "Tidecraft");
+        QCOMPARE(editor.Advance(8).prereq1, std::string("Tdc"));
+    }
+
     // The click that activates the window can bring the page to the front
     // before the file is read: the first advance is shown once it is.
     void pageInFrontBeforeTheFileIsRead() {

@@ -1,4 +1,5 @@
 // The three dialogs: keys, close boxes and the flags their callers read.
+#include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -91,7 +92,11 @@ private slots:
         ui::TRenameForm form;
         QCOMPARE(form.windowTitle(), QString("New name"));
         QCOMPARE(form.size(), QSize(195, 88));
-        QCOMPARE(form.findChild<QLineEdit*>("NewName")->mapTo(&form, QPoint(0, 0)), QPoint(16, 16));
+        // The field sits inside the panel with the same margin on both sides.
+        auto* panel = form.findChild<QFrame*>("Panel1");
+        QCOMPARE(form.findChild<QLineEdit*>("NewName")->geometry(), QRect(16, 16, 145, 21));
+        QCOMPARE(form.findChild<QLineEdit*>("NewName")->parentWidget(), panel);
+        QCOMPARE(panel->width() - 16 - 145, 16);
         ModalAnswerer answers;
 
         // First showing: the focus is on OK, so Enter accepts the name unchanged.

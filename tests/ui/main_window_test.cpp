@@ -1,6 +1,7 @@
 // The main window: its frame and pages, Save Changes and Quit.
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
@@ -127,6 +128,59 @@ private slots:
         QVERIFY(QDir(folder.Path("rules.txt")).removeRecursively());
         Button(windows, "SaveChanges")->click();
         QCOMPARE(folder.Read("rules.txt"), Rendered(DemoRules(), rules::Language::English));
+    }
+
+    // Another program rewrote the file after it was loaded: Save Changes
+    // asks; No keeps the outside bytes, Yes saves; a file that is gone is
+    // saved without asking.
+    void saveAsksBeforeOverwritingOutsideChanges() {
+        EditorSession session(DemoRules());
+        QVERIFY(session.started);
+        auto& [folder, answers, windows, started] = session;
+        const QByteArray outside = DemoRules().replace("@COSMIC", "@COSMIC\r\n; tuned elsewhere");
+        QVERIFY(folder.Write("rules.txt", outside));
+
+        answers.Then([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->icon(), QMessageBox::Warning);
+            QCOMPARE(box->defaultButton(), box->button(QMessageBox::No));
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        Button(windows, "SaveChanges")->click();
+        QVERIFY(answers.WaitDone());
+        QCOMPARE(answers.seenTitles, QStringList{"Ovantra Rules File Editor"});
+        QCOMPARE(answers.seenTexts,
+                 QStringList{"The rules file rules.txt was changed by another program after it "
+                             "was loaded. Overwrite those changes?"});
+        QCOMPARE(folder.Read("rules.txt"), outside);
+
+        answers.Then(ClickBoxButton(QMessageBox::Yes));
+        Button(windows, "SaveChanges")->click();
+        QVERIFY(answers.WaitDone());
+        const QByteArray saved = Rendered(DemoRules(), rules::Language::English);
+        QCOMPARE(folder.Read("rules.txt"), saved);
+
+        // What was saved is what the next save compares with; a file that
+        // is gone loses nothing.
+        Button(windows, "SaveChanges")->click();
+        QVERIFY(QFile::remove(folder.Path("rules.txt")));
+        Button(windows, "SaveChanges")->click();
+        QCOMPARE(folder.Read("rules.txt"), saved);
+        QCOMPARE(answers.Handled(), 2);
+    }
+
+    // Tab in the post-card text moves on instead of typing a tab.
+    void tabLeavesThePostCardText() {
+        EditorSession session(DemoRules());
+        QVERIFY(session.started);
+        auto* memo = session.windows.main.findChild<QPlainTextEdit*>("Memo3");
+        QVERIFY(memo && memo->isVisible());
+        const QString before = memo->toPlainText();
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_Tab);
+        QVERIFY(!memo->hasFocus());
+        QCOMPARE(memo->toPlainText(), before);
     }
 
     void quitAsksFirst() {
