@@ -8,6 +8,7 @@ PACKAGES=(
   cmake ninja-build g++
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  pkg-config libgraphviz-dev
   xvfb xauth xdotool imagemagick
   fonts-comic-neue fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev
