@@ -42,31 +42,32 @@ std::string CapacityReason(SectionId section) {
 
 }  // namespace
 
-std::string Describe(const Finding& finding) {
-    const std::string header = SectionHeader(finding.section);
-    std::string where;
-    if (finding.line >= 0) {
-        where = "Line " + std::to_string(finding.line + 1) + " (" + header + "): ";
-    } else {
-        where = header + ": ";
-    }
+std::string FindingReason(const Finding& finding) {
     switch (finding.kind) {
         case Finding::Kind::MissingHeader:
-            return header +
-                   ": the section header was not found; the section is empty and will not be "
+            return "the section header was not found; the section is empty and will not be "
                    "written";
         case Finding::Kind::MissingTerminator:
-            return where +
-                   "the section has no closing \";\" line; it was read up to the next section "
+            return "the section has no closing \";\" line; it was read up to the next section "
                    "header or the end of the file";
         case Finding::Kind::MalformedLine:
-            return where + MalformedReason(finding.section) + "; the line was left as it is";
+            return MalformedReason(finding.section) + "; the line was left as it is";
         case Finding::Kind::HeaderLikeName:
-            return where + "the name begins with \"@\", which would make the line read as a section header once saved; the line was left as it is";
+            return "the name begins with \"@\", which would make the line read as a section "
+                   "header once saved; the line was left as it is";
         case Finding::Kind::OverCapacity:
-            return where + CapacityReason(finding.section) + "; the line was left as it is";
+            return CapacityReason(finding.section) + "; the line was left as it is";
     }
-    return where + "unknown finding";
+    return "unknown finding";
+}
+
+std::string Describe(const Finding& finding) {
+    const std::string header = SectionHeader(finding.section);
+    // A missing header is about the whole section, wherever it was looked for.
+    if (finding.line >= 0 && finding.kind != Finding::Kind::MissingHeader)
+        return "Line " + std::to_string(finding.line + 1) + " (" + header + "): " +
+               FindingReason(finding);
+    return header + ": " + FindingReason(finding);
 }
 
 }  // namespace rules

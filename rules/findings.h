@@ -29,6 +29,9 @@ const char* SectionHeader(SectionId section);
 // "Line 212 (@UNITS): fewer than 13 commas; the line was left as it is".
 // Line numbers are shown 1-based, as a text editor counts them.
 std::string Describe(const Finding& finding);
+// What Describe says after the place, e.g. "fewer than 13 commas; the line
+// was left as it is".
+std::string FindingReason(const Finding& finding);
 
 using Findings = std::vector<Finding>;
 
