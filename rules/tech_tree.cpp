@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <charconv>
-#include <unordered_map>
+#include <unordered_set>
+
+#include "rules/prerequisite_circles.h"
 
 namespace rules {
 
@@ -46,10 +48,11 @@ TechTree TechTree::Build(const AdvanceTable& advances, const UnitTable& units) {
     tree.nodes_.resize(count);
     tree.into_.resize(count);
     tree.outOf_.resize(count);
+    // The links the game follows: a look-up takes the first advance with an
+    // abbreviation.
+    const PrerequisiteLinks links(advances);
 
-    // Every look-up takes the first advance with an abbreviation.
-    std::unordered_map<std::string, int> firstWithAbbrev;
-    std::unordered_map<std::string, int> ids;
+    std::unordered_set<std::string> ids;
     for (int number = 1; number <= count; ++number) {
         const AdvanceRecord& record = advances.At(number);
         TechNode& node = tree.nodes_[IndexOfAdvance(number)];
@@ -60,64 +63,41 @@ TechTree TechTree::Build(const AdvanceTable& advances, const UnitTable& units) {
         node.modifier = record.modifier;
         node.epoch = IndexIn(record.epoch, kEpochs);
         node.category = IndexIn(record.category, kCategories);
-        node.repeatedAbbrev = !firstWithAbbrev.emplace(record.abbrev, IndexOfAdvance(number)).second;
+        node.repeatedAbbrev = !IsNoAdvance(record.abbrev) && links.Lookup(record.abbrev) != number;
+        node.inCircle = links.CircleOf(number) >= 0;
+        node.neverAvailable = links.BlockingCircleOf(number) >= 0;
         node.id = record.abbrev;
         if (node.id.empty() || ids.count(node.id)) node.id += "~" + std::to_string(number);
         // Even "X~3" may be some other advance's real abbreviation.
         while (ids.count(node.id)) node.id += "~";
-        ids.emplace(node.id, number);
-    }
+        ids.insert(node.id);
 
-    for (int index = 0; index < count; ++index) {
-        const AdvanceRecord& record = advances.At(index + 1);
         for (const std::string* prereq : {&record.prereq1, &record.prereq2}) {
             if (IsNoAdvance(*prereq)) continue;
-            const auto found = firstWithAbbrev.find(*prereq);
-            if (found == firstWithAbbrev.end()) {
-                tree.nodes_[index].unknownPrereqs.push_back(*prereq);
+            const int from = links.Lookup(*prereq);
+            if (from == 0) {
+                node.unknownPrereqs.push_back(*prereq);
                 continue;
             }
             const int edge = static_cast<int>(tree.edges_.size());
-            tree.edges_.push_back({found->second, index, false});
-            tree.outOf_[found->second].push_back(edge);
-            tree.into_[index].push_back(edge);
+            const int circle = links.CircleOf(from);
+            tree.edges_.push_back({IndexOfAdvance(from), IndexOfAdvance(number),
+                                   circle >= 0 && circle == links.CircleOf(number)});
+            tree.outOf_[IndexOfAdvance(from)].push_back(edge);
+            tree.into_[IndexOfAdvance(number)].push_back(edge);
         }
     }
 
     for (int number = 1; number <= units.Count(); ++number) {
         const UnitRecord& unit = units.At(number);
-        if (const auto found = firstWithAbbrev.find(unit.prereq);
-            !IsNoAdvance(unit.prereq) && found != firstWithAbbrev.end()) {
-            tree.nodes_[found->second].unitsBrought.push_back(unit.name);
+        if (const int brings = links.Lookup(unit.prereq)) {
+            tree.nodes_[IndexOfAdvance(brings)].unitsBrought.push_back(unit.name);
         }
-        if (const auto found = firstWithAbbrev.find(unit.obsoleteBy);
-            !IsNoAdvance(unit.obsoleteBy) && found != firstWithAbbrev.end()) {
-            tree.nodes_[found->second].unitsRetired.push_back(unit.name);
+        if (const int retires = links.Lookup(unit.obsoleteBy)) {
+            tree.nodes_[IndexOfAdvance(retires)].unitsRetired.push_back(unit.name);
         }
     }
     return tree;
-}
-
-void TechTree::MarkCircles(const std::vector<std::vector<int>>& circles) {
-    const int count = static_cast<int>(nodes_.size());
-    std::vector<int> circleOf(count, -1);
-    for (std::size_t c = 0; c < circles.size(); ++c) {
-        for (int number : circles[c]) {
-            const int index = IndexOfAdvance(number);
-            if (index < 0 || index >= count) continue;
-            nodes_[index].inCircle = true;
-            circleOf[index] = static_cast<int>(c);
-        }
-    }
-    for (TechEdge& edge : edges_) {
-        edge.inCircle = circleOf[edge.from] >= 0 && circleOf[edge.from] == circleOf[edge.to];
-    }
-    for (int index = 0; index < count; ++index) {
-        if (!nodes_[index].inCircle) continue;
-        for (int opened : Descendants(index)) {
-            if (!nodes_[opened].inCircle) nodes_[opened].neverAvailable = true;
-        }
-    }
 }
 
 std::vector<int> TechTree::Reach(int node, bool forward) const {

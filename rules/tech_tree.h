@@ -40,7 +40,8 @@ struct TechEdge {
 
 // The advances as a graph: one node per advance, one edge from each
 // prerequisite that names a known advance to the advance that needs it. A
-// prerequisite naming nothing known is kept on its node, never dropped.
+// prerequisite naming nothing known is kept on its node, never dropped; the
+// circles the rules check finds, and what waits on them, are marked.
 class TechTree {
 public:
     static constexpr int kEpochs = 4;
@@ -52,10 +53,6 @@ public:
     const std::vector<TechEdge>& Edges() const { return edges_; }
     // Index of the node of advance `number` (they are in table order).
     static int IndexOfAdvance(int number) { return number - 1; }
-
-    // Marks the circles (each a list of advance numbers, as found by the
-    // check) and everything that needs an advance of one as never available.
-    void MarkCircles(const std::vector<std::vector<int>>& circles);
 
     // Everything `node` needs, all the way back / everything it opens, all
     // the way forward; each node once, `node` itself left out, circles safe.
