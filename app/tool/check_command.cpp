@@ -1,0 +1,55 @@
+// ovantra-rules check FILE...: one line per problem, in the form compilers
+// use, then a summary.
+
+#include <ostream>
+
+#include "app/tool/commands.h"
+#include "rules/rules_check.h"
+
+namespace tool {
+
+namespace {
+
+std::string Counted(int n, const char* what) {
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+}
+
+}  // namespace
+
+int RunCheck(const Arguments& arguments, Streams io) {
+    const Command& command = CommandNamed("check");
+    std::vector<std::string> files;
+    if (const std::optional<int> stop = TakeFileNames(command, arguments, io, files)) return *stop;
+    if (files.empty()) return UsageError(command, "no rules file to check", io);
+
+    int errors = 0, warnings = 0, checked = 0;
+    bool unreadable = false;
+    for (const std::string& file : files) {
+        // The language only matters for writing, and nothing is written: any
+        // file name is read the same way.
+        rules::RulesDocument document;
+        if (const rules::Status status = document.Load(file, rules::Language::English); !status) {
+            io.err << "ovantra-rules: " << status.message << ".\n";
+            unreadable = true;
+            continue;
+        }
+        document.Parse();
+        ++checked;
+        for (const rules::Problem& problem : rules::CheckRules(document)) {
+            io.out << file;
+            if (problem.line >= 0) io.out << ":" << problem.line + 1;
+            io.out << ": " << rules::SeverityName(problem.severity) << ": " << problem.text << "\n";
+            (problem.severity == rules::Severity::Error ? errors : warnings) += 1;
+        }
+    }
+    io.out << Counted(errors, "error") << " and " << Counted(warnings, "warning") << " in "
+           << Counted(checked, "file") << " checked";
+    if (unreadable)
+        io.out << "; " << Counted(static_cast<int>(files.size()) - checked, "file")
+               << " could not be read";
+    io.out << ".\n";
+    if (unreadable) return kExitFailure;
+    return errors > 0 ? kExitProblems : kExitOk;
+}
+
+}  // namespace tool

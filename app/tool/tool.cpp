@@ -1,0 +1,98 @@
+#include "app/tool/tool.h"
+
+#include <algorithm>
+#include <ostream>
+#include <stdexcept>
+
+namespace tool {
+
+namespace {
+
+constexpr const char* kProgram = "ovantra-rules";
+
+bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
+
+std::string CommandLine(const Command& command) {
+    return std::string(kProgram) + " " + command.name + " " + command.arguments;
+}
+
+std::string ShortUsage() {
+    return std::string("usage: ") + kProgram + " COMMAND ARGUMENTS...\n       " + kProgram +
+           " --help | --version\n";
+}
+
+}  // namespace
+
+std::string Usage() {
+    std::string text = ShortUsage() + "\nCommands:\n";
+    std::size_t width = 0;
+    for (const Command& c : Commands())
+        width = std::max(width, std::string(c.name).size() + 1 + std::string(c.arguments).size());
+    for (const Command& c : Commands()) {
+        std::string head = std::string(c.name) + " " + c.arguments;
+        head.resize(width + 2, ' ');
+        text += "  " + head + c.summary + "\n";
+    }
+    text +=
+        "\nProblems are printed as FILE:LINE: error: TEXT or FILE:LINE: warning: TEXT.\n"
+        "Exit status: 0 when no file has an error (warnings allowed), 1 when one has,\n"
+        "2 when a file cannot be read or the arguments are wrong.\n"
+        "Rules files are only read: no file is ever changed.\n";
+    return text;
+}
+
+int UsageError(const Command& command, const std::string& message, Streams io) {
+    io.err << kProgram << ": " << message << "\nusage: " << CommandLine(command) << "\nTry '"
+           << kProgram << " --help' for more.\n";
+    return kExitFailure;
+}
+
+std::optional<int> TakeFileNames(const Command& command, const Arguments& arguments, Streams io,
+                                 std::vector<std::string>& files) {
+    bool optionsEnded = false;
+    for (const std::string& argument : arguments) {
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && (argument == "--help" || argument == "-h")) {
+            io.out << "usage: " << CommandLine(command) << "\n" << command.summary << ".\n";
+            return kExitOk;
+        } else if (!optionsEnded && IsOption(argument)) {
+            return UsageError(command, "unknown option " + argument, io);
+        } else {
+            files.push_back(argument);
+        }
+    }
+    return std::nullopt;
+}
+
+const Command& CommandNamed(const std::string& name) {
+    for (const Command& c : Commands())
+        if (name == c.name) return c;
+    throw std::logic_error("no command " + name);
+}
+
+int RunTool(const Arguments& arguments, Streams io) {
+    if (arguments.empty()) {
+        io.err << ShortUsage();
+        return kExitFailure;
+    }
+    const std::string& first = arguments.front();
+    if (first == "--help" || first == "-h") {
+        io.out << Usage();
+        return kExitOk;
+    }
+    if (first == "--version") {
+        io.out << kProgram << " " << RULES_EDITOR_VERSION << "\n";
+        return kExitOk;
+    }
+    for (const Command& command : Commands()) {
+        if (first == command.name)
+            return command.run(Arguments(arguments.begin() + 1, arguments.end()), io);
+    }
+    io.err << kProgram << ": " << (IsOption(first) ? "unknown option " : "unknown command ")
+           << first << "\n"
+           << ShortUsage();
+    return kExitFailure;
+}
+
+}  // namespace tool

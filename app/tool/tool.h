@@ -1,0 +1,55 @@
+#pragma once
+
+// The command-line tool `ovantra-rules`: one program, several commands, each
+// in its own source file. A command is a function over its arguments (what
+// follows its name) that writes to the given streams and returns the exit
+// status; it never writes a file unless its arguments name one to write.
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tool {
+
+constexpr int kExitOk = 0;
+constexpr int kExitProblems = 1;  // the files were read, and one holds an error
+constexpr int kExitFailure = 2;   // a file could not be read, or the arguments are wrong
+
+struct Streams {
+    std::ostream& out;
+    std::ostream& err;
+};
+
+using Arguments = std::vector<std::string>;
+
+struct Command {
+    const char* name;       // "check"
+    const char* arguments;  // "FILE..."
+    const char* summary;    // one line for the usage text
+    int (*run)(const Arguments& arguments, Streams io);
+};
+
+// Every command, in the order the usage text lists them (commands.cpp).
+const std::vector<Command>& Commands();
+
+// Runs the tool on its arguments (without the program name).
+int RunTool(const Arguments& arguments, Streams io);
+
+// The usage text of the whole tool.
+std::string Usage();
+
+// For commands: writes "ovantra-rules: MESSAGE", the command's usage line and
+// a pointer to --help on the error stream, and returns kExitFailure.
+int UsageError(const Command& command, const std::string& message, Streams io);
+
+// For commands that take file names only: "--help" prints the command's
+// usage and gives kExitOk; any other option is a usage error; "--" ends the
+// options. Otherwise fills `files` and gives nothing.
+std::optional<int> TakeFileNames(const Command& command, const Arguments& arguments, Streams io,
+                                 std::vector<std::string>& files);
+
+// The command of that name; the tool's own list must hold it.
+const Command& CommandNamed(const std::string& name);
+
+}  // namespace tool

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "app/tool/tool.h"
+#include "test_files.h"
+
+namespace tool {
+namespace {
+
+using rules::testing::ReadBytes;
+using rules::testing::ScratchDir;
+using rules::testing::WriteBytes;
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome Tool(const Arguments& arguments) {
+    std::ostringstream out, err;
+    const int status = RunTool(arguments, {out, err});
+    return {status, out.str(), err.str()};
+}
+
+// Line 1 text, 2 header, 3..5 advances, 6 ";", 7 header, 8..9 units, 10 ";".
+std::string SmallRules(const std::string& secondAdvance, const std::string& secondUnit) {
+    return "Invented rules\r\n@CIVILIZE\r\n"
+           "Tidecraft, 1, 0, nil, nil, 0, 1 ; Tdc\r\n" +
+           secondAdvance +
+           "\r\n"
+           "Kiln Firing, 2, 0, Tdc, nil, 0, 4 ; Kln\r\n"
+           ";\r\n@UNITS\r\n"
+           "Rafter,nil,2,3.,0,1a,1d,1h,1f,3,2,4,Tdc,000000000000000\r\n" +
+           secondUnit + "\r\n;\r\n";
+}
+
+TEST(RulesTool, CheckPrintsProblemsAsCompilersDoAndExitsByTheWorstFile) {
+    ScratchDir dir;
+    const std::string faulty = dir / "mod.rules";
+    const std::string clean = dir / "-plain";
+    const std::string warned = dir / "warned.fre";
+    const std::string faultyBytes = SmallRules("Glazing, 1, 0, Gla, nil, 0, 3 ; Gla",
+                                               "Barge,Zzz,2,3.,0,1a,1d,1h,1f,3,2,4,Tdc,000000000000000");
+    WriteBytes(faulty, faultyBytes);
+    WriteBytes(clean, SmallRules("Glazing, 1, 0, Kln, nil, 1, 3 ; Gla",
+                                 "Barge,nil,2,3.,0,1a,1d,1h,1f,3,2,4,Gla,000000000000000"));
+    WriteBytes(warned, SmallRules("Glazing, 1, 0, Tdc, nil, 0, 3 ; Gla",
+                                  "Barge,nil,2,3.,0,1a,1d,1h,1f,3,2,4,Gla,0000000000000001"));
+
+    // Errors first, then warnings; file lines counted from 1; a problem tied
+    // to no line carries no number (the cosmic section is missing).
+    const Outcome run = Tool({"check", faulty, "--", clean});
+    EXPECT_EQ(run.status, kExitProblems);
+    EXPECT_EQ(run.out,
+              faulty + ":4: error: Advance \"Glazing\" (Gla) needs itself through a circle of "
+                       "prerequisites, Gla -> Gla; no advance caught in it can ever be invented.\n" +
+                  faulty + ":9: error: Unit \"Barge\": the advance that makes it obsolete, \"Zzz\", "
+                           "is neither \"nil\" nor the abbreviation of an advance.\n" +
+                  faulty + ": warning: @COSMIC section: the section header was not found; the "
+                           "section is empty and will not be written.\n" +
+                  clean + ": warning: @COSMIC section: the section header was not found; the "
+                          "section is empty and will not be written.\n"
+                          "2 errors and 2 warnings in 2 files checked.\n");
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(ReadBytes(faulty), faultyBytes);  // checking writes nothing
+
+    // Warnings alone pass; a file that cannot be read fails the run, after
+    // the others were checked.
+    const Outcome warnedRun = Tool({"check", warned});
+    EXPECT_EQ(warnedRun.status, kExitOk);
+    EXPECT_NE(warnedRun.out.find(warned + ":9: warning: Unit \"Barge\": flags \"0000000000000001\""),
+              std::string::npos);
+    const Outcome missing = Tool({"check", dir / "absent.txt", warned});
+    EXPECT_EQ(missing.status, kExitFailure);
+    EXPECT_EQ(missing.err, "ovantra-rules: Cannot open file " + (dir / "absent.txt") + ".\n");
+    EXPECT_NE(missing.out.find("0 errors and 2 warnings in 1 file checked; 1 file could not be read.\n"),
+              std::string::npos);
+}
+
+TEST(RulesTool, HelpVersionAndWrongArguments) {
+    const Outcome help = Tool({"--help"});
+    EXPECT_EQ(help.status, kExitOk);
+    EXPECT_NE(help.out.find("check FILE..."), std::string::npos);
+    EXPECT_NE(help.out.find("show FILE"), std::string::npos);
+    EXPECT_EQ(Tool({"--version"}).out, std::string("ovantra-rules ") + RULES_EDITOR_VERSION + "\n");
+    EXPECT_EQ(Tool({"check", "--help"}).status, kExitOk);
+
+    for (const Arguments& wrong : {Arguments{}, Arguments{"--frobnicate"}, Arguments{"lint", "x"},
+                                   Arguments{"check"}, Arguments{"check", "-q", "rules.txt"},
+                                   Arguments{"show", "a", "b"}}) {
+        const Outcome run = Tool(wrong);
+        EXPECT_EQ(run.status, kExitFailure) << ::testing::PrintToString(wrong);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("usage: ovantra-rules"), std::string::npos);
+    }
+}
+
+TEST(RulesTool, ShowListsTheSectionsWithoutWriting) {
+    ScratchDir dir;
+    const std::string file = dir / "look";
+    const std::string bytes = SmallRules("Glazing, 1, 0, Tdc, nil, 0, 3 ; Gla",
+                                         "Barge,nil,2,3.,0,1a,1d,1h,1f,3,2,4,Gla,000000000000000");
+    WriteBytes(file, bytes);
+    const Outcome run = Tool({"show", file});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_NE(run.out.find("@CIVILIZE: 3 advances"), std::string::npos);
+    EXPECT_NE(run.out.find("Tidecraft"), std::string::npos);
+    EXPECT_NE(run.out.find("@UNITS: 2 units"), std::string::npos);
+    EXPECT_EQ(ReadBytes(file), bytes);
+}
+
+}  // namespace
+}  // namespace tool
