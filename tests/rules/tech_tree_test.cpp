@@ -108,7 +108,7 @@ TEST(TreeFiles, DotHasOneNodePerAdvanceAndOneArrowPerKnownPrerequisite) {
     EXPECT_LT(dot.find("label=\"Ancient\""), dot.find("label=\"Modern\""));
 }
 
-TEST(TreeFiles, LayoutPlacesEveryAdvanceAndPicturesShowEveryName) {
+TEST(TreeFiles, LayoutPlacesEveryAdvanceLeftToRight) {
     const TechTree tree = TreeOf(Parsed(kRules));
     TreeLayout layout;
     const Status laid = LayOutTree(tree, layout);
@@ -124,15 +124,6 @@ TEST(TreeFiles, LayoutPlacesEveryAdvanceAndPicturesShowEveryName) {
     EXPECT_LT(layout.nodes[Index(1)].centre.x, layout.nodes[Index(2)].centre.x);
     EXPECT_LT(layout.nodes[Index(2)].centre.x, layout.nodes[Index(3)].centre.x);
     EXPECT_EQ(layout.groups.size(), 4u);
-
-    std::string svg;
-    ASSERT_TRUE(RenderTree(tree, TreeFormat::Svg, svg));
-    for (const char* name : {"Kiln Firing", "Weave&amp;Dye", "Brine Curing", "Clay Golem"}) {
-        EXPECT_NE(svg.find(name), std::string::npos) << name;
-    }
-    std::string png;
-    ASSERT_TRUE(RenderTree(tree, TreeFormat::Png, png));
-    EXPECT_EQ(png.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
 
     EXPECT_EQ(TreeFormatOfFileName("out/Tree.SVG"), TreeFormat::Svg);
     EXPECT_EQ(TreeFormatOfFileName("tree.pdf"), std::nullopt);
