@@ -13,6 +13,7 @@ class CosmicPage;
 class TLangueForm;
 class TRenameForm;
 class TWarningForm;
+class TreePage;
 class UnitsPage;
 
 // The editor's one working window: the Cosmic, Units, Advances and About
@@ -38,6 +39,8 @@ public:
 
     // Fills the pages from the document once its sections were read.
     void ShowDocument();
+    // An advance was clicked in the tree: it becomes the advance on show.
+    void TreeAdvanceChosen(int number);
 
     rules::RulesDocument& Document() { return document_; }
     const rules::RulesDocument& Document() const { return document_; }
@@ -52,6 +55,9 @@ private:
     CosmicPage* cosmicPage_ = nullptr;
     UnitsPage* unitsPage_ = nullptr;
     AdvancesPage* advancesPage_ = nullptr;
+    TreePage* treePage_ = nullptr;
+    // The advance last clicked in the tree, until the Advances page shows it.
+    int treeChoice_ = 0;
     TLangueForm* langueForm_ = nullptr;
     TWarningForm* warningForm_ = nullptr;
     bool activationSeen_ = false;

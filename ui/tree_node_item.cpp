@@ -1,5 +1,6 @@
 #include "ui/tree_node_item.h"
 
+#include <QCursor>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <utility>
@@ -21,7 +22,7 @@ QFont NodeFont(double size) {
 TreeNodeItem::TreeNodeItem(int node, const QRectF& box, QString name, QString units, Look look)
     : node_(node), box_(box), name_(std::move(name)), units_(std::move(units)), look_(std::move(look)) {
     setAcceptHoverEvents(true);
-    setCursor(Qt::PointingHandCursor);
+    setCursor(QCursor(Qt::PointingHandCursor));
     setZValue(2);
 }
 

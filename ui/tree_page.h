@@ -6,6 +6,7 @@
 
 #include "rules/tech_tree.h"
 
+class QGraphicsItem;
 class QGraphicsPathItem;
 class QGraphicsPolygonItem;
 class QGraphicsScene;
