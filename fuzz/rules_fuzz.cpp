@@ -1,5 +1,5 @@
-// libFuzzer target for the rules document: load, the three readers, the
-// three writers and saving, on arbitrary bytes. Besides the sanitizers'
+// libFuzzer target for the rules document: load, the three readers, the rules
+// check, the three writers and saving, on arbitrary bytes. Besides the sanitizers'
 // checks it asserts what saving promises:
 //   - the saved file has as many lines as the loaded one;
 //   - every line that holds no advance, unit or cosmic value is unchanged;
@@ -18,6 +18,7 @@
 
 #include "rules/cosmic_section.h"
 #include "rules/cp1252.h"
+#include "rules/rules_check.h"
 #include "rules/rules_document.h"
 #include "rules/text_routines.h"
 
@@ -90,6 +91,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rules::RulesDocument doc;
     doc.LoadBytes(input, language);
     doc.Parse();
+    for (const rules::Problem& problem : rules::CheckRules(doc))
+        Require(problem.line < lineCount, "a problem names a line past the end", problem.line);
     const std::string saved = doc.SaveToBytes();
 
     rules::LineStore reloaded;

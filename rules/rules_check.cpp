@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <functional>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -100,18 +101,18 @@ private:
     // [minimum, maximum] (no range check when minimum > maximum). Returns the
     // value when it is a plain number.
     std::optional<long> CheckNumber(Severity severity, SectionId section, int k, int line,
-                                    const std::string& subject, const char* field,
+                                    const std::function<std::string()>& subject, const char* field,
                                     const std::string& text, long minimum, long maximum,
                                     bool minusAllowed = false) {
         const std::optional<long> value = PlainNumber(text, minusAllowed);
         if (!value) {
             Add(severity, section, k, line,
-                text.empty() ? subject + ": " + field + " is empty."
-                             : subject + ": " + field + " " + Quoted(text) +
+                text.empty() ? subject() + ": " + field + " is empty."
+                             : subject() + ": " + field + " " + Quoted(text) +
                                    " is not a plain number.");
         } else if (minimum <= maximum && (*value < minimum || *value > maximum)) {
             Add(severity, section, k, line,
-                subject + ": " + field + " " + std::to_string(*value) + " is outside " +
+                subject() + ": " + field + " " + std::to_string(*value) + " is outside " +
                     std::to_string(minimum) + " to " + std::to_string(maximum) +
                     ", the range the editor offers.");
         }
@@ -123,24 +124,24 @@ private:
         byName.reserve(static_cast<std::size_t>(advances_.Count()));
         for (int k = 1; k <= advances_.Count(); ++k) {
             const AdvanceRecord& a = advances_.At(k);
-            const std::string label = AdvanceLabel(a);
-            const std::string subject = "Advance " + label;
+            // Sentences are only composed for problems found: most records have none.
+            const auto subject = [&] { return "Advance " + AdvanceLabel(a); };
 
             for (auto [text, which] : {std::pair{&a.prereq1, "first"}, {&a.prereq2, "second"}}) {
                 if (!IsNoAdvance(*text) && links_.Lookup(*text) == 0)
                     AdvanceProblem(Severity::Error, k,
-                                   subject + ": its " + which + " prerequisite " + Quoted(*text) +
+                                   subject() + ": its " + which + " prerequisite " + Quoted(*text) +
                                        " is neither \"nil\" nor the abbreviation of an advance.");
             }
             if (const int first = links_.Lookup(a.abbrev); first != 0 && first != k)
                 AdvanceProblem(Severity::Error, k,
-                               subject + " has the same abbreviation as advance " +
+                               subject() + " has the same abbreviation as advance " +
                                    AdvanceLabel(advances_.At(first)) +
                                    ", which every look-up finds first, so this one can never "
                                    "be required.");
             if (const auto [it, fresh] = byName.emplace(a.name, k); !fresh)
                 AdvanceProblem(Severity::Warning, k,
-                               subject + " has the same name as advance " +
+                               subject() + " has the same name as advance " +
                                    AdvanceLabel(advances_.At(it->second)) +
                                    ", which choices by name take first.");
 
@@ -156,12 +157,12 @@ private:
         CheckCircles();
     }
 
-    void CheckLaterEpoch(int k, long epoch, const std::string& subject) {
+    void CheckLaterEpoch(int k, long epoch, const std::function<std::string()>& subject) {
         for (int p : links_.Needs(k)) {
             const auto other = PlainNumber(advances_.At(p).epoch);
             if (!other || *other <= epoch || *other > 3) continue;
             AdvanceProblem(Severity::Warning, k,
-                           subject + ", of the " + kEpochNames[static_cast<std::size_t>(epoch)] +
+                           subject() + ", of the " + kEpochNames[static_cast<std::size_t>(epoch)] +
                                " epoch, needs " + AdvanceLabel(advances_.At(p)) +
                                " of the later " + kEpochNames[static_cast<std::size_t>(*other)] +
                                " epoch.");
@@ -226,24 +227,24 @@ private:
         byName.reserve(static_cast<std::size_t>(units_.Count()));
         for (int k = 1; k <= units_.Count(); ++k) {
             const UnitRecord& u = units_.At(k);
-            const std::string subject = "Unit " + Quoted(u.name);
+            const auto subject = [&] { return "Unit " + Quoted(u.name); };
             const int line = u.line;
 
             const int obsolete = links_.Lookup(u.obsoleteBy);
             const int prereq = links_.Lookup(u.prereq);
             if (!IsNoAdvance(u.obsoleteBy) && obsolete == 0)
                 UnitProblem(Severity::Error, k,
-                            subject + ": the advance that makes it obsolete, " +
+                            subject() + ": the advance that makes it obsolete, " +
                                 Quoted(u.obsoleteBy) +
                                 ", is neither \"nil\" nor the abbreviation of an advance.");
             if (!IsNoAdvance(u.prereq) && prereq == 0)
                 UnitProblem(Severity::Error, k,
-                            subject + ": its prerequisite " + Quoted(u.prereq) +
+                            subject() + ": its prerequisite " + Quoted(u.prereq) +
                                 " is neither \"nil\" nor the abbreviation of an advance.");
 
             if (const auto [it, fresh] = byName.emplace(u.name, k); !fresh)
                 UnitProblem(Severity::Warning, k,
-                            subject + " (unit " + std::to_string(k) +
+                            subject() + " (unit " + std::to_string(k) +
                                 ") has the same name as unit " + std::to_string(it->second) +
                                 "; the two cannot be told apart by name.");
 
@@ -266,27 +267,28 @@ private:
             if (u.flags.size() != static_cast<std::size_t>(kFlagCount) ||
                 u.flags.find_first_not_of("01") != std::string::npos)
                 UnitProblem(Severity::Warning, k,
-                            subject + ": flags " + Quoted(u.flags) +
+                            subject() + ": flags " + Quoted(u.flags) +
                                 " are not exactly 15 characters of \"0\" and \"1\".");
 
             if (prereq != 0) CheckBuildable(k, subject, prereq, obsolete);
         }
     }
 
-    void CheckBuildable(int k, const std::string& subject, int prereq, int obsolete) {
+    void CheckBuildable(int k, const std::function<std::string()>& subject, int prereq,
+                        int obsolete) {
         const AdvanceRecord& needs = advances_.At(prereq);
         if (!links_.CanBeInvented(prereq)) {
             UnitProblem(Severity::Warning, k,
-                        subject + " can never be built: its prerequisite " + AdvanceLabel(needs) +
+                        subject() + " can never be built: its prerequisite " + AdvanceLabel(needs) +
                             " can never be invented.");
         } else if (obsolete == prereq) {
             UnitProblem(Severity::Warning, k,
-                        subject + " can never be built: it is made obsolete by its own "
+                        subject() + " can never be built: it is made obsolete by its own "
                                   "prerequisite, " +
                             AdvanceLabel(needs) + ".");
         } else if (obsolete != 0 && Needed(prereq).test(static_cast<std::size_t>(obsolete))) {
             UnitProblem(Severity::Warning, k,
-                        subject + " can never be built: it is made obsolete by " +
+                        subject() + " can never be built: it is made obsolete by " +
                             AdvanceLabel(advances_.At(obsolete)) + ", which its prerequisite " +
                             AdvanceLabel(needs) + " needs.");
         }

@@ -3,6 +3,8 @@
 #   - rules_bench: load + parse + render + save of the demo file (in memory
 #     and on disk) and of generated files of 10k, 100k and 1M lines, with the
 #     time per line;
+#   - rules_check_bench: the rules check on the demo file and on generated
+#     tables of growing size, with the time per record and link;
 #   - tree_bench: the tree of advances of a full table (94 advances) built
 #     and laid out by Graphviz, and drawn as SVG;
 #   - rules_peak_memory: peak resident memory of a fresh process that loads,
@@ -12,12 +14,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset release >/dev/null
-cmake --build --preset release --target rules_bench rules_peak_memory tree_bench
+cmake --build --preset release --target rules_bench rules_check_bench rules_peak_memory tree_bench
 
 echo
 echo "== Speed (targets: demo file under 100 us, time per line flat as files grow)"
 build/release/bench/rules_bench --benchmark_min_time=0.5 "$@"
 echo
+echo "== Rules check (target: demo file under 1 ms, time per record and link flat)"
+build/release/bench/rules_check_bench --benchmark_min_time=0.5
 echo "== Tree of advances (target: layout of the full tree under 200 ms)"
 build/release/bench/tree_bench --benchmark_min_time=0.5
 echo

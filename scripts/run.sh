@@ -13,7 +13,7 @@ cd "$root"
 
 bash scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target ovantra-rules-editor
+cmake --build --preset release --target ovantra-rules-editor ovantra-rules
 editor="$root/build/release/app/ovantra-rules-editor"
 
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/ovantra-demo.XXXXXX")

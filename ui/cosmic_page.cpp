@@ -50,6 +50,7 @@ CosmicPage::CosmicPage(QWidget* parent) : QWidget(parent) {
         field->setFont(ComicFont(13));
         field->setText(QString::fromLatin1(names[k]));
         field->setValidator(new FileTextValidator(QString(), field));
+        connect(field, &QLineEdit::textEdited, this, [this, k] { emit ValueEdited(k); });
         if (previous) setTabOrder(previous, field);
         previous = field;
         fields_[k] = field;

@@ -29,6 +29,10 @@ public:
 
     QLineEdit* Field(int position) const { return fields_.at(position); }
 
+signals:
+    // The user changed the text of a field.
+    void ValueEdited(int position);
+
 private:
     std::array<QLineEdit*, rules::kCosmicCount> fields_{};
 };

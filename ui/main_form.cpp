@@ -1,12 +1,15 @@
 #include "ui/main_form.h"
 
 #include <QEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 
+#include "rules/rules_check.h"
 #include "ui/about_page.h"
 #include "ui/advances_page.h"
+#include "ui/check_page.h"
 #include "ui/cosmic_page.h"
 #include "ui/fonts.h"
 #include "ui/message_boxes.h"
@@ -46,6 +49,9 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     pageControl_->addTab(unitsPage_, QStringLiteral("Units"));
     pageControl_->addTab(advancesPage_, QStringLiteral("Advances"));
     pageControl_->addTab(aboutPage, QStringLiteral("About"));
+    checkPage_ = new CheckPage();
+    checkPage_->setObjectName(QStringLiteral("Check"));
+    pageControl_->addTab(checkPage_, checkPage_->Caption());
     treePage_ = new TreePage(document_);
     treePage_->setObjectName(QStringLiteral("Tree"));
     pageControl_->addTab(treePage_, QStringLiteral("Tree"));
@@ -53,6 +59,13 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     pageControl_->setCurrentWidget(aboutPage);
     // Connected after the About page was put in front: opening is no page switch.
     connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
+
+    // Every edit, wherever it is made, is checked at once.
+    connect(cosmicPage_, &CosmicPage::ValueEdited, this, &TMainForm::CheckRules);
+    connect(unitsPage_, &RecordPage::RecordChanged, this, &TMainForm::CheckRules);
+    connect(advancesPage_, &RecordPage::RecordChanged, this, &TMainForm::CheckRules);
+    connect(checkPage_, &CheckPage::ProblemActivated, this,
+            [this](rules::SectionId section, int record, int) { GoToRecord(section, record); });
 
     auto* eszett = MakeButton(QStringLiteral("Button1"), QStringLiteral("\u00df"),
                               QRect(440, 0, 17, 20), this);
@@ -101,10 +114,40 @@ void TMainForm::ShowDocument() {
     cosmicPage_->ShowValues(document_.Cosmic());
     advancesPage_->Populate();
     unitsPage_->Populate();
+    CheckRules();
+}
+
+void TMainForm::CheckRules() {
+    // The cosmic values live in their fields until saving; the check reads
+    // them from the section, which saving fills from the fields anyway.
+    cosmicPage_->StoreValues(document_.Cosmic());
+    checkPage_->ShowProblems(rules::CheckRules(document_));
+    pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
+}
+
+void TMainForm::GoToRecord(rules::SectionId section, int number) {
+    if (section == rules::SectionId::Cosmic) {
+        pageControl_->setCurrentWidget(cosmicPage_);
+        if (number >= 1 && number <= rules::kCosmicCount) {
+            QLineEdit* field = cosmicPage_->Field(number - 1);
+            field->setFocus();
+            field->selectAll();
+        }
+        return;
+    }
+    RecordPage* page = section == rules::SectionId::Units ? static_cast<RecordPage*>(unitsPage_)
+                                                          : static_cast<RecordPage*>(advancesPage_);
+    if (number > 0) page->ShowOnNextEntry(number);
+    if (pageControl_->currentWidget() == page) {
+        page->Enter();
+    } else {
+        pageControl_->setCurrentWidget(page);  // PageControlChange enters it
+    }
 }
 
 void TMainForm::TreeAdvanceChosen(int number) {
     treeChoice_ = number;
+    advancesPage_->ShowOnNextEntry(number);
 }
 
 void TMainForm::SaveChangesClick() {

@@ -9,6 +9,7 @@ class QTabWidget;
 namespace ui {
 
 class AdvancesPage;
+class CheckPage;
 class CosmicPage;
 class TLangueForm;
 class TRenameForm;
@@ -42,6 +43,15 @@ public:
     // An advance was clicked in the tree: it becomes the advance on show.
     void TreeAdvanceChosen(int number);
 
+    // Brings the page of a section to the front showing record `number`
+    // (advances, units), selected in its list as a click there would, or
+    // the field of cosmic value `number` (1 to 21). Number 0 brings the page
+    // to the front as the user's own switch does.
+    void GoToRecord(rules::SectionId section, int number);
+    // Checks the tables as they are now and shows what was found on the
+    // Check page and in its tab caption.
+    void CheckRules();
+
     rules::RulesDocument& Document() { return document_; }
     const rules::RulesDocument& Document() const { return document_; }
     bool StartupRan() const { return startupRan_; }
@@ -55,6 +65,7 @@ private:
     CosmicPage* cosmicPage_ = nullptr;
     UnitsPage* unitsPage_ = nullptr;
     AdvancesPage* advancesPage_ = nullptr;
+    CheckPage* checkPage_ = nullptr;
     TreePage* treePage_ = nullptr;
     // The advance last clicked in the tree, until the Advances page shows it.
     int treeChoice_ = 0;

@@ -25,8 +25,10 @@ void RecordPage::Populate() {
 }
 
 void RecordPage::Enter() {
+    const int number = nextEntry_ >= 1 && nextEntry_ <= RecordCount() ? nextEntry_ : 1;
+    nextEntry_ = 0;
     if (RecordCount() == 0) return;  // nothing was read: nothing to show or change
-    outline_->SelectQuietly(1);
+    outline_->SelectQuietly(number);
     ShowSelected();
 }
 
@@ -54,6 +56,7 @@ void RecordPage::RenameSelected() {
     if (!name) return;
     RecordName(number) = *name;
     outline_->SetItemText(number, ToDisplay(*name));
+    emit RecordChanged(number);
 }
 
 void RecordPage::BindEdit(QLineEdit* edit, std::function<std::string&(int number)> field) {
@@ -61,8 +64,10 @@ void RecordPage::BindEdit(QLineEdit* edit, std::function<std::string&(int number
     connect(edit, &QLineEdit::textChanged, this,
             [this, field = std::move(field)](const QString& text) {
                 if (!EditAllowed()) return;
-                if (std::optional<std::string> bytes = FromDisplay(text))
+                if (std::optional<std::string> bytes = FromDisplay(text)) {
                     field(currentIndex_) = *bytes;
+                    ReportEdit();
+                }
             });
 }
 

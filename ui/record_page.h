@@ -31,11 +31,19 @@ class RecordPage : public QWidget {
     // Fills the list with the names read from the file (once, after reading).
     // Pages with choice lists extend it to fill those too.
     virtual void Populate();
-    // The page was brought to the front: select and show the first record.
+    // The page was brought to the front: select and show the first record,
+    // or the one asked for by ShowOnNextEntry.
     void Enter();
+    // Makes record `number` the one Enter shows, once; the user's own page
+    // switches show the first record.
+    void ShowOnNextEntry(int number) { nextEntry_ = number; }
     // 1-based number of the record on show; 0 before any is shown.
     int CurrentIndex() const { return currentIndex_; }
     OutlineList* Outline() const { return outline_; }
+
+  signals:
+    // The user changed a field of record `number`, or renamed it.
+    void RecordChanged(int number);
 
   protected:
     // Subclasses create their list with its own name and place, then attach it.
@@ -72,12 +80,15 @@ class RecordPage : public QWidget {
     bool HasRecord() const { return currentIndex_ > 0 && currentIndex_ <= RecordCount(); }
     // A change in the form is the user's and belongs to a record on show.
     bool EditAllowed() const { return HasRecord() && !showing_; }
+    // Tells whoever follows the tables that the record on show was edited.
+    void ReportEdit() { emit RecordChanged(currentIndex_); }
 
   private:
     TRenameForm* renameForm_ = nullptr;
     OutlineList* outline_ = nullptr;
     QList<QWidget*> form_;
     int currentIndex_ = 0;
+    int nextEntry_ = 0;
     bool showing_ = false;
 };
 

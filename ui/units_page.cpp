@@ -224,23 +224,38 @@ void UnitsPage::ShowRecord(int number) {
 }
 
 void UnitsPage::DomainOfActivityClick(int index) {
-    if (rules::UnitRecord* unit = Current()) unit->domain = IndexText(index);
+    if (rules::UnitRecord* unit = Current()) {
+        unit->domain = IndexText(index);
+        ReportEdit();
+    }
 }
 
 void UnitsPage::UnitRoleClick(int index) {
-    if (rules::UnitRecord* unit = Current()) unit->role = IndexText(index);
+    if (rules::UnitRecord* unit = Current()) {
+        unit->role = IndexText(index);
+        ReportEdit();
+    }
 }
 
 void UnitsPage::CheckBoxClick(int k, bool checked) {
-    if (rules::UnitRecord* unit = Current()) rules::SetFlag(unit->flags, k, checked);
+    if (rules::UnitRecord* unit = Current()) {
+        rules::SetFlag(unit->flags, k, checked);
+        ReportEdit();
+    }
 }
 
 void UnitsPage::GetObsoleteChange(const std::string& abbrev) {
-    if (rules::UnitRecord* unit = Current()) unit->obsoleteBy = abbrev;
+    if (rules::UnitRecord* unit = Current()) {
+        unit->obsoleteBy = abbrev;
+        ReportEdit();
+    }
 }
 
 void UnitsPage::PrerequisiteChange(const std::string& abbrev) {
-    if (rules::UnitRecord* unit = Current()) unit->prereq = abbrev;
+    if (rules::UnitRecord* unit = Current()) {
+        unit->prereq = abbrev;
+        ReportEdit();
+    }
 }
 
 }  // namespace ui
