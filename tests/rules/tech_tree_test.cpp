@@ -130,6 +130,29 @@ TEST(TreeFiles, LayoutPlacesEveryAdvanceLeftToRight) {
     EXPECT_EQ(TreeFormatOfFileName("png"), std::nullopt);
 }
 
+TEST(TreeFiles, NamesAndAbbreviationsOfAnyBytesStayOneNodeEach) {
+    // Markup, backslashes (one ending a name), quotes, control bytes, a byte
+    // Windows-1252 leaves undefined; two abbreviations that differ only in
+    // a control byte.
+    const TechTree tree = TreeOf(Parsed(
+        "; odd names\r\n@CIVILIZE\r\n"
+        "<b>Bold</b>&amp;, 1, 0, nil, nil, 0, 1 ; Q\x01\r\n"
+        "Back\\slash\\, 1, 0, Q\x01, nil, 0, 1 ; Q\x02\r\n"
+        "Ctl\x01\x81\"x, 1, 0, Q\x02, Q\x01, 1, 1 ; \"\\\r\n"
+        "]]>--, 1, 0, \"\\, nil, 1, 1 ; nil\r\n"
+        ";\r\n"));
+    ASSERT_EQ(tree.Nodes().size(), 4u);
+    ASSERT_EQ(tree.Edges().size(), 4u);
+    TreeLayout layout;
+    const Status laid = LayOutTree(tree, layout);
+    ASSERT_TRUE(laid) << laid.message << "\n" << TreeToDot(tree);
+    EXPECT_EQ(layout.nodes.size(), 4u);
+    EXPECT_EQ(layout.edges.size(), 4u);
+    std::string svg;
+    ASSERT_TRUE(RenderTree(tree, TreeFormat::Svg, svg));
+    EXPECT_NE(svg.find("&lt;b&gt;Bold&lt;/b&gt;&amp;amp;"), std::string::npos);
+}
+
 TEST(TreeFiles, AnEmptyTableGivesAnEmptyTreeNotAnError) {
     const TechTree tree = TreeOf(Parsed("; nothing\r\n@CIVILIZE\r\n;\r\n"));
     TreeLayout layout;
