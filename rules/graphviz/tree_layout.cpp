@@ -8,9 +8,32 @@
 
 #include "rules/tech_tree_dot.h"
 
+// Exported by libgvc, though missing from its installed headers: measures a
+// text the way the layout does.
+extern "C" pointf textspan_size(GVC_t* gvc, textspan_t* span);
+
 namespace rules {
 
 namespace {
+
+// Graphviz's text measuring (its pango plugin) remembers the font name of
+// the last text it measured by pointer, and that name belongs to the graph:
+// once the graph is freed the next layout compares against freed memory.
+// Measuring one text in a font name of our own, at a size no graph uses,
+// moves that pointer to memory that stays.
+void ReleaseRememberedFont(GVC_t* context) {
+    static char face[] = "Liberation Sans";
+    static char text[] = "x";
+    textfont_t font{};
+    font.name = face;
+    font.size = 1.0;
+    textspan_t span{};
+    span.str = text;
+    span.font = &font;
+    span.just = 'n';
+    textspan_size(context, &span);
+    if (span.free_layout && span.layout) span.free_layout(span.layout);
+}
 
 std::string& LastGraphvizMessage() {
     static std::string message;
@@ -38,7 +61,10 @@ public:
     }
     ~LaidGraph() {
         if (laidOut_) gvFreeLayout(context_, graph_);
-        if (graph_) agclose(graph_);
+        if (graph_) {
+            ReleaseRememberedFont(context_);
+            agclose(graph_);
+        }
         if (context_) gvFreeContext(context_);
         agseterrf(previousHook_);
     }
