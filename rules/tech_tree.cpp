@@ -135,8 +135,17 @@ std::string TechTree::Describe(int index) const {
 
     std::vector<std::string> needs;
     std::vector<std::string> opens;
-    for (int edge : into_[index]) needs.push_back(nodes_[edges_[edge].from].name);
-    for (int edge : outOf_[index]) opens.push_back(nodes_[edges_[edge].to].name);
+    // An advance that names the same prerequisite twice is listed once.
+    int last = -1;
+    for (int edge : into_[index]) {
+        if (edges_[edge].from != last) needs.push_back(nodes_[edges_[edge].from].name);
+        last = edges_[edge].from;
+    }
+    last = -1;
+    for (int edge : outOf_[index]) {
+        if (edges_[edge].to != last) opens.push_back(nodes_[edges_[edge].to].name);
+        last = edges_[edge].to;
+    }
     if (needs.empty() && node.unknownPrereqs.empty()) needs.push_back("nothing");
     for (const std::string& unknown : node.unknownPrereqs) {
         needs.push_back("\"" + unknown + "\" (no advance has this abbreviation)");

@@ -100,7 +100,7 @@ std::optional<TreeFormat> TreeFormatOfFileName(std::string_view fileName) {
     std::string extension(fileName.substr(dot + 1));
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (extension == "dot" || extension == "gv") return TreeFormat::Dot;
+    if (extension == "dot") return TreeFormat::Dot;
     if (extension == "svg") return TreeFormat::Svg;
     if (extension == "png") return TreeFormat::Png;
     return std::nullopt;
