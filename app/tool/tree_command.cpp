@@ -51,7 +51,9 @@ int RunTree(const Arguments& arguments, Streams io) {
         io.err << "ovantra-rules: Cannot create file " << output << ".\n";
         return kExitFailure;
     }
-    io.out << "Wrote the tree of " << tree.Nodes().size() << " advances to " << output << ".\n";
+    const std::size_t count = tree.Nodes().size();
+    io.out << "Wrote the tree of " << count << (count == 1 ? " advance" : " advances") << " to " << output
+           << ".\n";
 
     // As for check: the tree shows the faults, and the status says whether
     // the file holds an error.
