@@ -5,6 +5,8 @@
 #     time per line;
 #   - rules_check_bench: the rules check on the demo file and on generated
 #     tables of growing size, with the time per record and link;
+#   - tree_bench: the tree of advances of a full table (94 advances) built
+#     and laid out by Graphviz, and drawn as SVG;
 #   - rules_peak_memory: peak resident memory of a fresh process that loads,
 #     parses, renders and saves a generated 1M-line file, against its size.
 # Extra arguments go to rules_bench (e.g. --benchmark_filter=Demo).
@@ -12,7 +14,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset release >/dev/null
-cmake --build --preset release --target rules_bench rules_check_bench rules_peak_memory
+cmake --build --preset release --target rules_bench rules_check_bench rules_peak_memory tree_bench
 
 echo
 echo "== Speed (targets: demo file under 100 us, time per line flat as files grow)"
@@ -20,6 +22,8 @@ build/release/bench/rules_bench --benchmark_min_time=0.5 "$@"
 echo
 echo "== Rules check (target: demo file under 1 ms, time per record and link flat)"
 build/release/bench/rules_check_bench --benchmark_min_time=0.5
+echo "== Tree of advances (target: layout of the full tree under 200 ms)"
+build/release/bench/tree_bench --benchmark_min_time=0.5
 echo
 echo "== Peak memory (target: at most 3 times the file size)"
 build/release/bench/rules_peak_memory 1000000

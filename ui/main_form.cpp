@@ -17,6 +17,7 @@
 #include "ui/fonts.h"
 #include "ui/message_boxes.h"
 #include "ui/startup_sequence.h"
+#include "ui/tree_page.h"
 #include "ui/units_page.h"
 #include "ui/widget_helpers.h"
 #include "ui/window_placement.h"
@@ -54,6 +55,10 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     checkPage_ = new CheckPage();
     checkPage_->setObjectName(QStringLiteral("Check"));
     pageControl_->addTab(checkPage_, checkPage_->Caption());
+    treePage_ = new TreePage(document_);
+    treePage_->setObjectName(QStringLiteral("Tree"));
+    pageControl_->addTab(treePage_, QStringLiteral("Tree"));
+    connect(treePage_, &TreePage::AdvanceChosen, this, &TMainForm::TreeAdvanceChosen);
     pageControl_->setCurrentWidget(aboutPage);
     // Connected after the About page was put in front: opening is no page switch.
     connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
@@ -171,6 +176,11 @@ void TMainForm::ShowNoRulesFile(const QString& fileName) {
     }
 }
 
+void TMainForm::TreeAdvanceChosen(int number) {
+    treeChoice_ = number;
+    advancesPage_->ShowOnNextEntry(number);
+}
+
 void TMainForm::SaveChangesClick() {
     if (!document_.Parsed()) {
         ShowInformationBox(
@@ -204,7 +214,10 @@ void TMainForm::PageControlChange(int index) {
     if (caption == QLatin1String("Units")) {
         unitsPage_->Enter();
     } else if (caption == QLatin1String("Advances")) {
+        treeChoice_ = 0;
         advancesPage_->Enter();
+    } else if (caption == QLatin1String("Tree")) {
+        treePage_->Enter(treeChoice_ ? treeChoice_ : advancesPage_->CurrentIndex());
     }
 }
 

@@ -14,6 +14,7 @@ class CosmicPage;
 class TLangueForm;
 class TRenameForm;
 class TWarningForm;
+class TreePage;
 class UnitsPage;
 
 // The editor's one working window: the Cosmic, Units, Advances and About
@@ -43,6 +44,8 @@ public:
     // folder was searched for which file, rather than show their controls'
     // initial texts as if they were data.
     void ShowNoRulesFile(const QString& fileName);
+    // An advance was clicked in the tree: it becomes the advance on show.
+    void TreeAdvanceChosen(int number);
 
     // Brings the page of a section to the front showing record `number`
     // (advances, units), selected in its list as a click there would, or
@@ -67,6 +70,9 @@ private:
     UnitsPage* unitsPage_ = nullptr;
     AdvancesPage* advancesPage_ = nullptr;
     CheckPage* checkPage_ = nullptr;
+    TreePage* treePage_ = nullptr;
+    // The advance last clicked in the tree, until the Advances page shows it.
+    int treeChoice_ = 0;
     TLangueForm* langueForm_ = nullptr;
     TWarningForm* warningForm_ = nullptr;
     bool activationSeen_ = false;

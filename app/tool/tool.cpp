@@ -37,7 +37,7 @@ std::string Usage() {
         "\nProblems are printed as FILE:LINE: error: TEXT or FILE:LINE: warning: TEXT.\n"
         "Exit status: 0 when no file has an error (warnings allowed), 1 when one has,\n"
         "2 when a file cannot be read or the arguments are wrong.\n"
-        "Rules files are only read: no file is ever changed.\n";
+        "Rules files are only read, never changed; only tree writes, and only its OUT.\n";
     return text;
 }
 

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "rules/tech_tree.h"
+
+namespace rules {
+
+// Colours of the drawn tree, as "#rrggbb", shared by every picture of it.
+struct TreeColours {
+    static const char* EpochFill(int epoch);    // a pale colour per epoch; grey for none
+    static const char* EpochFrame(int epoch);   // the frame of an epoch's group
+    static const char* Fault() { return "#c0392b"; }  // circles and unknown prerequisites
+};
+
+// The tree in the DOT language (UTF-8): one node per advance, its
+// abbreviation as its identity and its name (and the units it brings and
+// retires) as its label, one "->" edge per prerequisite that names a known
+// advance, laid out left to right with the epochs as groups in their order.
+// Each node carries its advance's number ("advance") and each edge its index
+// ("link"), so that a laid-out graph can be matched to the tree again.
+std::string TreeToDot(const TechTree& tree);
+
+}  // namespace rules

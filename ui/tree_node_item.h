@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QGraphicsItem>
+#include <QString>
+
+namespace ui {
+
+// How a node stands to the advance on show.
+enum class TreeMark { None, OnShow, Ancestor, Descendant };
+
+// One advance of the drawn tree: a rounded box in its epoch's colour with
+// its name and, smaller, the units it brings (+) and retires (-). Faulty
+// prerequisites give it a red frame, dashed where it can never be invented
+// or names an advance that does not exist.
+class TreeNodeItem : public QGraphicsItem {
+public:
+    struct Look {
+        QColor fill;
+        bool fault = false;
+        bool dashed = false;
+    };
+
+    TreeNodeItem(int node, const QRectF& box, QString name, QString units, Look look);
+
+    int Node() const { return node_; }
+    TreeMark Mark() const { return mark_; }
+    void SetMark(TreeMark mark);
+
+    static QColor MarkColour(TreeMark mark);
+
+    QRectF boundingRect() const override;
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+private:
+    int node_;
+    QRectF box_;
+    QString name_;
+    QString units_;
+    Look look_;
+    TreeMark mark_ = TreeMark::None;
+};
+
+}  // namespace ui
