@@ -18,7 +18,8 @@ class TreePage;
 class UnitsPage;
 
 // The editor's one working window: the Cosmic, Units, Advances and About
-// pages, and the Save Changes and Quit commands. Its first activation runs the
+// pages, the Check and Tree pages after them, and the Save Changes and Quit
+// commands. Its first activation runs the
 // start-up sequence that loads the rules file.
 class TMainForm : public QWidget {
     Q_OBJECT
