@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "rules/read_pieces.h"
+
 namespace rules {
 
 namespace {
@@ -96,18 +98,9 @@ DiskState CompareWithDisk(const std::string& fileName, const FileStamp& stamp) {
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT ? DiskState::Missing : DiskState::Changed;
     ContentDigest digest;
-    char chunk[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return DiskState::Changed;
-        }
-        if (got == 0) break;
-        digest.Add(std::string_view(chunk, static_cast<std::size_t>(got)));
-    }
+    const bool read = ReadPieces(fd, [&digest](std::string_view piece) { digest.Add(piece); });
     ::close(fd);
+    if (!read) return DiskState::Changed;
     return digest.Size() == stamp.size && digest.Value() == stamp.digest ? DiskState::Unchanged
                                                                          : DiskState::Changed;
 }

@@ -14,6 +14,8 @@
 #include <system_error>
 #include <utility>
 
+#include "rules/read_pieces.h"
+
 namespace rules {
 
 namespace fs = std::filesystem;
@@ -139,16 +141,9 @@ Status LineStore::LoadFile(const std::string& fileName, FileStamp* stamp) {
     }
     std::string bytes;
     if (S_ISREG(st.st_mode) && st.st_size > 0) bytes.reserve(static_cast<std::size_t>(st.st_size));
-    char chunk[65536];
-    for (;;) {
-        const ssize_t got = ::read(fd, chunk, sizeof chunk);
-        if (got < 0) {
-            if (errno == EINTR) continue;
-            ::close(fd);
-            return failure;
-        }
-        if (got == 0) break;
-        bytes.append(chunk, static_cast<std::size_t>(got));
+    if (!ReadPieces(fd, [&bytes](std::string_view piece) { bytes.append(piece); })) {
+        ::close(fd);
+        return failure;
     }
     if (stamp) {
         ContentDigest digest;
