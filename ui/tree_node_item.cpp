@@ -68,24 +68,14 @@ void TreeNodeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWi
     const QRectF inner = box_.adjusted(2, 1, -2, -1);
     const double pixelsPerPoint = QStyleOptionGraphicsItem::levelOfDetailFromTransform(painter->worldTransform());
     painter->setPen(Qt::black);
-    if (!unitLines_.isEmpty() && kUnitSize * pixelsPerPoint < kLegiblePixels) {
-        // Units this small are only grey noise: the name takes the box, as
-        // large as its width and height allow.
-        double widest = 0;
-        const QFontMetricsF metrics(NodeFont(kNameSize));
-        for (const QString& line : nameLines_) widest = std::max(widest, metrics.horizontalAdvance(line));
-        double size = kNameSize;
-        if (widest > 0) size = std::min(kNameSize * inner.width() / widest, inner.height() / (kLineSpacing * nameLines_.size()));
-        size = std::clamp(size, kNameSize, kNameSize * 1.6);
-        double top = inner.center().y() - size * kLineSpacing * nameLines_.size() / 2;
-        DrawLines(painter, inner, nameLines_, size, size * kLineSpacing, top);
-        return;
-    }
-    const double height = kLineSpacing * (kNameSize * nameLines_.size() + kUnitSize * unitLines_.size());
+    // Units too small to be read are only grey noise around the names.
+    const bool unitsLegible = kUnitSize * pixelsPerPoint >= kLegiblePixels;
+    const QStringList& units = unitsLegible ? unitLines_ : QStringList();
+    const double height = kLineSpacing * (kNameSize * nameLines_.size() + kUnitSize * units.size());
     double top = inner.center().y() - height / 2;
     DrawLines(painter, inner, nameLines_, kNameSize, kNameSize * kLineSpacing, top);
     painter->setPen(QColor(0x33, 0x33, 0x33));
-    DrawLines(painter, inner, unitLines_, kUnitSize, kUnitSize * kLineSpacing, top);
+    DrawLines(painter, inner, units, kUnitSize, kUnitSize * kLineSpacing, top);
 }
 
 void TreeNodeItem::DrawLines(QPainter* painter, const QRectF& inner, const QStringList& lines, double size,

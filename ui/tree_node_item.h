@@ -11,8 +11,8 @@ enum class TreeMark { None, OnShow, Ancestor, Descendant };
 
 // One advance of the drawn tree: a rounded box in its epoch's colour with
 // its name and, smaller, the units it brings (+) and retires (-), one line
-// each as the layout sized the box for. When drawn too small for the units to
-// be read, the name alone fills the box instead. Faulty
+// each as the layout sized the box for; when drawn too small for the units to
+// be read, only the name. Faulty
 // prerequisites give it a red frame, dashed where it can never be invented
 // or names an advance that does not exist.
 class TreeNodeItem : public QGraphicsItem {
