@@ -1,5 +1,6 @@
 #include "rules/tech_tree_dot.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "rules/cp1252.h"
@@ -53,24 +54,16 @@ std::string Html(std::string_view bytes) {
     return out;
 }
 
-std::string UnitsLine(const TechNode& node) {
-    std::string line;
-    for (const std::string& unit : node.unitsBrought) {
-        if (!line.empty()) line += "  ";
-        line += "+" + Html(unit);
-    }
-    for (const std::string& unit : node.unitsRetired) {
-        if (!line.empty()) line += "  ";
-        line += "&#8722;" + Html(unit);
-    }
-    return line;
-}
-
 std::string NodeStatement(const TechTree& tree, int index, const std::string& id) {
     const TechNode& node = tree.Nodes()[index];
-    std::string label = "<" + Html(node.name);
-    if (const std::string units = UnitsLine(node); !units.empty()) {
-        label += "<BR/><FONT POINT-SIZE=\"8\">" + units + "</FONT>";
+    const TreeLabel text = TreeLabelOf(node);
+    std::string label = "<";
+    for (std::size_t i = 0; i < text.nameLines.size(); ++i) {
+        label += (i ? "<BR/>" : "") + Html(text.nameLines[i]);
+    }
+    for (const TreeLabel::Unit& unit : text.unitLines) {
+        label += "<BR/><FONT POINT-SIZE=\"8\">" + std::string(unit.brought ? "+" : "&#8722;") + Html(unit.name) +
+                 "</FONT>";
     }
     label += ">";
     std::string out = "    " + Quoted(id) + " [label=" + label;
@@ -84,7 +77,38 @@ std::string NodeStatement(const TechTree& tree, int index, const std::string& id
     return out;
 }
 
+// Names up to this many bytes stay on one line.
+constexpr std::size_t kLongName = 10;
+
 }  // namespace
+
+TreeLabel TreeLabelOf(const TechNode& node) {
+    TreeLabel label;
+    const std::string& name = node.name;
+    // The space that leaves the shorter longest line; none for a short name
+    // or one without an inner space.
+    std::size_t best = std::string::npos;
+    std::size_t bestLongest = name.size();
+    if (name.size() > kLongName) {
+        for (std::size_t at = name.find(' '); at != std::string::npos; at = name.find(' ', at + 1)) {
+            if (at == 0 || at + 1 == name.size()) continue;
+            const std::size_t longest = std::max(at, name.size() - at - 1);
+            if (longest < bestLongest) {
+                best = at;
+                bestLongest = longest;
+            }
+        }
+    }
+    if (best == std::string::npos) {
+        label.nameLines.push_back(name);
+    } else {
+        label.nameLines.push_back(name.substr(0, best));
+        label.nameLines.push_back(name.substr(best + 1));
+    }
+    for (const std::string& unit : node.unitsBrought) label.unitLines.push_back({true, unit});
+    for (const std::string& unit : node.unitsRetired) label.unitLines.push_back({false, unit});
+    return label;
+}
 
 const char* TreeColours::EpochFill(int epoch) {
     static const char* const kFill[TechTree::kEpochs] = {"#f2e3c6", "#ead1dc", "#dcdcdc", "#fff2a8"};
@@ -99,9 +123,9 @@ const char* TreeColours::EpochFrame(int epoch) {
 std::string TreeToDot(const TechTree& tree) {
     std::string out = "digraph \"advances\" {\n";
     out += "  graph [rankdir=LR, charset=\"UTF-8\", fontname=\"" + std::string(kFont) +
-           "\", fontsize=14, nodesep=0.12, ranksep=0.45, newrank=true, bgcolor=\"white\"];\n";
+           "\", fontsize=14, nodesep=0.12, ranksep=0.3, newrank=true, bgcolor=\"white\"];\n";
     out += "  node [shape=box, style=\"rounded,filled\", fontname=\"" + std::string(kFont) +
-           "\", fontsize=10, margin=\"0.08,0.03\", height=0.3, color=\"#5a5a5a\"];\n";
+           "\", fontsize=10, margin=\"0.05,0.02\", height=0.3, color=\"#5a5a5a\"];\n";
     out += "  edge [color=\"#6b6b6b\", arrowsize=0.6];\n";
 
     const std::vector<TechNode>& nodes = tree.Nodes();

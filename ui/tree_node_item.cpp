@@ -3,24 +3,36 @@
 #include <QCursor>
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <algorithm>
 #include <utility>
 
 namespace ui {
 
 namespace {
 
-// Graphviz sized the boxes for this face at these point sizes; one scene
-// unit is one point.
+// Graphviz sized the boxes for this face at these point sizes, a line
+// taking about 1.2 times its size; one scene unit is one point.
+constexpr double kNameSize = 10;
+constexpr double kUnitSize = 8;
+constexpr double kLineSpacing = 1.2;
+// Below this many pixels a line of text is no longer read.
+constexpr double kLegiblePixels = 5;
+
 QFont NodeFont(double size) {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(static_cast<int>(size));
+    font.setPixelSize(std::max(1, static_cast<int>(size)));
     return font;
 }
 
 }  // namespace
 
-TreeNodeItem::TreeNodeItem(int node, const QRectF& box, QString name, QString units, Look look)
-    : node_(node), box_(box), name_(std::move(name)), units_(std::move(units)), look_(std::move(look)) {
+TreeNodeItem::TreeNodeItem(int node, const QRectF& box, QStringList nameLines, QStringList unitLines, Look look)
+    : node_(node),
+      box_(box),
+      nameLines_(std::move(nameLines)),
+      unitLines_(std::move(unitLines)),
+      look_(std::move(look)) {
     setAcceptHoverEvents(true);
     setCursor(QCursor(Qt::PointingHandCursor));
     setZValue(2);
@@ -53,22 +65,28 @@ void TreeNodeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWi
     painter->setBrush(mark_ == TreeMark::None ? look_.fill : MarkColour(mark_));
     painter->drawRoundedRect(box_, 4, 4);
 
+    const QRectF inner = box_.adjusted(2, 1, -2, -1);
+    const double pixelsPerPoint = QStyleOptionGraphicsItem::levelOfDetailFromTransform(painter->worldTransform());
     painter->setPen(Qt::black);
-    const QRectF inner = box_.adjusted(3, 1, -3, -1);
-    if (units_.isEmpty()) {
-        painter->setFont(NodeFont(10));
-        painter->drawText(inner, Qt::AlignCenter, QFontMetricsF(painter->font()).elidedText(name_, Qt::ElideRight, inner.width()));
-        return;
-    }
-    const QRectF top(inner.left(), inner.top(), inner.width(), inner.height() * 0.55);
-    const QRectF bottom(inner.left(), top.bottom(), inner.width(), inner.height() - top.height());
-    painter->setFont(NodeFont(10));
-    painter->drawText(top, Qt::AlignHCenter | Qt::AlignBottom,
-                      QFontMetricsF(painter->font()).elidedText(name_, Qt::ElideRight, inner.width()));
-    painter->setFont(NodeFont(8));
+    // Units too small to be read are only grey noise around the names.
+    const bool unitsLegible = kUnitSize * pixelsPerPoint >= kLegiblePixels;
+    const QStringList& units = unitsLegible ? unitLines_ : QStringList();
+    const double height = kLineSpacing * (kNameSize * nameLines_.size() + kUnitSize * units.size());
+    double top = inner.center().y() - height / 2;
+    DrawLines(painter, inner, nameLines_, kNameSize, kNameSize * kLineSpacing, top);
     painter->setPen(QColor(0x33, 0x33, 0x33));
-    painter->drawText(bottom, Qt::AlignHCenter | Qt::AlignTop,
-                      QFontMetricsF(painter->font()).elidedText(units_, Qt::ElideRight, inner.width()));
+    DrawLines(painter, inner, units, kUnitSize, kUnitSize * kLineSpacing, top);
+}
+
+void TreeNodeItem::DrawLines(QPainter* painter, const QRectF& inner, const QStringList& lines, double size,
+                             double lineHeight, double& top) const {
+    painter->setFont(NodeFont(size));
+    const QFontMetricsF metrics(painter->font());
+    for (const QString& line : lines) {
+        const QRectF row(inner.left(), top, inner.width(), lineHeight);
+        painter->drawText(row, Qt::AlignCenter, metrics.elidedText(line, Qt::ElideRight, inner.width()));
+        top += lineHeight;
+    }
 }
 
 }  // namespace ui

@@ -2,7 +2,7 @@
 
 #include <QColor>
 #include <QGraphicsItem>
-#include <QString>
+#include <QStringList>
 
 namespace ui {
 
@@ -10,7 +10,9 @@ namespace ui {
 enum class TreeMark { None, OnShow, Ancestor, Descendant };
 
 // One advance of the drawn tree: a rounded box in its epoch's colour with
-// its name and, smaller, the units it brings (+) and retires (-). Faulty
+// its name and, smaller, the units it brings (+) and retires (-), one line
+// each as the layout sized the box for; when drawn too small for the units to
+// be read, only the name. Faulty
 // prerequisites give it a red frame, dashed where it can never be invented
 // or names an advance that does not exist.
 class TreeNodeItem : public QGraphicsItem {
@@ -21,7 +23,7 @@ public:
         bool dashed = false;
     };
 
-    TreeNodeItem(int node, const QRectF& box, QString name, QString units, Look look);
+    TreeNodeItem(int node, const QRectF& box, QStringList nameLines, QStringList unitLines, Look look);
 
     int Node() const { return node_; }
     TreeMark Mark() const { return mark_; }
@@ -35,8 +37,11 @@ public:
 private:
     int node_;
     QRectF box_;
-    QString name_;
-    QString units_;
+    void DrawLines(QPainter* painter, const QRectF& inner, const QStringList& lines, double size, double lineHeight,
+                   double& top) const;
+
+    QStringList nameLines_;
+    QStringList unitLines_;
     Look look_;
     TreeMark mark_ = TreeMark::None;
 };

@@ -11,6 +11,7 @@
 #include <QSaveFile>
 #include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "rules/graphviz/tree_layout.h"
 #include "rules/rules_document.h"
@@ -29,11 +30,16 @@ const QColor kFault(0xc0, 0x39, 0x2b);
 
 QPointF ToQt(const rules::TreePoint& p) { return {p.x, p.y}; }
 
-QString UnitsCaption(const rules::TechNode& node) {
-    QStringList parts;
-    for (const std::string& unit : node.unitsBrought) parts << QLatin1Char('+') + ToDisplay(unit);
-    for (const std::string& unit : node.unitsRetired) parts << QChar(0x2212) + ToDisplay(unit);
-    return parts.join(QStringLiteral("  "));
+// The lines of a node's box, as every picture of the tree breaks them.
+std::pair<QStringList, QStringList> LabelLines(const rules::TechNode& node) {
+    const rules::TreeLabel label = rules::TreeLabelOf(node);
+    QStringList names;
+    for (const std::string& line : label.nameLines) names << ToDisplay(line);
+    QStringList units;
+    for (const rules::TreeLabel::Unit& unit : label.unitLines) {
+        units << (unit.brought ? QChar(QLatin1Char('+')) : QChar(0x2212)) + ToDisplay(unit.name);
+    }
+    return {names, units};
 }
 
 // Tool tips are shown as rich text; names are escaped so that none reads as markup.
@@ -178,7 +184,8 @@ void TreePage::Redraw(const rules::TreeLayout& layout) {
         look.dashed = node.neverAvailable || !node.unknownPrereqs.empty();
         const QRectF box(laid.centre.x - laid.width / 2, laid.centre.y - laid.height / 2, laid.width,
                          laid.height);
-        auto* item = new TreeNodeItem(laid.node, box, ToDisplay(node.name), UnitsCaption(node), look);
+        auto [names, units] = LabelLines(node);
+        auto* item = new TreeNodeItem(laid.node, box, std::move(names), std::move(units), look);
         item->setToolTip(ToolTip(tree_.Describe(laid.node)));
         scene_->addItem(item);
         nodeItems_[laid.node] = item;

@@ -108,6 +108,31 @@ TEST(TreeFiles, DotHasOneNodePerAdvanceAndOneArrowPerKnownPrerequisite) {
     EXPECT_LT(dot.find("label=\"Ancient\""), dot.find("label=\"Modern\""));
 }
 
+TEST(TreeFiles, LongNamesBreakAtTheBalancingSpaceAndEachUnitHasALine) {
+    const auto lines = [](const char* name) {
+        TechNode node;
+        node.name = name;
+        node.unitsBrought = {"Clay Golem", "Raft"};
+        node.unitsRetired = {"Sling"};
+        return TreeLabelOf(node);
+    };
+    const TreeLabel label = lines("Theory of Old Gravity");
+    EXPECT_EQ(label.nameLines, (std::vector<std::string>{"Theory of", "Old Gravity"}));
+    ASSERT_EQ(label.unitLines.size(), 3u);
+    EXPECT_TRUE(label.unitLines[1].brought);
+    EXPECT_EQ(label.unitLines[2].name, "Sling");
+    EXPECT_FALSE(label.unitLines[2].brought);
+    // Short names, names without an inner space, and spaces at the ends stay whole.
+    for (const char* whole : {"Smelting", "Weavingandyeing", " Leadingspace", "Trailingspace "}) {
+        EXPECT_EQ(lines(whole).nameLines, std::vector<std::string>{whole});
+    }
+
+    std::string dot;
+    ASSERT_TRUE(RenderTree(TreeOf(Parsed(kRules)), TreeFormat::Dot, dot));
+    EXPECT_NE(dot.find("label=<Ember<BR/>Keeping>"), std::string::npos) << dot;
+    EXPECT_NE(dot.find("label=<Smelting<BR/><FONT POINT-SIZE=\"8\">&#8722;Clay Golem</FONT>>"), std::string::npos);
+}
+
 TEST(TreeFiles, LayoutPlacesEveryAdvanceLeftToRight) {
     const TechTree tree = TreeOf(Parsed(kRules));
     TreeLayout layout;
