@@ -14,7 +14,8 @@ namespace {
 int IndexIn(std::string_view text, int limit) {
     int value = -1;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 0 || value >= limit) return -1;
+    if (error != std::errc() || end != text.data() + text.size() || value < 0 || value >= limit)
+        return -1;
     return value;
 }
 
@@ -67,7 +68,8 @@ TechTree TechTree::Build(const AdvanceTable& advances, const UnitTable& units) {
         node.inCircle = links.CircleOf(number) >= 0;
         node.neverAvailable = links.BlockingCircleOf(number) >= 0;
         node.id = record.abbrev;
-        if (node.id.empty() || ids.count(node.id)) node.id += "~" + std::to_string(number);
+        if (node.id.empty() || ids.count(node.id))
+            node.id.append("~").append(std::to_string(number));
         // Even "X~3" may be some other advance's real abbreviation.
         while (ids.count(node.id)) node.id += "~";
         ids.insert(node.id);
@@ -154,9 +156,11 @@ std::string TechTree::Describe(int index) const {
     AppendList(out, "Opens:", opens);
     AppendList(out, "Brings units:", node.unitsBrought);
     AppendList(out, "Retires units:", node.unitsRetired);
-    if (node.repeatedAbbrev) out += "\nAn earlier advance has the same abbreviation: look-ups find that one";
+    if (node.repeatedAbbrev)
+        out += "\nAn earlier advance has the same abbreviation: look-ups find that one";
     if (node.inCircle) out += "\nNeeds itself through a circle of prerequisites: never available";
-    if (node.neverAvailable) out += "\nNeeds an advance of a circle of prerequisites: never available";
+    if (node.neverAvailable)
+        out += "\nNeeds an advance of a circle of prerequisites: never available";
     return out;
 }
 

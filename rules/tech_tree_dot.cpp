@@ -44,11 +44,20 @@ std::string Html(std::string_view bytes) {
     std::string out;
     for (char c : Printable(bytes)) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -62,15 +71,16 @@ std::string NodeStatement(const TechTree& tree, int index, const std::string& id
         label += (i ? "<BR/>" : "") + Html(text.nameLines[i]);
     }
     for (const TreeLabel::Unit& unit : text.unitLines) {
-        label += "<BR/><FONT POINT-SIZE=\"8\">" + std::string(unit.brought ? "+" : "&#8722;") + Html(unit.name) +
-                 "</FONT>";
+        label += "<BR/><FONT POINT-SIZE=\"8\">" + std::string(unit.brought ? "+" : "&#8722;") +
+                 Html(unit.name) + "</FONT>";
     }
     label += ">";
     std::string out = "    " + Quoted(id) + " [label=" + label;
     out += ", fillcolor=\"" + std::string(TreeColours::EpochFill(node.epoch)) + "\"";
     if (node.inCircle || node.neverAvailable || !node.unknownPrereqs.empty()) {
         out += ", color=\"" + std::string(TreeColours::Fault()) + "\", penwidth=2";
-        if (!node.unknownPrereqs.empty() || node.neverAvailable) out += ", style=\"rounded,filled,dashed\"";
+        if (!node.unknownPrereqs.empty() || node.neverAvailable)
+            out += ", style=\"rounded,filled,dashed\"";
     }
     out += ", tooltip=" + Quoted(Printable(tree.Describe(index), true));
     out += ", advance=" + std::to_string(node.number) + "];\n";
@@ -90,7 +100,8 @@ TreeLabel TreeLabelOf(const TechNode& node) {
     std::size_t best = std::string::npos;
     std::size_t bestLongest = name.size();
     if (name.size() > kLongName) {
-        for (std::size_t at = name.find(' '); at != std::string::npos; at = name.find(' ', at + 1)) {
+        for (std::size_t at = name.find(' '); at != std::string::npos;
+             at = name.find(' ', at + 1)) {
             if (at == 0 || at + 1 == name.size()) continue;
             const std::size_t longest = std::max(at, name.size() - at - 1);
             if (longest < bestLongest) {
@@ -111,12 +122,14 @@ TreeLabel TreeLabelOf(const TechNode& node) {
 }
 
 const char* TreeColours::EpochFill(int epoch) {
-    static const char* const kFill[TechTree::kEpochs] = {"#f2e3c6", "#ead1dc", "#dcdcdc", "#fff2a8"};
+    static const char* const kFill[TechTree::kEpochs] = {"#f2e3c6", "#ead1dc", "#dcdcdc",
+                                                         "#fff2a8"};
     return epoch >= 0 && epoch < TechTree::kEpochs ? kFill[epoch] : "#ffffff";
 }
 
 const char* TreeColours::EpochFrame(int epoch) {
-    static const char* const kFrame[TechTree::kEpochs] = {"#fbf6ec", "#f8eef3", "#f4f4f4", "#fffbe0"};
+    static const char* const kFrame[TechTree::kEpochs] = {"#fbf6ec", "#f8eef3", "#f4f4f4",
+                                                          "#fffbe0"};
     return epoch >= 0 && epoch < TechTree::kEpochs ? kFrame[epoch] : "#ffffff";
 }
 
@@ -135,7 +148,7 @@ std::string TreeToDot(const TechTree& tree) {
     std::unordered_set<std::string> taken;
     for (const TechNode& node : nodes) {
         std::string id = Printable(node.id);
-        while (taken.count(id)) id += "~" + std::to_string(node.number);
+        while (taken.count(id)) id.append("~").append(std::to_string(node.number));
         taken.insert(id);
         ids.push_back(std::move(id));
     }
@@ -146,8 +159,10 @@ std::string TreeToDot(const TechTree& tree) {
         }
         if (members.empty()) continue;
         out += "  subgraph \"cluster_epoch" + std::to_string(epoch) + "\" {\n";
-        out += "    label=\"" + std::string(TechTree::EpochName(epoch)) + "\"; labeljust=l; style=filled; ";
-        out += "fillcolor=\"" + std::string(TreeColours::EpochFrame(epoch)) + "\"; color=\"#b9b9b9\";\n";
+        out += "    label=\"" + std::string(TechTree::EpochName(epoch)) +
+               "\"; labeljust=l; style=filled; ";
+        out += "fillcolor=\"" + std::string(TreeColours::EpochFrame(epoch)) +
+               "\"; color=\"#b9b9b9\";\n";
         out += members;
         out += "  }\n";
     }
@@ -158,9 +173,10 @@ std::string TreeToDot(const TechTree& tree) {
     const std::vector<TechEdge>& edges = tree.Edges();
     for (int index = 0; index < static_cast<int>(edges.size()); ++index) {
         const TechEdge& edge = edges[index];
-        out += "  " + Quoted(ids[edge.from]) + " -> " + Quoted(ids[edge.to]) + " [link=" +
-               std::to_string(index);
-        if (edge.inCircle) out += ", color=\"" + std::string(TreeColours::Fault()) + "\", penwidth=2";
+        out += "  " + Quoted(ids[edge.from]) + " -> " + Quoted(ids[edge.to]) +
+               " [link=" + std::to_string(index);
+        if (edge.inCircle)
+            out += ", color=\"" + std::string(TreeColours::Fault()) + "\", penwidth=2";
         out += "];\n";
     }
     out += "}\n";
