@@ -15,7 +15,7 @@ struct AdvanceRecord {
     std::string name;
     std::string aiValue;
     std::string modifier;
-    std::string prereq1;   // abbreviation, or "nil" / "no"
+    std::string prereq1;  // abbreviation, or "nil" / "no"
     std::string prereq2;
     std::string epoch;     // 0 Ancient .. 3 Modern, as text
     std::string category;  // 0 Military .. 4 Applied, as text
@@ -27,6 +27,13 @@ struct AdvanceRecord {
     bool operator==(const AdvanceRecord&) const = default;
 };
 
+// The values `epoch` and `category` take, as the editor's radio groups offer
+// them, and their names.
+constexpr int kEpochCount = 4;
+constexpr int kCategoryCount = 5;
+const char* EpochName(int epoch);        // "Ancient" .. "Modern"; "" outside 0..3
+const char* CategoryName(int category);  // "Military" .. "Applied"; "" outside 0..4
+
 // "nil" and "no" both stand for "no advance".
 inline bool IsNoAdvance(std::string_view text) { return text == "nil" || text == "no"; }
 
@@ -34,7 +41,7 @@ inline bool IsNoAdvance(std::string_view text) { return text == "nil" || text ==
 // the last advance holds the sentinel (prereq1, prereq2 and abbrev "endend");
 // no search ever goes past it.
 class AdvanceTable {
-public:
+  public:
     static constexpr int kSlots = 95;
     static constexpr int kCapacity = kSlots - 1;  // the sentinel takes a slot
 
@@ -68,7 +75,7 @@ public:
     // counted after squeezing).
     static bool ParseLine(std::string_view line, AdvanceRecord& out);
 
-private:
+  private:
     std::array<AdvanceRecord, kSlots> slots_;
     int count_ = 0;
     SectionRange range_;

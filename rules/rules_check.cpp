@@ -1,7 +1,6 @@
 #include "rules/rules_check.h"
 
 #include <algorithm>
-#include <array>
 #include <bitset>
 #include <functional>
 #include <optional>
@@ -32,9 +31,6 @@ std::string Quoted(std::string_view bytes) {
 std::string AdvanceLabel(const AdvanceRecord& advance) {
     return Quoted(advance.name) + " (" + Cp1252ToUtf8(advance.abbrev) + ")";
 }
-
-constexpr std::array<const char*, 4> kEpochNames = {"Ancient", "Renaissance",
-                                                    "Industrial Revolution", "Modern"};
 
 // The value of a plain number: digits only (after an optional minus sign
 // where allowed), at least one. Values too large for the check are capped,
@@ -160,10 +156,11 @@ class Checker {
             CheckNumber(Severity::Warning, S, k, line, subject, "AI value", a.aiValue, 0, -1);
             CheckNumber(Severity::Warning, S, k, line, subject, "modifier", a.modifier, 0, -1,
                         true);
-            const auto epoch =
-                CheckNumber(Severity::Warning, S, k, line, subject, "epoch", a.epoch, 0, 3);
-            CheckNumber(Severity::Warning, S, k, line, subject, "category", a.category, 0, 4);
-            if (epoch && *epoch >= 0 && *epoch <= 3) CheckLaterEpoch(k, *epoch, subject);
+            const auto epoch = CheckNumber(Severity::Warning, S, k, line, subject, "epoch", a.epoch,
+                                           0, kEpochCount - 1);
+            CheckNumber(Severity::Warning, S, k, line, subject, "category", a.category, 0,
+                        kCategoryCount - 1);
+            if (epoch && *epoch >= 0 && *epoch < kEpochCount) CheckLaterEpoch(k, *epoch, subject);
         }
         CheckCircles();
     }
@@ -171,11 +168,11 @@ class Checker {
     void CheckLaterEpoch(int k, long epoch, const std::function<std::string()>& subject) {
         for (int p : links_.Needs(k)) {
             const auto other = PlainNumber(advances_.At(p).epoch);
-            if (!other || *other <= epoch || *other > 3) continue;
+            if (!other || *other <= epoch || *other >= kEpochCount) continue;
             AdvanceProblem(Severity::Warning, k,
-                           subject() + ", of the " + kEpochNames[static_cast<std::size_t>(epoch)] +
+                           subject() + ", of the " + EpochName(static_cast<int>(epoch)) +
                                " epoch, needs " + AdvanceLabel(advances_.At(p)) + " of the later " +
-                               kEpochNames[static_cast<std::size_t>(*other)] + " epoch.");
+                               EpochName(static_cast<int>(*other)) + " epoch.");
         }
     }
 

@@ -31,18 +31,6 @@ void AppendList(std::string& out, const char* caption, const std::vector<std::st
 
 }  // namespace
 
-const char* TechTree::EpochName(int epoch) {
-    static const char* const kNames[kEpochs] = {"Ancient", "Renaissance", "Industrial Revolution",
-                                                "Modern"};
-    return epoch >= 0 && epoch < kEpochs ? kNames[epoch] : "";
-}
-
-const char* TechTree::CategoryName(int category) {
-    static const char* const kNames[kCategories] = {"Military", "Economic", "Social", "Academic",
-                                                    "Applied"};
-    return category >= 0 && category < kCategories ? kNames[category] : "";
-}
-
 TechTree TechTree::Build(const AdvanceTable& advances, const UnitTable& units) {
     TechTree tree;
     const int count = advances.Count();
@@ -62,8 +50,8 @@ TechTree TechTree::Build(const AdvanceTable& advances, const UnitTable& units) {
         node.name = record.name;
         node.aiValue = record.aiValue;
         node.modifier = record.modifier;
-        node.epoch = IndexIn(record.epoch, kEpochs);
-        node.category = IndexIn(record.category, kCategories);
+        node.epoch = IndexIn(record.epoch, kEpochCount);
+        node.category = IndexIn(record.category, kCategoryCount);
         node.repeatedAbbrev = !IsNoAdvance(record.abbrev) && links.Lookup(record.abbrev) != number;
         node.inCircle = links.CircleOf(number) >= 0;
         node.neverAvailable = links.BlockingCircleOf(number) >= 0;

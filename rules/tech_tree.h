@@ -26,9 +26,9 @@ struct TechNode {
     std::vector<std::string> unknownPrereqs;
     std::vector<std::string> unitsBrought;  // units whose prerequisite it is
     std::vector<std::string> unitsRetired;  // units it makes obsolete
-    bool repeatedAbbrev = false;  // look-ups find an earlier advance instead
-    bool inCircle = false;        // needs itself, directly or through a chain
-    bool neverAvailable = false;  // needs an advance of a circle
+    bool repeatedAbbrev = false;            // look-ups find an earlier advance instead
+    bool inCircle = false;                  // needs itself, directly or through a chain
+    bool neverAvailable = false;            // needs an advance of a circle
 };
 
 // "Prerequisite `from` is needed by `to`" (indexes into Nodes()).
@@ -43,10 +43,7 @@ struct TechEdge {
 // prerequisite naming nothing known is kept on its node, never dropped; the
 // circles the rules check finds, and what waits on them, are marked.
 class TechTree {
-public:
-    static constexpr int kEpochs = 4;
-    static constexpr int kCategories = 5;
-
+  public:
     static TechTree Build(const AdvanceTable& advances, const UnitTable& units);
 
     const std::vector<TechNode>& Nodes() const { return nodes_; }
@@ -64,10 +61,7 @@ public:
     // and retires, and any fault in its prerequisites.
     std::string Describe(int node) const;
 
-    static const char* EpochName(int epoch);        // "" outside 0..3
-    static const char* CategoryName(int category);  // "" outside 0..4
-
-private:
+  private:
     std::vector<int> Reach(int node, bool forward) const;
 
     std::vector<TechNode> nodes_;

@@ -122,15 +122,13 @@ TreeLabel TreeLabelOf(const TechNode& node) {
 }
 
 const char* TreeColours::EpochFill(int epoch) {
-    static const char* const kFill[TechTree::kEpochs] = {"#f2e3c6", "#ead1dc", "#dcdcdc",
-                                                         "#fff2a8"};
-    return epoch >= 0 && epoch < TechTree::kEpochs ? kFill[epoch] : "#ffffff";
+    static const char* const kFill[kEpochCount] = {"#f2e3c6", "#ead1dc", "#dcdcdc", "#fff2a8"};
+    return epoch >= 0 && epoch < kEpochCount ? kFill[epoch] : "#ffffff";
 }
 
 const char* TreeColours::EpochFrame(int epoch) {
-    static const char* const kFrame[TechTree::kEpochs] = {"#fbf6ec", "#f8eef3", "#f4f4f4",
-                                                          "#fffbe0"};
-    return epoch >= 0 && epoch < TechTree::kEpochs ? kFrame[epoch] : "#ffffff";
+    static const char* const kFrame[kEpochCount] = {"#fbf6ec", "#f8eef3", "#f4f4f4", "#fffbe0"};
+    return epoch >= 0 && epoch < kEpochCount ? kFrame[epoch] : "#ffffff";
 }
 
 std::string TreeToDot(const TechTree& tree) {
@@ -152,15 +150,14 @@ std::string TreeToDot(const TechTree& tree) {
         taken.insert(id);
         ids.push_back(std::move(id));
     }
-    for (int epoch = 0; epoch < TechTree::kEpochs; ++epoch) {
+    for (int epoch = 0; epoch < kEpochCount; ++epoch) {
         std::string members;
         for (int index = 0; index < static_cast<int>(nodes.size()); ++index) {
             if (nodes[index].epoch == epoch) members += NodeStatement(tree, index, ids[index]);
         }
         if (members.empty()) continue;
         out += "  subgraph \"cluster_epoch" + std::to_string(epoch) + "\" {\n";
-        out += "    label=\"" + std::string(TechTree::EpochName(epoch)) +
-               "\"; labeljust=l; style=filled; ";
+        out += "    label=\"" + std::string(EpochName(epoch)) + "\"; labeljust=l; style=filled; ";
         out += "fillcolor=\"" + std::string(TreeColours::EpochFrame(epoch)) +
                "\"; color=\"#b9b9b9\";\n";
         out += members;

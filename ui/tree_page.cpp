@@ -153,7 +153,7 @@ void TreePage::Redraw(const rules::TreeLayout& layout) {
                                     QPen(QColor(0xb9, 0xb9, 0xb9)),
                                     QColor(rules::TreeColours::EpochFrame(group.epoch)));
         box->setZValue(0);
-        auto* label = scene_->addSimpleText(QString::fromLatin1(rules::TechTree::EpochName(group.epoch)), groupFont);
+        auto* label = scene_->addSimpleText(QString::fromLatin1(rules::EpochName(group.epoch)), groupFont);
         label->setBrush(QColor(0x55, 0x55, 0x55));
         const QRectF size = label->boundingRect();
         label->setPos(group.topLeft.x + 8, group.labelCentre.y - size.height() / 2);

@@ -141,7 +141,7 @@ Status LayOutTree(const TechTree& tree, TreeLayout& layout) {
     std::sort(layout.edges.begin(), layout.edges.end(),
               [](const LaidEdge& a, const LaidEdge& b) { return a.edge < b.edge; });
 
-    for (int epoch = 0; epoch < TechTree::kEpochs; ++epoch) {
+    for (int epoch = 0; epoch < kEpochCount; ++epoch) {
         std::string name = "cluster_epoch" + std::to_string(epoch);
         Agraph_t* group = agsubg(graph, name.data(), 0);
         if (!group) continue;
