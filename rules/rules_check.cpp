@@ -259,23 +259,23 @@ class Checker {
             struct Field {
                 const char* name;
                 const std::string* text;
-                long minimum, maximum;
+                ValueRange range;
             };
             const Field fields[] = {
-                {"domain", &u.domain, 0, 2},
-                {"moves", &u.moves, 1, 20},
-                {"rounds in flight", &u.rounds, 0, 8},
-                {"attack", &u.attack, 0, 99},
-                {"defense", &u.defense, 0, 20},
-                {"hit points", &u.hitPoints, 1, 10},
-                {"firepower", &u.firepower, 1, 5},
-                {"cost", &u.cost, 1, 20},
-                {"hold", &u.hold, 0, 10},
-                {"role", &u.role, 0, 7},
+                {"domain", &u.domain, unit_range::kDomain},
+                {"moves", &u.moves, unit_range::kMoves},
+                {"rounds in flight", &u.rounds, unit_range::kRounds},
+                {"attack", &u.attack, unit_range::kAttack},
+                {"defense", &u.defense, unit_range::kDefense},
+                {"hit points", &u.hitPoints, unit_range::kHitPoints},
+                {"firepower", &u.firepower, unit_range::kFirepower},
+                {"cost", &u.cost, unit_range::kCost},
+                {"hold", &u.hold, unit_range::kHold},
+                {"role", &u.role, unit_range::kRole},
             };
             for (const Field& f : fields)
-                CheckNumber(Severity::Warning, S, k, line, subject, f.name, *f.text, f.minimum,
-                            f.maximum);
+                CheckNumber(Severity::Warning, S, k, line, subject, f.name, *f.text,
+                            f.range.minimum, f.range.maximum);
             if (u.flags.size() != static_cast<std::size_t>(kFlagCount) ||
                 u.flags.find_first_not_of("01") != std::string::npos)
                 UnitProblem(Severity::Warning, k,

@@ -97,16 +97,19 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     // Spinners: only the moves wrap around; the edits themselves take any text.
     struct Spin {
         QLineEdit* edit;
-        int minimum, maximum;
+        rules::ValueRange range;
         bool wraps;
     };
-    const Spin spins[] = {{moves_, 1, 20, true},     {rounds_, 0, 8, false},
-                          {attack_, 0, 99, false},   {hitPoints_, 1, 10, false},
-                          {cost_, 1, 20, false},     {defense_, 0, 20, false},
-                          {firepower_, 1, 5, false}, {hold_, 0, 10, false}};
+    namespace range = rules::unit_range;
+    const Spin spins[] = {
+        {moves_, range::kMoves, true},           {rounds_, range::kRounds, false},
+        {attack_, range::kAttack, false},        {hitPoints_, range::kHitPoints, false},
+        {cost_, range::kCost, false},            {defense_, range::kDefense, false},
+        {firepower_, range::kFirepower, false},  {hold_, range::kHold, false}};
     int n = 0;
     for (const Spin& spin : spins) {
-        auto* upDown = new UpDown(spin.edit, spin.minimum, spin.maximum, spin.wraps, this);
+        auto* upDown =
+            new UpDown(spin.edit, spin.range.minimum, spin.range.maximum, spin.wraps, this);
         upDown->setObjectName(QStringLiteral("UpDown%1").arg(++n));
     }
 
