@@ -124,28 +124,20 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
     // PreBox1Change / PreBox2Change: only text that names "nil" or an advance
     // is stored; the Go-to buttons keep what the last showing gave them.
     connect(preBox1_, &AdvanceChoiceBox::AbbrevChosen, this, [this](const std::string& abbrev) {
-        if (!EditAllowed()) return;
-        document_.Advances().At(CurrentIndex()).prereq1 = abbrev;
-        ReportEdit();
+        StoreEdit([&](int number) { document_.Advances().At(number).prereq1 = abbrev; });
     });
     connect(preBox2_, &AdvanceChoiceBox::AbbrevChosen, this, [this](const std::string& abbrev) {
-        if (!EditAllowed()) return;
-        document_.Advances().At(CurrentIndex()).prereq2 = abbrev;
-        ReportEdit();
+        StoreEdit([&](int number) { document_.Advances().At(number).prereq2 = abbrev; });
     });
     connect(goto1_, &QPushButton::clicked, this, &AdvancesPage::GOTO1Click);
     connect(goto2_, &QPushButton::clicked, this, &AdvancesPage::GOTO2Click);
     connect(gotoNext_, &QPushButton::clicked, this, &AdvancesPage::GotoNextClick);
     // EpochClick / CategoryClick.
     connect(epoch_, &RadioGroup::IndexChosen, this, [this](int index) {
-        if (!EditAllowed()) return;
-        document_.Advances().At(CurrentIndex()).epoch = IndexText(index);
-        ReportEdit();
+        StoreEdit([&](int number) { document_.Advances().At(number).epoch = IndexText(index); });
     });
     connect(category_, &RadioGroup::IndexChosen, this, [this](int index) {
-        if (!EditAllowed()) return;
-        document_.Advances().At(CurrentIndex()).category = IndexText(index);
-        ReportEdit();
+        StoreEdit([&](int number) { document_.Advances().At(number).category = IndexText(index); });
     });
 
     SetFormControls(

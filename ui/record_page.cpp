@@ -63,12 +63,15 @@ void RecordPage::BindEdit(QLineEdit* edit, std::function<std::string&(int number
     edit->setValidator(new FileTextValidator(FieldSeparators(), edit));
     connect(edit, &QLineEdit::textChanged, this,
             [this, field = std::move(field)](const QString& text) {
-                if (!EditAllowed()) return;
-                if (std::optional<std::string> bytes = FromDisplay(text)) {
-                    field(currentIndex_) = *bytes;
-                    ReportEdit();
-                }
+                if (std::optional<std::string> bytes = FromDisplay(text))
+                    StoreEdit([&](int number) { field(number) = *bytes; });
             });
+}
+
+void RecordPage::StoreEdit(const std::function<void(int number)>& change) {
+    if (!EditAllowed()) return;
+    change(currentIndex_);
+    emit RecordChanged(currentIndex_);
 }
 
 void RecordPage::SetFormControls(QList<QWidget*> controls) {

@@ -80,8 +80,11 @@ class RecordPage : public QWidget {
     bool HasRecord() const { return currentIndex_ > 0 && currentIndex_ <= RecordCount(); }
     // A change in the form is the user's and belongs to a record on show.
     bool EditAllowed() const { return HasRecord() && !showing_; }
-    // Tells whoever follows the tables that the record on show was edited.
-    void ReportEdit() { emit RecordChanged(currentIndex_); }
+    // Every handler of the form stores through this: when the change is the
+    // user's, `change` writes it into record `number` (the one on show) and
+    // whoever follows the tables is told; while a record is only being shown,
+    // nothing happens.
+    void StoreEdit(const std::function<void(int number)>& change);
 
   private:
     TRenameForm* renameForm_ = nullptr;

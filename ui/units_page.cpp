@@ -199,10 +199,7 @@ int UnitsPage::RecordCount() const { return document_.Units().Count(); }
 
 std::string& UnitsPage::RecordName(int number) { return document_.Units().At(number).name; }
 
-rules::UnitRecord* UnitsPage::Current() {
-    if (!EditAllowed()) return nullptr;
-    return &document_.Units().At(CurrentIndex());
-}
+rules::UnitRecord& UnitsPage::Unit(int number) { return document_.Units().At(number); }
 
 void UnitsPage::ShowRecord(int number) {
     const rules::UnitRecord& unit = document_.Units().At(number);
@@ -228,38 +225,23 @@ void UnitsPage::ShowRecord(int number) {
 }
 
 void UnitsPage::DomainOfActivityClick(int index) {
-    if (rules::UnitRecord* unit = Current()) {
-        unit->domain = IndexText(index);
-        ReportEdit();
-    }
+    StoreEdit([&](int number) { Unit(number).domain = IndexText(index); });
 }
 
 void UnitsPage::UnitRoleClick(int index) {
-    if (rules::UnitRecord* unit = Current()) {
-        unit->role = IndexText(index);
-        ReportEdit();
-    }
+    StoreEdit([&](int number) { Unit(number).role = IndexText(index); });
 }
 
 void UnitsPage::CheckBoxClick(int k, bool checked) {
-    if (rules::UnitRecord* unit = Current()) {
-        rules::SetFlag(unit->flags, k, checked);
-        ReportEdit();
-    }
+    StoreEdit([&](int number) { rules::SetFlag(Unit(number).flags, k, checked); });
 }
 
 void UnitsPage::GetObsoleteChange(const std::string& abbrev) {
-    if (rules::UnitRecord* unit = Current()) {
-        unit->obsoleteBy = abbrev;
-        ReportEdit();
-    }
+    StoreEdit([&](int number) { Unit(number).obsoleteBy = abbrev; });
 }
 
 void UnitsPage::PrerequisiteChange(const std::string& abbrev) {
-    if (rules::UnitRecord* unit = Current()) {
-        unit->prereq = abbrev;
-        ReportEdit();
-    }
+    StoreEdit([&](int number) { Unit(number).prereq = abbrev; });
 }
 
 }  // namespace ui

@@ -45,8 +45,7 @@ class UnitsPage : public RecordPage {
     QString FieldSeparators() const override { return QStringLiteral(","); }
 
   private:
-    // The unit on show, or nothing while no unit is (an empty list).
-    rules::UnitRecord* Current();
+    rules::UnitRecord& Unit(int number);
     QLineEdit* AddNumberField(const QString& name, const QRect& place, const QString& initial,
                               std::string rules::UnitRecord::*field);
 
