@@ -58,7 +58,8 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     treePage_ = new TreePage(document_);
     treePage_->setObjectName(QStringLiteral("Tree"));
     pageControl_->addTab(treePage_, QStringLiteral("Tree"));
-    connect(treePage_, &TreePage::AdvanceChosen, this, &TMainForm::TreeAdvanceChosen);
+    // An advance clicked in the tree is the one the Advances page shows next.
+    connect(treePage_, &TreePage::AdvanceChosen, advancesPage_, &RecordPage::ShowOnNextEntry);
     pageControl_->setCurrentWidget(aboutPage);
     // Connected after the About page was put in front: opening is no page switch.
     connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
@@ -176,11 +177,6 @@ void TMainForm::ShowNoRulesFile(const QString& fileName) {
     }
 }
 
-void TMainForm::TreeAdvanceChosen(int number) {
-    treeChoice_ = number;
-    advancesPage_->ShowOnNextEntry(number);
-}
-
 void TMainForm::SaveChangesClick() {
     if (!document_.Parsed()) {
         ShowInformationBox(
@@ -214,10 +210,12 @@ void TMainForm::PageControlChange(int index) {
     if (caption == QLatin1String("Units")) {
         unitsPage_->Enter();
     } else if (caption == QLatin1String("Advances")) {
-        treeChoice_ = 0;
         advancesPage_->Enter();
     } else if (caption == QLatin1String("Tree")) {
-        treePage_->Enter(treeChoice_ ? treeChoice_ : advancesPage_->CurrentIndex());
+        // The advance clicked in the tree stays highlighted until the
+        // Advances page has shown it.
+        const int chosen = advancesPage_->NextEntry();
+        treePage_->Enter(chosen ? chosen : advancesPage_->CurrentIndex());
     }
 }
 

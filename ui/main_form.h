@@ -45,8 +45,6 @@ public:
     // folder was searched for which file, rather than show their controls'
     // initial texts as if they were data.
     void ShowNoRulesFile(const QString& fileName);
-    // An advance was clicked in the tree: it becomes the advance on show.
-    void TreeAdvanceChosen(int number);
 
     // Brings the page of a section to the front showing record `number`
     // (advances, units), selected in its list as a click there would, or
@@ -72,8 +70,6 @@ private:
     AdvancesPage* advancesPage_ = nullptr;
     CheckPage* checkPage_ = nullptr;
     TreePage* treePage_ = nullptr;
-    // The advance last clicked in the tree, until the Advances page shows it.
-    int treeChoice_ = 0;
     TLangueForm* langueForm_ = nullptr;
     TWarningForm* warningForm_ = nullptr;
     bool activationSeen_ = false;

@@ -37,6 +37,8 @@ class RecordPage : public QWidget {
     // Makes record `number` the one Enter shows, once; the user's own page
     // switches show the first record.
     void ShowOnNextEntry(int number) { nextEntry_ = number; }
+    // The record ShowOnNextEntry asked for, until Enter shows it; 0 for none.
+    int NextEntry() const { return nextEntry_; }
     // 1-based number of the record on show; 0 before any is shown.
     int CurrentIndex() const { return currentIndex_; }
     OutlineList* Outline() const { return outline_; }
