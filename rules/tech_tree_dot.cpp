@@ -9,8 +9,6 @@ namespace rules {
 
 namespace {
 
-const char* const kFont = "Liberation Sans";
-
 // The file's bytes as UTF-8, with control characters (which Graphviz's
 // parsers refuse, or take for the end of the text) as spaces; line breaks
 // are kept where asked for.
@@ -133,11 +131,12 @@ const char* TreeColours::EpochFrame(int epoch) {
 
 std::string TreeToDot(const TechTree& tree) {
     std::string out = "digraph \"advances\" {\n";
-    out += "  graph [rankdir=LR, charset=\"UTF-8\", fontname=\"" + std::string(kFont) +
+    out += "  graph [rankdir=LR, charset=\"UTF-8\", fontname=\"" + std::string(kTreeFont) +
            "\", fontsize=14, nodesep=0.12, ranksep=0.3, newrank=true, bgcolor=\"white\"];\n";
-    out += "  node [shape=box, style=\"rounded,filled\", fontname=\"" + std::string(kFont) +
-           "\", fontsize=10, margin=\"0.05,0.02\", height=0.3, color=\"#5a5a5a\"];\n";
-    out += "  edge [color=\"#6b6b6b\", arrowsize=0.6];\n";
+    out += "  node [shape=box, style=\"rounded,filled\", fontname=\"" + std::string(kTreeFont) +
+           "\", fontsize=10, margin=\"0.05,0.02\", height=0.3, color=\"" +
+           std::string(TreeColours::NodeBorder()) + "\"];\n";
+    out += "  edge [color=\"" + std::string(TreeColours::Edge()) + "\", arrowsize=0.6];\n";
 
     const std::vector<TechNode>& nodes = tree.Nodes();
     // The node names as Graphviz reads them: still one per advance once
@@ -158,8 +157,8 @@ std::string TreeToDot(const TechTree& tree) {
         if (members.empty()) continue;
         out += "  subgraph \"cluster_epoch" + std::to_string(epoch) + "\" {\n";
         out += "    label=\"" + std::string(EpochName(epoch)) + "\"; labeljust=l; style=filled; ";
-        out += "fillcolor=\"" + std::string(TreeColours::EpochFrame(epoch)) +
-               "\"; color=\"#b9b9b9\";\n";
+        out += "fillcolor=\"" + std::string(TreeColours::EpochFrame(epoch)) + "\"; color=\"" +
+               std::string(TreeColours::GroupBorder()) + "\";\n";
         out += members;
         out += "  }\n";
     }

@@ -7,12 +7,19 @@
 
 namespace rules {
 
-// Colours of the drawn tree, as "#rrggbb", shared by every picture of it.
+// Colours of the drawn tree, as "#rrggbb", shared by every picture of it:
+// the DOT and its renderings, and the editor's own drawing.
 struct TreeColours {
-    static const char* EpochFill(int epoch);    // a pale colour per epoch; grey for none
-    static const char* EpochFrame(int epoch);   // the frame of an epoch's group
+    static const char* EpochFill(int epoch);   // a pale colour per epoch; white for none
+    static const char* EpochFrame(int epoch);  // the inside of an epoch's group
+    static const char* GroupBorder() { return "#b9b9b9"; }
+    static const char* NodeBorder() { return "#5a5a5a"; }
+    static const char* Edge() { return "#6b6b6b"; }
     static const char* Fault() { return "#c0392b"; }  // circles and unknown prerequisites
 };
+
+// The face the boxes are sized for and drawn in.
+inline constexpr const char* kTreeFont = "Liberation Sans";
 
 // The text of an advance's box, line by line (file bytes, not yet UTF-8).
 // The layout runs left to right, so the width of the widest box in a column

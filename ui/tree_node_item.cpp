@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "rules/tech_tree_dot.h"
+
 namespace ui {
 
 namespace {
@@ -20,7 +22,7 @@ constexpr double kLineSpacing = 1.2;
 constexpr double kLegiblePixels = 5;
 
 QFont NodeFont(double size) {
-    QFont font(QStringLiteral("Liberation Sans"));
+    QFont font(QString::fromLatin1(rules::kTreeFont));
     font.setPixelSize(std::max(1, static_cast<int>(size)));
     return font;
 }
@@ -58,7 +60,7 @@ QRectF TreeNodeItem::boundingRect() const { return box_.adjusted(-2, -2, 2, 2); 
 
 void TreeNodeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);
-    QPen frame(look_.fault ? QColor(0xc0, 0x39, 0x2b) : QColor(0x5a, 0x5a, 0x5a));
+    QPen frame(QColor(look_.fault ? rules::TreeColours::Fault() : rules::TreeColours::NodeBorder()));
     frame.setWidthF(look_.fault || mark_ == TreeMark::OnShow ? 2.0 : 1.0);
     if (look_.dashed) frame.setStyle(Qt::DashLine);
     painter->setPen(frame);

@@ -25,8 +25,8 @@ namespace ui {
 
 namespace {
 
-const QColor kEdge(0x6b, 0x6b, 0x6b);
-const QColor kFault(0xc0, 0x39, 0x2b);
+const QColor kEdge(rules::TreeColours::Edge());
+const QColor kFault(rules::TreeColours::Fault());
 
 QPointF ToQt(const rules::TreePoint& p) { return {p.x, p.y}; }
 
@@ -145,12 +145,12 @@ void TreePage::Redraw(const rules::TreeLayout& layout) {
     edgeItems_.assign(tree_.Edges().size(), EdgeItems{});
     scene_->setSceneRect(-8, -8, layout.width + 16, layout.height + 16);
 
-    QFont groupFont(QStringLiteral("Liberation Sans"));
+    QFont groupFont(QString::fromLatin1(rules::kTreeFont));
     groupFont.setPixelSize(14);
     groupFont.setBold(true);
     for (const rules::LaidGroup& group : layout.groups) {
         auto* box = scene_->addRect(QRectF(ToQt(group.topLeft), QSizeF(group.width, group.height)),
-                                    QPen(QColor(0xb9, 0xb9, 0xb9)),
+                                    QPen(QColor(rules::TreeColours::GroupBorder())),
                                     QColor(rules::TreeColours::EpochFrame(group.epoch)));
         box->setZValue(0);
         auto* label = scene_->addSimpleText(QString::fromLatin1(rules::EpochName(group.epoch)), groupFont);
