@@ -68,15 +68,20 @@ std::uint64_t ContentDigest::Value() const {
     return Avalanche(h ^ size_);
 }
 
-void FileStamp::TakeStatusOf(int fd) {
+FileStamp FileStamp::Of(int fd, const ContentDigest& digest) {
+    FileStamp stamp;
+    stamp.valid = true;
+    stamp.size = digest.Size();
+    stamp.digest = digest.Value();
     struct stat st {};
-    if (::fstat(fd, &st) != 0) return;
-    modifiedSeconds = st.st_mtim.tv_sec;
-    modifiedNanoseconds = st.st_mtim.tv_nsec;
-    changedSeconds = st.st_ctim.tv_sec;
-    changedNanoseconds = st.st_ctim.tv_nsec;
-    device = st.st_dev;
-    inode = st.st_ino;
+    if (::fstat(fd, &st) != 0) return stamp;
+    stamp.modifiedSeconds = st.st_mtim.tv_sec;
+    stamp.modifiedNanoseconds = st.st_mtim.tv_nsec;
+    stamp.changedSeconds = st.st_ctim.tv_sec;
+    stamp.changedNanoseconds = st.st_ctim.tv_nsec;
+    stamp.device = st.st_dev;
+    stamp.inode = st.st_ino;
+    return stamp;
 }
 
 DiskState CompareWithDisk(const std::string& fileName, const FileStamp& stamp) {

@@ -41,8 +41,9 @@ struct FileStamp {
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
 
-    // Fills the size, time and identity from an open file's status.
-    void TakeStatusOf(int fd);
+    // The stamp of the open file `fd` whose bytes gave `digest`: their size
+    // and digest, and the file's time and identity as they are now.
+    static FileStamp Of(int fd, const ContentDigest& digest);
 };
 
 enum class DiskState {

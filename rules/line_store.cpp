@@ -148,11 +148,7 @@ Status LineStore::LoadFile(const std::string& fileName, FileStamp* stamp) {
     if (stamp) {
         ContentDigest digest;
         digest.Add(bytes);
-        *stamp = FileStamp{};
-        stamp->TakeStatusOf(fd);
-        stamp->size = digest.Size();
-        stamp->digest = digest.Value();
-        stamp->valid = true;
+        *stamp = FileStamp::Of(fd, digest);
     }
     ::close(fd);
     LoadBytes(std::move(bytes));
@@ -252,11 +248,7 @@ Status LineStore::SaveFile(const std::string& fileName, FileStamp* written) cons
     };
     // Called on the written file before it is closed: its time is final.
     auto record = [&](int fd) {
-        if (!written) return;
-        stamp.TakeStatusOf(fd);
-        stamp.size = digest.Size();
-        stamp.digest = digest.Value();
-        stamp.valid = true;
+        if (written) stamp = FileStamp::Of(fd, digest);
     };
     auto keepStamp = [&]() {
         if (written) *written = stamp;
