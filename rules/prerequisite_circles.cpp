@@ -87,8 +87,6 @@ void PrerequisiteLinks::FindCircles(int count) {
                 const bool needsItself = std::find(own.begin(), own.end(), frame.node) != own.end();
                 if (circle.members.size() > 1 || needsItself) {
                     std::sort(circle.members.begin(), circle.members.end());
-                    const int index = static_cast<int>(circles_.size());
-                    for (int m : circle.members) circleOf_[static_cast<std::size_t>(m)] = index;
                     circles_.push_back(std::move(circle));
                 }
             }
@@ -101,6 +99,8 @@ void PrerequisiteLinks::FindCircles(int count) {
         }
     }
 
+    // Numbered in the order of their lowest-numbered advance, which is only
+    // known once all are found.
     std::sort(circles_.begin(), circles_.end(),
               [](const PrerequisiteCircle& a, const PrerequisiteCircle& b) {
                   return a.members.front() < b.members.front();
