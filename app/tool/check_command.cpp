@@ -25,15 +25,11 @@ int RunCheck(const Arguments& arguments, Streams io) {
     int errors = 0, warnings = 0, checked = 0;
     bool unreadable = false;
     for (const std::string& file : files) {
-        // The language only matters for writing, and nothing is written: any
-        // file name is read the same way.
         rules::RulesDocument document;
-        if (const rules::Status status = document.Load(file, rules::Language::English); !status) {
-            io.err << "ovantra-rules: " << status.message << ".\n";
+        if (!ReadRulesFile(file, document, io)) {
             unreadable = true;
             continue;
         }
-        document.Parse();
         ++checked;
         for (const rules::Problem& problem : rules::CheckRules(document)) {
             io.out << file;

@@ -72,11 +72,7 @@ int RunShow(const Arguments& arguments, Streams io) {
     if (files.size() != 1) return UsageError(command, "show takes one rules file", io);
 
     rules::RulesDocument document;
-    if (const rules::Status status = document.Load(files[0], rules::Language::English); !status) {
-        io.err << "ovantra-rules: " << status.message << ".\n";
-        return kExitFailure;
-    }
-    document.Parse();
+    if (!ReadRulesFile(files[0], document, io)) return kExitFailure;
     io.out << files[0] << ": " << document.Lines().LineCount() << " lines\n\n";
     if (document.GetFindings().empty()) {
         io.out << "Lines set aside: none\n\n";

@@ -4,6 +4,8 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "rules/rules_document.h"
+
 namespace tool {
 
 namespace {
@@ -63,6 +65,15 @@ std::optional<int> TakeFileNames(const Command& command, const Arguments& argume
         }
     }
     return std::nullopt;
+}
+
+bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Streams io) {
+    if (const rules::Status status = document.Load(file, rules::Language::English); !status) {
+        io.err << kProgram << ": " << status.message << ".\n";
+        return false;
+    }
+    document.Parse();
+    return true;
 }
 
 const Command& CommandNamed(const std::string& name) {

@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+namespace rules {
+class RulesDocument;
+}
+
 namespace tool {
 
 constexpr int kExitOk = 0;
@@ -48,6 +52,11 @@ int UsageError(const Command& command, const std::string& message, Streams io);
 // options. Otherwise fills `files` and gives nothing.
 std::optional<int> TakeFileNames(const Command& command, const Arguments& arguments, Streams io,
                                  std::vector<std::string>& files);
+
+// Loads and parses a rules file for a command. The language only matters
+// for writing the file, which no command does, so any file name is read the
+// same way. On failure says why on the error stream and gives false.
+bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Streams io);
 
 // The command of that name; the tool's own list must hold it.
 const Command& CommandNamed(const std::string& name);

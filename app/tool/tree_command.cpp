@@ -35,11 +35,7 @@ int RunTree(const Arguments& arguments, Streams io) {
     }
 
     rules::RulesDocument document;
-    if (const rules::Status status = document.Load(files[0], rules::Language::English); !status) {
-        io.err << "ovantra-rules: " << status.message << ".\n";
-        return kExitFailure;
-    }
-    document.Parse();
+    if (!ReadRulesFile(files[0], document, io)) return kExitFailure;
     std::string bytes;
     const rules::TechTree tree = rules::TechTree::Build(document.Advances(), document.Units());
     if (const rules::Status status = rules::RenderTree(tree, *format, bytes); !status) {
