@@ -65,7 +65,7 @@ int main(int argc, char* argv[]) {
     QApplication app(toolkitArgc, toolkitArgv.data());
     QApplication::setApplicationName(ui::ApplicationTitle());
     QApplication::setWindowIcon(ui::AppIcon());
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.ovantra.RulesEditor"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(RULES_EDITOR_APP_ID));
     ui::InstallFontSubstitutions();
 
     if (args.action == app::EditorArguments::Action::ChooseFolder) {
