@@ -9,9 +9,9 @@
 #include "app/editor_arguments.h"
 #include "ui/app_icon.h"
 #include "ui/editor_windows.h"
-#include "ui/folder_choice.h"
-#include "ui/fonts.h"
-#include "ui/message_boxes.h"
+#include "ui/dialogs/folder_choice.h"
+#include "ui/widgets/fonts.h"
+#include "ui/dialogs/message_boxes.h"
 
 namespace {
 

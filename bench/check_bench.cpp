@@ -11,8 +11,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "rules/prerequisite_circles.h"
-#include "rules/rules_check.h"
+#include "rules/check/prerequisite_circles.h"
+#include "rules/check/rules_check.h"
 
 namespace fs = std::filesystem;
 

@@ -14,7 +14,7 @@
 #include <string>
 
 #include "bench/generated_rules.h"
-#include "rules/rules_document.h"
+#include "rules/document/rules_document.h"
 
 namespace fs = std::filesystem;
 

@@ -11,8 +11,8 @@
 #include <cstdio>
 
 #include "ui/editor_windows.h"
-#include "ui/fonts.h"
-#include "ui/message_boxes.h"
+#include "ui/widgets/fonts.h"
+#include "ui/dialogs/message_boxes.h"
 
 int main(int argc, char* argv[]) {
     QElapsedTimer sinceMain;

@@ -5,9 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/generated_rules.h"
-#include "rules/graphviz/tree_layout.h"
-#include "rules/rules_document.h"
-#include "rules/tech_tree.h"
+#include "rules/tree/graphviz/tree_layout.h"
+#include "rules/document/rules_document.h"
+#include "rules/tree/tech_tree.h"
 
 namespace {
 

@@ -16,11 +16,11 @@
 #include <string_view>
 #include <vector>
 
-#include "rules/cosmic_section.h"
-#include "rules/cp1252.h"
-#include "rules/rules_check.h"
-#include "rules/rules_document.h"
-#include "rules/text_routines.h"
+#include "rules/document/cosmic_section.h"
+#include "rules/document/cp1252.h"
+#include "rules/check/rules_check.h"
+#include "rules/document/rules_document.h"
+#include "rules/document/text_routines.h"
 
 namespace {
 

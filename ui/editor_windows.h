@@ -1,9 +1,9 @@
 #pragma once
 
-#include "ui/langue_form.h"
+#include "ui/dialogs/langue_form.h"
 #include "ui/main_form.h"
-#include "ui/rename_form.h"
-#include "ui/warning_form.h"
+#include "ui/dialogs/rename_form.h"
+#include "ui/dialogs/warning_form.h"
 
 namespace ui {
 

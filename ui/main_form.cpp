@@ -9,17 +9,17 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "rules/rules_check.h"
-#include "ui/about_page.h"
-#include "ui/advances_page.h"
-#include "ui/check_page.h"
-#include "ui/cosmic_page.h"
-#include "ui/fonts.h"
-#include "ui/message_boxes.h"
+#include "rules/check/rules_check.h"
+#include "ui/pages/about_page.h"
+#include "ui/pages/advances_page.h"
+#include "ui/pages/check_page.h"
+#include "ui/pages/cosmic_page.h"
+#include "ui/widgets/fonts.h"
+#include "ui/dialogs/message_boxes.h"
 #include "ui/startup_sequence.h"
-#include "ui/tree_page.h"
-#include "ui/units_page.h"
-#include "ui/widget_helpers.h"
+#include "ui/tree/tree_page.h"
+#include "ui/pages/units_page.h"
+#include "ui/widgets/widget_helpers.h"
 #include "ui/window_placement.h"
 
 namespace ui {

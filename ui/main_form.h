@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-#include "rules/rules_document.h"
+#include "rules/document/rules_document.h"
 
 class QTabWidget;
 

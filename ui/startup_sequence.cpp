@@ -2,14 +2,14 @@
 
 #include <QStringList>
 
-#include "rules/file_names.h"
-#include "rules/findings.h"
-#include "rules/language.h"
-#include "rules/settings.h"
-#include "ui/langue_form.h"
+#include "rules/document/file_names.h"
+#include "rules/document/findings.h"
+#include "rules/document/language.h"
+#include "rules/document/settings.h"
+#include "ui/dialogs/langue_form.h"
 #include "ui/main_form.h"
-#include "ui/message_boxes.h"
-#include "ui/warning_form.h"
+#include "ui/dialogs/message_boxes.h"
+#include "ui/dialogs/warning_form.h"
 
 namespace ui {
 

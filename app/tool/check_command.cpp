@@ -4,7 +4,7 @@
 #include <ostream>
 
 #include "app/tool/commands.h"
-#include "rules/rules_check.h"
+#include "rules/check/rules_check.h"
 
 namespace tool {
 

@@ -5,8 +5,8 @@
 #include <ostream>
 
 #include "app/tool/commands.h"
-#include "rules/cp1252.h"
-#include "rules/rules_document.h"
+#include "rules/document/cp1252.h"
+#include "rules/document/rules_document.h"
 
 namespace tool {
 

@@ -4,7 +4,7 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "rules/rules_document.h"
+#include "rules/document/rules_document.h"
 
 namespace tool {
 

@@ -5,9 +5,9 @@
 #include <ostream>
 
 #include "app/tool/commands.h"
-#include "rules/graphviz/tree_layout.h"
-#include "rules/rules_check.h"
-#include "rules/tech_tree.h"
+#include "rules/tree/graphviz/tree_layout.h"
+#include "rules/check/rules_check.h"
+#include "rules/tree/tech_tree.h"
 
 namespace tool {
 

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "rules/rules_document.h"
+#include "rules/document/rules_document.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) {

@@ -1,4 +1,4 @@
-#include "rules/advance_table.h"
+#include "rules/document/advance_table.h"
 
 #include <gtest/gtest.h>
 

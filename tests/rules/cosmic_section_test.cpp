@@ -1,4 +1,4 @@
-#include "rules/cosmic_section.h"
+#include "rules/document/cosmic_section.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "rules/line_store.h"
+#include "rules/document/line_store.h"
 
 #include <fcntl.h>
 #include <gtest/gtest.h>

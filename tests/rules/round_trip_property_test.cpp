@@ -6,7 +6,7 @@
 
 #include <set>
 
-#include "rules/rules_document.h"
+#include "rules/document/rules_document.h"
 #include "rules_file_generator.h"
 
 namespace rules {

@@ -1,4 +1,4 @@
-#include "rules/rules_check.h"
+#include "rules/check/rules_check.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "rules/prerequisite_circles.h"
+#include "rules/check/prerequisite_circles.h"
 
 namespace rules {
 namespace {

@@ -1,4 +1,4 @@
-#include "rules/rules_document.h"
+#include "rules/document/rules_document.h"
 
 #include <gtest/gtest.h>
 

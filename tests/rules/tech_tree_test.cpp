@@ -1,14 +1,14 @@
 // The tree of advances: its graph, and the three files it is written as.
-#include "rules/tech_tree.h"
+#include "rules/tree/tech_tree.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "rules/graphviz/tree_layout.h"
-#include "rules/rules_document.h"
-#include "rules/tech_tree_dot.h"
+#include "rules/tree/graphviz/tree_layout.h"
+#include "rules/document/rules_document.h"
+#include "rules/tree/tech_tree_dot.h"
 
 namespace rules {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "rules/line_store.h"
+#include "rules/document/line_store.h"
 
 namespace rules::testing {
 

@@ -1,4 +1,4 @@
-#include "rules/text_routines.h"
+#include "rules/document/text_routines.h"
 
 #include <gtest/gtest.h>
 

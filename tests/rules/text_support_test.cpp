@@ -4,11 +4,11 @@
 
 #include <filesystem>
 
-#include "rules/cp1252.h"
-#include "rules/file_names.h"
-#include "rules/findings.h"
-#include "rules/language.h"
-#include "rules/settings.h"
+#include "rules/document/cp1252.h"
+#include "rules/document/file_names.h"
+#include "rules/document/findings.h"
+#include "rules/document/language.h"
+#include "rules/document/settings.h"
 #include "test_files.h"
 
 namespace rules {

@@ -1,4 +1,4 @@
-#include "rules/unit_table.h"
+#include "rules/document/unit_table.h"
 
 #include <gtest/gtest.h>
 

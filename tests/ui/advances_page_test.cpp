@@ -15,9 +15,9 @@
 #include <memory>
 
 #include "editor_session.h"
-#include "ui/advances_page.h"
-#include "ui/outline_list.h"
-#include "ui/radio_group.h"
+#include "ui/pages/advances_page.h"
+#include "ui/widgets/outline_list.h"
+#include "ui/widgets/radio_group.h"
 
 using namespace testing_support;
 

@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "editor_session.h"
-#include "ui/outline_list.h"
-#include "ui/record_page.h"
+#include "ui/widgets/outline_list.h"
+#include "ui/pages/record_page.h"
 
 using namespace testing_support;
 

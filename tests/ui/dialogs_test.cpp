@@ -6,9 +6,9 @@
 #include <QtTest>
 
 #include "gui_test_support.h"
-#include "ui/langue_form.h"
-#include "ui/rename_form.h"
-#include "ui/warning_form.h"
+#include "ui/dialogs/langue_form.h"
+#include "ui/dialogs/rename_form.h"
+#include "ui/dialogs/warning_form.h"
 
 using namespace testing_support;
 

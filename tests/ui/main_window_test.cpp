@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "editor_session.h"
-#include "rules/rules_document.h"
+#include "rules/document/rules_document.h"
 
 using namespace testing_support;
 

@@ -5,8 +5,8 @@
 #include <QtTest>
 
 #include "gui_test_support.h"
-#include "ui/rename_form.h"
-#include "ui/rename_prompt.h"
+#include "ui/dialogs/rename_form.h"
+#include "ui/dialogs/rename_prompt.h"
 
 using namespace testing_support;
 

@@ -5,10 +5,10 @@
 #include <QtTest>
 
 #include "editor_session.h"
-#include "ui/advances_page.h"
-#include "ui/tree_node_item.h"
-#include "ui/tree_page.h"
-#include "ui/tree_view.h"
+#include "ui/pages/advances_page.h"
+#include "ui/tree/tree_node_item.h"
+#include "ui/tree/tree_page.h"
+#include "ui/tree/tree_view.h"
 
 using namespace testing_support;
 using ui::TreeMark;

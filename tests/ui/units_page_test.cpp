@@ -17,8 +17,8 @@
 #include <memory>
 
 #include "editor_session.h"
-#include "rules/unit_table.h"
-#include "ui/units_page.h"
+#include "rules/document/unit_table.h"
+#include "ui/pages/units_page.h"
 
 using namespace testing_support;
 

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/document/findings.h"
+#include "rules/document/line_store.h"
+#include "rules/document/text_routines.h"
+
+namespace rules {
+
+struct AdvanceRecord {
+    std::string name;
+    std::string aiValue;
+    std::string modifier;
+    std::string prereq1;  // abbreviation, or "nil" / "no"
+    std::string prereq2;
+    std::string epoch;     // 0 Ancient .. 3 Modern, as text
+    std::string category;  // 0 Military .. 4 Applied, as text
+    std::string abbrev;
+    int line = -1;  // line it was read from; the writer puts it back there
+
+    // "name, aiValue, modifier, prereq1, prereq2, epoch, category ; abbrev"
+    std::string Render() const;
+    bool operator==(const AdvanceRecord&) const = default;
+};
+
+// The values `epoch` and `category` take, as the editor's radio groups offer
+// them, and their names.
+constexpr int kEpochCount = 4;
+constexpr int kCategoryCount = 5;
+const char* EpochName(int epoch);        // "Ancient" .. "Modern"; "" outside 0..3
+const char* CategoryName(int category);  // "Military" .. "Applied"; "" outside 0..4
+
+// "nil" and "no" both stand for "no advance".
+inline bool IsNoAdvance(std::string_view text) { return text == "nil" || text == "no"; }
+
+// The advances of the "@CIVILIZE" section, numbered from 1. The slot after
+// the last advance holds the sentinel (prereq1, prereq2 and abbrev "endend");
+// no search ever goes past it.
+class AdvanceTable {
+  public:
+    static constexpr int kSlots = 95;
+    static constexpr int kCapacity = kSlots - 1;  // the sentinel takes a slot
+
+    AdvanceTable();
+
+    void Read(const LineStore& store, Findings& findings);
+    void Write(LineStore& store) const;
+
+    int Count() const { return count_; }
+    // 1-based; 1 .. Count() are advances, Count() + 1 is the sentinel.
+    AdvanceRecord& At(int number) { return slots_.at(number - 1); }
+    const AdvanceRecord& At(int number) const { return slots_.at(number - 1); }
+
+    // Searches from advance 1 up to the last advance (never the sentinel);
+    // the first match wins. 0 when nothing matches.
+    int FindByAbbrev(std::string_view abbrev) const;
+    int FindByName(std::string_view name) const;
+    // The lowest-numbered advance whose prereq1 or prereq2 is the abbrev of
+    // advance `number`; 0 when none.
+    int FindNextTarget(int number) const;
+
+    // "nil" then every name in table order, as read: the four choice lists.
+    std::vector<std::string> ChoiceNames() const;
+    // Every name in table order: the outline.
+    std::vector<std::string> Names() const;
+
+    const SectionRange& Range() const { return range_; }
+
+    // Parses one data line (already known to be longer than 5 bytes); false
+    // for a malformed line (fewer than 6 commas or no ";" after the 6th comma,
+    // counted after squeezing).
+    static bool ParseLine(std::string_view line, AdvanceRecord& out);
+
+  private:
+    std::array<AdvanceRecord, kSlots> slots_;
+    int count_ = 0;
+    SectionRange range_;
+};
+
+}  // namespace rules

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "rules/document/findings.h"
+#include "rules/document/language.h"
+#include "rules/document/line_store.h"
+#include "rules/document/text_routines.h"
+
+namespace rules {
+
+constexpr int kCosmicCount = 21;
+
+// Names of the 21 cosmic values in file order ("RoadMove", "TriremeLost", ...).
+const std::array<const char*, kCosmicCount>& CosmicNames();
+// The comment written after each value, Windows-1252 bytes, per language.
+const std::array<std::string_view, kCosmicCount>& CosmicComments(Language language);
+
+// The 21 global constants, as texts. Position k (0-based here) remembers the
+// line it was read from, and the writer puts it back on that line only.
+class CosmicSection {
+public:
+    CosmicSection();  // each value starts as its own name, like a fresh edit field
+
+    // Reads the "@COSMIC" section. Data lines (more than 5 bytes) give the
+    // digits found before the first space (the whole line when it has none).
+    void Read(const LineStore& store, Findings& findings);
+    // Writes "value,  ;comment" on the line of each position that was read.
+    void Write(LineStore& store, Language language) const;
+
+    const std::string& Value(int position) const { return values_.at(position); }
+    void SetValue(int position, std::string value) { values_.at(position) = std::move(value); }
+    // Line a position was read from, or -1.
+    int LineOf(int position) const { return lines_.at(position); }
+    const SectionRange& Range() const { return range_; }
+
+    // "value,  ;comment"
+    static std::string RenderLine(std::string_view value, std::string_view comment);
+    static std::string ParseValue(std::string_view line);
+
+private:
+    std::array<std::string, kCosmicCount> values_;
+    std::array<int, kCosmicCount> lines_;
+    SectionRange range_;
+};
+
+}  // namespace rules

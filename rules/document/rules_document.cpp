@@ -1,0 +1,74 @@
+#include "rules/document/rules_document.h"
+
+namespace rules {
+
+Status RulesDocument::Load(const std::string& fileName, Language language) {
+    FileStamp stamp;
+    Status status = lines_.LoadFile(fileName, &stamp);
+    if (!status) return status;
+    onDisk_ = stamp;
+    ResetTables();
+    fileName_ = fileName;
+    language_ = language;
+    return status;
+}
+
+// Tables read from an earlier file must never be written over the lines of a
+// new one, so a load starts the document afresh.
+void RulesDocument::ResetTables() {
+    cosmic_ = CosmicSection();
+    advances_ = AdvanceTable();
+    units_ = UnitTable();
+    findings_.clear();
+    parsed_ = false;
+}
+
+void RulesDocument::LoadBytes(std::string_view bytes, Language language) {
+    lines_.LoadBytes(bytes);
+    ResetTables();
+    fileName_.clear();  // Save then writes the language's own file name
+    onDisk_ = FileStamp{};
+    language_ = language;
+}
+
+void RulesDocument::Parse() {
+    // The readers run once: the tables, their ranges and the page lists are
+    // built from the file as loaded, never from rendered lines.
+    if (parsed_) return;
+    cosmic_.Read(lines_, findings_);
+    advances_.Read(lines_, findings_);
+    units_.Read(lines_, findings_);
+    parsed_ = true;
+}
+
+void RulesDocument::Render() {
+    if (!parsed_) return;
+    units_.Write(lines_);
+    advances_.Write(lines_);
+    cosmic_.Write(lines_, language_);
+}
+
+Status RulesDocument::Save() {
+    if (!parsed_) return Status::Error(kNothingToSave);
+    Render();
+    FileStamp written;
+    Status status = lines_.SaveFile(TargetFileName(), &written);
+    if (status) onDisk_ = written;
+    return status;
+}
+
+std::string RulesDocument::TargetFileName() const {
+    return fileName_.empty() ? std::string(RulesFileName(language_)) : fileName_;
+}
+
+bool RulesDocument::ChangedOnDisk() const {
+    if (!onDisk_.valid) return false;
+    return CompareWithDisk(TargetFileName(), onDisk_) == DiskState::Changed;
+}
+
+std::string RulesDocument::SaveToBytes() {
+    Render();
+    return lines_.SaveBytes();
+}
+
+}  // namespace rules

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <string>
+
+#include "rules/document/advance_table.h"
+#include "rules/document/cosmic_section.h"
+#include "rules/document/file_stamp.h"
+#include "rules/document/findings.h"
+#include "rules/document/language.h"
+#include "rules/document/line_store.h"
+#include "rules/document/status.h"
+#include "rules/document/unit_table.h"
+
+namespace rules {
+
+// One loaded rules file: its lines, its language, and the three section
+// tables parsed from it.
+class RulesDocument {
+public:
+    // Loads the file into the line store and remembers the language and the
+    // file name (saving writes that same file). Nothing is parsed yet.
+    Status Load(const std::string& fileName, Language language);
+    // Same, from bytes (tests, fuzzing, benchmarks).
+    void LoadBytes(std::string_view bytes, Language language);
+
+    // Runs the three readers: cosmic, advances, units, in that order.
+    void Parse();
+    bool Parsed() const { return parsed_; }
+
+    // Runs the writers (units, advances, cosmic) into the line store.
+    // Nothing happens when nothing was parsed.
+    void Render();
+    // Renders, then writes the file it was loaded from. When nothing was
+    // parsed, writes nothing and returns an error saying so.
+    Status Save();
+    // Renders and returns the bytes Save would write.
+    std::string SaveToBytes();
+
+    // The file Save writes: the one loaded, or the language's own name.
+    std::string TargetFileName() const;
+    // Whether another program has written the target file since this
+    // document loaded or last saved it: its bytes are no longer those. A
+    // file that is gone, or one this document never read or wrote, counts as
+    // unchanged, since saving then overwrites nothing of anyone's.
+    bool ChangedOnDisk() const;
+
+    LineStore& Lines() { return lines_; }
+    const LineStore& Lines() const { return lines_; }
+    CosmicSection& Cosmic() { return cosmic_; }
+    const CosmicSection& Cosmic() const { return cosmic_; }
+    AdvanceTable& Advances() { return advances_; }
+    const AdvanceTable& Advances() const { return advances_; }
+    UnitTable& Units() { return units_; }
+    const UnitTable& Units() const { return units_; }
+
+    Language GetLanguage() const { return language_; }
+    const std::string& FileName() const { return fileName_; }
+    const Findings& GetFindings() const { return findings_; }
+
+    static constexpr const char* kNothingToSave = "No rules file was loaded, so there is nothing to save";
+
+private:
+    void ResetTables();
+
+    LineStore lines_;
+    CosmicSection cosmic_;
+    AdvanceTable advances_;
+    UnitTable units_;
+    Findings findings_;
+    Language language_ = Language::English;
+    std::string fileName_;
+    FileStamp onDisk_;  // what the target held when last read or written
+    bool parsed_ = false;
+};
+
+}  // namespace rules

@@ -1,0 +1,67 @@
+#include "rules/document/text_routines.h"
+
+#include <string>
+
+namespace rules {
+
+int FindSection(const LineStore& store, std::string_view name) {
+    const int count = store.LineCount();
+    for (int i = 1; i < count; ++i) {
+        const std::string_view line = store.GetLine(i);
+        if (line.size() == name.size() + 1 && line[0] == '@' && line.substr(1) == name)
+            return i + 1;
+    }
+    // Not found: an index past the last line, as the readers expect.
+    return count + 2;
+}
+
+bool IsSectionHeader(std::string_view line) { return !line.empty() && line.front() == '@'; }
+
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+}  // namespace
+
+std::string ScanField(int& cursor, std::string_view text, char delimiter, bool digitsOnly) {
+    const std::size_t length = text.size();
+    const std::size_t start = cursor < 1 ? 0 : static_cast<std::size_t>(cursor) - 1;
+    if (start >= length) {
+        cursor = static_cast<int>(length + 2);
+        return {};
+    }
+    // '\0' stands for the end of the text, so a NUL byte inside the text is
+    // an ordinary character for it; a missing delimiter also ends at the end.
+    std::size_t end = delimiter == '\0' ? std::string_view::npos : text.find(delimiter, start);
+    if (end == std::string_view::npos) {
+        end = length;
+        cursor = static_cast<int>(length + 2);
+    } else {
+        cursor = static_cast<int>(end + 2);
+    }
+    const std::string_view field = text.substr(start, end - start);
+    if (!digitsOnly) return std::string(field);
+    std::string digits;
+    digits.reserve(field.size());
+    for (const char c : field) {
+        if (IsDigit(c)) digits += c;
+    }
+    return digits;
+}
+
+void SqueezeSpaces(std::string& text) {
+    const std::size_t n = text.size();
+    if (text.find(' ') == std::string::npos) return;
+    // In place: the write position never passes the read position, and the
+    // neighbours of a space are read from positions not yet overwritten
+    // (the one before it is compared before anything is written there).
+    char previous = '\0';  // the unchanged character before position i
+    std::size_t out = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const char c = text[i];
+        if (c != ' ' || (IsLetter(previous) && i + 1 < n && IsLetter(text[i + 1]))) text[out++] = c;
+        previous = c;
+    }
+    text.resize(out);
+}
+
+}  // namespace rules

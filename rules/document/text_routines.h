@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "rules/document/line_store.h"
+
+namespace rules {
+
+// Line indexes of one section: `first` is the line after the header, `last`
+// the last line the reader took (see each reader). Both 0 until read.
+struct SectionRange {
+    int first = 0;
+    int last = 0;
+};
+
+// Index of the line after the first line (from index 1 on; line 0 is never
+// compared) that is exactly "@" + name. When none matches: LineCount() + 2.
+int FindSection(const LineStore& store, std::string_view name);
+
+// True for a line that opens a section ("@" first), which also ends the
+// section before it.
+bool IsSectionHeader(std::string_view line);
+
+// Takes the next field of `text` from the 1-based `cursor` up to `delimiter`
+// ('\0' means the end of the text) and moves the cursor just past the
+// delimiter. With digitsOnly, only the digits 0-9 of the field are kept. When
+// the delimiter does not occur, the field runs to the end of the text and the
+// cursor ends at length + 2.
+std::string ScanField(int& cursor, std::string_view text, char delimiter, bool digitsOnly);
+
+// Removes every space that does not stand between two ASCII letters.
+void SqueezeSpaces(std::string& text);
+
+// A line inside a section is a data line when it has more than 5 bytes.
+constexpr bool IsDataLine(std::string_view line) { return line.size() > 5; }
+
+// The line that closes a section: exactly ";".
+constexpr bool IsSectionEnd(std::string_view line) { return line == ";"; }
+
+}  // namespace rules

@@ -1,0 +1,102 @@
+#include "rules/document/unit_table.h"
+
+#include <algorithm>
+
+#include "rules/document/section_reader.h"
+
+namespace rules {
+
+std::string UnitRecord::Render() const {
+    std::string out;
+    out.reserve(name.size() + obsoleteBy.size() + prereq.size() + flags.size() + 48);
+    out.append(name).append(",");
+    out.append(obsoleteBy).append(",");
+    out.append(domain).append(",");
+    out.append(moves).append(".,");
+    out.append(rounds).append(",");
+    out.append(attack).append("a,");
+    out.append(defense).append("d,");
+    out.append(hitPoints).append("h,");
+    out.append(firepower).append("f,");
+    out.append(cost).append(",");
+    out.append(hold).append(",");
+    out.append(role).append(",");
+    out.append(prereq).append(",");
+    out.append(flags);
+    return out;
+}
+
+bool UnitTable::ParseLine(std::string_view line, UnitRecord& out) {
+    std::string squeezed(line);
+    SqueezeSpaces(squeezed);
+    if (std::count(squeezed.begin(), squeezed.end(), ',') < 13) return false;
+
+    int cursor = 1;
+    auto text = [&] { return ScanField(cursor, squeezed, ',', false); };
+    auto digits = [&] { return ScanField(cursor, squeezed, ',', true); };
+    UnitRecord record;
+    record.name = text();
+    record.obsoleteBy = text();
+    record.domain = digits();
+    record.moves = digits();
+    record.rounds = digits();
+    record.attack = digits();
+    record.defense = digits();
+    record.hitPoints = digits();
+    record.firepower = digits();
+    record.cost = digits();
+    record.hold = digits();
+    record.role = digits();
+    record.prereq = text();
+    record.flags = ScanField(cursor, squeezed, '\0', true);
+    record.line = out.line;
+    out = std::move(record);
+    return true;
+}
+
+void UnitTable::Read(const LineStore& store, Findings& findings) {
+    detail::ReadRecords(store, "UNITS", SectionId::Units, findings, records_, kCapacity, count_,
+                        range_, &UnitTable::ParseLine);
+}
+
+void UnitTable::Write(LineStore& store) const { detail::WriteRecords(store, records_, count_); }
+
+std::vector<std::string> UnitTable::Names() const {
+    std::vector<std::string> names;
+    names.reserve(static_cast<std::size_t>(count_));
+    for (int k = 1; k <= count_; ++k) names.push_back(At(k).name);
+    return names;
+}
+
+namespace {
+
+// Index of check box k's character. A flags text of exactly 15 characters
+// puts box k at 15 - k; a longer one is still counted from the left, as the
+// check boxes have always read it; a shorter one is padded before writing.
+std::size_t FlagPosition(int checkBox) {
+    return static_cast<std::size_t>(FlagIndexOfCheckBox(checkBox));
+}
+
+}  // namespace
+
+bool FlagIsSet(std::string_view flags, int checkBox) {
+    if (checkBox < 1 || checkBox > kFlagCount) return false;
+    // A short flags text is read as if padded with "0" on the left.
+    if (flags.size() < static_cast<std::size_t>(kFlagCount)) {
+        const std::size_t pad = static_cast<std::size_t>(kFlagCount) - flags.size();
+        const std::size_t pos = FlagPosition(checkBox);
+        if (pos < pad) return false;
+        return flags[pos - pad] == '1';
+    }
+    return flags[FlagPosition(checkBox)] == '1';
+}
+
+void SetFlag(std::string& flags, int checkBox, bool on) {
+    if (checkBox < 1 || checkBox > kFlagCount) return;
+    if (flags.size() < static_cast<std::size_t>(kFlagCount)) {
+        flags.insert(0, static_cast<std::size_t>(kFlagCount) - flags.size(), '0');
+    }
+    flags[FlagPosition(checkBox)] = on ? '1' : '0';
+}
+
+}  // namespace rules

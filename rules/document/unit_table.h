@@ -1,0 +1,90 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/document/findings.h"
+#include "rules/document/line_store.h"
+#include "rules/document/text_routines.h"
+
+namespace rules {
+
+struct UnitRecord {
+    std::string name;
+    std::string obsoleteBy;  // advance abbreviation, or "nil" / "no"
+    std::string domain;      // 0 land, 1 air, 2 sea
+    std::string moves;
+    std::string rounds;
+    std::string attack;
+    std::string defense;
+    std::string hitPoints;
+    std::string firepower;
+    std::string cost;
+    std::string hold;
+    std::string role;    // 0 .. 7
+    std::string prereq;  // advance abbreviation, or "nil" / "no"
+    std::string flags;   // 15 characters "0"/"1"; character 1 is the leftmost
+    int line = -1;       // line it was read from; the writer puts it back there
+
+    // "name,obsoleteBy,domain,moves.,rounds,attacka,defensed,hitPointsh,firepowerf,cost,hold,role,prereq,flags"
+    std::string Render() const;
+    bool operator==(const UnitRecord&) const = default;
+};
+
+constexpr int kFlagCount = 15;
+
+// The values the editor's controls offer for a unit's numeric fields: the
+// spinners' bounds and the radio groups' items. The rules check warns about
+// values outside them.
+struct ValueRange {
+    int minimum;
+    int maximum;
+};
+namespace unit_range {
+inline constexpr ValueRange kDomain{0, 2};
+inline constexpr ValueRange kMoves{1, 20};
+inline constexpr ValueRange kRounds{0, 8};
+inline constexpr ValueRange kAttack{0, 99};
+inline constexpr ValueRange kDefense{0, 20};
+inline constexpr ValueRange kHitPoints{1, 10};
+inline constexpr ValueRange kFirepower{1, 5};
+inline constexpr ValueRange kCost{1, 20};
+inline constexpr ValueRange kHold{0, 10};
+inline constexpr ValueRange kRole{0, 7};
+}  // namespace unit_range
+
+// The units of the "@UNITS" section, numbered from 1.
+class UnitTable {
+public:
+    static constexpr int kCapacity = 54;
+
+    void Read(const LineStore& store, Findings& findings);
+    void Write(LineStore& store) const;
+
+    int Count() const { return count_; }
+    UnitRecord& At(int number) { return records_.at(number - 1); }
+    const UnitRecord& At(int number) const { return records_.at(number - 1); }
+    std::vector<std::string> Names() const;
+    const SectionRange& Range() const { return range_; }
+
+    // false for a malformed line (fewer than 13 commas after squeezing).
+    static bool ParseLine(std::string_view line, UnitRecord& out);
+
+private:
+    std::array<UnitRecord, kCapacity> records_;
+    int count_ = 0;
+    SectionRange range_;
+};
+
+// Flag character of check box k (1..15) is character 16 - k, counted from 1
+// at the left: returns its 0-based index in a 15-character flags text.
+constexpr int FlagIndexOfCheckBox(int k) { return kFlagCount - k; }
+// True when the check box k shows as checked for these flags.
+bool FlagIsSet(std::string_view flags, int checkBox);
+// Sets check box k's character to "1"/"0", first padding a short flags text
+// with "0" on the left to 15 characters.
+void SetFlag(std::string& flags, int checkBox, bool on);
+
+}  // namespace rules

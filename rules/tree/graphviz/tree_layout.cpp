@@ -1,0 +1,182 @@
+#include "rules/tree/graphviz/tree_layout.h"
+
+#include <graphviz/gvc.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+
+#include "rules/tree/tech_tree_dot.h"
+
+// Exported by libgvc, though missing from its installed headers: measures a
+// text the way the layout does.
+extern "C" pointf textspan_size(GVC_t* gvc, textspan_t* span);
+
+namespace rules {
+
+namespace {
+
+// Graphviz's text measuring (its pango plugin) remembers the font name of
+// the last text it measured by pointer, and that name belongs to the graph:
+// once the graph is freed the next layout compares against freed memory.
+// Measuring one text in a font name of our own, at a size no graph uses,
+// moves that pointer to memory that stays.
+void ReleaseRememberedFont(GVC_t* context) {
+    static char face[] = "Liberation Sans";
+    static char text[] = "x";
+    textfont_t font{};
+    font.name = face;
+    font.size = 1.0;
+    textspan_t span{};
+    span.str = text;
+    span.font = &font;
+    span.just = 'n';
+    textspan_size(context, &span);
+    if (span.free_layout && span.layout) span.free_layout(span.layout);
+}
+
+std::string& LastGraphvizMessage() {
+    static std::string message;
+    return message;
+}
+
+// Graphviz reports through a process-wide hook; its messages are kept for
+// the error we return instead of going to standard error.
+int KeepMessage(char* text) {
+    std::string& message = LastGraphvizMessage();
+    message = text;
+    while (!message.empty() && std::isspace(static_cast<unsigned char>(message.back()))) message.pop_back();
+    return 0;
+}
+
+// One graph read from DOT and laid out, released in the order Graphviz needs.
+class LaidGraph {
+public:
+    explicit LaidGraph(const std::string& dot) {
+        LastGraphvizMessage().clear();
+        previousHook_ = agseterrf(KeepMessage);
+        context_ = gvContext();
+        if (context_) graph_ = agmemread(dot.c_str());
+        if (graph_) laidOut_ = gvLayout(context_, graph_, "dot") == 0;
+    }
+    ~LaidGraph() {
+        if (laidOut_) gvFreeLayout(context_, graph_);
+        if (graph_) {
+            ReleaseRememberedFont(context_);
+            agclose(graph_);
+        }
+        if (context_) gvFreeContext(context_);
+        agseterrf(previousHook_);
+    }
+    LaidGraph(const LaidGraph&) = delete;
+    LaidGraph& operator=(const LaidGraph&) = delete;
+
+    Status Outcome() const {
+        if (laidOut_) return Status::Ok();
+        std::string text = "The tree could not be laid out";
+        if (!context_ || !graph_ || LastGraphvizMessage().empty()) return Status::Error(text);
+        return Status::Error(text + " (Graphviz: " + LastGraphvizMessage() + ")");
+    }
+    GVC_t* Context() const { return context_; }
+    Agraph_t* Graph() const { return graph_; }
+
+private:
+    agusererrf previousHook_ = nullptr;
+    GVC_t* context_ = nullptr;
+    Agraph_t* graph_ = nullptr;
+    bool laidOut_ = false;
+};
+
+int IntAttribute(void* object, const char* name) {
+    char* text = agget(object, const_cast<char*>(name));
+    return text && *text ? std::atoi(text) : -1;
+}
+
+}  // namespace
+
+std::optional<TreeFormat> TreeFormatOfFileName(std::string_view fileName) {
+    const std::size_t dot = fileName.rfind('.');
+    if (dot == std::string_view::npos) return std::nullopt;
+    std::string extension(fileName.substr(dot + 1));
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension == "dot") return TreeFormat::Dot;
+    if (extension == "svg") return TreeFormat::Svg;
+    if (extension == "png") return TreeFormat::Png;
+    return std::nullopt;
+}
+
+Status LayOutTree(const TechTree& tree, TreeLayout& layout) {
+    layout = TreeLayout();
+    LaidGraph laid(TreeToDot(tree));
+    if (Status status = laid.Outcome(); !status) return status;
+    Agraph_t* graph = laid.Graph();
+
+    // Graphviz counts y upwards from the bottom left corner.
+    const boxf box = GD_bb(graph);
+    const auto place = [&box](pointf p) { return TreePoint{p.x - box.LL.x, box.UR.y - p.y}; };
+    layout.width = box.UR.x - box.LL.x;
+    layout.height = box.UR.y - box.LL.y;
+
+    const int nodeCount = static_cast<int>(tree.Nodes().size());
+    const int edgeCount = static_cast<int>(tree.Edges().size());
+    for (Agnode_t* n = agfstnode(graph); n; n = agnxtnode(graph, n)) {
+        const int index = TechTree::IndexOfAdvance(IntAttribute(n, "advance"));
+        if (index < 0 || index >= nodeCount) continue;
+        layout.nodes.push_back({index, place(ND_coord(n)), ND_width(n) * 72.0, ND_height(n) * 72.0});
+        for (Agedge_t* e = agfstout(graph, n); e; e = agnxtout(graph, e)) {
+            const int edge = IntAttribute(e, "link");
+            const splines* spline = ED_spl(e);
+            if (edge < 0 || edge >= edgeCount || !spline || spline->size < 1) continue;
+            const bezier& curve = spline->list[0];
+            LaidEdge laidEdge;
+            laidEdge.edge = edge;
+            for (int i = 0; i < curve.size; ++i) laidEdge.curve.push_back(place(curve.list[i]));
+            if (curve.eflag) laidEdge.arrowTip = place(curve.ep);
+            layout.edges.push_back(std::move(laidEdge));
+        }
+    }
+    std::sort(layout.nodes.begin(), layout.nodes.end(),
+              [](const LaidNode& a, const LaidNode& b) { return a.node < b.node; });
+    std::sort(layout.edges.begin(), layout.edges.end(),
+              [](const LaidEdge& a, const LaidEdge& b) { return a.edge < b.edge; });
+
+    for (int epoch = 0; epoch < kEpochCount; ++epoch) {
+        std::string name = "cluster_epoch" + std::to_string(epoch);
+        Agraph_t* group = agsubg(graph, name.data(), 0);
+        if (!group) continue;
+        const boxf bb = GD_bb(group);
+        LaidGroup laidGroup;
+        laidGroup.epoch = epoch;
+        laidGroup.topLeft = place(pointf{bb.LL.x, bb.UR.y});
+        laidGroup.width = bb.UR.x - bb.LL.x;
+        laidGroup.height = bb.UR.y - bb.LL.y;
+        if (const textlabel_t* label = GD_label(group)) laidGroup.labelCentre = place(label->pos);
+        layout.groups.push_back(laidGroup);
+    }
+    return Status::Ok();
+}
+
+Status RenderTree(const TechTree& tree, TreeFormat format, std::string& bytes) {
+    bytes.clear();
+    if (format == TreeFormat::Dot) {
+        bytes = TreeToDot(tree);
+        return Status::Ok();
+    }
+    LaidGraph laid(TreeToDot(tree));
+    if (Status status = laid.Outcome(); !status) return status;
+    char* data = nullptr;
+    unsigned int length = 0;
+    const char* device = format == TreeFormat::Svg ? "svg" : "png";
+    if (gvRenderData(laid.Context(), laid.Graph(), device, &data, &length) != 0 || !data) {
+        if (data) gvFreeRenderData(data);
+        return Status::Error(std::string("The tree could not be drawn as ") +
+                             (format == TreeFormat::Svg ? "SVG" : "PNG") +
+                             " (is Graphviz's picture plugin installed?)");
+    }
+    bytes.assign(data, length);
+    gvFreeRenderData(data);
+    return Status::Ok();
+}
+
+}  // namespace rules

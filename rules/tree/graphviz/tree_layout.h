@@ -1,0 +1,64 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/document/status.h"
+#include "rules/tree/tech_tree.h"
+
+namespace rules {
+
+// Coordinates are points (1/72 inch), x to the right and y downwards from
+// the top left corner of the whole picture.
+struct TreePoint {
+    double x = 0;
+    double y = 0;
+};
+
+struct LaidNode {
+    int node = 0;  // index into TechTree::Nodes()
+    TreePoint centre;
+    double width = 0;
+    double height = 0;
+};
+
+struct LaidEdge {
+    int edge = 0;  // index into TechTree::Edges()
+    // A cubic Bezier path: a start point, then three points per segment.
+    std::vector<TreePoint> curve;
+    // The arrow runs from the end of the curve to this tip.
+    std::optional<TreePoint> arrowTip;
+};
+
+// The group of an epoch's advances.
+struct LaidGroup {
+    int epoch = 0;
+    TreePoint topLeft;
+    double width = 0;
+    double height = 0;
+    TreePoint labelCentre;
+};
+
+struct TreeLayout {
+    double width = 0;
+    double height = 0;
+    std::vector<LaidNode> nodes;
+    std::vector<LaidEdge> edges;
+    std::vector<LaidGroup> groups;
+};
+
+enum class TreeFormat { Dot, Svg, Png };
+
+// ".dot", ".svg", ".png" (letter case ignored); nothing for anything else.
+std::optional<TreeFormat> TreeFormatOfFileName(std::string_view fileName);
+
+// Lays the tree out with Graphviz's "dot", left to right.
+Status LayOutTree(const TechTree& tree, TreeLayout& layout);
+
+// The tree as a file of that format: DOT text as TreeToDot gives it, or a
+// picture of the laid-out tree.
+Status RenderTree(const TechTree& tree, TreeFormat format, std::string& bytes);
+
+}  // namespace rules

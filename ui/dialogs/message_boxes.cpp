@@ -1,0 +1,34 @@
+#include "ui/dialogs/message_boxes.h"
+
+#include <QMessageBox>
+
+namespace ui {
+
+QString ApplicationTitle() { return QStringLiteral("Ovantra Rules File Editor"); }
+
+void ShowErrorBox(QWidget* parent, const QString& message) {
+    QMessageBox box(QMessageBox::Critical, ApplicationTitle(), message + QLatin1Char('.'),
+                    QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("ErrorBox"));
+    box.exec();
+}
+
+void ShowInformationBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, ApplicationTitle(), text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("InformationBox"));
+    box.exec();
+}
+
+bool ConfirmOverwriteOutsideChanges(QWidget* parent, const QString& fileName) {
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
+                    QStringLiteral("The rules file %1 was changed by another program after it "
+                                   "was loaded. Overwrite those changes?")
+                        .arg(fileName),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("OutsideChangeBox"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace ui

@@ -1,0 +1,229 @@
+#include "ui/pages/advances_page.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "rules/document/rules_document.h"
+#include "ui/widgets/advance_choice_box.h"
+#include "ui/widgets/numeric_text.h"
+#include "ui/widgets/outline_list.h"
+#include "ui/widgets/radio_group.h"
+#include "ui/widgets/text_codec.h"
+#include "ui/widgets/widget_helpers.h"
+
+namespace ui {
+
+namespace {
+
+QLineEdit* MakeEdit(const QString& name, const QRect& place, QWidget* parent) {
+    auto* edit = new QLineEdit(name, parent);
+    edit->setObjectName(name);
+    edit->setGeometry(place);
+    return edit;
+}
+
+RadioGroup* MakeGroup(const QString& name, const QString& caption, const QStringList& items,
+                      const QRect& place, const QColor& colour, QWidget* parent) {
+    auto* group = new RadioGroup(caption, items, 1, parent);
+    group->setObjectName(name);
+    group->setGeometry(place);
+    SetTextColour(group, colour);
+    return group;
+}
+
+// The widgets that take the focus when tabbing through `widget`: its radio
+// items for a group, itself otherwise.
+QList<QWidget*> FocusStops(QWidget* widget) {
+    if (auto* group = qobject_cast<RadioGroup*>(widget)) {
+        QList<QWidget*> items;
+        for (QRadioButton* item : group->findChildren<QRadioButton*>()) items << item;
+        return items;
+    }
+    return {widget};
+}
+
+}  // namespace
+
+AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
+    : RecordPage(parent), document_(document) {
+    auto* outline = new OutlineList(this);
+    outline->setObjectName(QStringLiteral("OutAdvances"));
+    outline->setGeometry(8, 8, 153, 497);
+    outline->setToolTip(QStringLiteral("Double-click or press <Enter> to edit name"));
+    AttachOutline(outline);
+
+    QLabel* label19 =
+        MakeLabel(QStringLiteral("Label19"), QStringLiteral("Artificial Intelligence"),
+                  QRect(176, 16, 93, 13), this,
+                  QStringLiteral("Basic value at which computer players view this advance."));
+    aiValue_ = MakeEdit(QStringLiteral("AIvalue"), QRect(288, 16, 49, 21), this);
+    QLabel* label20 = MakeLabel(
+        QStringLiteral("Label20"), QStringLiteral("Modifier"), QRect(176, 40, 37, 13), this,
+        QStringLiteral("Modifier to value based on the \"civilized\" aspect of a leader's "
+                       "personality.  Positive values increase value for civilized leaders, "
+                       "decrease it for militaristic.  Negative values vice versa."));
+    aiModif_ = MakeEdit(QStringLiteral("AImodif"), QRect(288, 40, 49, 21), this);
+    MakeLabel(QStringLiteral("Label21"), QStringLiteral("Prerequisites"), QRect(176, 64, 60, 13),
+              this,
+              QStringLiteral("What you have to invent in order to have this advance available"));
+
+    const rules::AdvanceTable& advances = document_.Advances();
+    preBox1_ = new AdvanceChoiceBox(advances, this);
+    preBox1_->setObjectName(QStringLiteral("PreBox1"));
+    preBox1_->setGeometry(176, 80, 145, 21);
+    preBox1_->setEditText(QStringLiteral("PreBox1"));
+    goto1_ =
+        MakeButton(QStringLiteral("GOTO1"), QStringLiteral("Go To"), QRect(328, 80, 209, 21), this);
+    preBox2_ = new AdvanceChoiceBox(advances, this);
+    preBox2_->setObjectName(QStringLiteral("PreBox2"));
+    preBox2_->setGeometry(176, 112, 145, 21);
+    preBox2_->setEditText(QStringLiteral("PreBox2"));
+    goto2_ = MakeButton(QStringLiteral("GOTO2"), QStringLiteral("Go To"), QRect(328, 112, 209, 21),
+                        this);
+    gotoNext_ = MakeButton(QStringLiteral("GotoNext"), QStringLiteral("Goto Next"),
+                           QRect(176, 144, 361, 21), this);
+
+    epoch_ = MakeGroup(QStringLiteral("Epoch"), QStringLiteral(" Epoch "),
+                       {QStringLiteral("Ancient"), QStringLiteral("Renaissance"),
+                        QStringLiteral("Industrial Revolution"), QStringLiteral("Modern")},
+                       QRect(176, 176, 185, 105), QColor(255, 0, 0), this);
+    category_ =
+        MakeGroup(QStringLiteral("Category"), QStringLiteral(" Category "),
+                  {QStringLiteral("Military"), QStringLiteral("Economic"), QStringLiteral("Social"),
+                   QStringLiteral("Academic"), QStringLiteral("Applied")},
+                  QRect(376, 176, 161, 129), QColor(0, 0, 255), this);
+
+    // The right-click help that the window's hint announces; its items only
+    // inform, choosing one does nothing.
+    auto* aiValuePopup = new QMenu(this);
+    aiValuePopup->setObjectName(QStringLiteral("AIValuePopup1"));
+    aiValuePopup->addAction(
+        QStringLiteral("Basic value at which computer players views this advance."));
+    AttachHelpMenu(aiValuePopup, {label19, aiValue_});
+    auto* aiModifPopup = new QMenu(this);
+    aiModifPopup->setObjectName(QStringLiteral("AImodifPopup"));
+    aiModifPopup->addAction(QStringLiteral(
+        "Modifier to value based on the \"civilized\" aspect of a leader's personality."));
+    aiModifPopup->addAction(QStringLiteral(
+        "Positive values increase value for civilized leaders, decrease it for militaristic."));
+    aiModifPopup->addAction(QStringLiteral(
+        "Negative values decrease value for civilized leaders, increase it for militaristic."));
+    AttachHelpMenu(aiModifPopup, {label20, aiModif_});
+
+    // AIvalueChange / AImodifChange: a comma or semicolon would split the line.
+    BindEdit(aiValue_, [this](int number) -> std::string& {
+        return document_.Advances().At(number).aiValue;
+    });
+    BindEdit(aiModif_, [this](int number) -> std::string& {
+        return document_.Advances().At(number).modifier;
+    });
+    // PreBox1Change / PreBox2Change: only text that names "nil" or an advance
+    // is stored; the Go-to buttons keep what the last showing gave them.
+    connect(preBox1_, &AdvanceChoiceBox::AbbrevChosen, this, [this](const std::string& abbrev) {
+        StoreEdit([&](int number) { document_.Advances().At(number).prereq1 = abbrev; });
+    });
+    connect(preBox2_, &AdvanceChoiceBox::AbbrevChosen, this, [this](const std::string& abbrev) {
+        StoreEdit([&](int number) { document_.Advances().At(number).prereq2 = abbrev; });
+    });
+    connect(goto1_, &QPushButton::clicked, this, &AdvancesPage::GOTO1Click);
+    connect(goto2_, &QPushButton::clicked, this, &AdvancesPage::GOTO2Click);
+    connect(gotoNext_, &QPushButton::clicked, this, &AdvancesPage::GotoNextClick);
+    // EpochClick / CategoryClick.
+    connect(epoch_, &RadioGroup::IndexChosen, this, [this](int index) {
+        StoreEdit([&](int number) { document_.Advances().At(number).epoch = IndexText(index); });
+    });
+    connect(category_, &RadioGroup::IndexChosen, this, [this](int index) {
+        StoreEdit([&](int number) { document_.Advances().At(number).category = IndexText(index); });
+    });
+
+    SetFormControls(
+        {aiValue_, aiModif_, preBox1_, preBox2_, epoch_, category_, goto1_, goto2_, gotoNext_});
+
+    QList<QWidget*> order;
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{outline, preBox1_, preBox2_, epoch_, category_, aiValue_,
+                                         aiModif_, goto1_, goto2_, gotoNext_}) {
+        order << FocusStops(widget);
+    }
+    for (qsizetype i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
+    KeepLabelsBesideTheirControls(this);
+}
+
+void AdvancesPage::AttachHelpMenu(QMenu* menu, std::initializer_list<QWidget*> owners) {
+    for (QWidget* owner : owners) {
+        // A custom policy also keeps an edit's own cut-and-paste menu away.
+        owner->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(owner, &QWidget::customContextMenuRequested, menu,
+                [menu, owner](const QPoint& at) { menu->popup(owner->mapToGlobal(at)); });
+    }
+}
+
+void AdvancesPage::Populate() {
+    // The boxes first: the list may show the first advance at once.
+    preBox1_->Populate();
+    preBox2_->Populate();
+    RecordPage::Populate();
+}
+
+int AdvancesPage::RecordCount() const { return document_.Advances().Count(); }
+
+std::string& AdvancesPage::RecordName(int number) { return document_.Advances().At(number).name; }
+
+void AdvancesPage::ShowRecord(int number) {
+    const rules::AdvanceRecord& advance = document_.Advances().At(number);
+    ShowText(aiValue_, advance.aiValue);
+    ShowText(aiModif_, advance.modifier);
+    ShowPrerequisite(preBox1_, goto1_, advance.prereq1);
+    ShowPrerequisite(preBox2_, goto2_, advance.prereq2);
+    ShowNextTarget(number);
+    epoch_->SetIndex(NumericValue(advance.epoch));
+    category_->SetIndex(NumericValue(advance.category));
+}
+
+void AdvancesPage::ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button,
+                                    const std::string& abbrev) {
+    // "nil", "no" and an abbreviation no advance has leave nothing to go back
+    // to; the caption keeps whatever it said before, only the state changes.
+    const int number = box->ShowAbbrev(abbrev);
+    button->setEnabled(number > 0);
+    if (number > 0) button->setText(QStringLiteral("Go Back To ") + box->currentText());
+}
+
+void AdvancesPage::ShowNextTarget(int number) {
+    const rules::AdvanceTable& advances = document_.Advances();
+    const int target = advances.FindNextTarget(number);
+    gotoNext_->setEnabled(target > 0);
+    if (target > 0) {
+        gotoNext_->setText(QStringLiteral("Allow you to develop ") +
+                           ToDisplay(advances.At(target).name));
+        nextTargetAbbrev_ = advances.At(target).abbrev;
+    } else {
+        gotoNext_->setText(QStringLiteral("Allow you to develop nothing :)"));
+        nextTargetAbbrev_.clear();
+    }
+}
+
+void AdvancesPage::JumpToAbbrev(const std::string& abbrev) {
+    // After the user set the box to "nil" the button may still be enabled;
+    // "nil" names no advance even if some advance were abbreviated so.
+    if (abbrev.empty() || rules::IsNoAdvance(abbrev)) return;
+    if (const int number = document_.Advances().FindByAbbrev(abbrev); number > 0) JumpTo(number);
+}
+
+void AdvancesPage::GOTO1Click() {
+    if (HasRecord()) JumpToAbbrev(document_.Advances().At(CurrentIndex()).prereq1);
+}
+
+void AdvancesPage::GOTO2Click() {
+    if (HasRecord()) JumpToAbbrev(document_.Advances().At(CurrentIndex()).prereq2);
+}
+
+void AdvancesPage::GotoNextClick() {
+    if (HasRecord()) JumpToAbbrev(nextTargetAbbrev_);
+}
+
+}  // namespace ui

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "ui/pages/record_page.h"
+
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace rules {
+class RulesDocument;
+}
+
+namespace ui {
+
+class AdvanceChoiceBox;
+class OutlineList;
+class RadioGroup;
+
+// The advances: the list `OutAdvances`, the form of the advance on show, and
+// the buttons that walk the tree of prerequisites back to what an advance
+// needs and forward to the first advance it allows.
+class AdvancesPage : public RecordPage {
+    Q_OBJECT
+  public:
+    AdvancesPage(rules::RulesDocument& document, QWidget* parent = nullptr);
+
+    // Fills the list and the two prerequisite boxes with the names read.
+    void Populate() override;
+
+    // The abbreviation `GotoNext` jumps to; empty when the advance on show
+    // allows nothing.
+    const std::string& NextTargetAbbrev() const { return nextTargetAbbrev_; }
+
+    // Jumps to the first or second prerequisite of the advance on show, or to
+    // the advance it allows. A target that no advance has (the box was changed
+    // to "nil" since, or the file names an unknown abbreviation) does nothing.
+    void GOTO1Click();
+    void GOTO2Click();
+    void GotoNextClick();
+
+  protected:
+    int RecordCount() const override;
+    std::string& RecordName(int number) override;
+    // OutAdvancesClick: fills the form from advance `number`.
+    void ShowRecord(int number) override;
+    QString FieldSeparators() const override { return QStringLiteral(",;"); }
+
+  private:
+    void ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button, const std::string& abbrev);
+    void ShowNextTarget(int number);
+    void JumpToAbbrev(const std::string& abbrev);
+    // Right-click help: `owners` open `menu` instead of their own menus.
+    void AttachHelpMenu(QMenu* menu, std::initializer_list<QWidget*> owners);
+
+    rules::RulesDocument& document_;
+    QLineEdit* aiValue_ = nullptr;
+    QLineEdit* aiModif_ = nullptr;
+    AdvanceChoiceBox* preBox1_ = nullptr;
+    AdvanceChoiceBox* preBox2_ = nullptr;
+    QPushButton* goto1_ = nullptr;
+    QPushButton* goto2_ = nullptr;
+    QPushButton* gotoNext_ = nullptr;
+    RadioGroup* epoch_ = nullptr;
+    RadioGroup* category_ = nullptr;
+    std::string nextTargetAbbrev_;
+};
+
+}  // namespace ui

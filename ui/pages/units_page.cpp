@@ -1,0 +1,247 @@
+#include "ui/pages/units_page.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
+#include <QSignalBlocker>
+
+#include "rules/document/rules_document.h"
+#include "ui/widgets/advance_choice_box.h"
+#include "ui/widgets/numeric_text.h"
+#include "ui/widgets/outline_list.h"
+#include "ui/widgets/radio_group.h"
+#include "ui/widgets/up_down.h"
+#include "ui/widgets/widget_helpers.h"
+
+namespace ui {
+
+namespace {
+
+const QColor kMaroon(128, 0, 0);
+const QColor kBlue(0, 0, 255);
+
+// Check box k shows and sets character 16 - k of the flags, so the first box
+// is the rightmost character.
+const std::array<const char*, 15> kFlagCaptions = {
+    "Two space visibility",
+    "Ignore zones of control",
+    "Can make amphibious assaults",
+    "Submarine advantages/disadvantages",
+    "Can attack air units (fighter)",
+    "Ship must stay near land (trireme)",
+    "Negates city walls (howitzer)",
+    " Can carry air units (carrier)",
+    " Can make paradrops",
+    "Alpine (treats all squares as road)",
+    "x2 on defense versus horse (pikemen)",
+    "Free support for fundamentalism (fanatics)",
+    "Destroyed after attacking (missiles)",
+    "x2 on defense versus air (AEGIS)",
+    "Unit can spot submarines",
+};
+
+}  // namespace
+
+UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
+    : RecordPage(parent), document_(document) {
+    auto* outline = new OutlineList(this);
+    outline->setObjectName(QStringLiteral("OutUnit"));
+    outline->setGeometry(8, 8, 153, 505);
+    outline->setToolTip(QStringLiteral("Double-click or press <Enter> to edit name"));
+    AttachOutline(outline);
+
+    // Left column of values, then the domain, then the right column; the
+    // creation order is the keyboard's tab order.
+    MakeLabel(QStringLiteral("Label3"), QStringLiteral("Maximum moves in a turn"),
+              QRect(168, 8, 0, 0), this);
+    moves_ = AddNumberField(QStringLiteral("MovesInARound"), QRect(304, 8, 33, 21),
+                            QStringLiteral("1"), &rules::UnitRecord::moves);
+    MakeLabel(QStringLiteral("Label4"), QStringLiteral("Number of rounds in flight ?"),
+              QRect(168, 40, 0, 0), this, QStringLiteral("This affects the air units"));
+    rounds_ = AddNumberField(QStringLiteral("RoundsInFlight"), QRect(304, 40, 33, 21),
+                             QStringLiteral("0"), &rules::UnitRecord::rounds);
+    MakeLabel(QStringLiteral("Label5"), QStringLiteral("Attack strength"), QRect(168, 72, 0, 0),
+              this);
+    attack_ = AddNumberField(QStringLiteral("AttackStength"), QRect(304, 72, 33, 21),
+                             QStringLiteral("0"), &rules::UnitRecord::attack);
+    MakeLabel(QStringLiteral("Label7"), QStringLiteral("Hit points"), QRect(168, 104, 0, 0), this,
+              QStringLiteral("Amount of dommage the unit can take"));
+    hitPoints_ = AddNumberField(QStringLiteral("HitPoints"), QRect(304, 104, 33, 21),
+                                QStringLiteral("1"), &rules::UnitRecord::hitPoints);
+    MakeLabel(QStringLiteral("Label9"), QStringLiteral("Shields cost"), QRect(168, 136, 0, 0), this,
+              QStringLiteral("Number of shields row to build it"));
+    cost_ = AddNumberField(QStringLiteral("ShieldCost"), QRect(304, 136, 33, 21),
+                           QStringLiteral("1"), &rules::UnitRecord::cost);
+
+    domain_ = new RadioGroup(QStringLiteral(" Domain of Activity ? "),
+                             {QStringLiteral("Land"), QStringLiteral("Air"), QStringLiteral("Sea")},
+                             3, this);
+    domain_->setObjectName(QStringLiteral("DomainOfActivity"));
+    domain_->setGeometry(368, 8, 241, 49);
+    connect(domain_, &RadioGroup::IndexChosen, this, &UnitsPage::DomainOfActivityClick);
+
+    MakeLabel(QStringLiteral("Label2"), QStringLiteral("Defense Strength"), QRect(376, 72, 0, 0),
+              this);
+    defense_ = AddNumberField(QStringLiteral("DefenseStrength"), QRect(480, 72, 33, 21),
+                              QStringLiteral("0"), &rules::UnitRecord::defense);
+    MakeLabel(QStringLiteral("Label11"), QStringLiteral("Fire Power"), QRect(376, 104, 0, 0), this);
+    firepower_ = AddNumberField(QStringLiteral("FirePower"), QRect(480, 104, 33, 21),
+                                QStringLiteral("1"), &rules::UnitRecord::firepower);
+    MakeLabel(QStringLiteral("Label13"), QStringLiteral("Holds On Ship"), QRect(376, 136, 0, 0),
+              this);
+    hold_ = AddNumberField(QStringLiteral("HoldShip"), QRect(480, 136, 33, 21), QStringLiteral("0"),
+                           &rules::UnitRecord::hold);
+
+    // Spinners: only the moves wrap around; the edits themselves take any text.
+    struct Spin {
+        QLineEdit* edit;
+        rules::ValueRange range;
+        bool wraps;
+    };
+    namespace range = rules::unit_range;
+    const Spin spins[] = {
+        {moves_, range::kMoves, true},           {rounds_, range::kRounds, false},
+        {attack_, range::kAttack, false},        {hitPoints_, range::kHitPoints, false},
+        {cost_, range::kCost, false},            {defense_, range::kDefense, false},
+        {firepower_, range::kFirepower, false},  {hold_, range::kHold, false}};
+    int n = 0;
+    for (const Spin& spin : spins) {
+        auto* upDown =
+            new UpDown(spin.edit, spin.range.minimum, spin.range.maximum, spin.wraps, this);
+        upDown->setObjectName(QStringLiteral("UpDown%1").arg(++n));
+    }
+
+    MakeLabel(QStringLiteral("Label14"), QStringLiteral("When does it become obsolete ?"),
+              QRect(168, 168, 0, 0), this);
+    getObsolete_ = new AdvanceChoiceBox(document_.Advances(), this);
+    getObsolete_->setObjectName(QStringLiteral("GetObsolete"));
+    getObsolete_->setGeometry(168, 184, 145, 21);
+    MakeLabel(QStringLiteral("Label15"), QStringLiteral("Prerequisite Advance"),
+              QRect(336, 168, 0, 0), this);
+    prerequisite_ = new AdvanceChoiceBox(document_.Advances(), this);
+    prerequisite_->setObjectName(QStringLiteral("Prerequisite"));
+    prerequisite_->setGeometry(336, 184, 145, 21);
+    for (AdvanceChoiceBox* box : {getObsolete_, prerequisite_}) {
+        const QSignalBlocker blocker(box);
+        box->setEditText(box->objectName());
+    }
+    connect(getObsolete_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::GetObsoleteChange);
+    connect(prerequisite_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::PrerequisiteChange);
+
+    role_ = new RadioGroup(
+        QStringLiteral(" Unit Role "),
+        {QStringLiteral("Attack"), QStringLiteral("Defend"), QStringLiteral("Naval Superiority"),
+         QStringLiteral("Air Superiority"), QStringLiteral("Sea Transport"),
+         QStringLiteral("Settle"), QStringLiteral("Diplomacy"), QStringLiteral("Trade")},
+        4, this);
+    role_->setObjectName(QStringLiteral("UnitRole"));
+    role_->setGeometry(168, 216, 441, 73);
+    SetTextColour(role_, kMaroon);
+    connect(role_, &RadioGroup::IndexChosen, this, &UnitsPage::UnitRoleClick);
+
+    // The group frames all fifteen boxes, but only the right half belongs to
+    // it; the first eight lie over its left half as children of the page.
+    auto* group = new QGroupBox(QStringLiteral(" Special Behaviour "), this);
+    group->setObjectName(QStringLiteral("GroupBox1"));
+    group->setGeometry(168, 300, 441, 217);
+    SetTextColour(group, kBlue);
+    for (int k = 1; k <= 15; ++k) {
+        const bool onPage = k <= 8;
+        auto* box =
+            new QCheckBox(QString::fromLatin1(kFlagCaptions[static_cast<std::size_t>(k - 1)]),
+                          onPage ? static_cast<QWidget*>(this) : group);
+        box->setObjectName(QStringLiteral("CheckBox%1").arg(k));
+        if (onPage) {
+            box->setGeometry(176, 320 + 24 * (k - 1), 208, 17);
+            SetTextColour(box, kBlue);
+        } else {
+            box->setGeometry(216, 24 + 24 * (k - 9), 223, 17);
+        }
+        connect(box, &QCheckBox::clicked, this,
+                [this, k](bool checked) { CheckBoxClick(k, checked); });
+        checkBoxes_[static_cast<std::size_t>(k - 1)] = box;
+    }
+
+    // The form: every control but the list; the last seven boxes go with
+    // their group.
+    QList<QWidget*> form = {moves_,        rounds_,    attack_, hitPoints_, cost_,
+                            defense_,      firepower_, hold_,   domain_,    getObsolete_,
+                            prerequisite_, role_,      group};
+    for (UpDown* upDown : findChildren<UpDown*>()) form << upDown;
+    for (int k = 1; k <= 8; ++k) form << checkBoxes_[static_cast<std::size_t>(k - 1)];
+    SetFormControls(form);
+    KeepLabelsBesideTheirControls(this);
+}
+
+QLineEdit* UnitsPage::AddNumberField(const QString& name, const QRect& place,
+                                     const QString& initial,
+                                     std::string rules::UnitRecord::*field) {
+    auto* edit = new QLineEdit(initial, this);
+    edit->setObjectName(name);
+    edit->setGeometry(place);
+    // What the user types is stored as typed; only a "," (which would split
+    // the line) and characters the file cannot hold are refused.
+    BindEdit(edit, [this, field](int number) -> std::string& {
+        return document_.Units().At(number).*field;
+    });
+    return edit;
+}
+
+void UnitsPage::Populate() {
+    RecordPage::Populate();
+    getObsolete_->Populate();
+    prerequisite_->Populate();
+}
+
+int UnitsPage::RecordCount() const { return document_.Units().Count(); }
+
+std::string& UnitsPage::RecordName(int number) { return document_.Units().At(number).name; }
+
+rules::UnitRecord& UnitsPage::Unit(int number) { return document_.Units().At(number); }
+
+void UnitsPage::ShowRecord(int number) {
+    const rules::UnitRecord& unit = document_.Units().At(number);
+    // Every control is filled without reporting it, so showing a unit leaves
+    // its record exactly as it was.
+    domain_->SetIndex(NumericValue(unit.domain));
+    ShowText(moves_, unit.moves);
+    ShowText(rounds_, unit.rounds);
+    ShowText(attack_, unit.attack);
+    ShowText(defense_, unit.defense);
+    ShowText(hitPoints_, unit.hitPoints);
+    ShowText(firepower_, unit.firepower);
+    ShowText(cost_, unit.cost);
+    ShowText(hold_, unit.hold);
+    role_->SetIndex(NumericValue(unit.role));
+    for (int k = 1; k <= 15; ++k) {
+        QCheckBox* box = checkBoxes_[static_cast<std::size_t>(k - 1)];
+        const QSignalBlocker blocker(box);
+        box->setChecked(rules::FlagIsSet(unit.flags, k));
+    }
+    getObsolete_->ShowAbbrev(unit.obsoleteBy);
+    prerequisite_->ShowAbbrev(unit.prereq);
+}
+
+void UnitsPage::DomainOfActivityClick(int index) {
+    StoreEdit([&](int number) { Unit(number).domain = IndexText(index); });
+}
+
+void UnitsPage::UnitRoleClick(int index) {
+    StoreEdit([&](int number) { Unit(number).role = IndexText(index); });
+}
+
+void UnitsPage::CheckBoxClick(int k, bool checked) {
+    StoreEdit([&](int number) { rules::SetFlag(Unit(number).flags, k, checked); });
+}
+
+void UnitsPage::GetObsoleteChange(const std::string& abbrev) {
+    StoreEdit([&](int number) { Unit(number).obsoleteBy = abbrev; });
+}
+
+void UnitsPage::PrerequisiteChange(const std::string& abbrev) {
+    StoreEdit([&](int number) { Unit(number).prereq = abbrev; });
+}
+
+}  // namespace ui

@@ -1,0 +1,43 @@
+#include "ui/widgets/radio_group.h"
+
+#include <QGridLayout>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+namespace ui {
+
+RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns,
+                       QWidget* parent)
+    : QGroupBox(caption, parent), group_(new QButtonGroup(this)) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(8, 2, 4, 2);
+    grid->setSpacing(0);
+    const int rows = (static_cast<int>(items.size()) + columns - 1) / columns;
+    for (int i = 0; i < items.size(); ++i) {
+        auto* button = new QRadioButton(items[i], this);
+        group_->addButton(button, i);
+        // Items run down the first column, then the next, as in the classic group.
+        grid->addWidget(button, i % rows, i / rows);
+    }
+    connect(group_, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+        if (checked) emit IndexChosen(id);
+    });
+}
+
+int RadioGroup::ItemCount() const { return static_cast<int>(group_->buttons().size()); }
+
+void RadioGroup::SetIndex(int index) {
+    const QSignalBlocker blocker(group_);
+    if (index < 0) {
+        group_->setExclusive(false);
+        for (QAbstractButton* button : group_->buttons()) button->setChecked(false);
+        group_->setExclusive(true);
+        return;
+    }
+    if (index >= ItemCount()) index = ItemCount() - 1;
+    if (QAbstractButton* button = group_->button(index)) button->setChecked(true);
+}
+
+int RadioGroup::Index() const { return group_->checkedId(); }
+
+}  // namespace ui
