@@ -18,8 +18,11 @@
 #include "ui/widgets/fonts.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/startup_sequence.h"
+#include "ui/table/table_page.h"
 #include "ui/tree/tree_page.h"
 #include "ui/pages/units_page.h"
+#include "ui/widgets/outline_list.h"
+#include "ui/widgets/text_codec.h"
 #include "ui/widgets/widget_helpers.h"
 #include "ui/window_placement.h"
 
@@ -60,6 +63,10 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     treePage_ = new TreePage(document_);
     treePage_->setObjectName(QStringLiteral("Tree"));
     pageControl_->addTab(treePage_, QStringLiteral("Tree"));
+    // Built when first shown: start-up does not wait for it.
+    tablePage_ = new TablePage(*editor_);
+    tablePage_->setObjectName(QStringLiteral("Table"));
+    pageControl_->addTab(tablePage_, QStringLiteral("Table"));
     // An advance clicked in the tree is the one the Advances page shows next.
     connect(treePage_, &TreePage::AdvanceChosen, advancesPage_, &RecordPage::ShowOnNextEntry);
     pageControl_->setCurrentWidget(aboutPage);
@@ -70,6 +77,22 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     connect(cosmicPage_, &CosmicPage::ValueEdited, this, &TMainForm::CheckRules);
     connect(unitsPage_, &RecordPage::RecordChanged, this, &TMainForm::CheckRules);
     connect(advancesPage_, &RecordPage::RecordChanged, this, &TMainForm::CheckRules);
+    // An edit made through the editor (a table cell, a paste, an undo):
+    // the forms show it and the check runs again. The cosmic values live in
+    // their fields, so those take the new values first.
+    connect(editor_, &DocumentEditor::FieldsChanged, this,
+            [this](rules::SectionId section, const QList<int>& records) {
+                if (section == rules::SectionId::Cosmic) cosmicPage_->ShowValues(document_.Cosmic());
+                RecordPage* page = nullptr;
+                if (section == rules::SectionId::Units) page = unitsPage_;
+                if (section == rules::SectionId::Advances) page = advancesPage_;
+                if (page && page->Outline()) {
+                    for (int record : records)
+                        page->Outline()->SetItemText(
+                            record, ToDisplay(rules::RecordName(document_, section, record)));
+                }
+                CheckRules();
+            });
     connect(checkPage_, &CheckPage::ProblemActivated, this,
             [this](rules::SectionId section, int record, int) { GoToRecord(section, record); });
 
@@ -91,7 +114,11 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     CentreOnScreen(this);
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The pages go first, while the tables and the editor they show still
+    // exist: a cell editor still open commits its text as it closes.
+    delete pageControl_;
+}
 
 void TMainForm::AttachDialogs(TLangueForm* langue, TWarningForm* warning, TRenameForm* rename) {
     langueForm_ = langue;
@@ -218,6 +245,8 @@ void TMainForm::PageControlChange(int index) {
         // Advances page has shown it.
         const int chosen = advancesPage_->NextEntry();
         treePage_->Enter(chosen ? chosen : advancesPage_->CurrentIndex());
+    } else if (caption == QLatin1String("Table")) {
+        tablePage_->Enter();
     }
 }
 

@@ -15,11 +15,12 @@ class DocumentEditor;
 class TLangueForm;
 class TRenameForm;
 class TWarningForm;
+class TablePage;
 class TreePage;
 class UnitsPage;
 
 // The editor's one working window: the Cosmic, Units, Advances and About
-// pages, the Check and Tree pages after them, and the Save Changes and Quit
+// pages, the Check, Tree and Table pages after them, and the Save Changes and Quit
 // commands. Its first activation runs the
 // start-up sequence that loads the rules file.
 class TMainForm : public QWidget {
@@ -75,6 +76,7 @@ private:
     AdvancesPage* advancesPage_ = nullptr;
     CheckPage* checkPage_ = nullptr;
     TreePage* treePage_ = nullptr;
+    TablePage* tablePage_ = nullptr;
     TLangueForm* langueForm_ = nullptr;
     TWarningForm* warningForm_ = nullptr;
     bool activationSeen_ = false;

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QSignalBlocker>
 
+#include "rules/document/field_values.h"
 #include "rules/document/rules_document.h"
 #include "ui/widgets/advance_choice_box.h"
 #include "ui/widgets/numeric_text.h"
@@ -21,26 +22,6 @@ namespace {
 
 const QColor kMaroon(128, 0, 0);
 const QColor kBlue(0, 0, 255);
-
-// Check box k shows and sets character 16 - k of the flags, so the first box
-// is the rightmost character.
-const std::array<const char*, 15> kFlagCaptions = {
-    "Two space visibility",
-    "Ignore zones of control",
-    "Can make amphibious assaults",
-    "Submarine advantages/disadvantages",
-    "Can attack air units (fighter)",
-    "Ship must stay near land (trireme)",
-    "Negates city walls (howitzer)",
-    " Can carry air units (carrier)",
-    " Can make paradrops",
-    "Alpine (treats all squares as road)",
-    "x2 on defense versus horse (pikemen)",
-    "Free support for fundamentalism (fanatics)",
-    "Destroyed after attacking (missiles)",
-    "x2 on defense versus air (AEGIS)",
-    "Unit can spot submarines",
-};
 
 }  // namespace
 
@@ -150,7 +131,7 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     for (int k = 1; k <= 15; ++k) {
         const bool onPage = k <= 8;
         auto* box =
-            new QCheckBox(QString::fromLatin1(kFlagCaptions[static_cast<std::size_t>(k - 1)]),
+            new QCheckBox(QString::fromLatin1(rules::FlagCaption(k)),
                           onPage ? static_cast<QWidget*>(this) : group);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(k));
         if (onPage) {

@@ -1,0 +1,407 @@
+#include "ui/table/table_page.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTableView>
+#include <QToolButton>
+#include <QUndoStack>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+
+#include "rules/document/rules_document.h"
+#include "ui/edit/document_editor.h"
+#include "ui/table/adjust_dialog.h"
+#include "ui/table/balance_chart.h"
+#include "ui/table/cell_delegate.h"
+#include "ui/table/record_filter.h"
+#include "ui/table/table_edits.h"
+
+namespace ui {
+
+namespace {
+
+QToolButton* MakeToolButton(const QString& name, const QString& text, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setText(text);
+    button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    return button;
+}
+
+}  // namespace
+
+TablePage::TablePage(DocumentEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {}
+
+void TablePage::showEvent(QShowEvent* event) {
+    if (!Built()) Build();
+    QWidget::showEvent(event);
+}
+
+void TablePage::Enter() {
+    if (!Built()) Build();
+    model_->Refresh();
+    chart_->Redraw();
+}
+
+void TablePage::Build() {
+    model_ = new RecordTableModel(editor_, this);
+    if (diskText_) model_->SetDiskTextSource(diskText_);
+    filter_ = new RecordFilter(*model_, this);
+
+    section_ = new QComboBox(this);
+    section_->setObjectName(QStringLiteral("TableSection"));
+    section_->addItem(QStringLiteral("Units"), static_cast<int>(rules::SectionId::Units));
+    section_->addItem(QStringLiteral("Advances"), static_cast<int>(rules::SectionId::Advances));
+    section_->addItem(QStringLiteral("Cosmic"), static_cast<int>(rules::SectionId::Cosmic));
+    filterText_ = new QLineEdit(this);
+    filterText_->setObjectName(QStringLiteral("TableFilter"));
+    filterText_->setPlaceholderText(QStringLiteral("Filter by name"));
+    filterText_->setClearButtonEnabled(true);
+    onlyChanged_ = new QCheckBox(QStringLiteral("Only changed"), this);
+    onlyChanged_->setObjectName(QStringLiteral("OnlyChanged"));
+    onlyChanged_->setToolTip(QStringLiteral(
+        "Show only the records that differ from the file as last loaded or saved"));
+    showChart_ = MakeToolButton(QStringLiteral("ShowChart"), QStringLiteral("Chart"), this);
+    showChart_->setCheckable(true);
+    showChart_->setChecked(true);
+    showChart_->setToolTip(QStringLiteral("Show or hide the balance chart"));
+
+    auto* adjust = MakeToolButton(QStringLiteral("AdjustButton"), QStringLiteral("Adjust..."), this);
+    adjust->setToolTip(QStringLiteral("Set, add to or scale the selected numbers"));
+    auto* exportCsv =
+        MakeToolButton(QStringLiteral("ExportCsvButton"), QStringLiteral("Export CSV..."), this);
+    auto* importCsv =
+        MakeToolButton(QStringLiteral("ImportCsvButton"), QStringLiteral("Import CSV..."), this);
+    auto* undo = MakeToolButton(QStringLiteral("TableUndo"), QStringLiteral("Undo"), this);
+    auto* redo = MakeToolButton(QStringLiteral("TableRedo"), QStringLiteral("Redo"), this);
+    QUndoStack* stack = editor_.Stack();
+    undo->setEnabled(stack->canUndo());
+    redo->setEnabled(stack->canRedo());
+    connect(stack, &QUndoStack::canUndoChanged, undo, &QWidget::setEnabled);
+    connect(stack, &QUndoStack::canRedoChanged, redo, &QWidget::setEnabled);
+    connect(stack, &QUndoStack::undoTextChanged, undo, [undo](const QString& text) {
+        undo->setToolTip(text.isEmpty() ? QString() : QStringLiteral("Undo %1").arg(text));
+    });
+    connect(stack, &QUndoStack::redoTextChanged, redo, [redo](const QString& text) {
+        redo->setToolTip(text.isEmpty() ? QString() : QStringLiteral("Redo %1").arg(text));
+    });
+    connect(undo, &QToolButton::clicked, stack, &QUndoStack::undo);
+    connect(redo, &QToolButton::clicked, stack, &QUndoStack::redo);
+
+    view_ = new QTableView(this);
+    view_->setObjectName(QStringLiteral("RecordTable"));
+    view_->setModel(filter_);
+    view_->setItemDelegate(new CellDelegate(*model_, view_));
+    view_->setSortingEnabled(true);
+    view_->sortByColumn(-1, Qt::AscendingOrder);  // file order until a heading is clicked
+    view_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::AnyKeyPressed);
+    view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    view_->horizontalHeader()->setHighlightSections(false);
+    view_->installEventFilter(this);
+
+    chart_ = new BalanceChart(editor_, this);
+    chart_->setObjectName(QStringLiteral("BalanceChart"));
+
+    splitter_ = new QSplitter(Qt::Vertical, this);
+    splitter_->setObjectName(QStringLiteral("TableSplitter"));
+    splitter_->addWidget(view_);
+    splitter_->addWidget(chart_);
+    splitter_->setStretchFactor(0, 3);
+    splitter_->setStretchFactor(1, 2);
+    splitter_->setChildrenCollapsible(false);
+
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("TableMessage"));
+    message_->setWordWrap(true);
+    message_->hide();
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(section_);
+    top->addWidget(filterText_, 1);
+    top->addWidget(onlyChanged_);
+    top->addWidget(showChart_);
+    auto* commands = new QHBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(adjust), static_cast<QWidget*>(exportCsv),
+                       static_cast<QWidget*>(importCsv)})
+        commands->addWidget(w);
+    commands->addStretch();
+    commands->addWidget(undo);
+    commands->addWidget(redo);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    layout->addLayout(top);
+    layout->addLayout(commands);
+    layout->addWidget(splitter_, 1);
+    layout->addWidget(message_);
+
+    connect(section_, &QComboBox::currentIndexChanged, this, [this] {
+        ShowSection(static_cast<rules::SectionId>(section_->currentData().toInt()));
+    });
+    connect(filterText_, &QLineEdit::textChanged, filter_, &RecordFilter::SetNameFilter);
+    connect(onlyChanged_, &QCheckBox::toggled, filter_, &RecordFilter::SetOnlyChanged);
+    connect(showChart_, &QToolButton::toggled, chart_, &QWidget::setVisible);
+    connect(adjust, &QToolButton::clicked, this, &TablePage::AdjustSelection);
+    connect(exportCsv, &QToolButton::clicked, this, &TablePage::ExportCsvClick);
+    connect(importCsv, &QToolButton::clicked, this, &TablePage::ImportCsvClick);
+    connect(model_, &RecordTableModel::EditRefused, this, &TablePage::ShowMessage);
+    connect(chart_, &BalanceChart::UnitClicked, this, &TablePage::SelectUnit);
+    // Each step clears the last refusal: it is about a cell that is gone.
+    connect(&editor_, &DocumentEditor::FieldsChanged, message_, &QWidget::hide);
+    // Under "Only changed" an undo may bring a record back or let it go.
+    connect(&editor_, &DocumentEditor::FieldsChanged, this, [this] {
+        if (filter_->OnlyChanged()) filter_->invalidate();
+    });
+
+    ShowSection(rules::SectionId::Units);
+}
+
+void TablePage::ShowSection(rules::SectionId section) {
+    if (!Built()) Build();
+    {
+        const QSignalBlocker blocker(section_);
+        section_->setCurrentIndex(section_->findData(static_cast<int>(section)));
+    }
+    model_->SetSection(section);
+    view_->sortByColumn(-1, Qt::AscendingOrder);
+    view_->horizontalHeader()->setSortIndicatorShown(true);
+    view_->resizeColumnsToContents();
+    // The chart plots units; the other sections have no pair of numbers
+    // worth plotting.
+    const bool units = section == rules::SectionId::Units;
+    showChart_->setEnabled(units);
+    chart_->setVisible(units && showChart_->isChecked());
+}
+
+void TablePage::SetDiskTextSource(RecordTableModel::DiskTextSource source) {
+    diskText_ = std::move(source);
+    if (model_) model_->SetDiskTextSource(diskText_);
+}
+
+void TablePage::ShowMessage(const QString& text) {
+    message_->setText(text);
+    message_->show();
+}
+
+void TablePage::Refuse(const QString& title, const QString& text) {
+    ShowMessage(text);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Ok, window());
+    box.setObjectName(QStringLiteral("TableRefusal"));
+    box.exec();
+}
+
+bool TablePage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Copy)) {
+            CopySelection();
+            return true;
+        }
+        if (key->matches(QKeySequence::Paste)) {
+            PasteClipboard();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::vector<rules::FieldRef> TablePage::SelectedFields() const {
+    std::vector<rules::FieldRef> refs;
+    if (!Built()) return refs;
+    QModelIndexList selected = view_->selectionModel()->selectedIndexes();
+    std::sort(selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) {
+        return std::pair(a.row(), a.column()) < std::pair(b.row(), b.column());
+    });
+    for (const QModelIndex& index : selected) {
+        const QModelIndex source = filter_->mapToSource(index);
+        const rules::FieldRef ref = model_->RefAt(source.row(), source.column());
+        if (ref.field >= 0) refs.push_back(ref);
+    }
+    return refs;
+}
+
+void TablePage::CopySelection() {
+    if (!Built()) return;
+    const QModelIndexList selected = view_->selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) return;
+    // The bounding block of the selection, as spreadsheets copy it.
+    int top = INT_MAX, bottom = -1, left = INT_MAX, right = -1;
+    for (const QModelIndex& index : selected) {
+        top = std::min(top, index.row());
+        bottom = std::max(bottom, index.row());
+        left = std::min(left, index.column());
+        right = std::max(right, index.column());
+    }
+    QList<QStringList> rows;
+    for (int r = top; r <= bottom; ++r) {
+        QStringList cells;
+        for (int c = left; c <= right; ++c) {
+            const QModelIndex index = filter_->index(r, c);
+            cells << (view_->selectionModel()->isSelected(index) ? index.data().toString() : QString());
+        }
+        rows << cells;
+    }
+    QApplication::clipboard()->setText(TabText(rows));
+}
+
+void TablePage::PasteClipboard() { PasteText(QApplication::clipboard()->text()); }
+
+bool TablePage::PasteText(const QString& text) {
+    if (!Built() || text.isEmpty()) return false;
+    const QList<QStringList> rows = ParseTabText(text);
+    if (rows.isEmpty()) return false;
+    QModelIndexList selected = view_->selectionModel()->selectedIndexes();
+    if (selected.isEmpty() && view_->currentIndex().isValid()) selected << view_->currentIndex();
+    if (selected.isEmpty()) return false;
+
+    const auto recordsFrom = [&](int viewRow) {
+        QList<int> records;
+        for (int r = viewRow; r < filter_->rowCount(); ++r)
+            records << filter_->mapToSource(filter_->index(r, 0)).row() + 1;
+        return records;
+    };
+    const auto columnsFrom = [&](int viewColumn) {
+        QList<int> columns;
+        for (int c = viewColumn; c < filter_->columnCount(); ++c) columns << c;
+        return columns;
+    };
+
+    EditPlan plan;
+    if (rows.size() == 1 && rows[0].size() == 1 && selected.size() > 1) {
+        // One value onto many cells fills each of them.
+        for (const QModelIndex& index : selected) {
+            EditPlan one = PlanPaste(*model_, recordsFrom(index.row()), columnsFrom(index.column()), rows);
+            if (!one.problem.isEmpty()) {
+                plan = std::move(one);
+                break;
+            }
+            for (FieldEdit& edit : one.edits) plan.edits.push_back(std::move(edit));
+        }
+    } else {
+        int top = INT_MAX, left = INT_MAX;
+        for (const QModelIndex& index : selected) {
+            top = std::min(top, index.row());
+            left = std::min(left, index.column());
+        }
+        plan = PlanPaste(*model_, recordsFrom(top), columnsFrom(left), rows);
+    }
+    if (!plan.problem.isEmpty()) {
+        Refuse(QStringLiteral("Paste"), QStringLiteral("Nothing was pasted. %1").arg(plan.problem));
+        return false;
+    }
+    const int count = static_cast<int>(plan.edits.size());
+    editor_.SetFields(std::move(plan.edits),
+                      count == 1 ? QString() : QStringLiteral("Paste %1 cells").arg(count));
+    return true;
+}
+
+void TablePage::AdjustSelection() {
+    std::vector<rules::FieldRef> cells;
+    for (const rules::FieldRef& ref : SelectedFields())
+        if (rules::KindOf(ref.section, ref.field) == rules::FieldKind::Number) cells.push_back(ref);
+    if (cells.empty()) {
+        ShowMessage(QStringLiteral("Select the numbers to adjust first."));
+        return;
+    }
+    AdjustDialog dialog(editor_, std::move(cells), window());
+    if (dialog.exec() == QDialog::Accepted) dialog.Apply();
+}
+
+void TablePage::ExportCsvClick() {
+    if (!Built()) return;
+    const QString fileName = QFileDialog::getSaveFileName(
+        window(), QStringLiteral("Export CSV"), section_->currentText().toLower() + QStringLiteral(".csv"),
+        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (!fileName.isEmpty()) ExportCsv(fileName);
+}
+
+void TablePage::ImportCsvClick() {
+    if (!Built()) return;
+    const QString fileName = QFileDialog::getOpenFileName(
+        window(), QStringLiteral("Import CSV"), QString(),
+        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    if (!fileName.isEmpty()) ImportCsv(fileName);
+}
+
+bool TablePage::ExportCsv(const QString& fileName) {
+    if (!Built()) Build();
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(CsvText(*model_).toUtf8()) < 0 || !file.flush()) {
+        Refuse(QStringLiteral("Export CSV"),
+               QStringLiteral("%1 could not be written: %2").arg(fileName, file.errorString()));
+        return false;
+    }
+    return true;
+}
+
+bool TablePage::ImportCsv(const QString& fileName) {
+    if (!Built()) Build();
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        Refuse(QStringLiteral("Import CSV"),
+               QStringLiteral("%1 could not be read: %2").arg(fileName, file.errorString()));
+        return false;
+    }
+    ImportPlan plan = PlanCsvImport(*model_, QString::fromUtf8(file.readAll()));
+    if (!plan.problem.isEmpty()) {
+        Refuse(QStringLiteral("Import CSV"), QStringLiteral("Nothing was imported. %1").arg(plan.problem));
+        return false;
+    }
+    if (plan.edits.empty()) {
+        ShowMessage(QStringLiteral("The file holds the same values as the table: nothing to import."));
+        return true;
+    }
+    QDialog confirm(window());
+    confirm.setObjectName(QStringLiteral("ImportDialog"));
+    confirm.setWindowTitle(QStringLiteral("Import CSV"));
+    auto* list = new QListWidget(&confirm);
+    list->setObjectName(QStringLiteral("ImportDifferences"));
+    list->addItems(plan.differences);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &confirm);
+    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Import"));
+    connect(buttons, &QDialogButtonBox::accepted, &confirm, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &confirm, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&confirm);
+    layout->addWidget(new QLabel(
+        QStringLiteral("%1 fields will change:").arg(plan.differences.size()), &confirm));
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    confirm.resize(460, 320);
+    if (confirm.exec() != QDialog::Accepted) return false;
+    const int count = static_cast<int>(plan.edits.size());
+    editor_.SetFields(std::move(plan.edits), QStringLiteral("Import %1 fields").arg(count));
+    return true;
+}
+
+void TablePage::SelectUnit(int unit) {
+    if (model_->Section() != rules::SectionId::Units) return;
+    const QModelIndex index = filter_->mapFromSource(model_->index(model_->RowOfRecord(unit), 0));
+    if (!index.isValid()) {
+        ShowMessage(QStringLiteral("That unit is hidden by the filter."));
+        return;
+    }
+    view_->setCurrentIndex(index);
+    view_->selectRow(index.row());
+    view_->scrollTo(index);
+}
+
+}  // namespace ui
