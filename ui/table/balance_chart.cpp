@@ -25,8 +25,6 @@ namespace {
 
 using rules::UnitField;
 
-constexpr double kWidth = 420;   // the plot area, in scene units
-constexpr double kHeight = 300;
 constexpr double kRadius = 5;
 constexpr int kUnitKey = 0;  // item data: the unit's number
 
@@ -44,9 +42,12 @@ constexpr Axis kAxes[] = {
     {"Cost", UnitField::Cost},           {"Hold", UnitField::Hold},
 };
 
+// The tree's pale epoch colours, made strong enough to tell small points apart.
 QColor EpochColour(int epoch) {
     if (epoch < 0) return kStartColour;
-    return QColor(QString::fromLatin1(rules::TreeColours::EpochFill(epoch))).darker(135);
+    const QColor pale(QString::fromLatin1(rules::TreeColours::EpochFill(epoch)));
+    if (pale.hsvHue() < 0) return QColor(120, 120, 120);  // the grey epoch
+    return QColor::fromHsv(pale.hsvHue(), 170, 225);
 }
 
 // A step between grid lines that gives at most about eight of them.
@@ -60,7 +61,10 @@ int TickStep(long span) {
 
 ChartView::ChartView(QGraphicsScene* scene, QWidget* parent) : QGraphicsView(scene, parent) {
     setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(200, 160);
+    setMinimumSize(200, 140);
+    // The plot is drawn to fit the view, never scrolled.
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
 void ChartView::mousePressEvent(QMouseEvent* event) {
@@ -76,7 +80,7 @@ void ChartView::mousePressEvent(QMouseEvent* event) {
 
 void ChartView::resizeEvent(QResizeEvent* event) {
     QGraphicsView::resizeEvent(event);
-    if (scene()) fitInView(scene()->sceneRect(), Qt::KeepAspectRatio);
+    emit Resized();
 }
 
 BalanceChart::BalanceChart(DocumentEditor& editor, QWidget* parent)
@@ -91,6 +95,7 @@ BalanceChart::BalanceChart(DocumentEditor& editor, QWidget* parent)
     }
     view_ = new ChartView(scene_, this);
     view_->setObjectName(QStringLiteral("ChartView"));
+    scene_->setFont(font());
 
     auto* choices = new QHBoxLayout;
     auto* upLabel = new QLabel(QStringLiteral("Up:"), this);
@@ -110,6 +115,8 @@ BalanceChart::BalanceChart(DocumentEditor& editor, QWidget* parent)
     connect(across_, &QComboBox::currentIndexChanged, this, &BalanceChart::Redraw);
     connect(up_, &QComboBox::currentIndexChanged, this, &BalanceChart::Redraw);
     connect(view_, &ChartView::UnitClicked, this, &BalanceChart::UnitClicked);
+    // The plot fills the room it is given; texts keep their size.
+    connect(view_, &ChartView::Resized, this, &BalanceChart::ScheduleRedraw);
     connect(&editor_, &DocumentEditor::FieldsChanged, this, &BalanceChart::ScheduleRedraw);
     Redraw();
 }
@@ -154,6 +161,10 @@ void BalanceChart::Redraw() {
         long x;
         long y;
     };
+    // The plot area in pixels, leaving room for the scales and the legend.
+    const QSize room = view_->viewport()->size();
+    const double kWidth = std::max(160, room.width() - 70);
+    const double kHeight = std::max(80, room.height() - 70);
     std::vector<Point> points;
     long maxX = 1;
     long maxY = 1;
@@ -220,7 +231,7 @@ void BalanceChart::Redraw() {
 
     // The legend: which colour is which epoch.
     double legendY = -kHeight - 26;
-    double legendX = 60;
+    double legendX = 40;
     for (int epoch = -1; epoch < rules::kEpochCount; ++epoch) {
         const QColor fill = EpochColour(epoch);
         scene_->addEllipse(legendX, legendY + 3, 2 * kRadius, 2 * kRadius, QPen(fill.darker(200)),
@@ -230,8 +241,7 @@ void BalanceChart::Redraw() {
         text->setPos(legendX + 2 * kRadius + 3, legendY);
         legendX += 2 * kRadius + 14 + text->boundingRect().width();
     }
-    scene_->setSceneRect(scene_->itemsBoundingRect().adjusted(-8, -8, 8, 8));
-    view_->fitInView(scene_->sceneRect(), Qt::KeepAspectRatio);
+    scene_->setSceneRect(scene_->itemsBoundingRect().adjusted(-4, -4, 4, 4));
 }
 
 }  // namespace ui

@@ -18,6 +18,7 @@ class ChartView : public QGraphicsView {
 
   signals:
     void UnitClicked(int unit);
+    void Resized();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
