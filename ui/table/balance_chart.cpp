@@ -50,11 +50,13 @@ QColor EpochColour(int epoch) {
     return QColor::fromHsv(pale.hsvHue(), 170, 225);
 }
 
-// A step between grid lines that gives at most about eight of them.
-int TickStep(long span) {
-    for (int step : {1, 2, 5, 10, 20, 25, 50, 100, 200, 500, 1000})
-        if (span / step <= 8) return step;
-    return static_cast<int>(span / 8) + 1;
+// A step between grid lines that keeps them at least 24 pixels apart and
+// gives at most eight of them.
+long TickStep(long span, double pixels) {
+    const long most = std::clamp(static_cast<long>(pixels / 24), 1L, 8L);
+    for (long step : {1, 2, 5, 10, 20, 25, 50, 100, 200, 500, 1000})
+        if (span / step <= most) return step;
+    return span / most + 1;
 }
 
 }  // namespace
@@ -183,8 +185,8 @@ void BalanceChart::Redraw() {
     const QPen gridPen(QColor(225, 225, 225));
     const auto sceneX = [&](double x) { return kWidth * x / static_cast<double>(maxX); };
     const auto sceneY = [&](double y) { return -kHeight * y / static_cast<double>(maxY); };
-    const int stepX = TickStep(maxX);
-    const int stepY = TickStep(maxY);
+    const long stepX = TickStep(maxX, kWidth);
+    const long stepY = TickStep(maxY, kHeight);
     for (long x = 0; x <= maxX; x += stepX) {
         scene_->addLine(sceneX(x), 0, sceneX(x), -kHeight, gridPen);
         auto* label = scene_->addSimpleText(QString::number(x));
