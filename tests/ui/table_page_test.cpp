@@ -2,7 +2,10 @@
 // edited by typing, pasting, adjusting and importing, each as one step.
 #include <QApplication>
 #include <QClipboard>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QSpinBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
@@ -17,6 +20,7 @@
 #include "ui/main_form.h"
 #include "ui/table/adjust_dialog.h"
 #include "ui/table/balance_chart.h"
+#include "ui/table/cell_delegate.h"
 #include "ui/table/record_filter.h"
 #include "ui/table/table_edits.h"
 #include "ui/table/table_page.h"
@@ -79,6 +83,8 @@ class TablePageTest : public QObject {
     void AdjustIsOneStep();
     void CsvRoundTripChangesNothingAndImportNamesItsRow();
     void ChartPlotsEveryUnitAndFollowsEdits();
+    void DelimitedTextKeepsQuotedCellsWhole();
+    void CellEditorsFollowTheForms();
 };
 
 void TablePageTest::BuiltOnFirstEntryAndShowsTheUnits() {
@@ -281,6 +287,55 @@ void TablePageTest::ChartPlotsEveryUnitAndFollowsEdits() {
     QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->mapFromScene(chart->PointOf(3)));
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(s.View()->currentIndex().row(), 2);
+}
+
+void TablePageTest::DelimitedTextKeepsQuotedCellsWhole() {
+    // As spreadsheets put cells on the clipboard: a final line break ends
+    // the last row; quotes keep tabs, breaks and doubled quotes in a cell.
+    const QList<QStringList> rows =
+        ui::ParseTabText("a\t\"b\tc\"\r\n\"say \"\"hi\"\"\nthere\"\t\r\n");
+    QCOMPARE(rows, (QList<QStringList>{{"a", "b\tc"}, {"say \"hi\"\nthere", ""}}));
+    QCOMPARE(ui::ParseTabText(ui::TabText(rows)), rows);
+    // A quote inside a cell is plain text, and an open one no quoting at all.
+    QCOMPARE(ui::ParseTabText("5\"\t6\n"), (QList<QStringList>{{"5\"", "6"}}));
+    QCOMPARE(ui::ParseTabText("\"7\t8"), (QList<QStringList>{{"\"7", "8"}}));
+
+    QString problem;
+    QCOMPARE(ui::ParseCsv("Name,Cost\r\n\"Raft, small\",3\r\n\r\n", &problem),
+             (QList<QStringList>{{"Name", "Cost"}, {"Raft, small", "3"}}));
+    QVERIFY(problem.isEmpty());
+    QVERIFY(ui::ParseCsv("Name\r\n\"open", &problem).isEmpty());
+    QCOMPARE(problem, QStringLiteral("A quoted cell is never closed."));
+}
+
+void TablePageTest::CellEditorsFollowTheForms() {
+    Session s;
+    QVERIFY(s.started);
+    s.ClickTab("Table");
+    // Flags as check boxes: box 15 is the leftmost character.
+    const int flags = s.ColumnOf("Flags");
+    s.Select(0, flags);
+    s.View()->edit(s.View()->currentIndex());
+    auto* editor = s.View()->findChild<ui::FlagsEditor*>("CellEditor");
+    QVERIFY(editor);
+    auto* box = editor->findChild<QCheckBox*>("Flag15");
+    QVERIFY(!box->isChecked());
+    QVERIFY(editor->findChild<QCheckBox*>("Flag1")->isChecked());
+    box->click();
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(s.Field(1, UnitField::Flags), std::string("100000000000001"));
+
+    // A spinner within the field's range, and a typed value outside it refused.
+    const int cost = s.ColumnOf("Cost");
+    s.Select(0, cost);
+    s.View()->edit(s.View()->currentIndex());
+    auto* spin = s.View()->findChild<QSpinBox*>("CellEditor");
+    QVERIFY(spin);
+    QCOMPARE(spin->maximum(), 20);
+    QTest::keyClick(spin, Qt::Key_Escape);
+    QVERIFY(!s.View()->model()->setData(s.View()->model()->index(0, cost), "21"));
+    QVERIFY(s.Find<QLabel>("TableMessage")->text().contains("outside 1 to 20"));
+    QCOMPARE(s.Field(1, UnitField::Cost), std::string("12"));
 }
 
 QTEST_MAIN(TablePageTest)

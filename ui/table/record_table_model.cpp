@@ -228,6 +228,8 @@ QVariant RecordTableModel::ComputedValue(int record, int computed, bool sortKey)
 QString RecordTableModel::CellText(int row, int column) const {
     const int field = columns_[column].field;
     if (field < 0) return ComputedValue(row + 1, field, false).toString();
+    // A cosmic value the file has no line for holds nothing of the file's.
+    if (section_ == SectionId::Cosmic && editor_.Document().Cosmic().LineOf(row) < 0) return {};
     return CellDisplayText(editor_.Document(), RefAt(row, column));
 }
 

@@ -77,6 +77,8 @@ void TablePage::Build() {
     onlyChanged_->setObjectName(QStringLiteral("OnlyChanged"));
     onlyChanged_->setToolTip(QStringLiteral(
         "Show only the records that differ from the file as last loaded or saved"));
+    // Without the texts on disk nothing can be told changed.
+    onlyChanged_->setEnabled(static_cast<bool>(diskText_));
     showChart_ = MakeToolButton(QStringLiteral("ShowChart"), QStringLiteral("Chart"), this);
     showChart_->setCheckable(true);
     showChart_->setChecked(true);
@@ -193,7 +195,9 @@ void TablePage::ShowSection(rules::SectionId section) {
 
 void TablePage::SetDiskTextSource(RecordTableModel::DiskTextSource source) {
     diskText_ = std::move(source);
-    if (model_) model_->SetDiskTextSource(diskText_);
+    if (!model_) return;
+    model_->SetDiskTextSource(diskText_);
+    onlyChanged_->setEnabled(static_cast<bool>(diskText_));
 }
 
 void TablePage::ShowMessage(const QString& text) {
