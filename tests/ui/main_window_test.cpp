@@ -37,10 +37,11 @@ private slots:
         QCOMPARE(main.windowTitle(), QString("Ovantra Rules File Editor 1.01"));
         QCOMPARE(main.size(), QSize(625, 548));
         auto* pages = main.findChild<QTabWidget*>("PageControl");
-        QCOMPARE(pages->count(), 6);
+        QCOMPARE(pages->count(), 7);
         QStringList captions;
         for (int i = 0; i < pages->count(); ++i) captions << pages->tabText(i);
-        QCOMPARE(captions, (QStringList{"Cosmic", "Units", "Advances", "About", "Check", "Tree"}));
+        QCOMPARE(captions,
+                 (QStringList{"Cosmic", "Units", "Advances", "About", "Check", "Tree", "Table"}));
         QCOMPARE(pages->currentWidget()->objectName(), QString("TabSheet2"));
         QVERIFY(!Button(windows, "Button1")->isEnabled());
         QCOMPARE(Button(windows, "Button1")->text(), QString::fromUtf8("\u00df"));
