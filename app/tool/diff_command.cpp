@@ -164,9 +164,11 @@ int RunDiff(const Arguments& arguments, Streams io) {
     if (const std::optional<int> stop = TakeFileNames(command, rest, io, files)) return *stop;
     if (files.size() != 2) return UsageError(command, "diff takes two rules files", io);
 
+    // Both are read, so that one run names every file that cannot be.
     rules::RulesDocument base, other;
-    if (!ReadRulesFile(files[0], base, io) || !ReadRulesFile(files[1], other, io))
-        return kExitFailure;
+    const bool baseRead = ReadRulesFile(files[0], base, io);
+    const bool otherRead = ReadRulesFile(files[1], other, io);
+    if (!baseRead || !otherRead) return kExitFailure;
     const rules::Comparison comparison = rules::Compare(base, other);
     if (json)
         PrintJson(comparison, files[0], files[1], io.out);
