@@ -76,10 +76,12 @@ TEST(DiffCommand, NamesEachEditAtItsLineInOtherAndExitsAsDiff) {
         EXPECT_EQ(refused.out, "");
         EXPECT_NE(refused.err.find("usage: ovantra-rules diff BASE OTHER"), std::string::npos);
     }
-    const Outcome missing = Tool({"diff", base, dir / "absent"});
+    // Every file that cannot be read is named, in one run.
+    const Outcome missing = Tool({"diff", dir / "gone", dir / "absent"});
     EXPECT_EQ(missing.status, kExitFailure);
     EXPECT_EQ(missing.out, "");
-    EXPECT_EQ(missing.err, "ovantra-rules: Cannot open file " + (dir / "absent") + ".\n");
+    EXPECT_EQ(missing.err, "ovantra-rules: Cannot open file " + (dir / "gone") +
+                               ".\novantra-rules: Cannot open file " + (dir / "absent") + ".\n");
 }
 
 TEST(DiffCommand, FilesOfDifferentLengthCountTheLinesOneLacks) {
