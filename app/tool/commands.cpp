@@ -4,7 +4,7 @@ namespace tool {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"check", "FILE...",
+        {"check", "[OPTIONS] FILE...",
          "report what would make the game misread each rules file, one line per problem", RunCheck},
         {"show", "FILE", "print what the three edited sections of a rules file hold", RunShow},
         {"tree", "FILE -o OUT",

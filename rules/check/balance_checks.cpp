@@ -1,0 +1,222 @@
+// Checks of the game's balance: whether a game can start and go on with the
+// units the rules give, and units that no player would ever choose.
+
+#include <array>
+#include <bitset>
+#include <optional>
+
+#include "rules/check/check_context.h"
+#include "rules/document/record_fields.h"
+
+namespace rules::check_detail {
+
+namespace {
+
+constexpr long kSettleRole = 5;
+
+const char* DomainName(long domain) {
+    static constexpr const char* kNames[] = {"land", "air", "sea"};
+    return domain >= 0 && domain < 3 ? kNames[domain] : "other";
+}
+
+const char* RoleName(long role) {
+    static constexpr const char* kNames[] = {"Attack",          "Defend",        "Naval Superiority",
+                                             "Air Superiority", "Sea Transport", "Settle",
+                                             "Diplomacy",       "Trade"};
+    return role >= 0 && role < 8 ? kNames[role] : "other";
+}
+
+// A unit's values as numbers, where all of them are plain numbers and its
+// flags are well formed.
+struct UnitValues {
+    bool plain = false;
+    long domain = 0, role = 0, cost = 0;
+    // moves, rounds, attack, defense, hit points, firepower, hold: more is better.
+    std::array<long, 7> strengths{};
+    std::bitset<kFlagCount> flags;
+};
+
+UnitValues ValuesOf(const UnitRecord& u) {
+    UnitValues values;
+    const std::string* texts[] = {&u.domain, &u.role,      &u.cost,      &u.moves,
+                                  &u.rounds, &u.attack,    &u.defense,   &u.hitPoints,
+                                  &u.firepower, &u.hold};
+    long numbers[10];
+    for (std::size_t i = 0; i < 10; ++i) {
+        const std::optional<long> n = PlainNumber(*texts[i]);
+        if (!n) return values;
+        numbers[i] = *n;
+    }
+    if (u.flags.size() != static_cast<std::size_t>(kFlagCount) ||
+        u.flags.find_first_not_of("01") != std::string::npos)
+        return values;
+    values.plain = true;
+    values.domain = numbers[0];
+    values.role = numbers[1];
+    values.cost = numbers[2];
+    for (std::size_t i = 0; i < values.strengths.size(); ++i) values.strengths[i] = numbers[3 + i];
+    values.flags = std::bitset<kFlagCount>(u.flags);
+    return values;
+}
+
+class BalanceChecks {
+  public:
+    explicit BalanceChecks(CheckContext& context)
+        : c_(context), advances_(context.advances), units_(context.units), links_(context.links) {
+        values_.reserve(static_cast<std::size_t>(units_.Count()) + 1);
+        values_.emplace_back();
+        buildable_.push_back(false);
+        for (int k = 1; k <= units_.Count(); ++k) {
+            values_.push_back(ValuesOf(units_.At(k)));
+            buildable_.push_back(c_.CanBeBuilt(k));
+        }
+    }
+
+    void Run(bool redundantPrerequisites) {
+        if (units_.Count() > 0) {
+            CheckStart();
+            for (int k = 1; k <= units_.Count(); ++k) {
+                CheckRoleGap(k);
+                CheckOutclassed(k);
+            }
+        }
+        if (redundantPrerequisites)
+            for (int k = 1; k <= advances_.Count(); ++k) CheckRedundant(k);
+    }
+
+  private:
+    const UnitValues& Values(int k) const { return values_[static_cast<std::size_t>(k)]; }
+    bool Buildable(int k) const { return buildable_[static_cast<std::size_t>(k)]; }
+    bool SameKind(int a, int b) const {
+        return Values(a).domain == Values(b).domain && Values(a).role == Values(b).role;
+    }
+
+    void CheckStart() {
+        bool startingUnit = false, settler = false;
+        for (int k = 1; k <= units_.Count(); ++k) {
+            startingUnit = startingUnit || IsNoAdvance(units_.At(k).prereq);
+            settler = settler || (Values(k).plain && Values(k).role == kSettleRole && Buildable(k));
+        }
+        if (!startingUnit)
+            c_.UnitProblem(Severity::Warning, "no-starting-unit", 1,
+                           "No unit can be built at the start of a game: every unit's "
+                           "prerequisite is an advance.");
+        if (!settler)
+            c_.UnitProblem(Severity::Warning, "no-settler", 1,
+                           "No unit with the role Settle can ever be built.");
+    }
+
+    // Another unit of k's domain and role that a player who knows exactly
+    // `known` can build.
+    bool Replaced(int k, const CheckContext::AdvanceSet& known) const {
+        for (int w = 1; w <= units_.Count(); ++w) {
+            if (w == k || !Values(w).plain || !SameKind(w, k)) continue;
+            const UnitRecord& unit = units_.At(w);
+            if (!IsNoAdvance(unit.prereq)) {
+                const int prereq = links_.Lookup(unit.prereq);
+                if (prereq == 0 || !known.test(static_cast<std::size_t>(prereq))) continue;
+            }
+            const int obsolete = links_.Lookup(unit.obsoleteBy);
+            if (obsolete != 0 && known.test(static_cast<std::size_t>(obsolete))) continue;
+            return true;
+        }
+        return false;
+    }
+
+    void CheckRoleGap(int k) {
+        if (!Values(k).plain || !Buildable(k)) return;
+        const UnitRecord& unit = units_.At(k);
+        const int obsolete = links_.Lookup(unit.obsoleteBy);
+        if (obsolete == 0 || !links_.CanBeInvented(obsolete)) return;
+        CheckContext::AdvanceSet known = c_.Needed(obsolete);
+        known.set(static_cast<std::size_t>(obsolete));
+        if (Replaced(k, known)) return;
+        c_.UnitProblem(Severity::Warning, "role-gap", k,
+                       "Unit " + Quoted(unit.name) + " is made obsolete by " +
+                           AdvanceLabel(advances_.At(obsolete)) + ", and no other " +
+                           DomainName(Values(k).domain) + " unit with the role " +
+                           RoleName(Values(k).role) +
+                           " can be built by a player who knows it and what it needs.",
+                       static_cast<int>(UnitField::ObsoleteBy));
+    }
+
+    // Whether unit w can be built whenever unit v can, and stays as long.
+    bool AvailableWhenever(int w, int v) {
+        const UnitRecord& W = units_.At(w);
+        const UnitRecord& V = units_.At(v);
+        bool available = IsNoAdvance(W.prereq);
+        if (!available) {
+            const int wp = links_.Lookup(W.prereq);
+            const int vp = links_.Lookup(V.prereq);
+            available = wp != 0 && vp != 0 &&
+                        (wp == vp || (links_.CanBeInvented(vp) &&
+                                      c_.Needed(vp).test(static_cast<std::size_t>(wp))));
+        }
+        if (!available) return false;
+        if (IsNoAdvance(W.obsoleteBy)) return true;
+        const int wo = links_.Lookup(W.obsoleteBy);
+        return wo != 0 && wo == links_.Lookup(V.obsoleteBy);
+    }
+
+    static bool AtLeastAsGood(const UnitValues& w, const UnitValues& v) {
+        if (w.cost > v.cost || (v.flags & ~w.flags).any()) return false;
+        bool better = w.cost < v.cost;
+        for (std::size_t i = 0; i < w.strengths.size(); ++i) {
+            if (w.strengths[i] < v.strengths[i]) return false;
+            better = better || w.strengths[i] > v.strengths[i];
+        }
+        return better;
+    }
+
+    void CheckOutclassed(int v) {
+        if (!Values(v).plain || !Buildable(v)) return;
+        for (int w = 1; w <= units_.Count(); ++w) {
+            if (w == v || !Values(w).plain || !SameKind(w, v)) continue;
+            if (!AtLeastAsGood(Values(w), Values(v)) || !AvailableWhenever(w, v)) continue;
+            c_.UnitProblem(Severity::Warning, "outclassed-unit", v,
+                           "Unit " + Quoted(units_.At(v).name) + " is outclassed by unit " +
+                               Quoted(units_.At(w).name) +
+                               ": of the same domain and role, available whenever it is, "
+                               "costing no more and at least as good in every value and flag.");
+            c_.problems.back().other = w;
+            return;
+        }
+    }
+
+    void CheckRedundant(int k) {
+        const AdvanceRecord& a = advances_.At(k);
+        const int first = links_.Lookup(a.prereq1);
+        const int second = links_.Lookup(a.prereq2);
+        if (first == 0 || second == 0 || first == second || !links_.CanBeInvented(first) ||
+            !links_.CanBeInvented(second))
+            return;
+        const auto say = [&](int kept, int redundant, const char* keptWhich,
+                             const char* redundantWhich, AdvanceField field) {
+            c_.AdvanceProblem(Severity::Warning, "redundant-prerequisite", k,
+                              "Advance " + AdvanceLabel(a) + ": its " + redundantWhich +
+                                  " prerequisite " + AdvanceLabel(advances_.At(redundant)) +
+                                  " is already needed by its " + keptWhich + ", " +
+                                  AdvanceLabel(advances_.At(kept)) + ".",
+                              static_cast<int>(field));
+        };
+        if (c_.Needed(first).test(static_cast<std::size_t>(second)))
+            say(first, second, "first", "second", AdvanceField::Prereq2);
+        else if (c_.Needed(second).test(static_cast<std::size_t>(first)))
+            say(second, first, "second", "first", AdvanceField::Prereq1);
+    }
+
+    CheckContext& c_;
+    const AdvanceTable& advances_;
+    const UnitTable& units_;
+    const PrerequisiteLinks& links_;
+    std::vector<UnitValues> values_;  // index 0 unused
+    std::vector<bool> buildable_;
+};
+
+}  // namespace
+
+void CheckBalance(CheckContext& context, bool redundantPrerequisites) {
+    BalanceChecks(context).Run(redundantPrerequisites);
+}
+
+}  // namespace rules::check_detail
