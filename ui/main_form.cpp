@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "rules/check/rules_check.h"
+#include "ui/edit/document_editor.h"
 #include "ui/pages/about_page.h"
 #include "ui/pages/advances_page.h"
 #include "ui/pages/check_page.h"
@@ -32,6 +33,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     // travel up to the nearest widget that has a hint.
     setToolTip(QStringLiteral("Right-click for help"));
     resize(625, 548);
+    editor_ = new DocumentEditor(document_, this);
 
     // No layouts: the controls keep their places and sizes whatever the
     // window's size.

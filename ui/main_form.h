@@ -11,6 +11,7 @@ namespace ui {
 class AdvancesPage;
 class CheckPage;
 class CosmicPage;
+class DocumentEditor;
 class TLangueForm;
 class TRenameForm;
 class TWarningForm;
@@ -55,6 +56,9 @@ public:
     // Check page and in its tab caption.
     void CheckRules();
 
+    // The one path by which the tables change: every edit is a step on its
+    // undo stack.
+    DocumentEditor& Editor() { return *editor_; }
     rules::RulesDocument& Document() { return document_; }
     const rules::RulesDocument& Document() const { return document_; }
     bool StartupRan() const { return startupRan_; }
@@ -64,6 +68,7 @@ protected:
 
 private:
     rules::RulesDocument document_;
+    DocumentEditor* editor_ = nullptr;
     QTabWidget* pageControl_ = nullptr;
     CosmicPage* cosmicPage_ = nullptr;
     UnitsPage* unitsPage_ = nullptr;
