@@ -26,9 +26,11 @@ const char* RoleName(long role) {
     return role >= 0 && role < 8 ? kNames[role] : "other";
 }
 
-// A unit's values as numbers, where all of them are plain numbers and its
-// flags are well formed.
+// A unit's values as numbers. Its domain and role are known where they are
+// plain numbers; the rest count where all of them are, and its flags are
+// well formed.
 struct UnitValues {
+    bool kindKnown = false;
     bool plain = false;
     long domain = 0, role = 0, cost = 0;
     // moves, rounds, attack, defense, hit points, firepower, hold: more is better.
@@ -46,13 +48,16 @@ UnitValues ValuesOf(const UnitRecord& u) {
         const std::optional<long> n = PlainNumber(*texts[i]);
         if (!n) return values;
         numbers[i] = *n;
+        if (i == 1) {
+            values.kindKnown = true;
+            values.domain = numbers[0];
+            values.role = numbers[1];
+        }
     }
     if (u.flags.size() != static_cast<std::size_t>(kFlagCount) ||
         u.flags.find_first_not_of("01") != std::string::npos)
         return values;
     values.plain = true;
-    values.domain = numbers[0];
-    values.role = numbers[1];
     values.cost = numbers[2];
     for (std::size_t i = 0; i < values.strengths.size(); ++i) values.strengths[i] = numbers[3 + i];
     values.flags = std::bitset<kFlagCount>(u.flags);
@@ -95,7 +100,8 @@ class BalanceChecks {
         bool startingUnit = false, settler = false;
         for (int k = 1; k <= units_.Count(); ++k) {
             startingUnit = startingUnit || IsNoAdvance(units_.At(k).prereq);
-            settler = settler || (Values(k).plain && Values(k).role == kSettleRole && Buildable(k));
+            settler = settler ||
+                      (Values(k).kindKnown && Values(k).role == kSettleRole && Buildable(k));
         }
         if (!startingUnit)
             c_.UnitProblem(Severity::Warning, "no-starting-unit", 1,
@@ -110,7 +116,7 @@ class BalanceChecks {
     // `known` can build.
     bool Replaced(int k, const CheckContext::AdvanceSet& known) const {
         for (int w = 1; w <= units_.Count(); ++w) {
-            if (w == k || !Values(w).plain || !SameKind(w, k)) continue;
+            if (w == k || !Values(w).kindKnown || !SameKind(w, k)) continue;
             const UnitRecord& unit = units_.At(w);
             if (!IsNoAdvance(unit.prereq)) {
                 const int prereq = links_.Lookup(unit.prereq);
@@ -124,7 +130,7 @@ class BalanceChecks {
     }
 
     void CheckRoleGap(int k) {
-        if (!Values(k).plain || !Buildable(k)) return;
+        if (!Values(k).kindKnown || !Buildable(k)) return;
         const UnitRecord& unit = units_.At(k);
         const int obsolete = links_.Lookup(unit.obsoleteBy);
         if (obsolete == 0 || !links_.CanBeInvented(obsolete)) return;

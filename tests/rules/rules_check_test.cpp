@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rules/check/prerequisite_circles.h"
+#include "rules/check/quick_fixes.h"
 #include "rules/document/record_fields.h"
 
 namespace rules {
@@ -246,9 +247,10 @@ TEST(BalanceChecks, AGameWithoutAStartingUnitOrASettler) {
               (std::vector<std::string>{"@32: No unit with the role Settle can ever be built."}));
 
     // Near misses: one unit needs "no", and the settler needs an advance
-    // that can be invented.
-    const RulesDocument some = Parsed(RulesFile(
+    // that can be invented (a value typed wrong elsewhere does not matter).
+    RulesDocument some = Parsed(RulesFile(
         kAges, {Fighter("Pikes", "nil", "no", 0, 1, 1, 2, 2), Fighter("Homesteaders", "nil", "Chv", 0, 5, 0, 1, 3)}));
+    some.Units().At(2).attack = "7x";
     EXPECT_TRUE(Found(some, "no-starting-unit").empty());
     EXPECT_TRUE(Found(some, "no-settler").empty());
 }
@@ -310,6 +312,55 @@ TEST(BalanceChecks, RedundantPrerequisiteOnlyWhenAskedFor) {
     // Errors cannot be switched off.
     choice.disabled = {"prerequisite-circle"};
     EXPECT_FALSE(Found(doc, "prerequisite-circle", choice).empty());
+}
+
+TEST(QuickFixes, EachFixMendsItsProblem) {
+    RulesDocument doc = Parsed(RulesFile(
+        {Advance("Bronze", "Brz"), Advance("Feudal Oaths", "Feu", "Brx"),  // a typing slip
+         Advance("Chivalry", "Chv", "Lp"), Advance("Loop", "Lp", "Chv")},   // a circle
+        {Fighter("Homesteaders", "nil", "nil", 0, 5, 0, 1, 3)}));
+    doc.Units().At(1).attack = "7x";
+    doc.Units().At(1).cost = "40";
+    const auto fixesOf = [&](const std::string& check) {
+        for (const Problem& p : CheckRules(doc))
+            if (p.check == check) return QuickFixes(doc, p);
+        return std::vector<QuickFix>{};
+    };
+    const auto titles = [](const std::vector<QuickFix>& fixes) {
+        std::vector<std::string> out;
+        for (const QuickFix& f : fixes) out.push_back(f.title);
+        return out;
+    };
+    const auto apply = [&](const QuickFix& fix) {
+        for (const auto& [ref, value] : fix.edits) SetFieldText(doc, ref, value);
+    };
+
+    const auto unknown = fixesOf("unknown-advance");
+    EXPECT_EQ(titles(unknown), (std::vector<std::string>{"Set to nil", "Did you mean \"Bronze\" (Brz)?"}));
+    ASSERT_EQ(unknown.size(), 2u);
+    EXPECT_EQ(unknown[1].edits.front().first, AdvanceFieldRef(2, AdvanceField::Prereq1));
+    apply(unknown[1]);
+    EXPECT_EQ(doc.Advances().At(2).prereq1, "Brz");
+
+    const auto circle = fixesOf("prerequisite-circle");
+    ASSERT_EQ(circle.size(), 1u);
+    EXPECT_EQ(circle[0].edits.front().first, AdvanceFieldRef(3, AdvanceField::Prereq1));
+    apply(circle[0]);
+    EXPECT_EQ(titles(fixesOf("out-of-range")),
+              (std::vector<std::string>{"Set to the nearest allowed value, 20"}));
+    apply(fixesOf("out-of-range").at(0));
+    EXPECT_EQ(titles(fixesOf("not-a-number")), (std::vector<std::string>{"Keep the leading number, 7"}));
+    apply(fixesOf("not-a-number").at(0));
+    EXPECT_EQ(Texts(CheckRules(doc)), std::vector<std::string>{});
+
+    // A text with no close advance gets no guess; a name gets "Show both".
+    doc.Units().At(1).prereq = "Qqqqqq";
+    EXPECT_EQ(titles(fixesOf("unknown-advance")), (std::vector<std::string>{"Set to nil"}));
+    doc.Advances().At(4).name = "Bronze";
+    const auto both = fixesOf("same-name");
+    ASSERT_EQ(both.size(), 1u);
+    EXPECT_TRUE(both[0].edits.empty());
+    EXPECT_EQ(both[0].record, 1);
 }
 
 }  // namespace
