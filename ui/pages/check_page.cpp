@@ -1,6 +1,7 @@
 #include "ui/pages/check_page.h"
 
 #include <QContextMenuEvent>
+#include <algorithm>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStyle>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 
 #include "ui/widgets/remembered_settings.h"
@@ -45,6 +47,29 @@ QString Place(const rules::Problem& problem) {
     return place.isEmpty() ? QString() : place + QStringLiteral(": ");
 }
 
+// Rows as tall as their wrapped sentence. The view asks for a row's height
+// before it knows how wide the text will be; the width is what the view
+// leaves beside the indentation and the icon, with room kept for the
+// scroll bar, which appears as soon as the consequences are unfolded.
+class WrappingDelegate : public QStyledItemDelegate {
+public:
+    explicit WrappingDelegate(QTreeView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem wrapped = option;
+        wrapped.features |= QStyleOptionViewItem::WrapText;
+        const int depth = index.parent().isValid() ? 2 : 1;
+        const int width = view_->width() - 2 * view_->frameWidth() -
+                          view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
+                          depth * view_->indentation();
+        wrapped.rect = QRect(0, 0, std::max(width, 100), 1);
+        return QStyledItemDelegate::sizeHint(wrapped, index);
+    }
+
+private:
+    QTreeView* view_;
+};
+
 // Enter on an item does what a double-click does, on every platform style.
 class ProblemList : public QTreeWidget {
 public:
@@ -75,7 +100,9 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent) {
     list_->setWordWrap(true);
     list_->setTextElideMode(Qt::ElideNone);
     list_->setUniformRowHeights(false);
-    list_->header()->setStretchLastSection(true);
+    // The one column fills the view, so long sentences wrap at its edge.
+    list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list_->setItemDelegate(new WrappingDelegate(list_));
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
     list_->setToolTip(QStringLiteral(
         "Double-click or press <Enter> to show the record; right-click or Ctrl+. for fixes"));
