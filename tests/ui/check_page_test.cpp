@@ -48,8 +48,9 @@ void DoubleClick(QTreeWidget* view, QTreeWidgetItem* item) {
     QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at);
 }
 
-// Right-clicks the item and chooses `action` in the menu that opens.
-void ChooseInMenu(QTreeWidget* view, QTreeWidgetItem* item, const QString& action) {
+// Chooses `action` in the menu that `open` opens.
+template <typename Open>
+void ChooseInMenu(const QString& action, Open open) {
     bool chosen = false;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -61,9 +62,16 @@ void ChooseInMenu(QTreeWidget* view, QTreeWidgetItem* item, const QString& actio
             }
         menu->close();
     });
-    view->setCurrentItem(item);
-    emit view->customContextMenuRequested(view->visualItemRect(item).center());
+    open();
     if (!chosen) qFatal("no menu action %s", qPrintable(action));
+}
+
+// Right-clicks the item and chooses `action` in its menu.
+void ChooseInMenu(QTreeWidget* view, QTreeWidgetItem* item, const QString& action) {
+    ChooseInMenu(action, [&] {
+        view->setCurrentItem(item);
+        emit view->customContextMenuRequested(view->visualItemRect(item).center());
+    });
 }
 
 }  // namespace
@@ -163,6 +171,17 @@ private slots:
         QCOMPARE(pages->currentWidget()->objectName(), QString("TabSheet1"));
         QCOMPARE(preBox2->currentText(), QString("Mist Charting"));
         QCOMPARE(pages->tabText(checkTab), QString("Check (1)"));
+
+        // Ctrl+. offers the fixes of the selected problem too.
+        pages->setCurrentIndex(checkTab);
+        QApplication::setActiveWindow(&s.windows.main);
+        problems->setFocus();
+        problems->setCurrentItem(problems->topLevelItem(0));
+        ChooseInMenu("Remove the prerequisite that closes the circle", [&] {
+            QTest::keyClick(problems, Qt::Key_Period, Qt::ControlModifier);
+        });
+        QCOMPARE(preBox2->currentText(), QString("nil"));
+        editor.Stack()->undo();
 
         // Shown again, and forgotten.
         pages->setCurrentIndex(checkTab);
