@@ -68,12 +68,19 @@ class BalanceChecks {
   public:
     explicit BalanceChecks(CheckContext& context)
         : c_(context), advances_(context.advances), units_(context.units), links_(context.links) {
-        values_.reserve(static_cast<std::size_t>(units_.Count()) + 1);
+        // Looked up once: the comparisons of units with each other below
+        // would otherwise look the same abbreviations up again and again.
+        unitLinks_.resize(static_cast<std::size_t>(units_.Count()) + 1);
+        values_.reserve(unitLinks_.size());
         values_.emplace_back();
         buildable_.push_back(false);
         for (int k = 1; k <= units_.Count(); ++k) {
-            values_.push_back(ValuesOf(units_.At(k)));
+            const UnitRecord& unit = units_.At(k);
+            values_.push_back(ValuesOf(unit));
             buildable_.push_back(c_.CanBeBuilt(k));
+            unitLinks_[static_cast<std::size_t>(k)] = {
+                IsNoAdvance(unit.prereq), links_.Lookup(unit.prereq),
+                IsNoAdvance(unit.obsoleteBy), links_.Lookup(unit.obsoleteBy)};
         }
     }
 
@@ -90,7 +97,17 @@ class BalanceChecks {
     }
 
   private:
+    // A unit's prerequisite and obsolete-by advance: "nil"/"no", or the
+    // advance named (0 for an abbreviation no advance has).
+    struct UnitLinks {
+        bool noPrereq;
+        int prereq;
+        bool noObsolete;
+        int obsolete;
+    };
+
     const UnitValues& Values(int k) const { return values_[static_cast<std::size_t>(k)]; }
+    const UnitLinks& Links(int k) const { return unitLinks_[static_cast<std::size_t>(k)]; }
     bool Buildable(int k) const { return buildable_[static_cast<std::size_t>(k)]; }
     bool SameKind(int a, int b) const {
         return Values(a).domain == Values(b).domain && Values(a).role == Values(b).role;
@@ -99,7 +116,7 @@ class BalanceChecks {
     void CheckStart() {
         bool startingUnit = false, settler = false;
         for (int k = 1; k <= units_.Count(); ++k) {
-            startingUnit = startingUnit || IsNoAdvance(units_.At(k).prereq);
+            startingUnit = startingUnit || Links(k).noPrereq;
             settler = settler ||
                       (Values(k).kindKnown && Values(k).role == kSettleRole && Buildable(k));
         }
@@ -117,13 +134,12 @@ class BalanceChecks {
     bool Replaced(int k, const CheckContext::AdvanceSet& known) const {
         for (int w = 1; w <= units_.Count(); ++w) {
             if (w == k || !Values(w).kindKnown || !SameKind(w, k)) continue;
-            const UnitRecord& unit = units_.At(w);
-            if (!IsNoAdvance(unit.prereq)) {
-                const int prereq = links_.Lookup(unit.prereq);
-                if (prereq == 0 || !known.test(static_cast<std::size_t>(prereq))) continue;
-            }
-            const int obsolete = links_.Lookup(unit.obsoleteBy);
-            if (obsolete != 0 && known.test(static_cast<std::size_t>(obsolete))) continue;
+            const UnitLinks& links = Links(w);
+            if (!links.noPrereq &&
+                (links.prereq == 0 || !known.test(static_cast<std::size_t>(links.prereq))))
+                continue;
+            if (links.obsolete != 0 && known.test(static_cast<std::size_t>(links.obsolete)))
+                continue;
             return true;
         }
         return false;
@@ -132,7 +148,7 @@ class BalanceChecks {
     void CheckRoleGap(int k) {
         if (!Values(k).kindKnown || !Buildable(k)) return;
         const UnitRecord& unit = units_.At(k);
-        const int obsolete = links_.Lookup(unit.obsoleteBy);
+        const int obsolete = Links(k).obsolete;
         if (obsolete == 0 || !links_.CanBeInvented(obsolete)) return;
         CheckContext::AdvanceSet known = c_.Needed(obsolete);
         known.set(static_cast<std::size_t>(obsolete));
@@ -148,20 +164,16 @@ class BalanceChecks {
 
     // Whether unit w can be built whenever unit v can, and stays as long.
     bool AvailableWhenever(int w, int v) {
-        const UnitRecord& W = units_.At(w);
-        const UnitRecord& V = units_.At(v);
-        bool available = IsNoAdvance(W.prereq);
-        if (!available) {
-            const int wp = links_.Lookup(W.prereq);
-            const int vp = links_.Lookup(V.prereq);
-            available = wp != 0 && vp != 0 &&
-                        (wp == vp || (links_.CanBeInvented(vp) &&
-                                      c_.Needed(vp).test(static_cast<std::size_t>(wp))));
-        }
+        const UnitLinks& W = Links(w);
+        const UnitLinks& V = Links(v);
+        const bool available =
+            W.noPrereq ||
+            (W.prereq != 0 && V.prereq != 0 &&
+             (W.prereq == V.prereq ||
+              (links_.CanBeInvented(V.prereq) &&
+               c_.Needed(V.prereq).test(static_cast<std::size_t>(W.prereq)))));
         if (!available) return false;
-        if (IsNoAdvance(W.obsoleteBy)) return true;
-        const int wo = links_.Lookup(W.obsoleteBy);
-        return wo != 0 && wo == links_.Lookup(V.obsoleteBy);
+        return W.noObsolete || (W.obsolete != 0 && W.obsolete == V.obsolete);
     }
 
     static bool AtLeastAsGood(const UnitValues& w, const UnitValues& v) {
@@ -216,6 +228,7 @@ class BalanceChecks {
     const UnitTable& units_;
     const PrerequisiteLinks& links_;
     std::vector<UnitValues> values_;  // index 0 unused
+    std::vector<UnitLinks> unitLinks_;
     std::vector<bool> buildable_;
 };
 

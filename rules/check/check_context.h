@@ -4,6 +4,7 @@
 // prerequisite links, and the problems found so far. Only the check's own
 // source files use it.
 
+#include <algorithm>
 #include <bitset>
 #include <optional>
 #include <string>
@@ -18,8 +19,22 @@ namespace rules::check_detail {
 
 // The value of a plain number: digits only (after an optional minus sign
 // where allowed), at least one. Values too large for the check are capped,
-// which keeps them out of every range.
-std::optional<long> PlainNumber(std::string_view text, bool minusAllowed = false);
+// which keeps them out of every range. Inline: the check reads every
+// numeric field this way, some twice.
+inline std::optional<long> PlainNumber(std::string_view text, bool minusAllowed = false) {
+    bool negative = false;
+    if (minusAllowed && !text.empty() && text.front() == '-') {
+        negative = true;
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = std::min(value * 10 + (c - '0'), 1'000'000'000L);
+    }
+    return negative ? -value : value;
+}
 
 // "\"Bronze Working\"", as UTF-8.
 std::string Quoted(std::string_view bytes);

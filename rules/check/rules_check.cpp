@@ -37,21 +37,6 @@ std::string AdvanceLabel(const AdvanceRecord& advance) {
     return Quoted(advance.name) + " (" + Cp1252ToUtf8(advance.abbrev) + ")";
 }
 
-std::optional<long> PlainNumber(std::string_view text, bool minusAllowed) {
-    bool negative = false;
-    if (minusAllowed && !text.empty() && text.front() == '-') {
-        negative = true;
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-    long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = std::min(value * 10 + (c - '0'), 1'000'000'000L);
-    }
-    return negative ? -value : value;
-}
-
 Problem& CheckContext::Add(Severity severity, const char* check, SectionId section, int record,
                            int line, std::string text, int field) {
     Problem& problem = problems.emplace_back();
