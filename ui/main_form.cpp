@@ -77,24 +77,42 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     connect(cosmicPage_, &CosmicPage::ValueEdited, this, &TMainForm::CheckRules);
     connect(unitsPage_, &RecordPage::RecordChanged, this, &TMainForm::CheckRules);
     connect(advancesPage_, &RecordPage::RecordChanged, this, &TMainForm::CheckRules);
-    // An edit made through the editor (a table cell, a paste, an undo):
-    // the forms show it and the check runs again. The cosmic values live in
-    // their fields, so those take the new values first.
+    // A record renamed through the editor (a table cell, a paste, an undo)
+    // keeps its name in its page's list.
     connect(editor_, &DocumentEditor::FieldsChanged, this,
             [this](rules::SectionId section, const QList<int>& records) {
-                if (section == rules::SectionId::Cosmic) cosmicPage_->ShowValues(document_.Cosmic());
                 RecordPage* page = nullptr;
                 if (section == rules::SectionId::Units) page = unitsPage_;
                 if (section == rules::SectionId::Advances) page = advancesPage_;
-                if (page && page->Outline()) {
-                    for (int record : records)
-                        page->Outline()->SetItemText(
-                            record, ToDisplay(rules::RecordName(document_, section, record)));
-                }
-                CheckRules();
+                if (!page || !page->Outline()) return;
+                for (int record : records)
+                    page->Outline()->SetItemText(
+                        record, ToDisplay(rules::RecordName(document_, section, record)));
             });
     connect(checkPage_, &CheckPage::ProblemActivated, this,
             [this](rules::SectionId section, int record, int) { GoToRecord(section, record); });
+    checkPage_->SetFixSource(
+        [this](const rules::Problem& problem) { return rules::QuickFixes(document_, problem); });
+    connect(checkPage_, &CheckPage::FixChosen, this, &TMainForm::ApplyFix);
+    connect(checkPage_, &CheckPage::CaptionChanged, this, [this] {
+        pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
+    });
+    // A step done, undone or redone: the cosmic fields hold their values
+    // until saving, so they take the tables' first; then the check follows,
+    // and an undo or redo shows the record it changed.
+    connect(editor_, &DocumentEditor::FieldsChanged, this,
+            [this](rules::SectionId section, const QList<int>&) {
+                if (section == rules::SectionId::Cosmic) cosmicPage_->ShowValues(document_.Cosmic());
+                CheckRules();
+            });
+    connect(editor_, &DocumentEditor::StepRevisited, this, [this](const rules::FieldRef& ref) {
+        // The table shows every record: it points at the cell instead.
+        if (pageControl_->currentWidget() == tablePage_) {
+            tablePage_->ShowField(ref);
+            return;
+        }
+        GoToRecord(ref.section, ref.record);
+    });
 
     auto* eszett = MakeButton(QStringLiteral("Button1"), QStringLiteral("\u00df"),
                               QRect(440, 0, 17, 20), this);
@@ -156,6 +174,13 @@ void TMainForm::CheckRules() {
     cosmicPage_->StoreValues(document_.Cosmic());
     checkPage_->ShowProblems(rules::CheckRules(document_));
     pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
+}
+
+void TMainForm::ApplyFix(const rules::QuickFix& fix) {
+    std::vector<FieldEdit> edits;
+    for (const auto& [ref, value] : fix.edits) edits.push_back({ref, value});
+    if (!edits.empty()) editor_->SetFields(std::move(edits), QString::fromStdString(fix.title));
+    GoToRecord(fix.section, fix.record);
 }
 
 void TMainForm::GoToRecord(rules::SectionId section, int number) {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QTabWidget>
 #include <QTableView>
 #include <QUndoStack>
 #include <QtTest>
@@ -210,8 +211,11 @@ void TablePageTest::PasteIsAllOrNothing() {
     QVERIFY(s.Page()->PasteText(copied));
     QCOMPARE(s.Editor().Stack()->count(), 1);
 
+    // Undone on this page, the paste is shown here, not on the Units page.
     s.Editor().Stack()->undo();
     QCOMPARE(s.Field(2, UnitField::Attack), std::string("4"));
+    QCOMPARE(s.Find<QTabWidget>("PageControl")->currentWidget(), s.Page());
+    QCOMPARE(s.View()->currentIndex().column(), attack);
 }
 
 void TablePageTest::AdjustIsOneStep() {

@@ -193,6 +193,17 @@ void TablePage::ShowSection(rules::SectionId section) {
     chart_->setVisible(units && showChart_->isChecked());
 }
 
+void TablePage::ShowField(const rules::FieldRef& ref) {
+    if (!Built()) Build();
+    if (ref.section != model_->Section()) ShowSection(ref.section);
+    const int column = model_->ColumnOfField(ref.field);
+    const QModelIndex index =
+        filter_->mapFromSource(model_->index(model_->RowOfRecord(ref.record), std::max(column, 0)));
+    if (!index.isValid()) return;
+    view_->setCurrentIndex(index);
+    view_->scrollTo(index);
+}
+
 void TablePage::SetDiskTextSource(RecordTableModel::DiskTextSource source) {
     diskText_ = std::move(source);
     if (!model_) return;

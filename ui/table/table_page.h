@@ -38,6 +38,9 @@ class TablePage : public QWidget {
     bool Built() const { return model_ != nullptr; }
 
     void ShowSection(rules::SectionId section);
+    // Shows the field's section with its cell current (an undo or redo
+    // changed it); one hidden by the filter is left so.
+    void ShowField(const rules::FieldRef& ref);
     // Tells the table the text each field had when the file was last read
     // or saved, which marks changed cells and drives "Only changed".
     void SetDiskTextSource(RecordTableModel::DiskTextSource source);
