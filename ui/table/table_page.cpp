@@ -16,6 +16,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QToolButton>
@@ -186,6 +187,9 @@ void TablePage::ShowSection(rules::SectionId section) {
     view_->sortByColumn(-1, Qt::AscendingOrder);
     view_->horizontalHeader()->setSortIndicatorShown(true);
     view_->resizeColumnsToContents();
+    // Another section starts at its first row and its names.
+    view_->scrollToTop();
+    view_->horizontalScrollBar()->setValue(0);
     // The chart plots units; the other sections have no pair of numbers
     // worth plotting.
     const bool units = section == rules::SectionId::Units;
