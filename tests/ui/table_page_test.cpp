@@ -340,6 +340,18 @@ void TablePageTest::CellEditorsFollowTheForms() {
     QVERIFY(!s.View()->model()->setData(s.View()->model()->index(0, cost), "21"));
     QVERIFY(s.Find<QLabel>("TableMessage")->text().contains("outside 1 to 20"));
     QCOMPARE(s.Field(1, UnitField::Cost), std::string("12"));
+
+    // An advance typed by name stores its abbreviation; a word picks its number.
+    s.View()->setFocus();
+    s.Select(0, s.ColumnOf("Prerequisite"));
+    QTest::keyClick(s.View(), Qt::Key_K, Qt::ShiftModifier);  // opens the editor
+    QTest::keyClicks(QApplication::focusWidget(), "iln Firing");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(s.Field(1, UnitField::Prereq), std::string("Kln"));
+    s.Select(0, s.ColumnOf("Domain"));
+    QTest::keyClicks(s.View(), "S");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_COMPARE(s.Field(1, UnitField::Domain), std::string("2"));
 }
 
 QTEST_MAIN(TablePageTest)

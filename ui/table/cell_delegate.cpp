@@ -82,6 +82,8 @@ void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
     } else if (auto* box = qobject_cast<QComboBox*>(editor)) {
         if (box->isEditable()) {
             box->setEditText(text);
+            // A key that opened the editor replaces the name, as in a spreadsheet.
+            box->lineEdit()->selectAll();
         } else {
             // A value outside the words stays offered as it stands.
             if (box->findText(text) < 0) box->addItem(text);
