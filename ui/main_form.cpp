@@ -19,6 +19,7 @@
 #include "ui/dialogs/message_boxes.h"
 #include "ui/startup_sequence.h"
 #include "ui/tree/tree_page.h"
+#include "ui/page_room.h"
 #include "ui/pages/units_page.h"
 #include "ui/widgets/widget_helpers.h"
 #include "ui/window_placement.h"
@@ -62,6 +63,14 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     pageControl_->addTab(treePage_, QStringLiteral("Tree"));
     // An advance clicked in the tree is the one the Advances page shows next.
     connect(treePage_, &TreePage::AdvanceChosen, advancesPage_, &RecordPage::ShowOnNextEntry);
+    connect(treePage_, &TreePage::ShowOnAdvancesPage, this,
+            [this](int number) { GoToRecord(rules::SectionId::Advances, number); });
+    treePage_->SetEditor(editor_);
+    // Links drawn in the tree, and their undo, are checked at once too.
+    connect(editor_, &DocumentEditor::FieldsChanged, this, &TMainForm::CheckRules);
+    // The list and drawing pages use the room of an enlarged window.
+    MarkRoomy(checkPage_);
+    MarkRoomy(treePage_);
     pageControl_->setCurrentWidget(aboutPage);
     // Connected after the About page was put in front: opening is no page switch.
     connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
@@ -87,6 +96,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     quit->raise();
     setTabOrder(pageControl_, quit);
     setTabOrder(quit, save);
+    new PageRoom(this, pageControl_);
 
     CentreOnScreen(this);
 }

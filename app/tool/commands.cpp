@@ -7,7 +7,7 @@ const std::vector<Command>& Commands() {
         {"check", "FILE...",
          "report what would make the game misread each rules file, one line per problem", RunCheck},
         {"show", "FILE", "print what the three edited sections of a rules file hold", RunShow},
-        {"tree", "FILE -o OUT",
+        {"tree", "FILE [--focus ABBREV] -o OUT",
          "write the tree of advances as a DOT graph or an SVG or PNG picture, by OUT's extension",
          RunTree},
     };

@@ -129,7 +129,23 @@ const char* TreeColours::EpochFrame(int epoch) {
     return epoch >= 0 && epoch < kEpochCount ? kFrame[epoch] : "#ffffff";
 }
 
-std::string TreeToDot(const TechTree& tree) {
+std::string TreeToDot(const TechTree& tree, const TreePart* part) {
+    const std::vector<TechNode>& nodes = tree.Nodes();
+    const std::vector<TechEdge>& edges = tree.Edges();
+    std::vector<bool> nodeShown(nodes.size(), part == nullptr);
+    std::vector<bool> edgeShown(edges.size(), part == nullptr);
+    if (part) {
+        for (int index : part->nodes) {
+            if (index >= 0 && index < static_cast<int>(nodes.size())) nodeShown[index] = true;
+        }
+        for (int index : part->edges) {
+            // A link is drawn only between advances that are drawn.
+            if (index >= 0 && index < static_cast<int>(edges.size()) && nodeShown[edges[index].from] &&
+                nodeShown[edges[index].to])
+                edgeShown[index] = true;
+        }
+    }
+
     std::string out = "digraph \"advances\" {\n";
     out += "  graph [rankdir=LR, charset=\"UTF-8\", fontname=\"" + std::string(kTreeFont) +
            "\", fontsize=14, nodesep=0.12, ranksep=0.3, newrank=true, bgcolor=\"white\"];\n";
@@ -138,7 +154,6 @@ std::string TreeToDot(const TechTree& tree) {
            std::string(TreeColours::NodeBorder()) + "\"];\n";
     out += "  edge [color=\"" + std::string(TreeColours::Edge()) + "\", arrowsize=0.6];\n";
 
-    const std::vector<TechNode>& nodes = tree.Nodes();
     // The node names as Graphviz reads them: still one per advance once
     // control characters became spaces.
     std::vector<std::string> ids;
@@ -152,7 +167,7 @@ std::string TreeToDot(const TechTree& tree) {
     for (int epoch = 0; epoch < kEpochCount; ++epoch) {
         std::string members;
         for (int index = 0; index < static_cast<int>(nodes.size()); ++index) {
-            if (nodes[index].epoch == epoch) members += NodeStatement(tree, index, ids[index]);
+            if (nodeShown[index] && nodes[index].epoch == epoch) members += NodeStatement(tree, index, ids[index]);
         }
         if (members.empty()) continue;
         out += "  subgraph \"cluster_epoch" + std::to_string(epoch) + "\" {\n";
@@ -163,11 +178,11 @@ std::string TreeToDot(const TechTree& tree) {
         out += "  }\n";
     }
     for (int index = 0; index < static_cast<int>(nodes.size()); ++index) {
-        if (nodes[index].epoch < 0) out += NodeStatement(tree, index, ids[index]);
+        if (nodeShown[index] && nodes[index].epoch < 0) out += NodeStatement(tree, index, ids[index]);
     }
 
-    const std::vector<TechEdge>& edges = tree.Edges();
     for (int index = 0; index < static_cast<int>(edges.size()); ++index) {
+        if (!edgeShown[index]) continue;
         const TechEdge& edge = edges[index];
         out += "  " + Quoted(ids[edge.from]) + " -> " + Quoted(ids[edge.to]) +
                " [link=" + std::to_string(index);

@@ -43,6 +43,7 @@ TreeLabel TreeLabelOf(const TechNode& node);
 // advance, laid out left to right with the epochs as groups in their order.
 // Each node carries its advance's number ("advance") and each edge its index
 // ("link"), so that a laid-out graph can be matched to the tree again.
-std::string TreeToDot(const TechTree& tree);
+// With `part`, only its advances and links.
+std::string TreeToDot(const TechTree& tree, const TreePart* part = nullptr);
 
 }  // namespace rules

@@ -97,6 +97,50 @@ TEST(TechTree, AncestorsAndDescendantsEndAtCirclesAndCirclesAreMarked) {
     EXPECT_EQ(circleEdges, 2);  // Spn -> Lms and Lms -> Spn, not Tdc -> Lms
 }
 
+TEST(TechTree, FocusKeepsExactlyWhatTheAdvanceNeedsAndOpensAndTheLinksAmongThem) {
+    const RulesDocument document = Parsed(kRules);
+    const TechTree tree = TreeOf(document);
+    // Ember Keeping: Kiln Firing before it, Smelting and Brine Curing after.
+    // Kiln -> Smelting is a link among them, though not through Ember.
+    const TreePart ember = tree.FocusOn(Index(2));
+    EXPECT_EQ(ember.nodes, (std::vector<int>{Index(1), Index(2), Index(3), Index(8)}));
+    std::vector<std::pair<int, int>> links;
+    for (int edge : ember.edges) links.emplace_back(tree.Edges()[edge].from + 1, tree.Edges()[edge].to + 1);
+    EXPECT_EQ(links, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}, {1, 3}, {3, 8}}));
+    const std::string dot = TreeToDot(tree, &ember);
+    EXPECT_EQ(Count(dot, "advance="), 4u);
+    EXPECT_EQ(Count(dot, " -> "), 4u);
+
+    // Tidecraft opens the circle and what hangs off it; the circle's own
+    // links are kept, Tidecraft's needs are none.
+    const TreePart tide = tree.FocusOn(Index(4));
+    EXPECT_EQ(tide.nodes, (std::vector<int>{Index(4), Index(5), Index(6), Index(7)}));
+    EXPECT_EQ(tide.edges.size(), 4u);
+    EXPECT_TRUE(tree.FocusOn(99).nodes.empty());
+
+    // Each edge knows the prerequisite slot it comes from.
+    EXPECT_EQ(tree.Edges()[2].slot, 2);  // Smelting's second: Kln
+    EXPECT_EQ(tree.Edges()[1].slot, 1);
+}
+
+TEST(TechTree, FindMatchesNamesAndAbbreviationsWhateverTheLetterCase) {
+    const RulesDocument document = Parsed(
+        "@CIVILIZE\r\n"
+        "Kiln Firing, 1, 0, nil, nil, 0, 0 ; Kln\r\n"
+        "\xC9tain Casting, 1, 0, nil, nil, 0, 0 ; Etc\r\n"  // E acute
+        "Smelting, 1, 0, nil, nil, 0, 0 ; Sml\r\n"
+        ";\r\n");
+    const TechTree tree = TreeOf(document);
+    EXPECT_EQ(tree.Find("ING"), (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(tree.Find("kln"), std::vector<int>{0});    // the abbreviation
+    EXPECT_EQ(tree.Find("\xE9tain"), std::vector<int>{1});  // e acute finds E acute
+    EXPECT_EQ(tree.Find("ml"), std::vector<int>{2});
+    EXPECT_TRUE(tree.Find("").empty());
+    EXPECT_TRUE(tree.Find("Firing!").empty());
+    EXPECT_EQ(tree.NodeOfAbbrev("Sml"), 2);
+    EXPECT_EQ(tree.NodeOfAbbrev("sml"), -1);
+}
+
 TEST(TreeFiles, DotHasOneNodePerAdvanceAndOneArrowPerKnownPrerequisite) {
     const TechTree tree = TreeOf(Parsed(kRules));
     std::string dot;

@@ -86,5 +86,25 @@ TEST(TreeCommand, ExitStatusesAsForCheck) {
     }
 }
 
+TEST(TreeCommand, FocusWritesOneAdvanceWithWhatItNeedsAndOpens) {
+    ScratchDir dir;
+    const std::string rules = dir / "mod.txt";
+    // Mist Charting stands apart from Reed Knotting and Glass Lancing.
+    WriteBytes(rules, Rules("Mist Charting, 4, -1, nil, nil, 2, 2 ; Mch"));
+
+    ASSERT_EQ(Tree({"tree", rules, "--focus", "Gls", "-o", dir / "gls.dot"}), kExitOk);
+    const std::string dot = ReadBytes(dir / "gls.dot");
+    EXPECT_EQ(Count(dot, "advance="), 2u);
+    EXPECT_EQ(Count(dot, " -> "), 1u);
+    EXPECT_EQ(dot.find("Mist Charting"), std::string::npos);
+
+    // An abbreviation is matched as written, letter case too.
+    std::string err;
+    EXPECT_EQ(Tree({"tree", rules, "--focus", "gls", "-o", dir / "none.svg"}, &err), kExitFailure);
+    EXPECT_NE(err.find("\"gls\""), std::string::npos) << err;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "none.svg"));
+    EXPECT_EQ(Tree({"tree", rules, "-o", dir / "t.dot", "--focus"}), kExitFailure);
+}
+
 }  // namespace
 }  // namespace tool

@@ -1,10 +1,16 @@
 // The Tree page: the advance on show highlighted with what it needs and what
 // it opens, a click on a node choosing the advance, and edits showing when
 // the page is entered again.
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QUndoStack>
 #include <QtTest>
 
 #include "editor_session.h"
+#include "ui/edit/document_editor.h"
 #include "ui/pages/advances_page.h"
 #include "ui/tree/tree_node_item.h"
 #include "ui/tree/tree_page.h"
@@ -93,6 +99,108 @@ private slots:
                                                   TreeMark::Ancestor, TreeMark::OnShow}));
         QVERIFY(editor.Tree()->NodeItem(1)->toolTip().contains("Clay Firing"));
         QCOMPARE(editor.Tree()->View()->transform(), fitted);
+    }
+
+    void aDrawnLinkTakesAFreeSlotAsOneUndoableStepAndRedrawsAtOnce() {
+        Editor editor;
+        QVERIFY(editor.started);
+        editor.ClickTab("Tree");
+        ui::TreePage* tree = editor.Tree();
+        ui::TreeView* view = tree->View();
+        view->ZoomBy(2.0, view->viewport()->rect().center());
+        const QTransform zoomed = view->transform();
+        QUndoStack* stack = editor.windows.main.Editor().Stack();
+        rules::AdvanceTable& advances = editor.windows.main.Document().Advances();
+
+        // Bell Casting needs "Smt, no": "no" is a free slot.
+        QCOMPARE(tree->DrawLink(5, 4), 2);
+        QCOMPARE(advances.At(4).prereq2, std::string("Tdc"));
+        QCOMPARE(stack->count(), 1);
+        QCOMPARE(tree->Tree().Edges().size(), size_t(4));  // drawn while shown, not on the next entry
+        QVERIFY(tree->NodeItem(5) != nullptr);
+        QCOMPARE(view->transform(), zoomed);
+        // Already a prerequisite: nothing to do, no step.
+        QCOMPARE(tree->DrawLink(5, 4), 0);
+        // Both slots taken: the slot picked gives way.
+        QCOMPARE(tree->DrawLink(1, 4, 1), 1);
+        QCOMPARE(advances.At(4).prereq1, std::string("Kln"));
+        QCOMPARE(stack->count(), 2);
+
+        stack->undo();
+        stack->undo();
+        QCOMPARE(advances.At(4).prereq1, std::string("Smt"));
+        QCOMPARE(advances.At(4).prereq2, std::string("no"));
+        QCOMPARE(tree->Tree().Edges().size(), size_t(3));
+
+        // Removing the link Ember Keeping -> Smelting empties Smelting's first slot.
+        int edge = -1;
+        for (std::size_t i = 0; i < tree->Tree().Edges().size(); ++i) {
+            if (tree->Tree().Edges()[i].to == 2) edge = int(i);
+        }
+        tree->RemoveLink(edge);
+        QCOMPARE(advances.At(3).prereq1, std::string("nil"));
+        QCOMPARE(tree->Tree().Edges().size(), size_t(2));
+        stack->undo();
+        QCOMPARE(advances.At(3).prereq1, std::string("Emk"));
+    }
+
+    void searchMarksMatchesAndStepsThroughThemAndFocusShowsOnlyTheLineage() {
+        Editor editor;
+        QVERIFY(editor.started);
+        editor.ClickTab("Tree");
+        ui::TreePage* tree = editor.Tree();
+        auto* field = editor.Find<QLineEdit>("TreeSearch");
+        QTest::keyClick(tree, Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(field->hasFocus());
+        QTest::keyClicks(field, "ING");  // Kiln Firing, Ember Keeping, Smelting, Bell Casting
+        QCOMPARE(tree->Found().size(), size_t(4));
+        QCOMPARE(editor.Find<QLabel>("TreeMatches")->text(), QString("4 matches"));
+        QVERIFY(tree->NodeItem(1)->Found());
+        QVERIFY(!tree->NodeItem(5)->Found());
+        QVERIFY(tree->NodeItem(5)->opacity() < 1.0);
+
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(tree->HighlightedAdvance(), 1);
+        QTest::keyClick(field, Qt::Key_Return);
+        QCOMPARE(tree->HighlightedAdvance(), 2);
+        QTest::keyClick(field, Qt::Key_Return, Qt::ShiftModifier);
+        QCOMPARE(tree->HighlightedAdvance(), 1);
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(field->text().isEmpty());
+        QCOMPARE(tree->NodeItem(5)->opacity(), 1.0);
+
+        // Focused on Ember Keeping: Tidecraft is not drawn; it follows the advance on show.
+        tree->Highlight(2);
+        editor.Find<QCheckBox>("TreeFocus")->click();
+        QVERIFY(tree->NodeItem(5) == nullptr);
+        QVERIFY(tree->NodeItem(4) != nullptr);
+        tree->Highlight(5);
+        QVERIFY(tree->NodeItem(5) != nullptr);
+        QVERIFY(tree->NodeItem(1) == nullptr);
+        editor.Find<QCheckBox>("TreeFocus")->click();
+        QVERIFY(tree->NodeItem(1) != nullptr);
+    }
+
+    void listAndDrawingPagesUseTheRoomOfALargerWindow() {
+        Editor editor;
+        QVERIFY(editor.started);
+        auto* pages = editor.Find<QTabWidget>("PageControl");
+        const QRect placed(0, 0, 625, 545);
+        QCOMPARE(pages->geometry(), placed);
+        editor.ClickTab("Tree");
+        QCOMPARE(pages->geometry(), placed);  // at the placed size nothing changes
+
+        editor.windows.main.resize(1000, 800);
+        QCOMPARE(pages->geometry(), QRect(0, 0, 1000, 797));
+        const QTransform zoom = editor.Tree()->View()->transform();
+        QTest::qWait(1);
+        QCOMPARE(editor.Tree()->View()->transform(), zoom);  // the zoom stays as the view grows
+        editor.ClickTab("Advances");
+        QCOMPARE(pages->geometry(), placed);
+        editor.ClickTab("Check");
+        QCOMPARE(pages->geometry(), QRect(0, 0, 1000, 797));
+        editor.windows.main.resize(500, 400);  // smaller: never below the placed size
+        QCOMPARE(pages->geometry(), placed);
     }
 };
 

@@ -1,6 +1,11 @@
 #include "ui/tree/tree_page.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
 #include <QGraphicsPathItem>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsScene>
@@ -15,8 +20,10 @@
 
 #include "rules/tree/graphviz/tree_layout.h"
 #include "rules/document/rules_document.h"
+#include "rules/check/prerequisite_circles.h"
 #include "rules/tree/tech_tree_dot.h"
 #include "ui/dialogs/message_boxes.h"
+#include "ui/edit/document_editor.h"
 #include "ui/widgets/text_codec.h"
 #include "ui/tree/tree_node_item.h"
 #include "ui/tree/tree_view.h"
@@ -81,7 +88,28 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
                     Swatch(TreeNodeItem::MarkColour(TreeMark::Descendant), QStringLiteral("opens")) +
                     QStringLiteral("&nbsp;&nbsp; <span style='color:%1'>red: circle or unknown prerequisite</span>")
                         .arg(kFault.name()));
-    legend->setToolTip(QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page."));
+    legend->setToolTip(QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page. "
+                                      "Drag from one advance onto another to make it its prerequisite."));
+
+    search_ = new QLineEdit(this);
+    search_->setObjectName(QStringLiteral("TreeSearch"));
+    search_->setPlaceholderText(QStringLiteral("Find an advance (Ctrl+F)"));
+    search_->setClearButtonEnabled(true);
+    search_->setToolTip(QStringLiteral("Name or abbreviation. Enter: next, Shift+Enter: previous, Escape: clear"));
+    search_->installEventFilter(this);
+    matches_ = new QLabel(this);
+    matches_->setObjectName(QStringLiteral("TreeMatches"));
+    matches_->setMinimumWidth(80);
+    focus_ = new QCheckBox(QStringLiteral("Only what it needs and opens"), this);
+    focus_->setObjectName(QStringLiteral("TreeFocus"));
+    focus_->setToolTip(QStringLiteral("Show only the advance on show, all it needs and all it opens"));
+    // Ctrl+F while the page is in front (a hidden page takes no shortcuts).
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        search_->setFocus(Qt::ShortcutFocusReason);
+        search_->selectAll();
+    });
 
     scene_ = new QGraphicsScene(this);
     view_ = new TreeView(this);
@@ -98,40 +126,93 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
     top->addWidget(exportButton_);
     top->addSpacing(8);
     top->addWidget(legend, 1);
+    auto* second = new QHBoxLayout();
+    second->addWidget(search_, 1);
+    second->addWidget(matches_);
+    second->addSpacing(8);
+    second->addWidget(focus_);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
     column->addLayout(top);
+    column->addLayout(second);
     column->addWidget(message_);
     column->addWidget(view_, 1);
 
     connect(fit, &QPushButton::clicked, view_, &TreeView::FitAll);
     connect(exportButton_, &QPushButton::clicked, this, &TreePage::ExportClick);
     connect(view_, &TreeView::ItemClicked, this, &TreePage::NodeClicked);
+    connect(view_, &TreeView::MenuWanted, this, &TreePage::MenuWanted);
+    connect(view_, &TreeView::LinkDrawn, this, [this](TreeNodeItem* from, TreeNodeItem* to, const QPoint& at) {
+        DrawLink(tree_.Nodes()[from->Node()].number, tree_.Nodes()[to->Node()].number, std::nullopt, at);
+    });
+    connect(search_, &QLineEdit::textChanged, this, &TreePage::Search);
+    connect(focus_, &QCheckBox::toggled, this, &TreePage::SetFocused);
 }
 
 TreePage::~TreePage() = default;
 
-void TreePage::Enter(int advanceOnShow) {
-    tree_ = rules::TechTree::Build(document_.Advances(), document_.Units());
-    std::string dot = rules::TreeToDot(tree_);
-    if (dot != drawnDot_) {
-        rules::TreeLayout layout;
-        const rules::Status status = rules::LayOutTree(tree_, layout);
-        const bool first = drawnDot_.empty();
-        drawnDot_ = status ? std::move(dot) : std::string();
-        if (!status) {
-            scene_->clear();
-            nodeItems_.clear();
-            edgeItems_.clear();
-            ShowMessage(QString::fromStdString(status.message) + QLatin1Char('.'));
-        } else {
-            Redraw(layout);
-            ShowMessage(tree_.Nodes().empty() ? QStringLiteral("No advances were read.") : QString());
-            // Fitted when first drawn; after an edit the user's zoom stays.
-            if (first) view_->FitAll();
-        }
+void TreePage::SetEditor(DocumentEditor* editor) {
+    if (editor_) disconnect(editor_, nullptr, this, nullptr);
+    editor_ = editor;
+    if (editor_) {
+        connect(editor_, &DocumentEditor::FieldsChanged, this,
+                [this](rules::SectionId section, const QList<int>&) { TablesChanged(section); });
     }
-    Highlight(advanceOnShow);
+}
+
+void TreePage::TablesChanged(rules::SectionId section) {
+    // A hidden page catches up when it is entered again.
+    if (section == rules::SectionId::Cosmic || !isVisible()) return;
+    Refresh(false);
+    ApplyMarks();
+}
+
+void TreePage::Enter(int advanceOnShow) {
+    const bool first = drawnDot_.empty();
+    highlighted_ = advanceOnShow;
+    Refresh(first);
+    ApplyMarks();
+}
+
+void TreePage::Refresh(bool fit) {
+    tree_ = rules::TechTree::Build(document_.Advances(), document_.Units());
+    const int count = static_cast<int>(tree_.Nodes().size());
+    if (highlighted_ < 1 || highlighted_ > count) highlighted_ = 0;
+    std::optional<rules::TreePart> part;
+    if (focused_ && highlighted_) {
+        part = tree_.FocusOn(rules::TechTree::IndexOfAdvance(highlighted_));
+        // A new advance in focus is a new picture: laid out and fitted anew.
+        if (focusedOn_ != highlighted_) fit = true;
+    } else if (focusedOn_) {
+        fit = true;  // back to the whole tree
+    }
+    focusedOn_ = part ? highlighted_ : 0;
+    std::string dot = rules::TreeToDot(tree_, part ? &*part : nullptr);
+    if (dot == drawnDot_) {
+        ApplySearch();
+        return;
+    }
+    const QPointF centre = view_->mapToScene(view_->viewport()->rect().center());
+    rules::TreeLayout layout;
+    const rules::Status status = rules::LayOutTree(tree_, layout, part ? &*part : nullptr);
+    drawnDot_ = status ? std::move(dot) : std::string();
+    if (!status) {
+        view_->CancelLinkDrag();
+        scene_->clear();
+        nodeItems_.clear();
+        edgeItems_.clear();
+        ShowMessage(QString::fromStdString(status.message) + QLatin1Char('.'));
+        return;
+    }
+    Redraw(layout);
+    ShowMessage(count == 0 ? QStringLiteral("No advances were read.") : QString());
+    // After an edit the user's zoom and centre stay.
+    if (fit) {
+        view_->FitAll();
+    } else {
+        view_->centerOn(centre);
+    }
+    ApplySearch();
 }
 
 void TreePage::ShowMessage(const QString& text) {
@@ -140,6 +221,7 @@ void TreePage::ShowMessage(const QString& text) {
 }
 
 void TreePage::Redraw(const rules::TreeLayout& layout) {
+    view_->CancelLinkDrag();
     scene_->clear();
     nodeItems_.assign(tree_.Nodes().size(), nullptr);
     edgeItems_.assign(tree_.Edges().size(), EdgeItems{});
@@ -169,6 +251,7 @@ void TreePage::Redraw(const rules::TreeLayout& layout) {
         EdgeItems& items = edgeItems_[laid.edge];
         items.path = scene_->addPath(path, QPen(kEdge, 1.0), Qt::NoBrush);
         items.path->setZValue(1);
+        items.path->setData(TreeView::kEdgeData, laid.edge);
         if (laid.arrowTip) {
             items.arrow = scene_->addPolygon(ArrowHead(ToQt(laid.curve.back()), ToQt(*laid.arrowTip)),
                                              QPen(kEdge, 1.0), kEdge);
@@ -200,6 +283,13 @@ TreeNodeItem* TreePage::NodeItem(int number) const {
 void TreePage::Highlight(int number) {
     const int count = static_cast<int>(tree_.Nodes().size());
     highlighted_ = number >= 1 && number <= count ? number : 0;
+    // The focused picture follows the advance on show.
+    if (focused_ && highlighted_ != focusedOn_) Refresh(true);
+    ApplyMarks();
+}
+
+void TreePage::ApplyMarks() {
+    const int count = static_cast<int>(tree_.Nodes().size());
     std::vector<TreeMark> marks(count, TreeMark::None);
     if (highlighted_) {
         const int index = rules::TechTree::IndexOfAdvance(highlighted_);
@@ -235,6 +325,154 @@ void TreePage::Highlight(int number) {
     }
 }
 
+void TreePage::Search(const QString& text) {
+    if (search_->text() != text) {
+        search_->setText(text);  // comes back here through textChanged
+        return;
+    }
+    foundAt_ = -1;
+    ApplySearch();
+}
+
+void TreePage::ApplySearch() {
+    const QString text = search_->text();
+    // A text the file's code page cannot hold matches nothing.
+    const std::optional<std::string> bytes = FromDisplay(text);
+    found_ = bytes ? tree_.Find(*bytes) : std::vector<int>();
+    if (text.isEmpty()) {
+        matches_->clear();
+    } else if (!bytes || found_.empty()) {
+        matches_->setText(QStringLiteral("no match"));
+    } else {
+        matches_->setText(found_.size() == 1 ? QStringLiteral("1 match")
+                                             : QStringLiteral("%1 matches").arg(found_.size()));
+    }
+    const bool searching = !text.isEmpty();
+    std::vector<bool> hit(tree_.Nodes().size(), false);
+    for (int index : found_) hit[index] = true;
+    for (std::size_t index = 0; index < nodeItems_.size(); ++index) {
+        if (nodeItems_[index]) nodeItems_[index]->SetFound(searching && hit[index], searching && !hit[index]);
+    }
+    for (std::size_t index = 0; index < edgeItems_.size(); ++index) {
+        const EdgeItems& items = edgeItems_[index];
+        if (!items.path) continue;
+        const rules::TechEdge& edge = tree_.Edges()[index];
+        const double opacity = searching && !(hit[edge.from] && hit[edge.to]) ? 0.2 : 1.0;
+        items.path->setOpacity(opacity);
+        if (items.arrow) items.arrow->setOpacity(opacity);
+    }
+}
+
+void TreePage::ShowNextFound(bool backwards) {
+    // Only advances that are drawn can be shown.
+    std::vector<int> shown;
+    for (int index : found_) {
+        if (index < static_cast<int>(nodeItems_.size()) && nodeItems_[index]) shown.push_back(index);
+    }
+    if (shown.empty()) return;
+    const int count = static_cast<int>(shown.size());
+    foundAt_ = foundAt_ < 0 ? (backwards ? count - 1 : 0) : (foundAt_ + (backwards ? count - 1 : 1)) % count;
+    foundAt_ = std::min(foundAt_, count - 1);
+    const int index = shown[foundAt_];
+    const int number = tree_.Nodes()[index].number;
+    // Put on show first: a focused tree is drawn anew around it.
+    Highlight(number);
+    if (index < static_cast<int>(nodeItems_.size()) && nodeItems_[index])
+        view_->centerOn(nodeItems_[index]->sceneBoundingRect().center());
+    emit AdvanceChosen(number);
+}
+
+bool TreePage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == search_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            ShowNextFound(key->modifiers() & Qt::ShiftModifier);
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            search_->clear();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TreePage::SetFocused(bool focused) {
+    if (focus_->isChecked() != focused) {
+        focus_->setChecked(focused);  // comes back here through toggled
+        return;
+    }
+    focused_ = focused;
+    Refresh(true);
+    ApplyMarks();
+}
+
+int TreePage::DrawLink(int from, int to, std::optional<int> slot, QPoint menuAt) {
+    const rules::AdvanceTable& advances = document_.Advances();
+    if (!editor_ || from == to || from < 1 || to < 1 || from > advances.Count() || to > advances.Count()) return 0;
+    const std::string& abbrev = advances.At(from).abbrev;
+    const QString fromName = ToDisplay(advances.At(from).name);
+    // A prerequisite names an abbreviation, and the game takes the first
+    // advance that has it: one that another advance shares earlier, or that
+    // reads as "no advance", would link something else.
+    if (abbrev.empty() || rules::IsNoAdvance(abbrev) || rules::PrerequisiteLinks(advances).Lookup(abbrev) != from) {
+        ShowErrorBox(this, QStringLiteral("%1 cannot be named as a prerequisite: its abbreviation \"%2\" %3")
+                               .arg(fromName, ToDisplay(abbrev),
+                                    abbrev.empty() || rules::IsNoAdvance(abbrev)
+                                        ? QStringLiteral("means no advance")
+                                        : QStringLiteral("belongs to an earlier advance too")));
+        return 0;
+    }
+    const rules::AdvanceRecord& target = advances.At(to);
+    if (target.prereq1 == abbrev || target.prereq2 == abbrev) return 0;
+    int chosen = rules::IsNoAdvance(target.prereq1) ? 1 : rules::IsNoAdvance(target.prereq2) ? 2 : 0;
+    if (!chosen && slot) chosen = *slot == 1 || *slot == 2 ? *slot : 0;
+    if (!chosen && !slot) {
+        // Both slots are taken: the user says which one gives way.
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("ReplacePrerequisiteMenu"));
+        menu.addSection(QStringLiteral("%1 needs two advances already").arg(ToDisplay(target.name)));
+        for (int which : {1, 2}) {
+            const std::string& old = which == 1 ? target.prereq1 : target.prereq2;
+            const int node = tree_.NodeOfAbbrev(old);
+            const QString oldName = node >= 0 ? ToDisplay(tree_.Nodes()[node].name) : ToDisplay(old);
+            menu.addAction(QStringLiteral("Replace %1 with %2").arg(oldName, fromName))->setData(which);
+        }
+        if (QAction* picked = menu.exec(menuAt)) chosen = picked->data().toInt();
+    }
+    if (!chosen) return 0;
+    editor_->SetField(
+        rules::AdvanceFieldRef(to, chosen == 1 ? rules::AdvanceField::Prereq1 : rules::AdvanceField::Prereq2),
+        abbrev);
+    return chosen;
+}
+
+void TreePage::RemoveLink(int edge) {
+    if (!editor_ || edge < 0 || edge >= static_cast<int>(tree_.Edges().size())) return;
+    const rules::TechEdge& link = tree_.Edges()[edge];
+    editor_->SetField(rules::AdvanceFieldRef(tree_.Nodes()[link.to].number,
+                                             link.slot == 1 ? rules::AdvanceField::Prereq1
+                                                            : rules::AdvanceField::Prereq2),
+                      "nil");
+}
+
+void TreePage::MenuWanted(QGraphicsItem* item, const QPoint& globalPos) {
+    if (!item) return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("TreeMenu"));
+    if (auto* node = dynamic_cast<TreeNodeItem*>(item)) {
+        const int number = tree_.Nodes()[node->Node()].number;
+        connect(menu.addAction(QStringLiteral("Show on the Advances page")), &QAction::triggered, this,
+                [this, number] { emit ShowOnAdvancesPage(number); });
+    } else {
+        const int edge = item->data(TreeView::kEdgeData).toInt();
+        QAction* remove = menu.addAction(QStringLiteral("Remove this prerequisite"));
+        remove->setEnabled(editor_ != nullptr);
+        connect(remove, &QAction::triggered, this, [this, edge] { RemoveLink(edge); });
+    }
+    menu.exec(globalPos);
+}
+
 void TreePage::NodeClicked(QGraphicsItem* item) {
     auto* node = dynamic_cast<TreeNodeItem*>(item);
     if (!node) return;
@@ -264,7 +502,10 @@ void TreePage::ExportClick() {
                                                        : QStringLiteral(".svg");
     }
     std::string bytes;
-    if (const rules::Status status = rules::RenderTree(tree_, *format, bytes); !status) {
+    // What is drawn is what is exported: the focused part alone, when focused.
+    std::optional<rules::TreePart> part;
+    if (focusedOn_) part = tree_.FocusOn(rules::TechTree::IndexOfAdvance(focusedOn_));
+    if (const rules::Status status = rules::RenderTree(tree_, *format, bytes, part ? &*part : nullptr); !status) {
         ShowErrorBox(this, QString::fromStdString(status.message));
         return;
     }

@@ -54,11 +54,23 @@ enum class TreeFormat { Dot, Svg, Png };
 // ".dot", ".svg", ".png" (letter case ignored); nothing for anything else.
 std::optional<TreeFormat> TreeFormatOfFileName(std::string_view fileName);
 
-// Lays the tree out with Graphviz's "dot", left to right.
-Status LayOutTree(const TechTree& tree, TreeLayout& layout);
+// Lays the tree (or only `part` of it) out with Graphviz's "dot", left to right.
+Status LayOutTree(const TechTree& tree, TreeLayout& layout, const TreePart* part = nullptr);
 
-// The tree as a file of that format: DOT text as TreeToDot gives it, or a
-// picture of the laid-out tree.
-Status RenderTree(const TechTree& tree, TreeFormat format, std::string& bytes);
+// The tree (or only `part` of it) as a file of that format: DOT text as
+// TreeToDot gives it, or a picture of the laid-out tree.
+Status RenderTree(const TechTree& tree, TreeFormat format, std::string& bytes, const TreePart* part = nullptr);
+
+// How readable a laid-out tree is when fitted into a view of `viewWidth` by
+// `viewHeight` pixels: the scale it is drawn at (1 is the picture's own
+// size, at which its 10-point names are meant to be read) and how many pairs
+// of links cross (links that share an advance are not counted: they meet
+// there anyway).
+struct TreeReadability {
+    double fittedScale = 0;
+    int crossings = 0;
+};
+TreeReadability MeasureReadability(const TechTree& tree, const TreeLayout& layout, double viewWidth,
+                                   double viewHeight);
 
 }  // namespace rules
