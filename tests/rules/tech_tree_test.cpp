@@ -125,11 +125,11 @@ TEST(TechTree, FocusKeepsExactlyWhatTheAdvanceNeedsAndOpensAndTheLinksAmongThem)
 
 TEST(TechTree, FindMatchesNamesAndAbbreviationsWhateverTheLetterCase) {
     const RulesDocument document = Parsed(
-        "@CIVILIZE\r\n"
+        "; invented\r\n@CIVILIZE\r\n"
         "Kiln Firing, 1, 0, nil, nil, 0, 0 ; Kln\r\n"
         "\xC9tain Casting, 1, 0, nil, nil, 0, 0 ; Etc\r\n"  // E acute
         "Smelting, 1, 0, nil, nil, 0, 0 ; Sml\r\n"
-        ";\r\n");
+        ";\r\n@UNITS\r\n;\r\n");
     const TechTree tree = TreeOf(document);
     EXPECT_EQ(tree.Find("ING"), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(tree.Find("kln"), std::vector<int>{0});    // the abbreviation

@@ -3,13 +3,11 @@
 #include <QGraphicsView>
 #include <QPoint>
 
-namespace ui {
-
 class QGraphicsLineItem;
 
 namespace ui {
+
 class TreeNodeItem;
-}
 
 // A view of a large picture: fitted at first, the mouse wheel zooms about the
 // pointer, dragging the background pans, dragging from one advance onto

@@ -107,8 +107,12 @@ std::optional<TreeFormat> TreeFormatOfFileName(std::string_view fileName) {
 }
 
 Status LayOutTree(const TechTree& tree, TreeLayout& layout, const TreePart* part) {
+    return LayOutDot(tree, TreeToDot(tree, part), layout);
+}
+
+Status LayOutDot(const TechTree& tree, const std::string& dot, TreeLayout& layout) {
     layout = TreeLayout();
-    LaidGraph laid(TreeToDot(tree, part));
+    LaidGraph laid(dot);
     if (Status status = laid.Outcome(); !status) return status;
     Agraph_t* graph = laid.Graph();
 

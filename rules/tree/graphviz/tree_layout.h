@@ -57,6 +57,10 @@ std::optional<TreeFormat> TreeFormatOfFileName(std::string_view fileName);
 // Lays the tree (or only `part` of it) out with Graphviz's "dot", left to right.
 Status LayOutTree(const TechTree& tree, TreeLayout& layout, const TreePart* part = nullptr);
 
+// Lays out `dot`, the DOT that TreeToDot gives for `tree` (perhaps with
+// other settings, to compare layouts).
+Status LayOutDot(const TechTree& tree, const std::string& dot, TreeLayout& layout);
+
 // The tree (or only `part` of it) as a file of that format: DOT text as
 // TreeToDot gives it, or a picture of the laid-out tree.
 Status RenderTree(const TechTree& tree, TreeFormat format, std::string& bytes, const TreePart* part = nullptr);
