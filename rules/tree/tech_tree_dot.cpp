@@ -124,11 +124,6 @@ const char* TreeColours::EpochFill(int epoch) {
     return epoch >= 0 && epoch < kEpochCount ? kFill[epoch] : "#ffffff";
 }
 
-const char* TreeColours::EpochFrame(int epoch) {
-    static const char* const kFrame[kEpochCount] = {"#fbf6ec", "#f8eef3", "#f4f4f4", "#fffbe0"};
-    return epoch >= 0 && epoch < kEpochCount ? kFrame[epoch] : "#ffffff";
-}
-
 std::string TreeToDot(const TechTree& tree, const TreePart* part) {
     const std::vector<TechNode>& nodes = tree.Nodes();
     const std::vector<TechEdge>& edges = tree.Edges();
@@ -148,7 +143,7 @@ std::string TreeToDot(const TechTree& tree, const TreePart* part) {
 
     std::string out = "digraph \"advances\" {\n";
     out += "  graph [rankdir=LR, charset=\"UTF-8\", fontname=\"" + std::string(kTreeFont) +
-           "\", fontsize=14, nodesep=0.12, ranksep=0.3, newrank=true, bgcolor=\"white\"];\n";
+           "\", fontsize=14, nodesep=0.12, ranksep=0.2, newrank=true, bgcolor=\"white\"];\n";
     out += "  node [shape=box, style=\"rounded,filled\", fontname=\"" + std::string(kTreeFont) +
            "\", fontsize=10, margin=\"0.05,0.02\", height=0.3, color=\"" +
            std::string(TreeColours::NodeBorder()) + "\"];\n";
@@ -164,21 +159,11 @@ std::string TreeToDot(const TechTree& tree, const TreePart* part) {
         taken.insert(id);
         ids.push_back(std::move(id));
     }
-    for (int epoch = 0; epoch < kEpochCount; ++epoch) {
-        std::string members;
-        for (int index = 0; index < static_cast<int>(nodes.size()); ++index) {
-            if (nodeShown[index] && nodes[index].epoch == epoch) members += NodeStatement(tree, index, ids[index]);
-        }
-        if (members.empty()) continue;
-        out += "  subgraph \"cluster_epoch" + std::to_string(epoch) + "\" {\n";
-        out += "    label=\"" + std::string(EpochName(epoch)) + "\"; labeljust=l; style=filled; ";
-        out += "fillcolor=\"" + std::string(TreeColours::EpochFrame(epoch)) + "\"; color=\"" +
-               std::string(TreeColours::GroupBorder()) + "\";\n";
-        out += members;
-        out += "  }\n";
-    }
+    // The epochs show in the fill colours only: boxes around them would bind
+    // each epoch's advances together, and the links between epochs would
+    // cross twice as often and the fitted tree be drawn smaller.
     for (int index = 0; index < static_cast<int>(nodes.size()); ++index) {
-        if (nodeShown[index] && nodes[index].epoch < 0) out += NodeStatement(tree, index, ids[index]);
+        if (nodeShown[index]) out += NodeStatement(tree, index, ids[index]);
     }
 
     for (int index = 0; index < static_cast<int>(edges.size()); ++index) {

@@ -149,7 +149,6 @@ TEST(TreeFiles, DotHasOneNodePerAdvanceAndOneArrowPerKnownPrerequisite) {
     EXPECT_EQ(Count(dot, "advance="), tree.Nodes().size());
     EXPECT_NE(dot.find("\"Spn\" -> \"Lms\""), std::string::npos);
     EXPECT_NE(dot.find("label=<Spindle&quot;Q&quot;>"), std::string::npos) << dot;  // a quote cannot end the label
-    EXPECT_LT(dot.find("label=\"Ancient\""), dot.find("label=\"Modern\""));
 }
 
 TEST(TreeFiles, LongNamesBreakAtTheBalancingSpaceAndEachUnitHasALine) {
@@ -192,7 +191,6 @@ TEST(TreeFiles, LayoutPlacesEveryAdvanceLeftToRight) {
     // Left to right: a prerequisite stands left of what needs it.
     EXPECT_LT(layout.nodes[Index(1)].centre.x, layout.nodes[Index(2)].centre.x);
     EXPECT_LT(layout.nodes[Index(2)].centre.x, layout.nodes[Index(3)].centre.x);
-    EXPECT_EQ(layout.groups.size(), 4u);
 
     EXPECT_EQ(TreeFormatOfFileName("out/Tree.SVG"), TreeFormat::Svg);
     EXPECT_EQ(TreeFormatOfFileName("tree.pdf"), std::nullopt);

@@ -61,6 +61,16 @@ QString Swatch(const QColor& colour, const QString& caption) {
         .arg(colour.name(), caption);
 }
 
+// The epochs show only in the fill of the advances: the legend names them.
+QString EpochSwatches() {
+    QString text = QStringLiteral("<br>");
+    for (int epoch = 0; epoch < rules::kEpochCount; ++epoch) {
+        if (epoch) text += QStringLiteral("&nbsp;&nbsp; ");
+        text += Swatch(QColor(rules::TreeColours::EpochFill(epoch)), QString::fromLatin1(rules::EpochName(epoch)));
+    }
+    return text;
+}
+
 QPolygonF ArrowHead(const QPointF& from, const QPointF& tip) {
     const QPointF along = tip - from;
     const double length = std::hypot(along.x(), along.y());
@@ -87,7 +97,8 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
                     QStringLiteral("&nbsp;&nbsp; ") +
                     Swatch(TreeNodeItem::MarkColour(TreeMark::Descendant), QStringLiteral("opens")) +
                     QStringLiteral("&nbsp;&nbsp; <span style='color:%1'>red: circle or unknown prerequisite</span>")
-                        .arg(kFault.name()));
+                        .arg(kFault.name()) +
+                    EpochSwatches());
     legend->setToolTip(QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page. "
                                       "Drag from one advance onto another to make it its prerequisite."));
 
@@ -226,21 +237,6 @@ void TreePage::Redraw(const rules::TreeLayout& layout) {
     nodeItems_.assign(tree_.Nodes().size(), nullptr);
     edgeItems_.assign(tree_.Edges().size(), EdgeItems{});
     scene_->setSceneRect(-8, -8, layout.width + 16, layout.height + 16);
-
-    QFont groupFont(QString::fromLatin1(rules::kTreeFont));
-    groupFont.setPixelSize(14);
-    groupFont.setBold(true);
-    for (const rules::LaidGroup& group : layout.groups) {
-        auto* box = scene_->addRect(QRectF(ToQt(group.topLeft), QSizeF(group.width, group.height)),
-                                    QPen(QColor(rules::TreeColours::GroupBorder())),
-                                    QColor(rules::TreeColours::EpochFrame(group.epoch)));
-        box->setZValue(0);
-        auto* label = scene_->addSimpleText(QString::fromLatin1(rules::EpochName(group.epoch)), groupFont);
-        label->setBrush(QColor(0x55, 0x55, 0x55));
-        const QRectF size = label->boundingRect();
-        label->setPos(group.topLeft.x + 8, group.labelCentre.y - size.height() / 2);
-        label->setZValue(0.5);
-    }
 
     for (const rules::LaidEdge& laid : layout.edges) {
         if (laid.curve.empty()) continue;

@@ -145,19 +145,6 @@ Status LayOutDot(const TechTree& tree, const std::string& dot, TreeLayout& layou
     std::sort(layout.edges.begin(), layout.edges.end(),
               [](const LaidEdge& a, const LaidEdge& b) { return a.edge < b.edge; });
 
-    for (int epoch = 0; epoch < kEpochCount; ++epoch) {
-        std::string name = "cluster_epoch" + std::to_string(epoch);
-        Agraph_t* group = agsubg(graph, name.data(), 0);
-        if (!group) continue;
-        const boxf bb = GD_bb(group);
-        LaidGroup laidGroup;
-        laidGroup.epoch = epoch;
-        laidGroup.topLeft = place(pointf{bb.LL.x, bb.UR.y});
-        laidGroup.width = bb.UR.x - bb.LL.x;
-        laidGroup.height = bb.UR.y - bb.LL.y;
-        if (const textlabel_t* label = GD_label(group)) laidGroup.labelCentre = place(label->pos);
-        layout.groups.push_back(laidGroup);
-    }
     return Status::Ok();
 }
 

@@ -32,21 +32,11 @@ struct LaidEdge {
     std::optional<TreePoint> arrowTip;
 };
 
-// The group of an epoch's advances.
-struct LaidGroup {
-    int epoch = 0;
-    TreePoint topLeft;
-    double width = 0;
-    double height = 0;
-    TreePoint labelCentre;
-};
-
 struct TreeLayout {
     double width = 0;
     double height = 0;
     std::vector<LaidNode> nodes;
     std::vector<LaidEdge> edges;
-    std::vector<LaidGroup> groups;
 };
 
 enum class TreeFormat { Dot, Svg, Png };
