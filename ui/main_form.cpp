@@ -72,6 +72,9 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     MarkRoomy(checkPage_);
     MarkRoomy(treePage_);
     pageControl_->setCurrentWidget(aboutPage);
+    // Made first, so that a page has its room before it is entered (and the
+    // tree fitted into it).
+    new PageRoom(this, pageControl_);
     // Connected after the About page was put in front: opening is no page switch.
     connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
 
@@ -96,7 +99,6 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     quit->raise();
     setTabOrder(pageControl_, quit);
     setTabOrder(quit, save);
-    new PageRoom(this, pageControl_);
 
     CentreOnScreen(this);
 }

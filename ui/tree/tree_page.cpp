@@ -137,11 +137,13 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
     top->addWidget(exportButton_);
     top->addSpacing(8);
     top->addWidget(legend, 1);
+    search_->setMaximumWidth(320);
     auto* second = new QHBoxLayout();
     second->addWidget(search_, 1);
     second->addWidget(matches_);
     second->addSpacing(8);
     second->addWidget(focus_);
+    second->addStretch(1);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
     column->addLayout(top);
