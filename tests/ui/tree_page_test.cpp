@@ -142,6 +142,13 @@ private slots:
         QCOMPARE(tree->Tree().Edges().size(), size_t(2));
         stack->undo();
         QCOMPARE(advances.At(3).prereq1, std::string("Emk"));
+
+        // A link that closes a circle is drawn, and the check sees it at once.
+        auto* pages = editor.Find<QTabWidget>("PageControl");
+        const QString before = pages->tabText(pages->indexOf(editor.Find<QWidget>("Check")));
+        QCOMPARE(tree->DrawLink(4, 1), 1);
+        QVERIFY(tree->Tree().Nodes()[0].inCircle);
+        QVERIFY(pages->tabText(pages->indexOf(editor.Find<QWidget>("Check"))) != before);
     }
 
     void searchMarksMatchesAndStepsThroughThemAndFocusShowsOnlyTheLineage() {
