@@ -141,6 +141,35 @@ TEST(TechTree, FindMatchesNamesAndAbbreviationsWhateverTheLetterCase) {
     EXPECT_EQ(tree.NodeOfAbbrev("sml"), -1);
 }
 
+TEST(TreeFiles, ReadabilityCountsLinksThatCrossButNotLinksThatShareAnAdvance) {
+    // Kiln -> Ember and Kiln -> Smelting share Kiln; Tide -> Loom crosses both.
+    const TechTree tree = TreeOf(Parsed(
+        "; invented\r\n@CIVILIZE\r\n"
+        "Kiln, 1, 0, nil, nil, 0, 0 ; Kln\r\n"
+        "Ember, 1, 0, Kln, nil, 0, 0 ; Emk\r\n"
+        "Smelting, 1, 0, Kln, nil, 0, 0 ; Smt\r\n"
+        "Tide, 1, 0, nil, nil, 0, 0 ; Tdc\r\n"
+        "Loom, 1, 0, Tdc, nil, 0, 0 ; Lms\r\n"
+        ";\r\n@UNITS\r\n;\r\n"));
+    ASSERT_EQ(tree.Edges().size(), 3u);
+    const auto straight = [](int edge, TreePoint from, TreePoint to) {
+        LaidEdge laid;
+        laid.edge = edge;
+        const TreePoint third{from.x + (to.x - from.x) / 3, from.y + (to.y - from.y) / 3};
+        const TreePoint twoThirds{from.x + 2 * (to.x - from.x) / 3, from.y + 2 * (to.y - from.y) / 3};
+        laid.curve = {from, third, twoThirds, to};
+        return laid;
+    };
+    TreeLayout layout;
+    layout.width = 200;
+    layout.height = 100;
+    layout.edges = {straight(0, {0, 50}, {100, 0}), straight(1, {0, 50}, {100, 100}),
+                    straight(2, {50, 0}, {50, 100})};
+    const TreeReadability measured = MeasureReadability(tree, layout, 216, 58);
+    EXPECT_EQ(measured.crossings, 2);
+    EXPECT_DOUBLE_EQ(measured.fittedScale, 0.5);  // the height decides, with the view's margin
+}
+
 TEST(TreeFiles, DotHasOneNodePerAdvanceAndOneArrowPerKnownPrerequisite) {
     const TechTree tree = TreeOf(Parsed(kRules));
     std::string dot;

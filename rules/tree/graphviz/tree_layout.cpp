@@ -198,9 +198,13 @@ double Cross(const TreePoint& o, const TreePoint& a, const TreePoint& b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
 }
 
+// Whether the pieces a-b and c-d cross. A point on the other line counts as
+// lying on its one side, so that a link passing exactly through the joint
+// of two pieces of another crosses one of them, not none.
 bool PiecesCross(const TreePoint& a, const TreePoint& b, const TreePoint& c, const TreePoint& d) {
-    const double d1 = Cross(c, d, a), d2 = Cross(c, d, b), d3 = Cross(a, b, c), d4 = Cross(a, b, d);
-    return ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0));
+    const bool a1 = Cross(c, d, a) > 0, b1 = Cross(c, d, b) > 0;
+    const bool c1 = Cross(a, b, c) > 0, d1 = Cross(a, b, d) > 0;
+    return a1 != b1 && c1 != d1;
 }
 
 struct Bounds {
