@@ -107,13 +107,18 @@ private slots:
         editor.ClickTab("Tree");
         ui::TreePage* tree = editor.Tree();
         ui::TreeView* view = tree->View();
-        view->ZoomBy(2.0, view->viewport()->rect().center());
+        view->ZoomBy(3.0, view->mapFromScene(tree->NodeItem(4)->sceneBoundingRect().center()));
         const QTransform zoomed = view->transform();
         QUndoStack* stack = editor.windows.main.Editor().Stack();
         rules::AdvanceTable& advances = editor.windows.main.Document().Advances();
 
+        const QPoint bellAt = view->mapFromScene(tree->NodeItem(4)->sceneBoundingRect().center());
         // Bell Casting needs "Smt, no": "no" is a free slot.
         QCOMPARE(tree->DrawLink(5, 4), 2);
+        // Laid out anew, the advance edited stays where it was on the screen
+        // (across: up and down, this small tree's new height may not let it).
+        const QPoint bellNow = view->mapFromScene(tree->NodeItem(4)->sceneBoundingRect().center());
+        QVERIFY(std::abs(bellNow.x() - bellAt.x()) <= 2);
         QCOMPARE(advances.At(4).prereq2, std::string("Tdc"));
         QCOMPARE(stack->count(), 1);
         QCOMPARE(tree->Tree().Edges().size(), size_t(4));  // drawn while shown, not on the next entry

@@ -168,15 +168,14 @@ void TreePage::SetEditor(DocumentEditor* editor) {
     if (editor_) disconnect(editor_, nullptr, this, nullptr);
     editor_ = editor;
     if (editor_) {
-        connect(editor_, &DocumentEditor::FieldsChanged, this,
-                [this](rules::SectionId section, const QList<int>&) { TablesChanged(section); });
+        connect(editor_, &DocumentEditor::FieldsChanged, this, &TreePage::TablesChanged);
     }
 }
 
-void TreePage::TablesChanged(rules::SectionId section) {
+void TreePage::TablesChanged(rules::SectionId section, const QList<int>& records) {
     // A hidden page catches up when it is entered again.
     if (section == rules::SectionId::Cosmic || !isVisible()) return;
-    Refresh(false);
+    Refresh(false, section == rules::SectionId::Advances && !records.isEmpty() ? records.front() : 0);
     ApplyMarks();
 }
 
@@ -187,7 +186,7 @@ void TreePage::Enter(int advanceOnShow) {
     ApplyMarks();
 }
 
-void TreePage::Refresh(bool fit) {
+void TreePage::Refresh(bool fit, int anchorNumber) {
     tree_ = rules::TechTree::Build(document_.Advances(), document_.Units());
     const int count = static_cast<int>(tree_.Nodes().size());
     if (highlighted_ < 1 || highlighted_ > count) highlighted_ = 0;
@@ -205,7 +204,27 @@ void TreePage::Refresh(bool fit) {
         ApplySearch();
         return;
     }
+    // A new layout may move every advance: the one the user looks at stays
+    // where it is on the screen (the advance just edited when it is drawn,
+    // else the one nearest the centre), so the view keeps its place.
     const QPointF centre = view_->mapToScene(view_->viewport()->rect().center());
+    const QRectF inView = view_->mapToScene(view_->viewport()->rect()).boundingRect();
+    int anchor = rules::TechTree::IndexOfAdvance(anchorNumber);
+    if (anchor < 0 || anchor >= static_cast<int>(nodeItems_.size()) || !nodeItems_[anchor] ||
+        !inView.contains(nodeItems_[anchor]->sceneBoundingRect().center())) {
+        anchor = -1;
+        double nearest = 0;
+        for (int index = 0; index < static_cast<int>(nodeItems_.size()); ++index) {
+            if (!nodeItems_[index]) continue;
+            const QPointF away = nodeItems_[index]->sceneBoundingRect().center() - centre;
+            const double distance = QPointF::dotProduct(away, away);
+            if (anchor < 0 || distance < nearest) {
+                anchor = index;
+                nearest = distance;
+            }
+        }
+    }
+    const QPointF offset = anchor >= 0 ? centre - nodeItems_[anchor]->sceneBoundingRect().center() : QPointF();
     rules::TreeLayout layout;
     const rules::Status status = rules::LayOutTree(tree_, layout, part ? &*part : nullptr);
     drawnDot_ = status ? std::move(dot) : std::string();
@@ -219,9 +238,11 @@ void TreePage::Refresh(bool fit) {
     }
     Redraw(layout);
     ShowMessage(count == 0 ? QStringLiteral("No advances were read.") : QString());
-    // After an edit the user's zoom and centre stay.
+    // After an edit the user's zoom stays, and the place in view.
     if (fit) {
         view_->FitAll();
+    } else if (anchor >= 0 && anchor < static_cast<int>(nodeItems_.size()) && nodeItems_[anchor]) {
+        view_->centerOn(nodeItems_[anchor]->sceneBoundingRect().center() + offset);
     } else {
         view_->centerOn(centre);
     }

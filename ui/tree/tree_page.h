@@ -102,14 +102,15 @@ private:
 
     void Redraw(const rules::TreeLayout& layout);
     // Reads the tables again and lays the tree out anew when what is to be
-    // drawn changed; fitted when `fit`, else the view keeps centre and zoom.
-    void Refresh(bool fit);
+    // drawn changed; fitted when `fit`, else the view keeps its zoom and
+    // advance `anchorNumber` (or the one nearest the centre) its place.
+    void Refresh(bool fit, int anchorNumber = 0);
     void ApplyMarks();
     void ApplySearch();
     void ShowMessage(const QString& text);
     void NodeClicked(QGraphicsItem* item);
     void MenuWanted(QGraphicsItem* item, const QPoint& globalPos);
-    void TablesChanged(rules::SectionId section);
+    void TablesChanged(rules::SectionId section, const QList<int>& records);
 
     const rules::RulesDocument& document_;
     DocumentEditor* editor_ = nullptr;
