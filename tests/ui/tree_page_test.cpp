@@ -133,6 +133,9 @@ private slots:
 
         stack->undo();
         stack->undo();
+        // Undone where the user is: the tree stays in front, the advance on show.
+        QCOMPARE(editor.Find<QTabWidget>("PageControl")->currentWidget(), static_cast<QWidget*>(tree));
+        QCOMPARE(tree->HighlightedAdvance(), 4);
         QCOMPARE(advances.At(4).prereq1, std::string("Smt"));
         QCOMPARE(advances.At(4).prereq2, std::string("no"));
         QCOMPARE(tree->Tree().Edges().size(), size_t(3));
@@ -209,7 +212,7 @@ private slots:
         QCOMPARE(editor.Tree()->View()->transform(), zoom);  // the zoom stays as the view grows
         editor.ClickTab("Advances");
         QCOMPARE(pages->geometry(), placed);
-        editor.ClickTab("Check");
+        pages->setCurrentWidget(editor.Find<QWidget>("Check"));  // its caption counts problems
         QCOMPARE(pages->geometry(), QRect(0, 0, 1000, 797));
         editor.windows.main.resize(500, 400);  // smaller: never below the placed size
         QCOMPARE(pages->geometry(), placed);
