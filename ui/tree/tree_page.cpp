@@ -226,7 +226,7 @@ void TreePage::Refresh(bool fit, int anchorNumber) {
     }
     const QPointF offset = anchor >= 0 ? centre - nodeItems_[anchor]->sceneBoundingRect().center() : QPointF();
     rules::TreeLayout layout;
-    const rules::Status status = rules::LayOutTree(tree_, layout, part ? &*part : nullptr);
+    const rules::Status status = rules::LayOutDot(tree_, dot, layout);  // the DOT just made
     drawnDot_ = status ? std::move(dot) : std::string();
     if (!status) {
         view_->CancelLinkDrag();
