@@ -111,7 +111,7 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::FormActivate() {
     if (startupRan_ || !langueForm_ || !warningForm_) return;
     startupRan_ = true;
-    StartupSequence(*this, *langueForm_, *warningForm_).Run();
+    StartupSequence(*this, *langueForm_, *warningForm_, rulesFile_).Run();
 }
 
 void TMainForm::ShowDocument() {

@@ -231,6 +231,22 @@ private slots:
         QVERIFY(!folder.Exists("rules.txt"));  // saved back to the file that was loaded
     }
 
+    void fileNamedOnTheCommandLineIsTheOneEdited() {
+        ScratchFolder folder;
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));  // warning off; its language yields
+        folder.Write("rules.txt", DemoRules());
+        folder.Write("rules.fre", DemoRules("rules.fre"));
+        ModalAnswerer answers;
+        ui::EditorWindows windows;
+        windows.main.SetRulesFile("rules.fre");
+        QVERIFY(StartEditor(windows, answers));
+        QCOMPARE(answers.Handled(), 0);
+        QVERIFY(Parsed(windows));
+        QCOMPARE(windows.main.Document().GetLanguage(), rules::Language::French);
+        QCOMPARE(QString::fromStdString(windows.main.Document().TargetFileName()),
+                 QString("rules.fre"));
+    }
+
     void damagedSectionsAreListedOnce() {
         ScratchFolder folder;
         folder.Write("rules.txt", kBrokenRules);
