@@ -14,6 +14,15 @@ std::string Counted(int n, const char* what) {
     return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
 }
 
+// A file that holds none of the three sections (an empty or a binary file,
+// or the wrong file) would otherwise pass with three warnings.
+bool HasNoSection(const rules::RulesDocument& document) {
+    int missing = 0;
+    for (const rules::Finding& finding : document.GetFindings())
+        missing += finding.kind == rules::Finding::Kind::MissingHeader ? 1 : 0;
+    return missing == 3;
+}
+
 }  // namespace
 
 int RunCheck(const Arguments& arguments, Streams io) {
@@ -31,6 +40,12 @@ int RunCheck(const Arguments& arguments, Streams io) {
             continue;
         }
         ++checked;
+        if (HasNoSection(document)) {
+            io.out << file << ": error: no @COSMIC, @CIVILIZE or @UNITS section: "
+                   << "this is not a rules file\n";
+            ++errors;
+            continue;
+        }
         for (const rules::Problem& problem : rules::CheckRules(document)) {
             io.out << file;
             if (problem.line >= 0) io.out << ":" << problem.line + 1;

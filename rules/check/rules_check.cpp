@@ -1,5 +1,7 @@
 #include "rules/check/rules_check.h"
 
+#include "rules/document/record_fields.h"
+
 #include <algorithm>
 #include <bitset>
 #include <functional>
@@ -95,11 +97,11 @@ class Checker {
             if (cosmic.LineOf(p) < 0) continue;  // never read, never written
             const std::string& value = cosmic.Value(p);
             if (PlainNumber(value)) continue;
-            const std::string name = CosmicNames()[static_cast<std::size_t>(p)];
+            // Named as the Cosmic page names it, not by its internal key.
+            const std::string name = Quoted(RecordName(document_, SectionId::Cosmic, p + 1));
             Add(Severity::Warning, SectionId::Cosmic, p + 1, cosmic.LineOf(p),
-                value.empty()
-                    ? "Cosmic value " + name + " is empty."
-                    : "Cosmic value " + name + " " + Quoted(value) + " is not a plain number.");
+                value.empty() ? name + " is empty."
+                              : name + " is " + Quoted(value) + ", not a plain number.");
         }
     }
 

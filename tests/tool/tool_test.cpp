@@ -78,6 +78,14 @@ TEST(RulesTool, CheckPrintsProblemsAsCompilersDoAndExitsByTheWorstFile) {
     EXPECT_EQ(missing.err, "ovantra-rules: Cannot open file " + (dir / "absent.txt") + ".\n");
     EXPECT_NE(missing.out.find("0 errors and 2 warnings in 1 file checked; 1 file could not be read.\n"),
               std::string::npos);
+
+    // A file with none of the three sections is no rules file at all.
+    const std::string empty = dir / "empty.txt";
+    WriteBytes(empty, "");
+    const Outcome notRules = Tool({"check", empty});
+    EXPECT_EQ(notRules.status, kExitProblems);
+    EXPECT_EQ(notRules.out, empty + ": error: no @COSMIC, @CIVILIZE or @UNITS section: this is not "
+                                    "a rules file\n1 error and 0 warnings in 1 file checked.\n");
 }
 
 TEST(RulesTool, HelpVersionAndWrongArguments) {
@@ -109,6 +117,8 @@ TEST(RulesTool, ShowListsTheSectionsWithoutWriting) {
     EXPECT_NE(run.out.find("@CIVILIZE: 3 advances"), std::string::npos);
     EXPECT_NE(run.out.find("Tidecraft"), std::string::npos);
     EXPECT_NE(run.out.find("@UNITS: 2 units"), std::string::npos);
+    // Every advance that Tidecraft opens, not only the first.
+    EXPECT_NE(run.out.find("allows Glazing, Kiln Firing\n"), std::string::npos) << run.out;
     EXPECT_EQ(ReadBytes(file), bytes);
 }
 

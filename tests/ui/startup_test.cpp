@@ -199,6 +199,21 @@ private slots:
         }
     }
 
+    void rulesFileThatIsAFolderIsNamedSo() {
+        ScratchFolder folder;
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
+        QVERIFY(QDir().mkdir(folder.Path("rules.txt")));
+        ModalAnswerer answers;
+        answers.Then(ClickBoxButton(QMessageBox::Ok));
+        ui::EditorWindows windows;
+        QVERIFY(StartEditor(windows, answers));
+        QVERIFY(!Parsed(windows));
+        auto* notice = windows.main.findChild<QLabel*>("NoRulesNotice");
+        QVERIFY(notice);
+        QVERIFY2(notice->text().contains("is a folder, not a file"), qPrintable(notice->text()));
+        QVERIFY(!notice->text().contains("Start the editor"));
+    }
+
     void missingRulesFileChosenInDialog() {
         ScratchFolder folder;
         ModalAnswerer answers;

@@ -64,6 +64,16 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent) {
     list_->setResizeMode(QListView::Adjust);
     list_->setToolTip(QStringLiteral("Double-click or press <Enter> to show the record"));
     connect(list_, &QListWidget::itemDoubleClicked, this, &CheckPage::Activate);
+    // The page's own hint: the window's right-click help has nothing here.
+    setToolTip(QStringLiteral("The problems the rules check found"));
+    ShowNote(QStringLiteral("No rules file was loaded, so there is nothing to check."));
+}
+
+// A line of the list that is no problem and cannot be chosen.
+void CheckPage::ShowNote(const QString& text) {
+    auto* note = new QListWidgetItem(text, list_);
+    note->setFlags(Qt::NoItemFlags);
+    note->setToolTip(text);
 }
 
 QString CheckPage::Caption() const {
@@ -72,7 +82,9 @@ QString CheckPage::Caption() const {
 }
 
 void CheckPage::ShowProblems(rules::Problems problems) {
-    if (problems == problems_) return;  // keep the user's place while nothing changed
+    // Keep the user's place while nothing changed.
+    if (checked_ && problems == problems_) return;
+    checked_ = true;
     problems_ = std::move(problems);
     const int row = list_->currentRow();
     list_->clear();
@@ -85,7 +97,8 @@ void CheckPage::ShowProblems(rules::Problems problems) {
         item->setToolTip(problem.severity == rules::Severity::Error ? QStringLiteral("Error")
                                                                     : QStringLiteral("Warning"));
     }
-    if (row >= 0 && row < list_->count()) list_->setCurrentRow(row);
+    if (problems_.empty()) ShowNote(QStringLiteral("No problems found."));
+    if (row >= 0 && row < static_cast<int>(problems_.size())) list_->setCurrentRow(row);
 }
 
 void CheckPage::Activate(QListWidgetItem* item) {

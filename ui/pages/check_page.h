@@ -28,9 +28,11 @@ signals:
 
 private:
     void Activate(QListWidgetItem* item);
+    void ShowNote(const QString& text);
 
     QListWidget* list_ = nullptr;
     rules::Problems problems_;
+    bool checked_ = false;  // a check ran; until then the list says nothing was loaded
 };
 
 }  // namespace ui

@@ -81,7 +81,12 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
                     Swatch(TreeNodeItem::MarkColour(TreeMark::Descendant), QStringLiteral("opens")) +
                     QStringLiteral("&nbsp;&nbsp; <span style='color:%1'>red: circle or unknown prerequisite</span>")
                         .arg(kFault.name()));
-    legend->setToolTip(QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page."));
+    const QString howTo =
+        QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page.");
+    legend->setToolTip(howTo);
+    // The page's own hint, so that its empty areas do not offer the
+    // right-click help of the window, which has none here.
+    setToolTip(howTo);
 
     scene_ = new QGraphicsScene(this);
     view_ = new TreeView(this);
@@ -117,7 +122,6 @@ void TreePage::Enter(int advanceOnShow) {
     if (dot != drawnDot_) {
         rules::TreeLayout layout;
         const rules::Status status = rules::LayOutTree(tree_, layout);
-        const bool first = drawnDot_.empty();
         drawnDot_ = status ? std::move(dot) : std::string();
         if (!status) {
             scene_->clear();
@@ -127,8 +131,12 @@ void TreePage::Enter(int advanceOnShow) {
         } else {
             Redraw(layout);
             ShowMessage(tree_.Nodes().empty() ? QStringLiteral("No advances were read.") : QString());
-            // Fitted when first drawn; after an edit the user's zoom stays.
-            if (first) view_->FitAll();
+            // Fitted when first drawn with advances (the page may be in front
+            // before the file is read); after an edit the user's zoom stays.
+            if (!fitted_ && !tree_.Nodes().empty()) {
+                view_->FitAll();
+                fitted_ = true;
+            }
         }
     }
     Highlight(advanceOnShow);
@@ -244,6 +252,11 @@ void TreePage::NodeClicked(QGraphicsItem* item) {
 }
 
 void TreePage::ExportClick() {
+    if (tree_.Nodes().empty()) {
+        ShowInformationBox(this, QStringLiteral("There is no advance in the tree, so there is "
+                                                "nothing to export."));
+        return;
+    }
     const QString svg = QStringLiteral("SVG picture (*.svg)");
     const QString png = QStringLiteral("PNG picture (*.png)");
     const QString dot = QStringLiteral("DOT graph (*.dot)");
