@@ -72,6 +72,9 @@ void EditSomeRecords(rules::RulesDocument& doc, unsigned pick) {
         const int count = rules::RecordCount(doc, section);
         for (const int record : {1, count}) {
             if (count == 0) continue;
+            // A cosmic value that no line holds is never written.
+            if (section == rules::SectionId::Cosmic && doc.Cosmic().LineOf(record - 1) < 0)
+                continue;
             const rules::FieldRef ref{section, record,
                                       static_cast<int>(pick % static_cast<unsigned>(
                                                                   rules::FieldCount(section)))};
