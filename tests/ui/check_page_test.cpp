@@ -39,6 +39,17 @@ private slots:
         auto* pages = s.Find<QTabWidget>("PageControl");
         const int checkTab = pages->indexOf(s.Find<QWidget>("Check"));
         QCOMPARE(pages->tabText(checkTab), QString("Check"));
+        // A clean file says so in the list, where nothing can be chosen.
+        auto* list = s.Find<QListWidget>("ProblemList");
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), QString("No problems found."));
+        QCOMPARE(list->item(0)->flags(), Qt::NoItemFlags);
+        {
+            ui::EditorWindows unloaded;  // the start-up has not read a file
+            auto* none = unloaded.main.findChild<QListWidget*>("ProblemList");
+            QCOMPARE(none->count(), 1);
+            QVERIFY(none->item(0)->text().startsWith("No rules file was loaded"));
+        }
 
         // Glass Lancing (2) comes to need Mist Charting, which needs it.
         s.ClickTab("Advances");

@@ -2,6 +2,7 @@
 // it opens, a click on a node choosing the advance, and edits showing when
 // the page is entered again.
 #include <QComboBox>
+#include <QTabWidget>
 #include <QtTest>
 
 #include "editor_session.h"
@@ -93,6 +94,24 @@ private slots:
                                                   TreeMark::Ancestor, TreeMark::OnShow}));
         QVERIFY(editor.Tree()->NodeItem(1)->toolTip().contains("Clay Firing"));
         QCOMPARE(editor.Tree()->View()->transform(), fitted);
+    }
+
+    // The click that activates the window can bring the page to the front
+    // before the file is read: the tree is drawn and fitted once it is.
+    void inFrontBeforeTheFileIsRead() {
+        ScratchFolder folder;
+        folder.Write("rules.txt", Rules());
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
+        ModalAnswerer answers;
+        ui::EditorWindows windows;
+        auto* page = windows.main.findChild<ui::TreePage*>("Tree");
+        windows.main.findChild<QTabWidget*>("PageControl")->setCurrentWidget(page);
+        QVERIFY(page->Tree().Nodes().empty());
+        const QTransform unfitted = page->View()->transform();
+        QVERIFY(StartEditor(windows, answers));
+        QCOMPARE(page->Tree().Nodes().size(), size_t(5));
+        QVERIFY(page->NodeItem(1));
+        QVERIFY(page->View()->transform() != unfitted);
     }
 };
 
