@@ -35,7 +35,10 @@ public:
     // baseline: called once the file holding them has been written.
     void TakeBaseline(const LineStore& store);
     const std::string& SavedValue(int position) const { return savedValues_.at(position); }
-    bool Changed(int position) const { return Value(position) != SavedValue(position); }
+    // A position that no line holds is never written, so never a change.
+    bool Changed(int position) const {
+        return LineOf(position) >= 0 && Value(position) != SavedValue(position);
+    }
 
     const std::string& Value(int position) const { return values_.at(position); }
     void SetValue(int position, std::string value) { values_.at(position) = std::move(value); }

@@ -71,6 +71,7 @@ const std::string& RulesDocument::SavedText(const FieldRef& ref) const {
 }
 
 bool RulesDocument::Changed(const FieldRef& ref) const {
+    if (ref.section == SectionId::Cosmic) return cosmic_.Changed(ref.record - 1);
     return FieldText(*this, ref) != SavedFieldText(*this, ref);
 }
 
