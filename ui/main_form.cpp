@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "rules/check/rules_check.h"
+#include "ui/edit/document_editor.h"
 #include "ui/pages/about_page.h"
 #include "ui/pages/advances_page.h"
 #include "ui/pages/check_page.h"
@@ -33,6 +34,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     // travel up to the nearest widget that has a hint.
     setToolTip(QStringLiteral("Right-click for help"));
     resize(625, 548);
+    editor_ = new DocumentEditor(document_, this);
 
     // No layouts: the controls keep their places and sizes whatever the
     // window's size.
@@ -71,6 +73,22 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     connect(advancesPage_, &RecordPage::RecordChanged, this, &TMainForm::CheckRules);
     connect(checkPage_, &CheckPage::ProblemActivated, this,
             [this](rules::SectionId section, int record, int) { GoToRecord(section, record); });
+    checkPage_->SetFixSource(
+        [this](const rules::Problem& problem) { return rules::QuickFixes(document_, problem); });
+    connect(checkPage_, &CheckPage::FixChosen, this, &TMainForm::ApplyFix);
+    connect(checkPage_, &CheckPage::CaptionChanged, this, [this] {
+        pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
+    });
+    // A step done, undone or redone: the cosmic fields hold their values
+    // until saving, so they take the tables' first; then the check follows,
+    // and an undo or redo shows the record it changed.
+    connect(editor_, &DocumentEditor::FieldsChanged, this,
+            [this](rules::SectionId section, const QList<int>&) {
+                if (section == rules::SectionId::Cosmic) cosmicPage_->ShowValues(document_.Cosmic());
+                CheckRules();
+            });
+    connect(editor_, &DocumentEditor::StepRevisited, this,
+            [this](const rules::FieldRef& ref) { GoToRecord(ref.section, ref.record); });
 
     auto* eszett = MakeButton(QStringLiteral("Button1"), QStringLiteral("\u00df"),
                               QRect(440, 0, 17, 20), this);
@@ -130,6 +148,13 @@ void TMainForm::CheckRules() {
     cosmicPage_->StoreValues(document_.Cosmic());
     checkPage_->ShowProblems(rules::CheckRules(document_));
     pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
+}
+
+void TMainForm::ApplyFix(const rules::QuickFix& fix) {
+    std::vector<FieldEdit> edits;
+    for (const auto& [ref, value] : fix.edits) edits.push_back({ref, value});
+    if (!edits.empty()) editor_->SetFields(std::move(edits), QString::fromStdString(fix.title));
+    GoToRecord(fix.section, fix.record);
 }
 
 void TMainForm::GoToRecord(rules::SectionId section, int number) {

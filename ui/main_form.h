@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "rules/check/quick_fixes.h"
 #include "rules/document/rules_document.h"
 
 class QTabWidget;
@@ -13,6 +14,7 @@ namespace ui {
 class AdvancesPage;
 class CheckPage;
 class CosmicPage;
+class DocumentEditor;
 class TLangueForm;
 class TRenameForm;
 class TWarningForm;
@@ -59,7 +61,12 @@ public:
     // Checks the tables as they are now and shows what was found on the
     // Check page and in its tab caption.
     void CheckRules();
+    // Makes the fix's edits one undoable step, then shows its record.
+    void ApplyFix(const rules::QuickFix& fix);
 
+    // The one path by which the tables change: every edit is a step on its
+    // undo stack.
+    DocumentEditor& Editor() { return *editor_; }
     rules::RulesDocument& Document() { return document_; }
     const rules::RulesDocument& Document() const { return document_; }
     bool StartupRan() const { return startupRan_; }
@@ -69,6 +76,7 @@ protected:
 
 private:
     rules::RulesDocument document_;
+    DocumentEditor* editor_ = nullptr;
     QTabWidget* pageControl_ = nullptr;
     CosmicPage* cosmicPage_ = nullptr;
     UnitsPage* unitsPage_ = nullptr;

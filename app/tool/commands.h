@@ -6,7 +6,12 @@ namespace tool {
 
 // The commands, one source file each; commands.cpp lists them.
 int RunCheck(const Arguments& arguments, Streams io);
+int RunDiff(const Arguments& arguments, Streams io);
 int RunShow(const Arguments& arguments, Streams io);
 int RunTree(const Arguments& arguments, Streams io);
+
+// ovantra-rules --list-checks: every check name, its severity, whether it is
+// on by default, and what it finds.
+int ListChecks(Streams io);
 
 }  // namespace tool

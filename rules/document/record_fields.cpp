@@ -134,9 +134,7 @@ std::string RecordName(const RulesDocument& document, SectionId section, int rec
     switch (section) {
         case SectionId::Units: return document.Units().At(record).name;
         case SectionId::Advances: return document.Advances().At(record).name;
-        case SectionId::Cosmic:
-            return std::string(
-                CosmicComments(Language::English).at(static_cast<std::size_t>(record - 1)));
+        case SectionId::Cosmic: return CosmicNames().at(static_cast<std::size_t>(record - 1));
     }
     return {};
 }

@@ -60,8 +60,7 @@ const std::string& SavedFieldText(const RulesDocument& document, const FieldRef&
 bool IsValidField(const RulesDocument& document, const FieldRef& ref);
 
 // The record's name as the user knows it: the unit's or advance's name, or
-// the cosmic value's description as the Cosmic page shows it ("Road movement
-// multiplier").
+// the cosmic value's key ("RoadMove").
 std::string RecordName(const RulesDocument& document, SectionId section, int record);
 
 }  // namespace rules

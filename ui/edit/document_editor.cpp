@@ -1,0 +1,71 @@
+#include "ui/edit/document_editor.h"
+
+#include <QUndoStack>
+#include <map>
+
+#include "ui/edit/set_fields_command.h"
+#include "ui/widgets/text_codec.h"
+
+namespace ui {
+
+DocumentEditor::DocumentEditor(rules::RulesDocument& document, QObject* parent)
+    : QObject(parent), document_(document), stack_(new QUndoStack(this)) {}
+
+void DocumentEditor::SetField(const rules::FieldRef& ref, std::string value, bool typing) {
+    if (!rules::IsValidField(document_, ref)) return;
+    const std::string& before = rules::FieldText(document_, ref);
+    if (before == value) return;
+    if (!typing) EndTyping();
+    std::vector<SetFieldsCommand::Change> changes{{ref, before, std::move(value)}};
+    stack_->push(new SetFieldsCommand(*this, std::move(changes), StepName(ref),
+                                      typing ? typingSession_ : 0));
+    if (!typing) EndTyping();
+}
+
+void DocumentEditor::SetFields(std::vector<FieldEdit> edits, const QString& text) {
+    EndTyping();
+    std::vector<SetFieldsCommand::Change> changes;
+    for (FieldEdit& edit : edits) {
+        if (!rules::IsValidField(document_, edit.ref)) continue;
+        // A later edit of the same field wins, as if made one after the other.
+        auto same = std::find_if(changes.begin(), changes.end(),
+                                 [&](const auto& c) { return c.ref == edit.ref; });
+        if (same != changes.end()) {
+            same->after = std::move(edit.value);
+            continue;
+        }
+        changes.push_back({edit.ref, rules::FieldText(document_, edit.ref), std::move(edit.value)});
+    }
+    std::erase_if(changes, [](const auto& c) { return c.before == c.after; });
+    if (changes.empty()) return;
+    const QString name = changes.size() == 1 && text.isEmpty() ? StepName(changes[0].ref) : text;
+    stack_->push(new SetFieldsCommand(*this, std::move(changes), name, 0));
+}
+
+void DocumentEditor::EndTyping() { ++typingSession_; }
+
+void DocumentEditor::Reset() {
+    stack_->clear();
+    EndTyping();
+}
+
+QString DocumentEditor::StepName(const rules::FieldRef& ref) const {
+    const QString record = ToDisplay(rules::RecordName(document_, ref.section, ref.record));
+    if (ref.section == rules::SectionId::Cosmic) return record;
+    if (ref.field == 0) return tr("Rename %1").arg(record);
+    QString field = QString::fromLatin1(rules::FieldLabel(ref.section, ref.field));
+    if (!field.startsWith(QStringLiteral("AI"))) field[0] = field[0].toUpper();
+    return tr("%1 of %2").arg(field, record);
+}
+
+void DocumentEditor::Announce(const std::vector<rules::FieldRef>& refs, bool revisit) {
+    std::map<rules::SectionId, QList<int>> touched;
+    for (const rules::FieldRef& ref : refs) {
+        QList<int>& records = touched[ref.section];
+        if (!records.contains(ref.record)) records.append(ref.record);
+    }
+    for (const auto& [section, records] : touched) emit FieldsChanged(section, records);
+    if (revisit && !refs.empty()) emit StepRevisited(refs.front());
+}
+
+}  // namespace ui
