@@ -1,6 +1,7 @@
 #include "ui/main_form.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -147,7 +148,7 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::FormActivate() {
     if (startupRan_ || !langueForm_ || !warningForm_) return;
     startupRan_ = true;
-    StartupSequence(*this, *langueForm_, *warningForm_).Run();
+    StartupSequence(*this, *langueForm_, *warningForm_, rulesFile_).Run();
 }
 
 void TMainForm::ShowDocument() {
@@ -155,6 +156,8 @@ void TMainForm::ShowDocument() {
     advancesPage_->Populate();
     unitsPage_->Populate();
     CheckRules();
+    // In front before the file was read, the tree page drew an empty tree.
+    if (pageControl_->currentWidget() == treePage_) PageControlChange(pageControl_->currentIndex());
 }
 
 void TMainForm::CheckRules() {
@@ -193,10 +196,24 @@ void TMainForm::GoToRecord(rules::SectionId section, int number) {
 }
 
 void TMainForm::ShowNoRulesFile(const QString& fileName) {
-    const QString text =
-        QStringLiteral("%1 could not be opened in %2. Start the editor in the game's folder: "
-                       "ovantra-rules-editor FOLDER, or ovantra-rules-editor --choose-folder.")
-            .arg(fileName, QDir::toNativeSeparators(QDir::currentPath()));
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath()).toHtmlEscaped();
+    const QString name = fileName.toHtmlEscaped();
+    // A command never breaks across lines, so it can be read and copied whole.
+    auto command = [](const QString& words) {
+        return QStringLiteral("<span style='white-space:nowrap'>%1</span>").arg(words);
+    };
+    const QFileInfo file(fileName);
+    QString text;
+    if (file.isDir()) {
+        text = QStringLiteral("%1 in %2 is a folder, not a file.").arg(name, folder);
+    } else if (file.exists()) {
+        text = QStringLiteral("%1 in %2 cannot be read: check its permissions.").arg(name, folder);
+    } else {
+        text = QStringLiteral("%1 could not be opened in %2. Start the editor in the game's "
+                              "folder: %3, or %4.")
+                   .arg(name, folder, command(QStringLiteral("ovantra-rules-editor FOLDER")),
+                        command(QStringLiteral("ovantra-rules-editor --choose-folder")));
+    }
     for (QWidget* page : {static_cast<QWidget*>(cosmicPage_), static_cast<QWidget*>(unitsPage_),
                           static_cast<QWidget*>(advancesPage_)}) {
         // The controls stay (nothing else depends on them going), but out of
@@ -205,6 +222,7 @@ void TMainForm::ShowNoRulesFile(const QString& fileName) {
             control->setEnabled(false);
         }
         auto* notice = new QLabel(text, page);
+        notice->setTextFormat(Qt::RichText);
         notice->setObjectName(QStringLiteral("NoRulesNotice"));
         notice->setWordWrap(true);
         notice->setAlignment(Qt::AlignCenter);

@@ -80,6 +80,12 @@ TEST(TreeCommand, ExitStatusesAsForCheck) {
     EXPECT_EQ(err, "ovantra-rules: Cannot open file " + (dir / "absent.txt") + ".\n");
     EXPECT_EQ(Tree({"tree", rules, "-o", dir / "no-such-folder/t.dot"}, &err), kExitFailure);
     EXPECT_NE(err.find("Cannot create file"), std::string::npos);
+    // The rules file itself is never the picture, also named another way.
+    const std::string dotRules = dir / "mod.dot";
+    WriteBytes(dotRules, bytes);
+    EXPECT_EQ(Tree({"tree", dotRules, "-o", (dir.Path() / "." / "mod.dot").string()}, &err), kExitFailure);
+    EXPECT_NE(err.find("is the rules file itself"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dotRules), bytes);
     for (const Arguments& wrong : {Arguments{"tree", rules}, Arguments{"tree", "-o", dir / "t.dot"},
                                    Arguments{"tree", rules, "-o"}, Arguments{"tree", rules, rules, "-o", "t.dot"}}) {
         EXPECT_EQ(Tree(wrong), kExitFailure) << ::testing::PrintToString(wrong);

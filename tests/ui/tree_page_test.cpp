@@ -217,6 +217,24 @@ private slots:
         editor.windows.main.resize(500, 400);  // smaller: never below the placed size
         QCOMPARE(pages->geometry(), placed);
     }
+
+    // The click that activates the window can bring the page to the front
+    // before the file is read: the tree is drawn and fitted once it is.
+    void inFrontBeforeTheFileIsRead() {
+        ScratchFolder folder;
+        folder.Write("rules.txt", Rules());
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
+        ModalAnswerer answers;
+        ui::EditorWindows windows;
+        auto* page = windows.main.findChild<ui::TreePage*>("Tree");
+        windows.main.findChild<QTabWidget*>("PageControl")->setCurrentWidget(page);
+        QVERIFY(page->Tree().Nodes().empty());
+        const QTransform unfitted = page->View()->transform();
+        QVERIFY(StartEditor(windows, answers));
+        QCOMPARE(page->Tree().Nodes().size(), size_t(5));
+        QVERIFY(page->NodeItem(1));
+        QVERIFY(page->View()->transform() != unfitted);
+    }
 };
 
 QTEST_MAIN(TreePageTest)

@@ -99,8 +99,13 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
                     QStringLiteral("&nbsp;&nbsp; <span style='color:%1'>red: circle or unknown prerequisite</span>")
                         .arg(kFault.name()) +
                     EpochSwatches());
-    legend->setToolTip(QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page. "
-                                      "Drag from one advance onto another to make it its prerequisite."));
+    const QString howTo =
+        QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page. "
+                       "Drag from one advance onto another to make it its prerequisite.");
+    legend->setToolTip(howTo);
+    // The page's own hint, so that its empty areas do not offer the
+    // right-click help of the window, which has none here.
+    setToolTip(howTo);
 
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("TreeSearch"));
@@ -238,9 +243,12 @@ void TreePage::Refresh(bool fit, int anchorNumber) {
     }
     Redraw(layout);
     ShowMessage(count == 0 ? QStringLiteral("No advances were read.") : QString());
-    // After an edit the user's zoom stays, and the place in view.
-    if (fit) {
+    // Fitted when first drawn with advances (the page may be in front before
+    // the file is read); after an edit the user's zoom stays, and the place
+    // in view.
+    if (fit || (!fitted_ && count > 0)) {
         view_->FitAll();
+        if (count > 0) fitted_ = true;
     } else if (anchor >= 0 && anchor < static_cast<int>(nodeItems_.size()) && nodeItems_[anchor]) {
         view_->centerOn(nodeItems_[anchor]->sceneBoundingRect().center() + offset);
     } else {
@@ -501,6 +509,11 @@ void TreePage::NodeClicked(QGraphicsItem* item) {
 }
 
 void TreePage::ExportClick() {
+    if (tree_.Nodes().empty()) {
+        ShowInformationBox(this, QStringLiteral("There is no advance in the tree, so there is "
+                                                "nothing to export."));
+        return;
+    }
     const QString svg = QStringLiteral("SVG picture (*.svg)");
     const QString png = QStringLiteral("PNG picture (*.png)");
     const QString dot = QStringLiteral("DOT graph (*.dot)");

@@ -48,7 +48,8 @@ public:
     // follows its changes.
     void SetEditor(DocumentEditor* editor);
 
-    // The page came to the front: draws the tree anew when the tables changed
+    // The page came to the front, or the file was read while it was in
+    // front: draws the tree anew when the tables changed
     // since it was last drawn (a prerequisite, an epoch, a name, ...), and
     // highlights advance `advanceOnShow` (0 for none).
     void Enter(int advanceOnShow);
@@ -130,6 +131,7 @@ private:
     std::vector<TreeNodeItem*> nodeItems_;  // by node index
     std::vector<EdgeItems> edgeItems_;      // by edge index
     int highlighted_ = 0;
+    bool fitted_ = false;  // a tree with advances was drawn and fitted
 };
 
 }  // namespace ui
