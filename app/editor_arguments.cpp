@@ -7,6 +7,8 @@
 #include <system_error>
 #include <utility>
 
+#include "rules/document/language.h"
+
 namespace app {
 
 namespace {
@@ -38,9 +40,9 @@ EditorArguments Failure(std::string message, bool showUsage = true) {
     return result;
 }
 
-// The folder a path stands for: a folder itself, or the folder of a file.
-// Empty when the path names nothing.
-std::string FolderOf(const std::string& path, std::string& error) {
+// The folder a path stands for: a folder itself, or the folder of a file,
+// whose own name then goes to `file`. Empty when the path names nothing.
+std::string FolderOf(const std::string& path, std::string& file, std::string& error) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
     if (ec || !fs::exists(status)) {
@@ -48,6 +50,12 @@ std::string FolderOf(const std::string& path, std::string& error) {
         return {};
     }
     if (fs::is_directory(status)) return path;
+    file = fs::path(path).filename().string();
+    if (!rules::LanguageFromFileName(file)) {
+        error = "cannot tell the language of " + path +
+                ": a rules file's name ends in .txt, .fre or .ger";
+        return {};
+    }
     const fs::path parent = fs::path(path).parent_path();
     return parent.empty() ? std::string(".") : parent.string();
 }
@@ -95,7 +103,7 @@ EditorArguments ParseEditorArguments(const std::vector<std::string>& args) {
     if (paths.size() > 1) return Failure("more than one folder or file given: " + paths[1]);
     if (!paths.empty()) {
         std::string error;
-        result.folder = FolderOf(paths.front(), error);
+        result.folder = FolderOf(paths.front(), result.file, error);
         if (result.folder.empty()) return Failure(error, false);
     }
     if (chooseFolder) result.action = EditorArguments::Action::ChooseFolder;
@@ -108,7 +116,7 @@ std::string EditorUsage() {
            "Edit the rules file (rules.txt, rules.fre or rules.ger) of a game folder.\n"
            "\n"
            "  FOLDER           work in this folder (default: the current folder)\n"
-           "  FILE             work in the folder that holds this file\n"
+           "  FILE             edit this rules file; its name gives the language\n"
            "  --choose-folder  ask for the folder first, starting where it was last chosen\n"
            "  -h, --help       show this help and exit\n"
            "  -v, --version    show the version and exit\n";

@@ -80,6 +80,7 @@ int main(int argc, char* argv[]) {
     }
 
     ui::EditorWindows windows;
+    if (args.action == app::EditorArguments::Action::Run) windows.main.SetRulesFile(args.file);
     windows.main.show();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 #include "ui/main_form.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 #include "ui/startup_sequence.h"
 #include "ui/table/table_page.h"
 #include "ui/tree/tree_page.h"
+#include "ui/page_room.h"
 #include "ui/pages/units_page.h"
 #include "ui/widgets/outline_list.h"
 #include "ui/widgets/text_codec.h"
@@ -69,7 +71,17 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     pageControl_->addTab(tablePage_, QStringLiteral("Table"));
     // An advance clicked in the tree is the one the Advances page shows next.
     connect(treePage_, &TreePage::AdvanceChosen, advancesPage_, &RecordPage::ShowOnNextEntry);
+    connect(treePage_, &TreePage::ShowOnAdvancesPage, this,
+            [this](int number) { GoToRecord(rules::SectionId::Advances, number); });
+    treePage_->SetEditor(editor_);
+    // The list and drawing pages use the room of an enlarged window.
+    MarkRoomy(checkPage_);
+    MarkRoomy(treePage_);
+    MarkRoomy(tablePage_);
     pageControl_->setCurrentWidget(aboutPage);
+    // Made first, so that a page has its room before it is entered (and the
+    // tree fitted into it).
+    new PageRoom(this, pageControl_);
     // Connected after the About page was put in front: opening is no page switch.
     connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
 
@@ -106,6 +118,13 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
                 CheckRules();
             });
     connect(editor_, &DocumentEditor::StepRevisited, this, [this](const rules::FieldRef& ref) {
+        // The tree shows an advance's change where the user is: the advance
+        // goes on show there rather than the window turning to its page.
+        if (pageControl_->currentWidget() == treePage_ && ref.section == rules::SectionId::Advances) {
+            treePage_->Highlight(ref.record);
+            advancesPage_->ShowOnNextEntry(ref.record);
+            return;
+        }
         // The table shows every record: it points at the cell instead.
         if (pageControl_->currentWidget() == tablePage_) {
             tablePage_->ShowField(ref);
@@ -158,7 +177,7 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::FormActivate() {
     if (startupRan_ || !langueForm_ || !warningForm_) return;
     startupRan_ = true;
-    StartupSequence(*this, *langueForm_, *warningForm_).Run();
+    StartupSequence(*this, *langueForm_, *warningForm_, rulesFile_).Run();
 }
 
 void TMainForm::ShowDocument() {
@@ -166,6 +185,8 @@ void TMainForm::ShowDocument() {
     advancesPage_->Populate();
     unitsPage_->Populate();
     CheckRules();
+    // In front before the file was read, the tree page drew an empty tree.
+    if (pageControl_->currentWidget() == treePage_) PageControlChange(pageControl_->currentIndex());
 }
 
 void TMainForm::CheckRules() {
@@ -204,10 +225,24 @@ void TMainForm::GoToRecord(rules::SectionId section, int number) {
 }
 
 void TMainForm::ShowNoRulesFile(const QString& fileName) {
-    const QString text =
-        QStringLiteral("%1 could not be opened in %2. Start the editor in the game's folder: "
-                       "ovantra-rules-editor FOLDER, or ovantra-rules-editor --choose-folder.")
-            .arg(fileName, QDir::toNativeSeparators(QDir::currentPath()));
+    const QString folder = QDir::toNativeSeparators(QDir::currentPath()).toHtmlEscaped();
+    const QString name = fileName.toHtmlEscaped();
+    // A command never breaks across lines, so it can be read and copied whole.
+    auto command = [](const QString& words) {
+        return QStringLiteral("<span style='white-space:nowrap'>%1</span>").arg(words);
+    };
+    const QFileInfo file(fileName);
+    QString text;
+    if (file.isDir()) {
+        text = QStringLiteral("%1 in %2 is a folder, not a file.").arg(name, folder);
+    } else if (file.exists()) {
+        text = QStringLiteral("%1 in %2 cannot be read: check its permissions.").arg(name, folder);
+    } else {
+        text = QStringLiteral("%1 could not be opened in %2. Start the editor in the game's "
+                              "folder: %3, or %4.")
+                   .arg(name, folder, command(QStringLiteral("ovantra-rules-editor FOLDER")),
+                        command(QStringLiteral("ovantra-rules-editor --choose-folder")));
+    }
     for (QWidget* page : {static_cast<QWidget*>(cosmicPage_), static_cast<QWidget*>(unitsPage_),
                           static_cast<QWidget*>(advancesPage_)}) {
         // The controls stay (nothing else depends on them going), but out of
@@ -216,6 +251,7 @@ void TMainForm::ShowNoRulesFile(const QString& fileName) {
             control->setEnabled(false);
         }
         auto* notice = new QLabel(text, page);
+        notice->setTextFormat(Qt::RichText);
         notice->setObjectName(QStringLiteral("NoRulesNotice"));
         notice->setWordWrap(true);
         notice->setAlignment(Qt::AlignCenter);
@@ -247,6 +283,8 @@ void TMainForm::SaveChangesClick() {
     cosmicPage_->StoreValues(document_.Cosmic());
     const rules::Status status = document_.Save();
     if (!status) ShowErrorBox(this, QString::fromStdString(status.message));
+    // What was saved is now what the table compares with.
+    if (tablePage_->Built()) tablePage_->Enter();
 }
 
 void TMainForm::QuitButtonClick() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QWidget>
+#include <string>
+#include <utility>
 
 #include "rules/check/quick_fixes.h"
 #include "rules/document/rules_document.h"
@@ -33,6 +35,9 @@ public:
     // The dialogs are created after this window; they are attached once they exist.
     void AttachDialogs(TLangueForm* langue, TWarningForm* warning, TRenameForm* rename);
 
+    // The rules file named on the command line: loaded and saved instead of
+    // the one the settings file or the language dialog would pick.
+    void SetRulesFile(std::string name) { rulesFile_ = std::move(name); }
     // Runs the start-up sequence; only the first call does anything.
     void FormActivate();
     // Renders the three sections and writes the rules file that was loaded.
@@ -84,6 +89,7 @@ private:
     TWarningForm* warningForm_ = nullptr;
     bool activationSeen_ = false;
     bool startupRan_ = false;
+    std::string rulesFile_;
 };
 
 }  // namespace ui

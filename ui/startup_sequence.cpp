@@ -1,6 +1,7 @@
 #include "ui/startup_sequence.h"
 
 #include <QStringList>
+#include <utility>
 
 #include "rules/document/file_names.h"
 #include "rules/document/findings.h"
@@ -35,12 +36,17 @@ void ReportFindings(QWidget* parent, const rules::Findings& findings) {
 
 }  // namespace
 
-StartupSequence::StartupSequence(TMainForm& main, TLangueForm& langue, TWarningForm& warning)
-    : main_(main), langue_(langue), warning_(warning) {}
+StartupSequence::StartupSequence(TMainForm& main, TLangueForm& langue, TWarningForm& warning,
+                                 std::string rulesFile)
+    : main_(main), langue_(langue), warning_(warning), rulesFile_(std::move(rulesFile)) {}
 
 bool StartupSequence::LoadRules(int language) {
     const rules::Language lang = rules::LanguageFromIndex(language);
-    const std::string name = rules::ResolveFileName(rules::RulesFileName(lang));
+    return LoadRulesFile(rules::ResolveFileName(rules::RulesFileName(lang)), language);
+}
+
+bool StartupSequence::LoadRulesFile(const std::string& name, int language) {
+    const rules::Language lang = rules::LanguageFromIndex(language);
     const rules::Status status = main_.Document().Load(name, lang);
     if (!status) {
         ShowErrorBox(&main_, QString::fromStdString(status.message));
@@ -64,11 +70,19 @@ void StartupSequence::Run() {
             return;
         }
         const rules::Settings settings = rules::ReadSettings(settingsFile);
-        if (settings.language) {
+        if (settings.language && rulesFile_.empty()) {
             if (!LoadRules(static_cast<int>(*settings.language))) return;
             languageSettled = true;
         }
         if (settings.noWarning) warningDue = false;
+    }
+
+    // The file the user named wins over the settings file's language.
+    if (!rulesFile_.empty()) {
+        const auto language = rules::LanguageFromFileName(rulesFile_);
+        if (!LoadRulesFile(rulesFile_, static_cast<int>(language.value_or(rules::Language::English))))
+            return;
+        languageSettled = true;
     }
 
     main_.showMinimized();

@@ -10,7 +10,7 @@ const std::vector<Command>& Commands() {
          "print what OTHER changes against BASE, field by field, one line per difference",
          RunDiff},
         {"show", "FILE", "print what the three edited sections of a rules file hold", RunShow},
-        {"tree", "FILE -o OUT",
+        {"tree", "FILE [--focus ABBREV] -o OUT",
          "write the tree of advances as a DOT graph or an SVG or PNG picture, by OUT's extension",
          RunTree},
     };

@@ -42,11 +42,17 @@ void ShowAdvances(const rules::AdvanceTable& advances, std::ostream& out) {
     out << "@CIVILIZE: " << advances.Count() << " advances\n";
     for (int k = 1; k <= advances.Count(); ++k) {
         const rules::AdvanceRecord& a = advances.At(k);
-        const int next = advances.FindNextTarget(k);
-        out << Format("  %2d %-22s %-4s needs %-4s %-4s epoch %s, category %s; allows %s\n", k,
+        // Every advance that names this one as a prerequisite, in table order.
+        std::string allows;
+        for (int j = 1; j <= advances.Count(); ++j) {
+            const rules::AdvanceRecord& other = advances.At(j);
+            if (other.prereq1 != a.abbrev && other.prereq2 != a.abbrev) continue;
+            allows += (allows.empty() ? "" : ", ") + Text(other.name);
+        }
+        out << Format("  %2d %-22s %-4s needs %-4s %-4s epoch %s, category %s; allows ", k,
                       Text(a.name).c_str(), Text(a.abbrev).c_str(), Text(a.prereq1).c_str(),
-                      Text(a.prereq2).c_str(), a.epoch.c_str(), a.category.c_str(),
-                      next ? Text(advances.At(next).name).c_str() : "nothing");
+                      Text(a.prereq2).c_str(), a.epoch.c_str(), a.category.c_str())
+            << (allows.empty() ? "nothing" : allows) << "\n";
     }
     out << "\n";
 }

@@ -1,7 +1,11 @@
-// ovantra-rules tree FILE -o OUT: the tree of advances as DOT, SVG or PNG,
-// by OUT's extension.
+// ovantra-rules tree FILE [--focus ABBREV] -o OUT: the tree of advances (or
+// only one advance with all it needs and all it opens) as DOT, SVG or PNG, by
+// OUT's extension.
 
+#include <filesystem>
 #include <fstream>
+#include <optional>
+#include <system_error>
 #include <ostream>
 
 #include "app/tool/commands.h"
@@ -11,9 +15,24 @@
 
 namespace tool {
 
+namespace {
+
+// Whether two names lead to one file (also through links or "..").
+bool SameFile(const std::string& a, const std::string& b) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec)) return true;
+    const auto ca = std::filesystem::weakly_canonical(a, ec);
+    if (ec) return false;
+    const auto cb = std::filesystem::weakly_canonical(b, ec);
+    return !ec && ca == cb;
+}
+
+}  // namespace
+
 int RunTree(const Arguments& arguments, Streams io) {
     const Command& command = CommandNamed("tree");
     std::string output;
+    std::optional<std::string> focus;
     Arguments rest;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         if (arguments[i] == "-o" || arguments[i] == "--output") {
@@ -21,6 +40,10 @@ int RunTree(const Arguments& arguments, Streams io) {
             if (!output.empty()) return UsageError(command, "more than one output file", io);
             output = arguments[++i];
             if (output.empty()) return UsageError(command, "-o needs a file name", io);
+        } else if (arguments[i] == "--focus") {
+            if (i + 1 == arguments.size()) return UsageError(command, "--focus needs an abbreviation", io);
+            if (focus) return UsageError(command, "more than one --focus", io);
+            focus = arguments[++i];
         } else {
             rest.push_back(arguments[i]);
         }
@@ -34,11 +57,25 @@ int RunTree(const Arguments& arguments, Streams io) {
         return UsageError(command, "cannot tell the format of " + output + " (use .dot, .svg or .png)", io);
     }
 
+    // Writing the picture over the rules file would destroy it.
+    if (SameFile(output, files[0]))
+        return UsageError(command, "the output file " + output + " is the rules file itself", io);
+
     rules::RulesDocument document;
     if (!ReadRulesFile(files[0], document, io)) return kExitFailure;
     std::string bytes;
     const rules::TechTree tree = rules::TechTree::Build(document.Advances(), document.Units());
-    if (const rules::Status status = rules::RenderTree(tree, *format, bytes); !status) {
+    std::optional<rules::TreePart> part;
+    if (focus) {
+        const int node = tree.NodeOfAbbrev(*focus);
+        if (node < 0) {
+            io.err << "ovantra-rules: no advance in " << files[0] << " has the abbreviation \"" << *focus
+                   << "\".\n";
+            return kExitFailure;
+        }
+        part = tree.FocusOn(node);
+    }
+    if (const rules::Status status = rules::RenderTree(tree, *format, bytes, part ? &*part : nullptr); !status) {
         io.err << "ovantra-rules: " << status.message << ".\n";
         return kExitFailure;
     }
@@ -47,7 +84,7 @@ int RunTree(const Arguments& arguments, Streams io) {
         io.err << "ovantra-rules: Cannot create file " << output << ".\n";
         return kExitFailure;
     }
-    const std::size_t count = tree.Nodes().size();
+    const std::size_t count = part ? part->nodes.size() : tree.Nodes().size();
     io.out << "Wrote the tree of " << count << (count == 1 ? " advance" : " advances") << " to " << output
            << ".\n";
 

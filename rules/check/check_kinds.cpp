@@ -14,6 +14,8 @@ const std::vector<CheckKind>& CheckKinds() {
         {"prerequisite-circle", Severity::Error, true,
          "An advance needs itself through a circle of prerequisites, so no advance of the circle "
          "can be invented."},
+        {"not-a-rules-file", Severity::Error, true,
+         "The file has none of the @COSMIC, @CIVILIZE and @UNITS sections: it is no rules file."},
         {"never-invented", Severity::Warning, true,
          "An advance needs an advance of a circle, directly or through a chain, so it can never "
          "be invented."},

@@ -151,11 +151,12 @@ class Checker {
             if (cosmic.LineOf(p) < 0) continue;  // never read, never written
             const std::string& value = cosmic.Value(p);
             if (PlainNumber(value)) continue;
-            const std::string name = CosmicNames()[static_cast<std::size_t>(p)];
+            // Named as the Cosmic page names it, not by its internal key.
+            const std::string name = Quoted(std::string(
+                CosmicComments(Language::English)[static_cast<std::size_t>(p)]));
             Add(Severity::Warning, "not-a-number", SectionId::Cosmic, p + 1, cosmic.LineOf(p),
-                value.empty()
-                    ? "Cosmic value " + name + " is empty."
-                    : "Cosmic value " + name + " " + Quoted(value) + " is not a plain number.",
+                value.empty() ? name + " is empty."
+                              : name + " is " + Quoted(value) + ", not a plain number.",
                 0);
         }
     }

@@ -68,9 +68,12 @@ void AdvanceTable::Read(const LineStore& store, Findings& findings) {
                         range_, &AdvanceTable::ParseLine);
     AdvanceRecord& sentinel = At(count_ + 1);
     sentinel.prereq1 = sentinel.prereq2 = sentinel.abbrev = "endend";
+    TakeBaseline(store);
 }
 
-void AdvanceTable::Write(LineStore& store) const { detail::WriteRecords(store, slots_, count_); }
+void AdvanceTable::Write(LineStore& store) const { detail::WriteRecords(store, slots_, count_, baseline_); }
+
+void AdvanceTable::TakeBaseline(const LineStore& store) { baseline_.Take(slots_, count_, store); }
 
 int AdvanceTable::FindByAbbrev(std::string_view abbrev) const {
     for (int k = 1; k <= count_; ++k) {

@@ -7,6 +7,7 @@
 
 #include "rules/document/findings.h"
 #include "rules/document/line_store.h"
+#include "rules/document/section_reader.h"
 #include "rules/document/text_routines.h"
 
 namespace rules {
@@ -48,7 +49,15 @@ class AdvanceTable {
     AdvanceTable();
 
     void Read(const LineStore& store, Findings& findings);
+    // Writes the records that differ from their baseline; every other record
+    // line gets back the bytes it had when read or last saved.
     void Write(LineStore& store) const;
+    // Makes the records as they are now, and their lines in `store`, the
+    // baseline: called once the file holding them has been written.
+    void TakeBaseline(const LineStore& store);
+    // Record `number` as read or last saved, and whether it differs from that.
+    const AdvanceRecord& Saved(int number) const { return baseline_.records.at(number - 1); }
+    bool Changed(int number) const { return baseline_.Changed(slots_, number); }
 
     int Count() const { return count_; }
     // 1-based; 1 .. Count() are advances, Count() + 1 is the sentinel.
@@ -79,6 +88,7 @@ class AdvanceTable {
     std::array<AdvanceRecord, kSlots> slots_;
     int count_ = 0;
     SectionRange range_;
+    detail::Baseline<AdvanceRecord, kSlots> baseline_;
 };
 
 }  // namespace rules

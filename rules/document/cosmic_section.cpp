@@ -107,6 +107,7 @@ CosmicSection::CosmicSection() {
     for (int k = 0; k < kCosmicCount; ++k)
         values_[static_cast<std::size_t>(k)] = kNames[static_cast<std::size_t>(k)];
     lines_.fill(-1);
+    savedValues_ = values_;
 }
 
 std::string CosmicSection::ParseValue(std::string_view line) {
@@ -130,6 +131,7 @@ void CosmicSection::Read(const LineStore& store, Findings& findings) {
     const int count = store.LineCount();
     if (range_.first > count) {
         findings.push_back({Finding::Kind::MissingHeader, SectionId::Cosmic, -1});
+        TakeBaseline(store);
         return;
     }
     int k = 0;
@@ -154,13 +156,23 @@ void CosmicSection::Read(const LineStore& store, Findings& findings) {
     }
     if (!closed)
         findings.push_back({Finding::Kind::MissingTerminator, SectionId::Cosmic, range_.first - 1});
+    TakeBaseline(store);
+}
+
+void CosmicSection::TakeBaseline(const LineStore& store) {
+    savedValues_ = values_;
+    for (std::size_t k = 0; k < kCosmicCount; ++k)
+        savedLines_[k] = lines_[k] >= 0 ? std::string(store.GetLine(lines_[k])) : std::string();
 }
 
 void CosmicSection::Write(LineStore& store, Language language) const {
     const auto& comments = CosmicComments(language);
     for (std::size_t k = 0; k < kCosmicCount; ++k) {
         if (lines_[k] < 0) continue;
-        store.PutLine(lines_[k], RenderLine(values_[k], comments[k]));
+        if (values_[k] != savedValues_[k])
+            store.PutLine(lines_[k], RenderLine(values_[k], comments[k]));
+        else if (store.GetLine(lines_[k]) != savedLines_[k])
+            store.PutLine(lines_[k], savedLines_[k]);
     }
 }
 

@@ -27,8 +27,18 @@ public:
     // Reads the "@COSMIC" section. Data lines (more than 5 bytes) give the
     // digits found before the first space (the whole line when it has none).
     void Read(const LineStore& store, Findings& findings);
-    // Writes "value,  ;comment" on the line of each position that was read.
+    // Writes "value,  ;comment" on the line of each position that was read
+    // and whose value differs from its baseline; an unchanged value's line
+    // gets back the bytes it had when read or last saved, comment included.
     void Write(LineStore& store, Language language) const;
+    // Makes the values as they are now, and their lines in `store`, the
+    // baseline: called once the file holding them has been written.
+    void TakeBaseline(const LineStore& store);
+    const std::string& SavedValue(int position) const { return savedValues_.at(position); }
+    // A position that no line holds is never written, so never a change.
+    bool Changed(int position) const {
+        return LineOf(position) >= 0 && Value(position) != SavedValue(position);
+    }
 
     const std::string& Value(int position) const { return values_.at(position); }
     void SetValue(int position, std::string value) { values_.at(position) = std::move(value); }
@@ -44,6 +54,8 @@ private:
     std::array<std::string, kCosmicCount> values_;
     std::array<int, kCosmicCount> lines_;
     SectionRange range_;
+    std::array<std::string, kCosmicCount> savedValues_;
+    std::array<std::string, kCosmicCount> savedLines_;
 };
 
 }  // namespace rules

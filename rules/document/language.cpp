@@ -1,5 +1,7 @@
 #include "rules/document/language.h"
 
+#include <cstddef>
+
 namespace rules {
 
 const char* RulesFileName(Language language) {
@@ -43,6 +45,23 @@ Language LanguageFromIndex(int index) {
         default:
             return Language::English;
     }
+}
+
+std::optional<Language> LanguageFromFileName(std::string_view name) {
+    if (name.size() < 4) return std::nullopt;
+    std::string_view ending = name.substr(name.size() - 4);
+    auto same = [&](std::string_view lower) {
+        for (std::size_t i = 0; i < lower.size(); ++i) {
+            const char c = ending[i];
+            if ((c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c) != lower[i])
+                return false;
+        }
+        return true;
+    };
+    if (same(".txt")) return Language::English;
+    if (same(".fre")) return Language::French;
+    if (same(".ger")) return Language::German;
+    return std::nullopt;
 }
 
 }  // namespace rules

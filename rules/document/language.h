@@ -16,6 +16,9 @@ const char* RulesFileName(Language language);
 const char* SettingsKeyword(Language language);
 // The language with that keyword, compared as a whole line, case-sensitive.
 std::optional<Language> LanguageFromKeyword(std::string_view line);
-Language LanguageFromIndex(int index);  // 0, 1, 2; anything else: English
+Language LanguageFromIndex(int index);
+// The language a rules file's name stands for, by its ending ".txt", ".fre"
+// or ".ger" in any letter case; none for any other name.
+std::optional<Language> LanguageFromFileName(std::string_view name);  // 0, 1, 2; anything else: English
 
 }  // namespace rules

@@ -234,6 +234,10 @@ Status LineStore::SaveFile(const std::string& fileName, FileStamp* written) cons
     struct stat targetStat {};
     const bool targetExists = ::stat(target.c_str(), &targetStat) == 0;
     if (targetExists && S_ISDIR(targetStat.st_mode)) return cannotCreate;
+    // Replacing the file through a rename would ignore its own mode: a file
+    // the user made read-only must stay as it is.
+    if (targetExists && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0)
+        return cannotCreate;
 
     ContentDigest digest;
     FileStamp stamp;

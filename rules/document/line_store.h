@@ -38,7 +38,8 @@ public:
     // bytes go to a temporary file beside the target, which then replaces it
     // (keeping the target's permissions). Where the folder cannot take a new
     // file but the target itself is writable, the target is rewritten in
-    // place. Failures: "Cannot create file <name>", "Stream write error"; the
+    // place. A file the user may not write is never replaced. Failures:
+    // "Cannot create file <name>", "Stream write error"; the
     // file on disk is then as it was. When given, `written` records what was
     // written, once the save succeeded.
     Status SaveFile(const std::string& fileName, FileStamp* written = nullptr) const;

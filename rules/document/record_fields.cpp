@@ -107,6 +107,16 @@ const std::string& FieldText(const RulesDocument& document, const FieldRef& ref)
     return document.Cosmic().Value(ref.record - 1);
 }
 
+const std::string& SavedFieldText(const RulesDocument& document, const FieldRef& ref) {
+    switch (ref.section) {
+        case SectionId::Units: return document.Units().Saved(ref.record).*UnitMember(ref.field);
+        case SectionId::Advances:
+            return document.Advances().Saved(ref.record).*AdvanceMember(ref.field);
+        case SectionId::Cosmic: break;
+    }
+    return document.Cosmic().SavedValue(ref.record - 1);
+}
+
 void SetFieldText(RulesDocument& document, const FieldRef& ref, std::string text) {
     switch (ref.section) {
         case SectionId::Units:

@@ -54,6 +54,8 @@ bool IsAdvanceField(SectionId section, int field);
 // The text of a field. The reference must name an existing record.
 const std::string& FieldText(const RulesDocument& document, const FieldRef& ref);
 void SetFieldText(RulesDocument& document, const FieldRef& ref, std::string text);
+// The text the field had when the file was read or last saved.
+const std::string& SavedFieldText(const RulesDocument& document, const FieldRef& ref);
 // Whether the reference names an existing record and field.
 bool IsValidField(const RulesDocument& document, const FieldRef& ref);
 

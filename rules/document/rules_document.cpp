@@ -53,8 +53,47 @@ Status RulesDocument::Save() {
     Render();
     FileStamp written;
     Status status = lines_.SaveFile(TargetFileName(), &written);
-    if (status) onDisk_ = written;
+    if (status) {
+        onDisk_ = written;
+        TakeBaseline();
+    }
     return status;
+}
+
+void RulesDocument::TakeBaseline() {
+    cosmic_.TakeBaseline(lines_);
+    advances_.TakeBaseline(lines_);
+    units_.TakeBaseline(lines_);
+}
+
+const std::string& RulesDocument::SavedText(const FieldRef& ref) const {
+    return SavedFieldText(*this, ref);
+}
+
+bool RulesDocument::Changed(const FieldRef& ref) const {
+    if (ref.section == SectionId::Cosmic) return cosmic_.Changed(ref.record - 1);
+    return FieldText(*this, ref) != SavedFieldText(*this, ref);
+}
+
+bool RulesDocument::RecordChanged(SectionId section, int record) const {
+    if (record < 1 || record > RecordCount(*this, section)) return false;
+    switch (section) {
+        case SectionId::Units: return units_.Changed(record);
+        case SectionId::Advances: return advances_.Changed(record);
+        case SectionId::Cosmic: return cosmic_.Changed(record - 1);
+    }
+    return false;
+}
+
+bool RulesDocument::HasUnsavedChanges() const {
+    if (!parsed_) return false;
+    for (const SectionId section : {SectionId::Cosmic, SectionId::Advances, SectionId::Units}) {
+        const int count = RecordCount(*this, section);
+        for (int record = 1; record <= count; ++record) {
+            if (RecordChanged(section, record)) return true;
+        }
+    }
+    return false;
 }
 
 std::string RulesDocument::TargetFileName() const {

@@ -8,6 +8,7 @@
 #include "rules/document/findings.h"
 #include "rules/document/language.h"
 #include "rules/document/line_store.h"
+#include "rules/document/record_fields.h"
 #include "rules/document/status.h"
 #include "rules/document/unit_table.h"
 
@@ -27,11 +28,14 @@ public:
     void Parse();
     bool Parsed() const { return parsed_; }
 
-    // Runs the writers (units, advances, cosmic) into the line store.
-    // Nothing happens when nothing was parsed.
+    // Runs the writers (units, advances, cosmic) into the line store. Only
+    // the lines of records and cosmic values that differ from their baseline
+    // (what was read, or what the last save wrote) are rendered; every other
+    // line keeps its bytes. Nothing happens when nothing was parsed.
     void Render();
-    // Renders, then writes the file it was loaded from. When nothing was
-    // parsed, writes nothing and returns an error saying so.
+    // Renders, then writes the file it was loaded from; once written, the
+    // tables as they are become the baseline. When nothing was parsed, writes
+    // nothing and returns an error saying so.
     Status Save();
     // Renders and returns the bytes Save would write.
     std::string SaveToBytes();
@@ -43,6 +47,15 @@ public:
     // file that is gone, or one this document never read or wrote, counts as
     // unchanged, since saving then overwrites nothing of anyone's.
     bool ChangedOnDisk() const;
+
+    // The text a field had when the file was read or last saved: what the
+    // file on disk holds for it.
+    const std::string& SavedText(const FieldRef& ref) const;
+    // Whether a field, a record (a cosmic value for the cosmic section) or
+    // anything at all differs from what the file on disk holds.
+    bool Changed(const FieldRef& ref) const;
+    bool RecordChanged(SectionId section, int record) const;
+    bool HasUnsavedChanges() const;
 
     LineStore& Lines() { return lines_; }
     const LineStore& Lines() const { return lines_; }
@@ -61,6 +74,7 @@ public:
 
 private:
     void ResetTables();
+    void TakeBaseline();
 
     LineStore lines_;
     CosmicSection cosmic_;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "rules/document/findings.h"
@@ -79,12 +80,41 @@ int ReadRecords(const LineStore& store, std::string_view keyword, SectionId sect
     return range.first;
 }
 
-// Writes records 1 to `count` back, each onto the line it was read from.
+// What each record held when its line was last read or saved, and that
+// line's bytes. The writers render only records that differ from it, so the
+// lines of untouched records keep their own spacing and comments.
 template <typename Record, std::size_t N>
-void WriteRecords(LineStore& store, const std::array<Record, N>& records, int count) {
+struct Baseline {
+    std::array<Record, N> records;
+    std::array<std::string, N> lines;
+
+    void Take(const std::array<Record, N>& current, int count, const LineStore& store) {
+        records = current;
+        for (std::size_t k = 0; k < N; ++k) {
+            lines[k] = static_cast<int>(k) < count && current[k].line >= 0
+                           ? std::string(store.GetLine(current[k].line))
+                           : std::string();
+        }
+    }
+    bool Changed(const std::array<Record, N>& current, int number) const {
+        const auto k = static_cast<std::size_t>(number - 1);
+        return !(current.at(k) == records.at(k));
+    }
+};
+
+// Writes records 1 to `count` back, each onto the line it was read from:
+// the rendered record when it differs from its baseline, otherwise the
+// line's own bytes (also after a change that was undone before saving).
+template <typename Record, std::size_t N>
+void WriteRecords(LineStore& store, const std::array<Record, N>& records, int count,
+                  const Baseline<Record, N>& baseline) {
     for (int k = 0; k < count; ++k) {
         const Record& record = records[static_cast<std::size_t>(k)];
-        if (record.line >= 0) store.PutLine(record.line, record.Render());
+        if (record.line < 0) continue;
+        if (baseline.Changed(records, k + 1))
+            store.PutLine(record.line, record.Render());
+        else if (store.GetLine(record.line) != baseline.lines[static_cast<std::size_t>(k)])
+            store.PutLine(record.line, baseline.lines[static_cast<std::size_t>(k)]);
     }
 }
 

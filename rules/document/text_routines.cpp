@@ -19,7 +19,7 @@ bool IsSectionHeader(std::string_view line) { return !line.empty() && line.front
 
 namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsDelimiter(char c) { return c == ',' || c == ';'; }
 }  // namespace
 
 std::string ScanField(int& cursor, std::string_view text, char delimiter, bool digitsOnly) {
@@ -49,17 +49,25 @@ std::string ScanField(int& cursor, std::string_view text, char delimiter, bool d
 }
 
 void SqueezeSpaces(std::string& text) {
-    const std::size_t n = text.size();
     if (text.find(' ') == std::string::npos) return;
-    // In place: the write position never passes the read position, and the
-    // neighbours of a space are read from positions not yet overwritten
-    // (the one before it is compared before anything is written there).
-    char previous = '\0';  // the unchanged character before position i
+    // Spaces that align columns stand at the ends of the line or around the
+    // delimiters; those go. Any other run sits inside a value ("Mark 2
+    // Tiller", "Hvy. Lancer") and keeps one space, so names survive a save.
+    // In place: the write position never passes the read position.
+    const std::size_t n = text.size();
     std::size_t out = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = text[i];
-        if (c != ' ' || (IsLetter(previous) && i + 1 < n && IsLetter(text[i + 1]))) text[out++] = c;
-        previous = c;
+    std::size_t i = 0;
+    while (i < n) {
+        if (text[i] != ' ') {
+            text[out++] = text[i++];
+            continue;
+        }
+        std::size_t end = i;
+        while (end < n && text[end] == ' ') ++end;
+        const bool atEdge = i == 0 || end == n;
+        const bool byDelimiter = !atEdge && (IsDelimiter(text[i - 1]) || IsDelimiter(text[end]));
+        if (!atEdge && !byDelimiter) text[out++] = ' ';
+        i = end;
     }
     text.resize(out);
 }

@@ -29,7 +29,9 @@ bool IsSectionHeader(std::string_view line);
 // cursor ends at length + 2.
 std::string ScanField(int& cursor, std::string_view text, char delimiter, bool digitsOnly);
 
-// Removes every space that does not stand between two ASCII letters.
+// Removes the runs of spaces at the start and the end of the text and those
+// next to a "," or a ";"; every other run of spaces becomes one space. Tabs
+// are not spaces.
 void SqueezeSpaces(std::string& text);
 
 // A line inside a section is a data line when it has more than 5 bytes.

@@ -57,9 +57,12 @@ bool UnitTable::ParseLine(std::string_view line, UnitRecord& out) {
 void UnitTable::Read(const LineStore& store, Findings& findings) {
     detail::ReadRecords(store, "UNITS", SectionId::Units, findings, records_, kCapacity, count_,
                         range_, &UnitTable::ParseLine);
+    TakeBaseline(store);
 }
 
-void UnitTable::Write(LineStore& store) const { detail::WriteRecords(store, records_, count_); }
+void UnitTable::Write(LineStore& store) const { detail::WriteRecords(store, records_, count_, baseline_); }
+
+void UnitTable::TakeBaseline(const LineStore& store) { baseline_.Take(records_, count_, store); }
 
 std::vector<std::string> UnitTable::Names() const {
     std::vector<std::string> names;

@@ -7,6 +7,7 @@
 
 #include "rules/document/findings.h"
 #include "rules/document/line_store.h"
+#include "rules/document/section_reader.h"
 #include "rules/document/text_routines.h"
 
 namespace rules {
@@ -61,7 +62,15 @@ public:
     static constexpr int kCapacity = 54;
 
     void Read(const LineStore& store, Findings& findings);
+    // Writes the records that differ from their baseline; every other record
+    // line gets back the bytes it had when read or last saved.
     void Write(LineStore& store) const;
+    // Makes the records as they are now, and their lines in `store`, the
+    // baseline: called once the file holding them has been written.
+    void TakeBaseline(const LineStore& store);
+    // Record `number` as read or last saved, and whether it differs from that.
+    const UnitRecord& Saved(int number) const { return baseline_.records.at(number - 1); }
+    bool Changed(int number) const { return baseline_.Changed(records_, number); }
 
     int Count() const { return count_; }
     UnitRecord& At(int number) { return records_.at(number - 1); }
@@ -76,6 +85,7 @@ private:
     std::array<UnitRecord, kCapacity> records_;
     int count_ = 0;
     SectionRange range_;
+    detail::Baseline<UnitRecord, kCapacity> baseline_;
 };
 
 // Flag character of check box k (1..15) is character 16 - k, counted from 1

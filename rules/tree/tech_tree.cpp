@@ -29,6 +29,30 @@ void AppendList(std::string& out, const char* caption, const std::vector<std::st
     }
 }
 
+// A Windows-1252 byte as its small letter, for finding without regard to case.
+unsigned char Folded(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xc0 && c <= 0xde && c != 0xd7)) return c + 0x20;
+    switch (c) {
+        case 0x8a: return 0x9a;  // S caron
+        case 0x8c: return 0x9c;  // OE
+        case 0x8e: return 0x9e;  // Z caron
+        case 0x9f: return 0xff;  // Y diaeresis
+        default: return c;
+    }
+}
+
+bool ContainsFolded(std::string_view text, const std::string& foldedPart) {
+    if (foldedPart.size() > text.size()) return false;
+    for (std::size_t at = 0; at + foldedPart.size() <= text.size(); ++at) {
+        std::size_t i = 0;
+        while (i < foldedPart.size() &&
+               Folded(static_cast<unsigned char>(text[at + i])) == static_cast<unsigned char>(foldedPart[i]))
+            ++i;
+        if (i == foldedPart.size()) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 TechTree TechTree::Build(const AdvanceTable& advances, const UnitTable& units) {
@@ -62,7 +86,9 @@ TechTree TechTree::Build(const AdvanceTable& advances, const UnitTable& units) {
         while (ids.count(node.id)) node.id += "~";
         ids.insert(node.id);
 
+        int slot = 0;
         for (const std::string* prereq : {&record.prereq1, &record.prereq2}) {
+            ++slot;
             if (IsNoAdvance(*prereq)) continue;
             const int from = links.Lookup(*prereq);
             if (from == 0) {
@@ -72,7 +98,7 @@ TechTree TechTree::Build(const AdvanceTable& advances, const UnitTable& units) {
             const int edge = static_cast<int>(tree.edges_.size());
             const int circle = links.CircleOf(from);
             tree.edges_.push_back({IndexOfAdvance(from), IndexOfAdvance(number),
-                                   circle >= 0 && circle == links.CircleOf(number)});
+                                   circle >= 0 && circle == links.CircleOf(number), slot});
             tree.outOf_[IndexOfAdvance(from)].push_back(edge);
             tree.into_[IndexOfAdvance(number)].push_back(edge);
         }
@@ -113,6 +139,48 @@ std::vector<int> TechTree::Reach(int node, bool forward) const {
 
 std::vector<int> TechTree::Ancestors(int node) const { return Reach(node, false); }
 std::vector<int> TechTree::Descendants(int node) const { return Reach(node, true); }
+
+TreePart TechTree::Whole() const {
+    TreePart part;
+    for (int i = 0; i < static_cast<int>(nodes_.size()); ++i) part.nodes.push_back(i);
+    for (int i = 0; i < static_cast<int>(edges_.size()); ++i) part.edges.push_back(i);
+    return part;
+}
+
+TreePart TechTree::FocusOn(int node) const {
+    TreePart part;
+    if (node < 0 || node >= static_cast<int>(nodes_.size())) return part;
+    std::vector<bool> kept(nodes_.size(), false);
+    kept[node] = true;
+    for (int other : Ancestors(node)) kept[other] = true;
+    for (int other : Descendants(node)) kept[other] = true;
+    for (int i = 0; i < static_cast<int>(nodes_.size()); ++i) {
+        if (kept[i]) part.nodes.push_back(i);
+    }
+    for (int i = 0; i < static_cast<int>(edges_.size()); ++i) {
+        if (kept[edges_[i].from] && kept[edges_[i].to]) part.edges.push_back(i);
+    }
+    return part;
+}
+
+std::vector<int> TechTree::Find(std::string_view text) const {
+    std::vector<int> found;
+    if (text.empty()) return found;
+    std::string folded;
+    for (char c : text) folded += static_cast<char>(Folded(static_cast<unsigned char>(c)));
+    for (int i = 0; i < static_cast<int>(nodes_.size()); ++i) {
+        if (ContainsFolded(nodes_[i].name, folded) || ContainsFolded(nodes_[i].abbrev, folded))
+            found.push_back(i);
+    }
+    return found;
+}
+
+int TechTree::NodeOfAbbrev(std::string_view abbrev) const {
+    for (int i = 0; i < static_cast<int>(nodes_.size()); ++i) {
+        if (nodes_[i].abbrev == abbrev) return i;
+    }
+    return -1;
+}
 
 std::string TechTree::Describe(int index) const {
     const TechNode& node = nodes_.at(index);

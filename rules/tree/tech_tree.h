@@ -36,6 +36,13 @@ struct TechEdge {
     int from = 0;
     int to = 0;
     bool inCircle = false;  // both ends in the same circle
+    int slot = 1;           // the prerequisite field of `to` it comes from: 1 or 2
+};
+
+// Some of the tree's nodes and edges (indexes, ascending).
+struct TreePart {
+    std::vector<int> nodes;
+    std::vector<int> edges;
 };
 
 // The advances as a graph: one node per advance, one edge from each
@@ -55,6 +62,18 @@ class TechTree {
     // the way forward; each node once, `node` itself left out, circles safe.
     std::vector<int> Ancestors(int node) const;
     std::vector<int> Descendants(int node) const;
+
+    // The whole tree, or only `node` with everything it needs and everything
+    // it opens, and the links among those advances (no others).
+    TreePart Whole() const;
+    TreePart FocusOn(int node) const;
+
+    // Advances whose name or abbreviation contains `text`, letter case
+    // ignored (Windows-1252 letters too); none for an empty text.
+    std::vector<int> Find(std::string_view text) const;
+    // The node of the first advance with this abbreviation, as the game's
+    // look-ups find it; -1 when none has it.
+    int NodeOfAbbrev(std::string_view abbrev) const;
 
     // Several lines for a tool tip: name, abbreviation, epoch, category, AI
     // value and modifier, what it needs, what it opens, the units it brings

@@ -124,21 +124,31 @@ const char* TreeColours::EpochFill(int epoch) {
     return epoch >= 0 && epoch < kEpochCount ? kFill[epoch] : "#ffffff";
 }
 
-const char* TreeColours::EpochFrame(int epoch) {
-    static const char* const kFrame[kEpochCount] = {"#fbf6ec", "#f8eef3", "#f4f4f4", "#fffbe0"};
-    return epoch >= 0 && epoch < kEpochCount ? kFrame[epoch] : "#ffffff";
-}
+std::string TreeToDot(const TechTree& tree, const TreePart* part) {
+    const std::vector<TechNode>& nodes = tree.Nodes();
+    const std::vector<TechEdge>& edges = tree.Edges();
+    std::vector<bool> nodeShown(nodes.size(), part == nullptr);
+    std::vector<bool> edgeShown(edges.size(), part == nullptr);
+    if (part) {
+        for (int index : part->nodes) {
+            if (index >= 0 && index < static_cast<int>(nodes.size())) nodeShown[index] = true;
+        }
+        for (int index : part->edges) {
+            // A link is drawn only between advances that are drawn.
+            if (index >= 0 && index < static_cast<int>(edges.size()) && nodeShown[edges[index].from] &&
+                nodeShown[edges[index].to])
+                edgeShown[index] = true;
+        }
+    }
 
-std::string TreeToDot(const TechTree& tree) {
     std::string out = "digraph \"advances\" {\n";
     out += "  graph [rankdir=LR, charset=\"UTF-8\", fontname=\"" + std::string(kTreeFont) +
-           "\", fontsize=14, nodesep=0.12, ranksep=0.3, newrank=true, bgcolor=\"white\"];\n";
+           "\", fontsize=14, nodesep=0.12, ranksep=0.2, newrank=true, bgcolor=\"white\"];\n";
     out += "  node [shape=box, style=\"rounded,filled\", fontname=\"" + std::string(kTreeFont) +
            "\", fontsize=10, margin=\"0.05,0.02\", height=0.3, color=\"" +
            std::string(TreeColours::NodeBorder()) + "\"];\n";
     out += "  edge [color=\"" + std::string(TreeColours::Edge()) + "\", arrowsize=0.6];\n";
 
-    const std::vector<TechNode>& nodes = tree.Nodes();
     // The node names as Graphviz reads them: still one per advance once
     // control characters became spaces.
     std::vector<std::string> ids;
@@ -149,25 +159,15 @@ std::string TreeToDot(const TechTree& tree) {
         taken.insert(id);
         ids.push_back(std::move(id));
     }
-    for (int epoch = 0; epoch < kEpochCount; ++epoch) {
-        std::string members;
-        for (int index = 0; index < static_cast<int>(nodes.size()); ++index) {
-            if (nodes[index].epoch == epoch) members += NodeStatement(tree, index, ids[index]);
-        }
-        if (members.empty()) continue;
-        out += "  subgraph \"cluster_epoch" + std::to_string(epoch) + "\" {\n";
-        out += "    label=\"" + std::string(EpochName(epoch)) + "\"; labeljust=l; style=filled; ";
-        out += "fillcolor=\"" + std::string(TreeColours::EpochFrame(epoch)) + "\"; color=\"" +
-               std::string(TreeColours::GroupBorder()) + "\";\n";
-        out += members;
-        out += "  }\n";
-    }
+    // The epochs show in the fill colours only: boxes around them would bind
+    // each epoch's advances together, and the links between epochs would
+    // cross twice as often and the fitted tree be drawn smaller.
     for (int index = 0; index < static_cast<int>(nodes.size()); ++index) {
-        if (nodes[index].epoch < 0) out += NodeStatement(tree, index, ids[index]);
+        if (nodeShown[index]) out += NodeStatement(tree, index, ids[index]);
     }
 
-    const std::vector<TechEdge>& edges = tree.Edges();
     for (int index = 0; index < static_cast<int>(edges.size()); ++index) {
+        if (!edgeShown[index]) continue;
         const TechEdge& edge = edges[index];
         out += "  " + Quoted(ids[edge.from]) + " -> " + Quoted(ids[edge.to]) +
                " [link=" + std::to_string(index);

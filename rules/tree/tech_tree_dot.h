@@ -11,8 +11,6 @@ namespace rules {
 // the DOT and its renderings, and the editor's own drawing.
 struct TreeColours {
     static const char* EpochFill(int epoch);   // a pale colour per epoch; white for none
-    static const char* EpochFrame(int epoch);  // the inside of an epoch's group
-    static const char* GroupBorder() { return "#b9b9b9"; }
     static const char* NodeBorder() { return "#5a5a5a"; }
     static const char* Edge() { return "#6b6b6b"; }
     static const char* Fault() { return "#c0392b"; }  // circles and unknown prerequisites
@@ -40,9 +38,10 @@ TreeLabel TreeLabelOf(const TechNode& node);
 // The tree in the DOT language (UTF-8): one node per advance, its
 // abbreviation as its identity and its name (and the units it brings and
 // retires) as its label, one "->" edge per prerequisite that names a known
-// advance, laid out left to right with the epochs as groups in their order.
+// advance, laid out left to right, each advance filled in its epoch's colour.
 // Each node carries its advance's number ("advance") and each edge its index
 // ("link"), so that a laid-out graph can be matched to the tree again.
-std::string TreeToDot(const TechTree& tree);
+// With `part`, only its advances and links.
+std::string TreeToDot(const TechTree& tree, const TreePart* part = nullptr);
 
 }  // namespace rules

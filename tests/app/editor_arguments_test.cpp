@@ -35,10 +35,19 @@ TEST_F(EditorArgumentsTest, FolderFileOrNothingGiveTheFolderToWorkIn) {
     EXPECT_EQ(folder.action, Action::Run);
     EXPECT_EQ(folder.folder, game_.string());
 
-    // A rules file stands for the folder that holds it.
-    const EditorArguments file = ParseEditorArguments({(game_ / "rules.txt").string()});
+    EXPECT_EQ(folder.file, "");
+
+    // A rules file is worked on in the folder that holds it; its name, which
+    // gives the language, is the file edited.
+    std::ofstream(game_ / "RULES.FRE") << "@COSMIC\r\n;\r\n";
+    const EditorArguments file = ParseEditorArguments({(game_ / "RULES.FRE").string()});
     EXPECT_EQ(file.action, Action::Run);
     EXPECT_EQ(fs::path(file.folder), game_);
+    EXPECT_EQ(file.file, "RULES.FRE");
+    std::ofstream(game_ / "notes.doc") << "x";
+    const EditorArguments notRules = ParseEditorArguments({(game_ / "notes.doc").string()});
+    EXPECT_EQ(notRules.action, Action::Fail);
+    EXPECT_NE(notRules.message.find(".txt, .fre or .ger"), std::string::npos);
     EXPECT_EQ(ParseEditorArguments({"rules.txt"}).action, Action::Fail);  // not in the test's cwd
 
     const EditorArguments choose = ParseEditorArguments({"--choose-folder", game_.string()});

@@ -31,7 +31,7 @@ TEST(AdvanceReader, SqueezesAndSplitsTheEightFields) {
         ";\r\n");
     ASSERT_EQ(l.table.Count(), 2);
     const AdvanceRecord& first = l.table.At(1);
-    EXPECT_EQ(first.name, "Tidecraft");  // two spaces in a name both vanish
+    EXPECT_EQ(first.name, "Tide craft");  // a run of spaces in a name keeps one
     EXPECT_EQ(first.aiValue, "3");
     EXPECT_EQ(first.modifier, "-2");
     EXPECT_EQ(first.prereq1, "nil");
@@ -40,8 +40,8 @@ TEST(AdvanceReader, SqueezesAndSplitsTheEightFields) {
     EXPECT_EQ(first.category, "1");
     EXPECT_EQ(first.abbrev, "Tdc");
     EXPECT_EQ(l.table.At(2).name, "Glass Working");
-    EXPECT_EQ(l.table.At(2).abbrev, "Glsextra");  // text after the abbreviation joins it
-    EXPECT_EQ(first.Render(), "Tidecraft, 3, -2, nil, no, 0, 1 ; Tdc");
+    EXPECT_EQ(l.table.At(2).abbrev, "Gls extra");  // text after the abbreviation joins it
+    EXPECT_EQ(first.Render(), "Tide craft, 3, -2, nil, no, 0, 1 ; Tdc");
 
     const AdvanceRecord& sentinel = l.table.At(3);
     EXPECT_EQ(sentinel.prereq1, "endend");
@@ -51,8 +51,8 @@ TEST(AdvanceReader, SqueezesAndSplitsTheEightFields) {
     EXPECT_EQ(l.table.Range().first, 2);
     EXPECT_EQ(l.table.Range().last, 3);
     EXPECT_EQ(l.table.ChoiceNames(),
-              (std::vector<std::string>{"nil", "Tidecraft", "Glass Working"}));
-    EXPECT_EQ(l.table.Names(), (std::vector<std::string>{"Tidecraft", "Glass Working"}));
+              (std::vector<std::string>{"nil", "Tide craft", "Glass Working"}));
+    EXPECT_EQ(l.table.Names(), (std::vector<std::string>{"Tide craft", "Glass Working"}));
 }
 
 TEST(AdvanceReader, MalformedLinesGiveNoRecordAndStayByteExact) {
@@ -89,10 +89,12 @@ TEST(AdvanceReader, ShortLinesInsideTheSectionKeepEveryRecordOnItsOwnLine) {
         "Glass Working,1,0,Tdc,nil,1,4;Gls\r\n"
         ";\r\n");
     ASSERT_EQ(l.table.Count(), 2);
+    l.table.At(1).epoch = "2";
+    l.table.At(2).epoch = "3";
     l.table.Write(l.store);
     EXPECT_EQ(l.store.SaveBytes(),
-              "x\r\n@CIVILIZE\r\n\r\nTidecraft, 3, -2, nil, nil, 0, 1 ; Tdc\r\n12345\r\n"
-              "Glass Working, 1, 0, Tdc, nil, 1, 4 ; Gls\r\n;\r\n");
+              "x\r\n@CIVILIZE\r\n\r\nTidecraft, 3, -2, nil, nil, 2, 1 ; Tdc\r\n12345\r\n"
+              "Glass Working, 1, 0, Tdc, nil, 3, 4 ; Gls\r\n;\r\n");
 }
 
 TEST(AdvanceReader, NinetyFifthAdvanceIsLeftAsideAndTheSentinelStaysInTheTable) {

@@ -92,7 +92,8 @@ TEST(CosmicReader, TakesTheDigitsBeforeTheFirstSpace) {
 
 TEST(CosmicWriter, WritesValueAndCommentOnTheLinesThatWereRead) {
     // A short line inside the section takes no position and is never written;
-    // with fewer than 21 values the ";" line stays.
+    // with fewer than 21 values the ";" line stays. Only a changed value's
+    // line is rendered; one changed and changed back keeps its own bytes.
     LineStore store =
         StoreOf("x\r\n@COSMIC\r\n3     ; Road\r\n12 ;x\r\n4     ; Boat\r\n;\r\nafter\r\n");
     CosmicSection cosmic;
@@ -101,10 +102,16 @@ TEST(CosmicWriter, WritesValueAndCommentOnTheLinesThatWereRead) {
     EXPECT_EQ(cosmic.Value(1), "4");
     EXPECT_EQ(cosmic.LineOf(1), 4);
     cosmic.SetValue(0, "5");
+    cosmic.SetValue(1, "6");
     cosmic.Write(store, Language::English);
     EXPECT_EQ(store.SaveBytes(),
               "x\r\n@COSMIC\r\n5,  ;Road movement multiplier\r\n12 ;x\r\n"
-              "4,  ;1 in x chance Trireme lost (mod. by Seafaring, Navigation)\r\n;\r\nafter\r\n");
+              "6,  ;1 in x chance Trireme lost (mod. by Seafaring, Navigation)\r\n;\r\nafter\r\n");
+    cosmic.SetValue(1, "4");
+    cosmic.Write(store, Language::English);
+    EXPECT_EQ(store.GetLine(4), "4     ; Boat");
+    EXPECT_TRUE(cosmic.Changed(0));
+    EXPECT_FALSE(cosmic.Changed(1));
 }
 
 TEST(CosmicWriter, RenderedLineReadsBackToTheSameValue) {
@@ -125,9 +132,10 @@ TEST(CosmicReader, ExtraDataLinesAreReadButNeverWritten) {
     Findings findings;
     cosmic.Read(store, findings);
     EXPECT_EQ(cosmic.Value(20), "21");
+    cosmic.SetValue(0, "7");
     cosmic.Write(store, Language::German);
     EXPECT_EQ(store.GetLine(2),
-              "1,  ;Stra\xDF"
+              "7,  ;Stra\xDF"
               "enbewegung Multiplizierer");
     EXPECT_EQ(store.GetLine(23), extra22);
     EXPECT_EQ(store.GetLine(25), ";");

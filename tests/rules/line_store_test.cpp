@@ -253,5 +253,29 @@ TEST(LineStoreSave, ReadOnlyFolderWithWritableFileIsRewrittenInPlace) {
     EXPECT_EQ(ReadBytes(locked), "locked\n");
 }
 
+TEST(LineStoreSave, ReadOnlyFileInAWritableFolderIsNeverReplaced) {
+    ScratchDir dir;
+    const fs::path folder = dir.Path() / "game";
+    fs::create_directory(folder);
+    const std::string path = (folder / "rules.txt").string();
+    WriteBytes(path, "kept\n");
+    ::chmod(path.c_str(), 0444);
+    ::chmod(dir.Path().c_str(), 0755);
+    ::chmod(folder.c_str(), 0777);
+
+    // Root may write any file, so the check runs as an ordinary user.
+    const int code = RunAsOrdinaryUser([&] {
+        const Status refused = StoreOf("x\n").SaveFile(path);
+        return !refused && refused.message == "Cannot create file " + path ? 0 : 1;
+    });
+    if (code == 90) GTEST_SKIP() << "running as root and unable to drop to an ordinary user";
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(ReadBytes(path), "kept\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+    EXPECT_EQ(fs::directory_iterator(folder)->path().filename(), "rules.txt");  // no temp left
+}
+
 }  // namespace
 }  // namespace rules

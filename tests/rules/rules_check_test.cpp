@@ -177,7 +177,7 @@ TEST(RulesCheck, WarnsAboutValuesTheEditorWouldNotOfferAndUnitsNeverBuilt) {
 
     EXPECT_EQ(Texts(RecordChecks(doc)),
               (std::vector<std::string>{
-                  "warning @7: Cosmic value RowShield \"4b\" is not a plain number.",
+                  "warning @7: \"# of rows in shield box\" is \"4b\", not a plain number.",
                   "warning @26: Advance \"Wheel\" (Whl): AI value is empty.",
                   "warning @27: Advance \"Wheel\" (Wh2) has the same name as advance \"Wheel\" "
                   "(Whl), which choices by name take first.",

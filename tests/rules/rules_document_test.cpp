@@ -29,45 +29,71 @@ constexpr const char* kSmallFile =
     "@OTHER\r\n"
     "left alone, 1, 2, 3\n";
 
-TEST(RulesDocument, SavingWithoutEditsRewritesOnlyTheThreeSections) {
+TEST(RulesDocument, SavingWithoutEditsWritesTheFileAsItWasWithCrLfBreaks) {
     RulesDocument doc;
     doc.LoadBytes(kSmallFile, Language::English);
     doc.Parse();
     EXPECT_TRUE(doc.GetFindings().empty());
-    EXPECT_EQ(doc.SaveToBytes(),
-              "; Ovantra test rules\r\n"
-              "@COSMIC\r\n"
-              "3,  ;Road movement multiplier\r\n"
-              "12,  ;1 in x chance Trireme lost (mod. by Seafaring, Navigation)\r\n"
-              ";\r\n"
-              "free text between sections\r\n"
-              "@CIVILIZE\r\n"
-              "Tidecraft, 8, -1, nil, no, 0, 1 ; Tdc\r\n"
-              "Glass Working, 3, 0, Tdc, nil, 1, 4 ; Gls\r\n"
-              ";\r\n"
-              "@UNITS\r\n"
-              "Mossrider,nil,0,1.,0,1a,1d,1h,1f,2,0,5,Tdc,000000000000001\r\n"
-              ";\r\n"
-              "@OTHER\r\n"
-              "left alone, 1, 2, 3\r\n");
+    EXPECT_FALSE(doc.HasUnsavedChanges());
+    std::string expected = kSmallFile;
+    expected.insert(expected.size() - 1, "\r");
+    EXPECT_EQ(doc.SaveToBytes(), expected);
 }
 
-TEST(RulesDocument, EditsReachTheirLinesAndParsingTwiceChangesNothing) {
+TEST(RulesDocument, OnlyChangedRecordsAreRenderedAndTheBaselineFollowsTheSave) {
+    testing::ScratchDir dir;
+    const std::string path = dir / "rules.fre";
+    testing::WriteBytes(path, kSmallFile);
     RulesDocument doc;
-    doc.LoadBytes(kSmallFile, Language::French);
+    ASSERT_TRUE(doc.Load(path, Language::French));
     doc.Parse();
     // Built apart and moved in: assigning the literal in place makes g++ 12
     // at -O3 warn falsely (-Wrestrict) about the string copy it inlines.
     doc.Units().At(1).attack = std::string("2");
     doc.Advances().At(2).name = "Glass Grinding";
+    doc.Advances().At(1).aiValue = std::string("9");
+    doc.Advances().At(1).aiValue = std::string("8");  // changed back: not a change
     doc.Cosmic().SetValue(0, "4");
     doc.Parse();  // must not re-read and lose the edits
     EXPECT_EQ(doc.Advances().Count(), 2);
-    const std::string saved = doc.SaveToBytes();
-    EXPECT_NE(saved.find("Mossrider,nil,0,1.,0,2a,"), std::string::npos);
-    EXPECT_NE(saved.find("Glass Grinding, 3, 0, Tdc, nil, 1, 4 ; Gls"), std::string::npos);
-    EXPECT_NE(saved.find("4,  ;Le multiplicateur du mouvement de la route\r\n"), std::string::npos);
-    EXPECT_EQ(doc.SaveToBytes(), saved);  // saving twice gives the same bytes
+
+    const FieldRef attack = UnitFieldRef(1, UnitField::Attack);
+    EXPECT_TRUE(doc.Changed(attack));
+    EXPECT_EQ(doc.SavedText(attack), "1");
+    EXPECT_EQ(doc.SavedText(AdvanceFieldRef(2, AdvanceField::Name)), "Glass Working");
+    EXPECT_FALSE(doc.RecordChanged(SectionId::Advances, 1));
+    EXPECT_TRUE(doc.RecordChanged(SectionId::Cosmic, 1));
+    EXPECT_FALSE(doc.RecordChanged(SectionId::Cosmic, 2));
+    EXPECT_TRUE(doc.HasUnsavedChanges());
+
+    ASSERT_TRUE(doc.Save());
+    const std::string saved = testing::ReadBytes(path);
+    EXPECT_EQ(saved,
+              "; Ovantra test rules\r\n"
+              "@COSMIC\r\n"
+              "4,  ;Le multiplicateur du mouvement de la route\r\n"
+              "12    ; rafts\r\n"
+              ";\r\n"
+              "free text between sections\r\n"
+              "@CIVILIZE\r\n"
+              "Tidecraft,   8, -1, nil, no,  0, 1  ; Tdc\r\n"
+              "Glass Grinding, 3, 0, Tdc, nil, 1, 4 ; Gls\r\n"
+              ";\r\n"
+              "@UNITS\r\n"
+              "Mossrider,nil,0,1.,0,2a,1d,1h,1f,2,0,5,Tdc,000000000000001\r\n"
+              ";\r\n"
+              "@OTHER\r\n"
+              "left alone, 1, 2, 3\r\n");
+    EXPECT_FALSE(doc.HasUnsavedChanges());
+    EXPECT_EQ(doc.SavedText(attack), "2");
+
+    // Back to the value first read: against the saved file that is a change,
+    // and the line gets the rendering, not the bytes of the first reading.
+    doc.Units().At(1).attack = std::string("1");
+    EXPECT_TRUE(doc.Changed(attack));
+    EXPECT_NE(doc.SaveToBytes().find("Mossrider,nil,0,1.,0,1a,"), std::string::npos);
+    doc.Units().At(1).attack = std::string("2");
+    EXPECT_EQ(doc.SaveToBytes(), saved);
 }
 
 TEST(RulesDocument, SaveWritesTheFileItWasLoadedFrom) {
@@ -80,9 +106,10 @@ TEST(RulesDocument, SaveWritesTheFileItWasLoadedFrom) {
     EXPECT_EQ(doc.FileName(), path);
     EXPECT_EQ(doc.GetLanguage(), Language::German);
     doc.Parse();
+    doc.Cosmic().SetValue(0, "3 ");  // any change renders the line in the file's language
     ASSERT_TRUE(doc.Save());
     const std::string written = testing::ReadBytes(path);
-    EXPECT_NE(written.find("3,  ;Stra\xDF"
+    EXPECT_NE(written.find("3 ,  ;Stra\xDF"
                            "enbewegung Multiplizierer\r\n"),
               std::string::npos);
     EXPECT_EQ(testing::ReadBytes(dir / "rules.txt"), "untouched");

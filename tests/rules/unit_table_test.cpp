@@ -30,12 +30,12 @@ TEST(UnitReader, DigitFieldsDropEverythingElseAndFlagsTakeTheRestOfTheLine) {
     UnitRecord unit;
     ASSERT_TRUE(UnitTable::ParseLine(
         "Glass Lancer 2,nil,-3,x.,0,12a,1d,1h,1f,2,0,5,Tdc,0101,extra 7", unit));
-    EXPECT_EQ(unit.name, "Glass Lancer2");  // a space next to a digit is lost
+    EXPECT_EQ(unit.name, "Glass Lancer 2");  // a space next to a digit stays
     EXPECT_EQ(unit.domain, "3");
     EXPECT_EQ(unit.moves, "");
     EXPECT_EQ(unit.attack, "12");
     EXPECT_EQ(unit.flags, "01017");
-    EXPECT_EQ(unit.Render(), "Glass Lancer2,nil,3,.,0,12a,1d,1h,1f,2,0,5,Tdc,01017");
+    EXPECT_EQ(unit.Render(), "Glass Lancer 2,nil,3,.,0,12a,1d,1h,1f,2,0,5,Tdc,01017");
 }
 
 TEST(UnitReader, LinesOutsideTheRecordsStayAsTheyWere) {
@@ -62,7 +62,7 @@ TEST(UnitReader, LinesOutsideTheRecordsStayAsTheyWere) {
     table.Write(store);
     EXPECT_EQ(store.SaveBytes(),
               "top\r\n@UNITS\r\n"
-              "Mossrider,nil,0,1.,0,1a,1d,1h,1f,1,0,0,nil,000000000000000\r\n"
+              "Mossrider,  nil,0,1.,0,1a,1d,1h,1f,1,0,0,nil,000000000000000\r\n"  // unchanged
               "  \r\n"
               "Glass Lancer,nil,0,1.,0,1a,1d,1h,1f,1,0,0,nil\r\n"
               "Reedskiff,Tdc,2,3.,0,3a,1d,1h,1f,4,2,5,nil,000000000000100\r\n"

@@ -79,6 +79,15 @@ TEST(RulesTool, CheckPrintsProblemsAsCompilersDoAndExitsByTheWorstFile) {
     EXPECT_EQ(missing.err, "ovantra-rules: Cannot open file " + (dir / "absent.txt") + ".\n");
     EXPECT_NE(missing.out.find("0 errors and 2 warnings in 1 file checked; 1 file could not be read.\n"),
               std::string::npos);
+
+    // A file with none of the three sections is no rules file at all.
+    const std::string empty = dir / "empty.txt";
+    WriteBytes(empty, "");
+    const Outcome notRules = Tool({"check", empty});
+    EXPECT_EQ(notRules.status, kExitProblems);
+    EXPECT_EQ(notRules.out, empty + ": error: no @COSMIC, @CIVILIZE or @UNITS section: this is not "
+                                    "a rules file [not-a-rules-file]\n"
+                                    "1 error and 0 warnings in 1 file checked.\n");
 }
 
 TEST(RulesTool, HelpVersionAndWrongArguments) {
@@ -176,8 +185,8 @@ TEST(RulesTool, CheckFoldsConsequencesAndSpeaksJsonAndSarif) {
               "\"}, \"region\": {\"startLine\": 4}}}], \"relatedLocations\": [{\"id\": 1, "
               "\"physicalLocation\": {\"artifactLocation\": {\"uri\": \"" + file +
               "\"}, \"region\": {\"startLine\": 5}}, \"message\": {\"text\": \"Advance",
-          std::string("{\"ruleId\": \"never-built\", \"ruleIndex\": 4, \"level\": \"note\""),
-          std::string("{\"ruleId\": \"set-aside-line\", \"ruleIndex\": 10, \"level\": "
+          std::string("{\"ruleId\": \"never-built\", \"ruleIndex\": 5, \"level\": \"note\""),
+          std::string("{\"ruleId\": \"set-aside-line\", \"ruleIndex\": 11, \"level\": "
                       "\"warning\", \"message\": {\"text\": \"@COSMIC section: the section header "
                       "was not found; the section is empty and will not be written.\"}, "
                       "\"locations\": [{\"physicalLocation\": {\"artifactLocation\": {\"uri\": \"" +
@@ -196,6 +205,8 @@ TEST(RulesTool, ShowListsTheSectionsWithoutWriting) {
     EXPECT_NE(run.out.find("@CIVILIZE: 3 advances"), std::string::npos);
     EXPECT_NE(run.out.find("Tidecraft"), std::string::npos);
     EXPECT_NE(run.out.find("@UNITS: 2 units"), std::string::npos);
+    // Every advance that Tidecraft opens, not only the first.
+    EXPECT_NE(run.out.find("allows Glazing, Kiln Firing\n"), std::string::npos) << run.out;
     EXPECT_EQ(ReadBytes(file), bytes);
 }
 

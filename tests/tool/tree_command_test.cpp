@@ -80,10 +80,36 @@ TEST(TreeCommand, ExitStatusesAsForCheck) {
     EXPECT_EQ(err, "ovantra-rules: Cannot open file " + (dir / "absent.txt") + ".\n");
     EXPECT_EQ(Tree({"tree", rules, "-o", dir / "no-such-folder/t.dot"}, &err), kExitFailure);
     EXPECT_NE(err.find("Cannot create file"), std::string::npos);
+    // The rules file itself is never the picture, also named another way.
+    const std::string dotRules = dir / "mod.dot";
+    WriteBytes(dotRules, bytes);
+    EXPECT_EQ(Tree({"tree", dotRules, "-o", (dir.Path() / "." / "mod.dot").string()}, &err), kExitFailure);
+    EXPECT_NE(err.find("is the rules file itself"), std::string::npos);
+    EXPECT_EQ(ReadBytes(dotRules), bytes);
     for (const Arguments& wrong : {Arguments{"tree", rules}, Arguments{"tree", "-o", dir / "t.dot"},
                                    Arguments{"tree", rules, "-o"}, Arguments{"tree", rules, rules, "-o", "t.dot"}}) {
         EXPECT_EQ(Tree(wrong), kExitFailure) << ::testing::PrintToString(wrong);
     }
+}
+
+TEST(TreeCommand, FocusWritesOneAdvanceWithWhatItNeedsAndOpens) {
+    ScratchDir dir;
+    const std::string rules = dir / "mod.txt";
+    // Mist Charting stands apart from Reed Knotting and Glass Lancing.
+    WriteBytes(rules, Rules("Mist Charting, 4, -1, nil, nil, 2, 2 ; Mch"));
+
+    ASSERT_EQ(Tree({"tree", rules, "--focus", "Gls", "-o", dir / "gls.dot"}), kExitOk);
+    const std::string dot = ReadBytes(dir / "gls.dot");
+    EXPECT_EQ(Count(dot, "advance="), 2u);
+    EXPECT_EQ(Count(dot, " -> "), 1u);
+    EXPECT_EQ(dot.find("Mist Charting"), std::string::npos);
+
+    // An abbreviation is matched as written, letter case too.
+    std::string err;
+    EXPECT_EQ(Tree({"tree", rules, "--focus", "gls", "-o", dir / "none.svg"}, &err), kExitFailure);
+    EXPECT_NE(err.find("\"gls\""), std::string::npos) << err;
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "none.svg"));
+    EXPECT_EQ(Tree({"tree", rules, "-o", dir / "t.dot", "--focus"}), kExitFailure);
 }
 
 }  // namespace

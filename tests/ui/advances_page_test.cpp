@@ -1,6 +1,8 @@
 // The Advances page, driven as a user drives it: browsing, walking the tree of
 // prerequisites, editing, renaming, and what reaches the file on saving.
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QCompleter>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +18,7 @@
 
 #include "editor_session.h"
 #include "ui/pages/advances_page.h"
+#include "ui/widgets/advance_choice_box.h"
 #include "ui/widgets/outline_list.h"
 #include "ui/widgets/radio_group.h"
 
@@ -467,6 +470,40 @@ private slots:
         QCOMPARE(editor.Box("PreBox1")->currentText(), QString("Tidecraft"));
         editor.Pick("PreBox1", "Tidecraft");
         QCOMPARE(editor.Advance(8).prereq1, std::string("Tdc"));
+    }
+
+    // Text that names no advance is marked as not taken, says what stays
+    // stored, and gives way to the stored choice when the user leaves it.
+    void boxNeverShowsWhatItDidNotStore() {
+        Editor editor(kChain);
+        QVERIFY(editor.started);
+        editor.ClickItem(3);  // Glass Lancing, prerequisite 1 Tidecraft
+        auto* box = editor.Find<ui::AdvanceChoiceBox>("PreBox1");
+        const QString ownToolTip = box->toolTip();
+        editor.TypeInto(box->lineEdit(), "Tidecraftt");
+        QCOMPARE(editor.Advance(3).prereq1, std::string("Tdc"));
+        QVERIFY(box->NotTaken());
+        QCOMPARE(box->toolTip(),
+                 QString("No advance is named \"Tidecraftt\"; the prerequisite stays \"Tidecraft\"."));
+
+        // A whole name is taken, and its list of matches does not stay open.
+        editor.TypeInto(box->lineEdit(), "Salt Singing");
+        QCOMPARE(editor.Advance(3).prereq1, std::string("Sls"));
+        QVERIFY(!box->NotTaken());
+        QCOMPARE(box->toolTip(), ownToolTip);
+        QTRY_VERIFY(!box->completer()->popup()->isVisible());
+
+        editor.TypeInto(box->lineEdit(), "");
+        QVERIFY(box->NotTaken());
+        QVERIFY(box->toolTip().endsWith("the prerequisite stays \"Salt Singing\"."));
+        // The offscreen platform hands activation to the list of matches
+        // when it opens and does not give it back when it closes.
+        box->window()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(box->window()));
+        editor.Edit("AIvalue")->setFocus();
+        QTRY_COMPARE(box->currentText(), QString("Salt Singing"));
+        QVERIFY(!box->NotTaken());
+        QCOMPARE(editor.Advance(3).prereq1, std::string("Sls"));
     }
 
     // The click that activates the window can bring the page to the front

@@ -90,6 +90,17 @@ private slots:
         auto* pages = s.Find<QTabWidget>("PageControl");
         const int checkTab = pages->indexOf(s.Find<QWidget>("Check"));
         QCOMPARE(pages->tabText(checkTab), QString("Check"));
+        // A clean file says so in the list, where nothing can be chosen.
+        auto* list = s.Find<QTreeWidget>("ProblemList");
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QCOMPARE(list->topLevelItem(0)->text(0), QString("No problems found."));
+        QCOMPARE(list->topLevelItem(0)->flags(), Qt::NoItemFlags);
+        {
+            ui::EditorWindows unloaded;  // the start-up has not read a file
+            auto* none = unloaded.main.findChild<QTreeWidget*>("ProblemList");
+            QCOMPARE(none->topLevelItemCount(), 1);
+            QVERIFY(none->topLevelItem(0)->text(0).startsWith("No rules file was loaded"));
+        }
 
         // Glass Lancing (2) comes to need Mist Charting, which needs it; the
         // Fog Skiff waits on the circle and is no problem of its own.

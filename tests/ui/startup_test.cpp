@@ -199,6 +199,21 @@ private slots:
         }
     }
 
+    void rulesFileThatIsAFolderIsNamedSo() {
+        ScratchFolder folder;
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
+        QVERIFY(QDir().mkdir(folder.Path("rules.txt")));
+        ModalAnswerer answers;
+        answers.Then(ClickBoxButton(QMessageBox::Ok));
+        ui::EditorWindows windows;
+        QVERIFY(StartEditor(windows, answers));
+        QVERIFY(!Parsed(windows));
+        auto* notice = windows.main.findChild<QLabel*>("NoRulesNotice");
+        QVERIFY(notice);
+        QVERIFY2(notice->text().contains("is a folder, not a file"), qPrintable(notice->text()));
+        QVERIFY(!notice->text().contains("Start the editor"));
+    }
+
     void missingRulesFileChosenInDialog() {
         ScratchFolder folder;
         ModalAnswerer answers;
@@ -229,6 +244,22 @@ private slots:
         QCOMPARE(QString::fromStdString(windows.main.Document().FileName()), QString("RULES.TXT"));
         windows.main.SaveChangesClick();
         QVERIFY(!folder.Exists("rules.txt"));  // saved back to the file that was loaded
+    }
+
+    void fileNamedOnTheCommandLineIsTheOneEdited() {
+        ScratchFolder folder;
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));  // warning off; its language yields
+        folder.Write("rules.txt", DemoRules());
+        folder.Write("rules.fre", DemoRules("rules.fre"));
+        ModalAnswerer answers;
+        ui::EditorWindows windows;
+        windows.main.SetRulesFile("rules.fre");
+        QVERIFY(StartEditor(windows, answers));
+        QCOMPARE(answers.Handled(), 0);
+        QVERIFY(Parsed(windows));
+        QCOMPARE(windows.main.Document().GetLanguage(), rules::Language::French);
+        QCOMPARE(QString::fromStdString(windows.main.Document().TargetFileName()),
+                 QString("rules.fre"));
     }
 
     void damagedSectionsAreListedOnce() {

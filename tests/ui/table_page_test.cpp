@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFont>
 #include <QLabel>
 #include <QSpinBox>
 #include <QHeaderView>
@@ -83,6 +84,7 @@ class TablePageTest : public QObject {
     void PasteIsAllOrNothing();
     void AdjustIsOneStep();
     void CsvRoundTripChangesNothingAndImportNamesItsRow();
+    void ChangedCellsAreMarkedUntilSaved();
     void ChartPlotsEveryUnitAndFollowsEdits();
     void DelimitedTextKeepsQuotedCellsWhole();
     void CellEditorsFollowTheForms();
@@ -273,6 +275,31 @@ void TablePageTest::CsvRoundTripChangesNothingAndImportNamesItsRow() {
     QVERIFY(s.answers.WaitDone());
     QVERIFY(s.answers.seenTexts.last().contains("Row 3: there is no record named \"Moss Rider\""));
     QCOMPARE(s.Field(1, UnitField::Attack), std::string("1"));
+}
+
+void TablePageTest::ChangedCellsAreMarkedUntilSaved() {
+    Session s;
+    QVERIFY(s.started);
+    s.ClickTab("Table");
+    const int attack = s.ColumnOf("Attack");
+    s.Editor().SetField(rules::UnitFieldRef(2, UnitField::Attack), "9");
+    const QModelIndex cell = s.View()->model()->index(1, attack);
+    QVERIFY(cell.data(Qt::FontRole).value<QFont>().bold());
+    QCOMPARE(cell.data(Qt::ToolTipRole).toString(), QStringLiteral("On disk: \"4\""));
+    QVERIFY(!s.View()->model()->index(1, 0).data(Qt::FontRole).isValid());
+    auto* only = s.Find<QCheckBox>("OnlyChanged");
+    QVERIFY(only->isEnabled());
+    only->click();
+    QCOMPARE(s.Column(0), QStringList({"Glass Lancer"}));
+    // Undone, the record is as on disk again and leaves the list.
+    s.Editor().Stack()->undo();
+    QTRY_COMPARE(s.View()->model()->rowCount(), 0);
+    s.Editor().Stack()->redo();
+    QTRY_COMPARE(s.View()->model()->rowCount(), 1);
+    s.Save();
+    QTRY_COMPARE(s.View()->model()->rowCount(), 0);
+    only->click();
+    QVERIFY(!s.View()->model()->index(1, attack).data(Qt::FontRole).isValid());
 }
 
 void TablePageTest::ChartPlotsEveryUnitAndFollowsEdits() {

@@ -127,6 +127,9 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent) {
                              QRect(120, 492, 81, 22), this);
     connect(showHidden_, &QPushButton::clicked, this, &CheckPage::ShowHiddenKinds);
 
+    // The page's own hint: the window's right-click help has nothing here.
+    setToolTip(QStringLiteral("The problems the rules check found"));
+
     hidden_ = RememberedSettings().value(kHiddenKey).toStringList();
     Rebuild();
 }
@@ -141,7 +144,9 @@ bool CheckPage::Hidden(const rules::Problem& problem) const {
 }
 
 void CheckPage::ShowProblems(rules::Problems problems) {
-    if (problems == problems_) return;  // keep the user's place while nothing changed
+    // Keep the user's place while nothing changed.
+    if (checked_ && problems == problems_) return;
+    checked_ = true;
     problems_ = std::move(problems);
     Rebuild();
 }
@@ -187,6 +192,12 @@ void CheckPage::Rebuild() {
             child->setData(0, kNoteRole, static_cast<int>(n));
         }
     }
+    // An empty list says why: nothing was checked yet, or nothing was found.
+    if (!checked_)
+        ShowNote(QStringLiteral("No rules file was loaded, so there is nothing to check."));
+    else if (shown_ == 0)
+        ShowNote(problems_.empty() ? QStringLiteral("No problems found.")
+                                   : QStringLiteral("No problems shown."));
     if (row >= 0 && row < list_->topLevelItemCount())
         list_->setCurrentItem(list_->topLevelItem(row));
     hiddenLabel_->setText(QStringLiteral("%1 hidden").arg(hiddenCount));
@@ -196,6 +207,15 @@ void CheckPage::Rebuild() {
     hiddenLabel_->setVisible(!hidden_.isEmpty());
     showHidden_->setVisible(!hidden_.isEmpty());
     emit CaptionChanged();
+}
+
+// A line of the list that is no problem and cannot be chosen.
+void CheckPage::ShowNote(const QString& text) {
+    auto* note = new QTreeWidgetItem(list_, {text});
+    note->setFlags(Qt::NoItemFlags);
+    note->setToolTip(0, text);
+    note->setData(0, kProblemRole, -1);
+    note->setData(0, kNoteRole, -1);
 }
 
 const rules::Problem* CheckPage::ProblemOf(const QTreeWidgetItem* item) const {

@@ -51,6 +51,7 @@ signals:
 
 private:
     void Rebuild();
+    void ShowNote(const QString& text);
     void Activate(QTreeWidgetItem* item);
     void ShowMenu(QTreeWidgetItem* item, const QPoint& globalPos);
     const rules::Problem* ProblemOf(const QTreeWidgetItem* item) const;
@@ -63,6 +64,7 @@ private:
     QStringList hidden_;
     int shown_ = 0;
     FixSource fixSource_;
+    bool checked_ = false;  // a check ran; until then the list says nothing was loaded
 };
 
 }  // namespace ui

@@ -98,6 +98,7 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
               QRect(168, 168, 0, 0), this);
     getObsolete_ = new AdvanceChoiceBox(document_.Advances(), this);
     getObsolete_->setObjectName(QStringLiteral("GetObsolete"));
+    getObsolete_->SetValueName(QStringLiteral("obsolete-by advance"));
     getObsolete_->setGeometry(168, 184, 145, 21);
     MakeLabel(QStringLiteral("Label15"), QStringLiteral("Prerequisite Advance"),
               QRect(336, 168, 0, 0), this);

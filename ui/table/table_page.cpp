@@ -62,7 +62,13 @@ void TablePage::Enter() {
 
 void TablePage::Build() {
     model_ = new RecordTableModel(editor_, this);
-    if (diskText_) model_->SetDiskTextSource(diskText_);
+    // What the file on disk holds: the text read, or the last saved.
+    if (!diskText_) {
+        diskText_ = [this](const rules::FieldRef& ref) -> std::optional<std::string> {
+            return editor_.Document().SavedText(ref);
+        };
+    }
+    model_->SetDiskTextSource(diskText_);
     filter_ = new RecordFilter(*model_, this);
 
     section_ = new QComboBox(this);

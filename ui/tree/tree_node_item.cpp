@@ -56,13 +56,23 @@ void TreeNodeItem::SetMark(TreeMark mark) {
     update();
 }
 
-QRectF TreeNodeItem::boundingRect() const { return box_.adjusted(-2, -2, 2, 2); }
+void TreeNodeItem::SetFound(bool found, bool dimmed) {
+    setOpacity(dimmed ? 0.25 : 1.0);
+    if (found == found_) return;
+    found_ = found;
+    update();
+}
+
+QRectF TreeNodeItem::boundingRect() const { return box_.adjusted(-3, -3, 3, 3); }
 
 void TreeNodeItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*) {
     painter->setRenderHint(QPainter::Antialiasing);
     QPen frame(QColor(look_.fault ? rules::TreeColours::Fault() : rules::TreeColours::NodeBorder()));
     frame.setWidthF(look_.fault || mark_ == TreeMark::OnShow ? 2.0 : 1.0);
     if (look_.dashed) frame.setStyle(Qt::DashLine);
+    if (found_) {
+        frame = QPen(QColor(0x1f, 0x5f, 0xbf), 3.5);
+    }
     painter->setPen(frame);
     painter->setBrush(mark_ == TreeMark::None ? look_.fill : MarkColour(mark_));
     painter->drawRoundedRect(box_, 4, 4);

@@ -28,6 +28,10 @@ public:
     int Node() const { return node_; }
     TreeMark Mark() const { return mark_; }
     void SetMark(TreeMark mark);
+    // A search is under way: the advance matches it (a strong frame) or not
+    // (`dimmed`, faded into the background).
+    void SetFound(bool found, bool dimmed);
+    bool Found() const { return found_; }
 
     static QColor MarkColour(TreeMark mark);
 
@@ -44,6 +48,7 @@ private:
     QStringList unitLines_;
     Look look_;
     TreeMark mark_ = TreeMark::None;
+    bool found_ = false;
 };
 
 }  // namespace ui

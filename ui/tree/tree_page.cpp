@@ -1,6 +1,11 @@
 #include "ui/tree/tree_page.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QShortcut>
 #include <QGraphicsPathItem>
 #include <QGraphicsPolygonItem>
 #include <QGraphicsScene>
@@ -15,8 +20,10 @@
 
 #include "rules/tree/graphviz/tree_layout.h"
 #include "rules/document/rules_document.h"
+#include "rules/check/prerequisite_circles.h"
 #include "rules/tree/tech_tree_dot.h"
 #include "ui/dialogs/message_boxes.h"
+#include "ui/edit/document_editor.h"
 #include "ui/widgets/text_codec.h"
 #include "ui/tree/tree_node_item.h"
 #include "ui/tree/tree_view.h"
@@ -54,6 +61,16 @@ QString Swatch(const QColor& colour, const QString& caption) {
         .arg(colour.name(), caption);
 }
 
+// The epochs show only in the fill of the advances: the legend names them.
+QString EpochSwatches() {
+    QString text = QStringLiteral("<br>");
+    for (int epoch = 0; epoch < rules::kEpochCount; ++epoch) {
+        if (epoch) text += QStringLiteral("&nbsp;&nbsp; ");
+        text += Swatch(QColor(rules::TreeColours::EpochFill(epoch)), QString::fromLatin1(rules::EpochName(epoch)));
+    }
+    return text;
+}
+
 QPolygonF ArrowHead(const QPointF& from, const QPointF& tip) {
     const QPointF along = tip - from;
     const double length = std::hypot(along.x(), along.y());
@@ -80,8 +97,35 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
                     QStringLiteral("&nbsp;&nbsp; ") +
                     Swatch(TreeNodeItem::MarkColour(TreeMark::Descendant), QStringLiteral("opens")) +
                     QStringLiteral("&nbsp;&nbsp; <span style='color:%1'>red: circle or unknown prerequisite</span>")
-                        .arg(kFault.name()));
-    legend->setToolTip(QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page."));
+                        .arg(kFault.name()) +
+                    EpochSwatches());
+    const QString howTo =
+        QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page. "
+                       "Drag from one advance onto another to make it its prerequisite.");
+    legend->setToolTip(howTo);
+    // The page's own hint, so that its empty areas do not offer the
+    // right-click help of the window, which has none here.
+    setToolTip(howTo);
+
+    search_ = new QLineEdit(this);
+    search_->setObjectName(QStringLiteral("TreeSearch"));
+    search_->setPlaceholderText(QStringLiteral("Find an advance (Ctrl+F)"));
+    search_->setClearButtonEnabled(true);
+    search_->setToolTip(QStringLiteral("Name or abbreviation. Enter: next, Shift+Enter: previous, Escape: clear"));
+    search_->installEventFilter(this);
+    matches_ = new QLabel(this);
+    matches_->setObjectName(QStringLiteral("TreeMatches"));
+    matches_->setMinimumWidth(80);
+    focus_ = new QCheckBox(QStringLiteral("Only what it needs and opens"), this);
+    focus_->setObjectName(QStringLiteral("TreeFocus"));
+    focus_->setToolTip(QStringLiteral("Show only the advance on show, all it needs and all it opens"));
+    // Ctrl+F while the page is in front (a hidden page takes no shortcuts).
+    auto* find = new QShortcut(QKeySequence::Find, this);
+    find->setContext(Qt::WindowShortcut);
+    connect(find, &QShortcut::activated, this, [this] {
+        search_->setFocus(Qt::ShortcutFocusReason);
+        search_->selectAll();
+    });
 
     scene_ = new QGraphicsScene(this);
     view_ = new TreeView(this);
@@ -98,40 +142,119 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
     top->addWidget(exportButton_);
     top->addSpacing(8);
     top->addWidget(legend, 1);
+    search_->setMaximumWidth(320);
+    auto* second = new QHBoxLayout();
+    second->addWidget(search_, 1);
+    second->addWidget(matches_);
+    second->addSpacing(8);
+    second->addWidget(focus_);
+    second->addStretch(1);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(6, 6, 6, 6);
     column->addLayout(top);
+    column->addLayout(second);
     column->addWidget(message_);
     column->addWidget(view_, 1);
 
     connect(fit, &QPushButton::clicked, view_, &TreeView::FitAll);
     connect(exportButton_, &QPushButton::clicked, this, &TreePage::ExportClick);
     connect(view_, &TreeView::ItemClicked, this, &TreePage::NodeClicked);
+    connect(view_, &TreeView::MenuWanted, this, &TreePage::MenuWanted);
+    connect(view_, &TreeView::LinkDrawn, this, [this](TreeNodeItem* from, TreeNodeItem* to, const QPoint& at) {
+        DrawLink(tree_.Nodes()[from->Node()].number, tree_.Nodes()[to->Node()].number, std::nullopt, at);
+    });
+    connect(search_, &QLineEdit::textChanged, this, &TreePage::Search);
+    connect(focus_, &QCheckBox::toggled, this, &TreePage::SetFocused);
 }
 
 TreePage::~TreePage() = default;
 
+void TreePage::SetEditor(DocumentEditor* editor) {
+    if (editor_) disconnect(editor_, nullptr, this, nullptr);
+    editor_ = editor;
+    if (editor_) {
+        connect(editor_, &DocumentEditor::FieldsChanged, this, &TreePage::TablesChanged);
+    }
+}
+
+void TreePage::TablesChanged(rules::SectionId section, const QList<int>& records) {
+    // A hidden page catches up when it is entered again.
+    if (section == rules::SectionId::Cosmic || !isVisible()) return;
+    Refresh(false, section == rules::SectionId::Advances && !records.isEmpty() ? records.front() : 0);
+    ApplyMarks();
+}
+
 void TreePage::Enter(int advanceOnShow) {
+    const bool first = drawnDot_.empty();
+    highlighted_ = advanceOnShow;
+    Refresh(first);
+    ApplyMarks();
+}
+
+void TreePage::Refresh(bool fit, int anchorNumber) {
     tree_ = rules::TechTree::Build(document_.Advances(), document_.Units());
-    std::string dot = rules::TreeToDot(tree_);
-    if (dot != drawnDot_) {
-        rules::TreeLayout layout;
-        const rules::Status status = rules::LayOutTree(tree_, layout);
-        const bool first = drawnDot_.empty();
-        drawnDot_ = status ? std::move(dot) : std::string();
-        if (!status) {
-            scene_->clear();
-            nodeItems_.clear();
-            edgeItems_.clear();
-            ShowMessage(QString::fromStdString(status.message) + QLatin1Char('.'));
-        } else {
-            Redraw(layout);
-            ShowMessage(tree_.Nodes().empty() ? QStringLiteral("No advances were read.") : QString());
-            // Fitted when first drawn; after an edit the user's zoom stays.
-            if (first) view_->FitAll();
+    const int count = static_cast<int>(tree_.Nodes().size());
+    if (highlighted_ < 1 || highlighted_ > count) highlighted_ = 0;
+    std::optional<rules::TreePart> part;
+    if (focused_ && highlighted_) {
+        part = tree_.FocusOn(rules::TechTree::IndexOfAdvance(highlighted_));
+        // A new advance in focus is a new picture: laid out and fitted anew.
+        if (focusedOn_ != highlighted_) fit = true;
+    } else if (focusedOn_) {
+        fit = true;  // back to the whole tree
+    }
+    focusedOn_ = part ? highlighted_ : 0;
+    std::string dot = rules::TreeToDot(tree_, part ? &*part : nullptr);
+    if (dot == drawnDot_) {
+        ApplySearch();
+        return;
+    }
+    // A new layout may move every advance: the one the user looks at stays
+    // where it is on the screen (the advance just edited when it is drawn,
+    // else the one nearest the centre), so the view keeps its place.
+    const QPointF centre = view_->mapToScene(view_->viewport()->rect().center());
+    const QRectF inView = view_->mapToScene(view_->viewport()->rect()).boundingRect();
+    int anchor = rules::TechTree::IndexOfAdvance(anchorNumber);
+    if (anchor < 0 || anchor >= static_cast<int>(nodeItems_.size()) || !nodeItems_[anchor] ||
+        !inView.contains(nodeItems_[anchor]->sceneBoundingRect().center())) {
+        anchor = -1;
+        double nearest = 0;
+        for (int index = 0; index < static_cast<int>(nodeItems_.size()); ++index) {
+            if (!nodeItems_[index]) continue;
+            const QPointF away = nodeItems_[index]->sceneBoundingRect().center() - centre;
+            const double distance = QPointF::dotProduct(away, away);
+            if (anchor < 0 || distance < nearest) {
+                anchor = index;
+                nearest = distance;
+            }
         }
     }
-    Highlight(advanceOnShow);
+    const QPointF offset = anchor >= 0 ? centre - nodeItems_[anchor]->sceneBoundingRect().center() : QPointF();
+    rules::TreeLayout layout;
+    const rules::Status status = rules::LayOutDot(tree_, dot, layout);  // the DOT just made
+    drawnDot_ = status ? std::move(dot) : std::string();
+    if (!status) {
+        view_->CancelLinkDrag();
+        scene_->clear();
+        nodeItems_.clear();
+        edgeItems_.clear();
+        ShowMessage(QString::fromStdString(status.message) + QLatin1Char('.'));
+        return;
+    }
+    Redraw(layout);
+    ShowMessage(count == 0 ? QStringLiteral("No advances were read.") : QString());
+    // Fitted when first drawn with advances (the page may be in front before
+    // the file is read); after an edit the user's zoom stays, and the place
+    // in view.
+    if (fit || (!fitted_ && count > 0)) {
+        view_->FitAll();
+        if (count > 0) fitted_ = true;
+    } else if (anchor >= 0 && anchor < static_cast<int>(nodeItems_.size()) && nodeItems_[anchor]) {
+        view_->centerOn(nodeItems_[anchor]->sceneBoundingRect().center() + offset);
+    } else {
+        view_->centerOn(centre);
+    }
+    ApplySearch();
 }
 
 void TreePage::ShowMessage(const QString& text) {
@@ -140,25 +263,11 @@ void TreePage::ShowMessage(const QString& text) {
 }
 
 void TreePage::Redraw(const rules::TreeLayout& layout) {
+    view_->CancelLinkDrag();
     scene_->clear();
     nodeItems_.assign(tree_.Nodes().size(), nullptr);
     edgeItems_.assign(tree_.Edges().size(), EdgeItems{});
     scene_->setSceneRect(-8, -8, layout.width + 16, layout.height + 16);
-
-    QFont groupFont(QString::fromLatin1(rules::kTreeFont));
-    groupFont.setPixelSize(14);
-    groupFont.setBold(true);
-    for (const rules::LaidGroup& group : layout.groups) {
-        auto* box = scene_->addRect(QRectF(ToQt(group.topLeft), QSizeF(group.width, group.height)),
-                                    QPen(QColor(rules::TreeColours::GroupBorder())),
-                                    QColor(rules::TreeColours::EpochFrame(group.epoch)));
-        box->setZValue(0);
-        auto* label = scene_->addSimpleText(QString::fromLatin1(rules::EpochName(group.epoch)), groupFont);
-        label->setBrush(QColor(0x55, 0x55, 0x55));
-        const QRectF size = label->boundingRect();
-        label->setPos(group.topLeft.x + 8, group.labelCentre.y - size.height() / 2);
-        label->setZValue(0.5);
-    }
 
     for (const rules::LaidEdge& laid : layout.edges) {
         if (laid.curve.empty()) continue;
@@ -169,6 +278,7 @@ void TreePage::Redraw(const rules::TreeLayout& layout) {
         EdgeItems& items = edgeItems_[laid.edge];
         items.path = scene_->addPath(path, QPen(kEdge, 1.0), Qt::NoBrush);
         items.path->setZValue(1);
+        items.path->setData(TreeView::kEdgeData, laid.edge);
         if (laid.arrowTip) {
             items.arrow = scene_->addPolygon(ArrowHead(ToQt(laid.curve.back()), ToQt(*laid.arrowTip)),
                                              QPen(kEdge, 1.0), kEdge);
@@ -200,6 +310,13 @@ TreeNodeItem* TreePage::NodeItem(int number) const {
 void TreePage::Highlight(int number) {
     const int count = static_cast<int>(tree_.Nodes().size());
     highlighted_ = number >= 1 && number <= count ? number : 0;
+    // The focused picture follows the advance on show.
+    if (focused_ && highlighted_ != focusedOn_) Refresh(true);
+    ApplyMarks();
+}
+
+void TreePage::ApplyMarks() {
+    const int count = static_cast<int>(tree_.Nodes().size());
     std::vector<TreeMark> marks(count, TreeMark::None);
     if (highlighted_) {
         const int index = rules::TechTree::IndexOfAdvance(highlighted_);
@@ -235,6 +352,154 @@ void TreePage::Highlight(int number) {
     }
 }
 
+void TreePage::Search(const QString& text) {
+    if (search_->text() != text) {
+        search_->setText(text);  // comes back here through textChanged
+        return;
+    }
+    foundAt_ = -1;
+    ApplySearch();
+}
+
+void TreePage::ApplySearch() {
+    const QString text = search_->text();
+    // A text the file's code page cannot hold matches nothing.
+    const std::optional<std::string> bytes = FromDisplay(text);
+    found_ = bytes ? tree_.Find(*bytes) : std::vector<int>();
+    if (text.isEmpty()) {
+        matches_->clear();
+    } else if (!bytes || found_.empty()) {
+        matches_->setText(QStringLiteral("no match"));
+    } else {
+        matches_->setText(found_.size() == 1 ? QStringLiteral("1 match")
+                                             : QStringLiteral("%1 matches").arg(found_.size()));
+    }
+    const bool searching = !text.isEmpty();
+    std::vector<bool> hit(tree_.Nodes().size(), false);
+    for (int index : found_) hit[index] = true;
+    for (std::size_t index = 0; index < nodeItems_.size(); ++index) {
+        if (nodeItems_[index]) nodeItems_[index]->SetFound(searching && hit[index], searching && !hit[index]);
+    }
+    for (std::size_t index = 0; index < edgeItems_.size(); ++index) {
+        const EdgeItems& items = edgeItems_[index];
+        if (!items.path) continue;
+        const rules::TechEdge& edge = tree_.Edges()[index];
+        const double opacity = searching && !(hit[edge.from] && hit[edge.to]) ? 0.2 : 1.0;
+        items.path->setOpacity(opacity);
+        if (items.arrow) items.arrow->setOpacity(opacity);
+    }
+}
+
+void TreePage::ShowNextFound(bool backwards) {
+    // Only advances that are drawn can be shown.
+    std::vector<int> shown;
+    for (int index : found_) {
+        if (index < static_cast<int>(nodeItems_.size()) && nodeItems_[index]) shown.push_back(index);
+    }
+    if (shown.empty()) return;
+    const int count = static_cast<int>(shown.size());
+    foundAt_ = foundAt_ < 0 ? (backwards ? count - 1 : 0) : (foundAt_ + (backwards ? count - 1 : 1)) % count;
+    foundAt_ = std::min(foundAt_, count - 1);
+    const int index = shown[foundAt_];
+    const int number = tree_.Nodes()[index].number;
+    // Put on show first: a focused tree is drawn anew around it.
+    Highlight(number);
+    if (index < static_cast<int>(nodeItems_.size()) && nodeItems_[index])
+        view_->centerOn(nodeItems_[index]->sceneBoundingRect().center());
+    emit AdvanceChosen(number);
+}
+
+bool TreePage::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == search_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            ShowNextFound(key->modifiers() & Qt::ShiftModifier);
+            return true;
+        }
+        if (key->key() == Qt::Key_Escape) {
+            search_->clear();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TreePage::SetFocused(bool focused) {
+    if (focus_->isChecked() != focused) {
+        focus_->setChecked(focused);  // comes back here through toggled
+        return;
+    }
+    focused_ = focused;
+    Refresh(true);
+    ApplyMarks();
+}
+
+int TreePage::DrawLink(int from, int to, std::optional<int> slot, QPoint menuAt) {
+    const rules::AdvanceTable& advances = document_.Advances();
+    if (!editor_ || from == to || from < 1 || to < 1 || from > advances.Count() || to > advances.Count()) return 0;
+    const std::string& abbrev = advances.At(from).abbrev;
+    const QString fromName = ToDisplay(advances.At(from).name);
+    // A prerequisite names an abbreviation, and the game takes the first
+    // advance that has it: one that another advance shares earlier, or that
+    // reads as "no advance", would link something else.
+    if (abbrev.empty() || rules::IsNoAdvance(abbrev) || rules::PrerequisiteLinks(advances).Lookup(abbrev) != from) {
+        ShowErrorBox(this, QStringLiteral("%1 cannot be named as a prerequisite: its abbreviation \"%2\" %3")
+                               .arg(fromName, ToDisplay(abbrev),
+                                    abbrev.empty() || rules::IsNoAdvance(abbrev)
+                                        ? QStringLiteral("means no advance")
+                                        : QStringLiteral("belongs to an earlier advance too")));
+        return 0;
+    }
+    const rules::AdvanceRecord& target = advances.At(to);
+    if (target.prereq1 == abbrev || target.prereq2 == abbrev) return 0;
+    int chosen = rules::IsNoAdvance(target.prereq1) ? 1 : rules::IsNoAdvance(target.prereq2) ? 2 : 0;
+    if (!chosen && slot) chosen = *slot == 1 || *slot == 2 ? *slot : 0;
+    if (!chosen && !slot) {
+        // Both slots are taken: the user says which one gives way.
+        QMenu menu(this);
+        menu.setObjectName(QStringLiteral("ReplacePrerequisiteMenu"));
+        menu.addSection(QStringLiteral("%1 needs two advances already").arg(ToDisplay(target.name)));
+        for (int which : {1, 2}) {
+            const std::string& old = which == 1 ? target.prereq1 : target.prereq2;
+            const int node = tree_.NodeOfAbbrev(old);
+            const QString oldName = node >= 0 ? ToDisplay(tree_.Nodes()[node].name) : ToDisplay(old);
+            menu.addAction(QStringLiteral("Replace %1 with %2").arg(oldName, fromName))->setData(which);
+        }
+        if (QAction* picked = menu.exec(menuAt)) chosen = picked->data().toInt();
+    }
+    if (!chosen) return 0;
+    editor_->SetField(
+        rules::AdvanceFieldRef(to, chosen == 1 ? rules::AdvanceField::Prereq1 : rules::AdvanceField::Prereq2),
+        abbrev);
+    return chosen;
+}
+
+void TreePage::RemoveLink(int edge) {
+    if (!editor_ || edge < 0 || edge >= static_cast<int>(tree_.Edges().size())) return;
+    const rules::TechEdge& link = tree_.Edges()[edge];
+    editor_->SetField(rules::AdvanceFieldRef(tree_.Nodes()[link.to].number,
+                                             link.slot == 1 ? rules::AdvanceField::Prereq1
+                                                            : rules::AdvanceField::Prereq2),
+                      "nil");
+}
+
+void TreePage::MenuWanted(QGraphicsItem* item, const QPoint& globalPos) {
+    if (!item) return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("TreeMenu"));
+    if (auto* node = dynamic_cast<TreeNodeItem*>(item)) {
+        const int number = tree_.Nodes()[node->Node()].number;
+        connect(menu.addAction(QStringLiteral("Show on the Advances page")), &QAction::triggered, this,
+                [this, number] { emit ShowOnAdvancesPage(number); });
+    } else {
+        const int edge = item->data(TreeView::kEdgeData).toInt();
+        QAction* remove = menu.addAction(QStringLiteral("Remove this prerequisite"));
+        remove->setEnabled(editor_ != nullptr);
+        connect(remove, &QAction::triggered, this, [this, edge] { RemoveLink(edge); });
+    }
+    menu.exec(globalPos);
+}
+
 void TreePage::NodeClicked(QGraphicsItem* item) {
     auto* node = dynamic_cast<TreeNodeItem*>(item);
     if (!node) return;
@@ -244,6 +509,11 @@ void TreePage::NodeClicked(QGraphicsItem* item) {
 }
 
 void TreePage::ExportClick() {
+    if (tree_.Nodes().empty()) {
+        ShowInformationBox(this, QStringLiteral("There is no advance in the tree, so there is "
+                                                "nothing to export."));
+        return;
+    }
     const QString svg = QStringLiteral("SVG picture (*.svg)");
     const QString png = QStringLiteral("PNG picture (*.png)");
     const QString dot = QStringLiteral("DOT graph (*.dot)");
@@ -264,7 +534,10 @@ void TreePage::ExportClick() {
                                                        : QStringLiteral(".svg");
     }
     std::string bytes;
-    if (const rules::Status status = rules::RenderTree(tree_, *format, bytes); !status) {
+    // What is drawn is what is exported: the focused part alone, when focused.
+    std::optional<rules::TreePart> part;
+    if (focusedOn_) part = tree_.FocusOn(rules::TechTree::IndexOfAdvance(focusedOn_));
+    if (const rules::Status status = rules::RenderTree(tree_, *format, bytes, part ? &*part : nullptr); !status) {
         ShowErrorBox(this, QString::fromStdString(status.message));
         return;
     }

@@ -1,10 +1,15 @@
 #include "ui/tree/tree_view.h"
 
+#include <QContextMenuEvent>
+#include <QGraphicsLineItem>
+#include <QGraphicsScene>
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+
+#include "ui/tree/tree_node_item.h"
 
 namespace ui {
 
@@ -18,6 +23,21 @@ TreeView::TreeView(QWidget* parent) : QGraphicsView(parent) {
     setTransformationAnchor(QGraphicsView::AnchorUnderMouse);
     setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     setViewportUpdateMode(QGraphicsView::SmartViewportUpdate);
+    // A window made larger shows more around the same centre, at the same zoom.
+    setResizeAnchor(QGraphicsView::AnchorViewCenter);
+}
+
+QGraphicsItem* TreeView::ItemNear(const QPoint& viewPoint) const {
+    constexpr int kReach = 4;
+    const QList<QGraphicsItem*> near =
+        items(QRect(viewPoint - QPoint(kReach, kReach), QSize(2 * kReach + 1, 2 * kReach + 1)));
+    for (QGraphicsItem* item : near) {
+        if (dynamic_cast<TreeNodeItem*>(item) && item->contains(mapToScene(viewPoint))) return item;
+    }
+    for (QGraphicsItem* item : near) {
+        if (item->data(kEdgeData).isValid()) return item;
+    }
+    return nullptr;
 }
 
 double TreeView::FitScale() const {
@@ -67,18 +87,71 @@ void TreeView::wheelEvent(QWheelEvent* event) {
 void TreeView::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     pressedAt_ = event->position().toPoint();
+    if (pressed_) {
+        // Pressed on an advance: a drag draws a link rather than panning.
+        if (auto* node = dynamic_cast<TreeNodeItem*>(itemAt(pressedAt_))) {
+            linkFrom_ = node;
+            event->accept();
+            return;
+        }
+    }
     QGraphicsView::mousePressEvent(event);
+}
+
+void TreeView::mouseMoveEvent(QMouseEvent* event) {
+    if (!linkFrom_) {
+        QGraphicsView::mouseMoveEvent(event);
+        return;
+    }
+    const QPoint at = event->position().toPoint();
+    if (!linkLine_ && (at - pressedAt_).manhattanLength() <= kClickSlop) return;
+    const QPointF start = linkFrom_->sceneBoundingRect().center();
+    if (!linkLine_) {
+        QPen pen(QColor(0x1f, 0x5f, 0xbf), 2.0, Qt::DashLine);
+        pen.setCosmetic(true);
+        linkLine_ = scene()->addLine(QLineF(start, start), pen);
+        linkLine_->setZValue(5);
+        setCursor(Qt::CrossCursor);
+    }
+    linkLine_->setLine(QLineF(start, mapToScene(at)));
+    event->accept();
+}
+
+void TreeView::CancelLinkDrag() {
+    if (linkLine_) {
+        delete linkLine_;
+        linkLine_ = nullptr;
+        unsetCursor();
+    }
+    linkFrom_ = nullptr;
 }
 
 void TreeView::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       (at - pressedAt_).manhattanLength() <= kClickSlop;
+    const bool left = pressed_ && event->button() == Qt::LeftButton;
+    const bool click = left && (at - pressedAt_).manhattanLength() <= kClickSlop;
     pressed_ = false;
+    if (linkFrom_ && left) {
+        TreeNodeItem* from = linkFrom_;
+        const bool drawn = linkLine_ != nullptr;
+        CancelLinkDrag();
+        event->accept();
+        if (click || !drawn) {
+            emit ItemClicked(from);
+        } else if (auto* to = dynamic_cast<TreeNodeItem*>(itemAt(at)); to && to != from) {
+            emit LinkDrawn(from, to, event->globalPosition().toPoint());
+        }
+        return;
+    }
     QGraphicsView::mouseReleaseEvent(event);
     if (click) {
         if (QGraphicsItem* item = itemAt(at)) emit ItemClicked(item);
     }
+}
+
+void TreeView::contextMenuEvent(QContextMenuEvent* event) {
+    emit MenuWanted(ItemNear(event->pos()), event->globalPos());
+    event->accept();
 }
 
 void TreeView::resizeEvent(QResizeEvent* event) {

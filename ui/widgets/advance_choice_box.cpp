@@ -1,8 +1,10 @@
 #include "ui/widgets/advance_choice_box.h"
 
-#include <QCompleter>
-#include <QLineEdit>
 #include <QAbstractItemView>
+#include <QCompleter>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QPalette>
 #include <QSignalBlocker>
 
 #include "rules/document/advance_table.h"
@@ -37,6 +39,8 @@ void AdvanceChoiceBox::Populate() {
 
 int AdvanceChoiceBox::ShowAbbrev(const std::string& abbrev) {
     const QSignalBlocker blocker(this);
+    stored_ = abbrev;
+    MarkNotTaken(false);
     if (rules::IsNoAdvance(abbrev)) {
         setEditText(QStringLiteral("nil"));
         return 0;
@@ -46,20 +50,77 @@ int AdvanceChoiceBox::ShowAbbrev(const std::string& abbrev) {
     return number;
 }
 
+QString AdvanceChoiceBox::StoredText() const {
+    if (!stored_ || rules::IsNoAdvance(*stored_)) return QStringLiteral("nil");
+    const int number = advances_.FindByAbbrev(*stored_);
+    return ToDisplay(number > 0 ? advances_.At(number).name : *stored_);
+}
+
+void AdvanceChoiceBox::Choose(const std::string& abbrev) {
+    stored_ = abbrev;
+    MarkNotTaken(false);
+    // A whole name is typed: the list of names that begin with it has done
+    // its work. Left open it would swallow the next click elsewhere. It is
+    // shown after this text change is handled, so it is closed after that.
+    QMetaObject::invokeMethod(
+        this, [this] { completer()->popup()->hide(); }, Qt::QueuedConnection);
+    emit AbbrevChosen(abbrev);
+}
+
 void AdvanceChoiceBox::TextEdited(const QString& text) {
     if (text == QLatin1String("nil")) {
-        emit AbbrevChosen("nil");
+        Choose("nil");
         return;
     }
-    const std::optional<std::string> name = FromDisplay(text);
-    if (!name) return;
-    const int number = advances_.FindByName(*name);
-    if (number > 0) emit AbbrevChosen(advances_.At(number).abbrev);
+    if (const std::optional<std::string> name = FromDisplay(text)) {
+        if (const int number = advances_.FindByName(*name); number > 0) {
+            Choose(advances_.At(number).abbrev);
+            return;
+        }
+    }
+    // Showing again what is stored (an abbreviation no advance has, typed
+    // back) is no mismatch.
+    MarkNotTaken(stored_.has_value() && text != StoredText());
+}
+
+void AdvanceChoiceBox::MarkNotTaken(bool notTaken) {
+    if (notTaken == notTaken_ && !notTaken) return;
+    QLineEdit* edit = lineEdit();
+    if (notTaken && !notTaken_) {
+        ownToolTip_ = toolTip();
+        ownPalette_ = palette();
+        if (edit) ownEditPalette_ = edit->palette();
+    }
+    notTaken_ = notTaken;
+    if (notTaken) {
+        QPalette tinted = ownPalette_;
+        tinted.setColor(QPalette::Base, QColor(255, 205, 205));
+        tinted.setColor(QPalette::Button, QColor(220, 40, 40));
+        setPalette(tinted);
+        if (edit) {
+            QPalette editTint = ownEditPalette_;
+            editTint.setColor(QPalette::Base, QColor(255, 205, 205));
+            edit->setPalette(editTint);
+        }
+        setToolTip(QStringLiteral("No advance is named \"%1\"; the %2 stays \"%3\".")
+                       .arg(currentText(), valueName_, StoredText()));
+    } else {
+        setPalette(ownPalette_);
+        if (edit) edit->setPalette(ownEditPalette_);
+        setToolTip(ownToolTip_);
+    }
+}
+
+void AdvanceChoiceBox::focusOutEvent(QFocusEvent* event) {
+    QComboBox::focusOutEvent(event);
+    // The list of names opening is no leaving; anything else is.
+    if (event->reason() == Qt::PopupFocusReason) return;
+    if (notTaken_ && stored_) ShowAbbrev(*stored_);
 }
 
 void AdvanceChoiceBox::ItemPicked(int index) {
     if (index == 0) {
-        emit AbbrevChosen("nil");
+        Choose("nil");
         return;
     }
     // Shared names resolve to the first advance that has the name, as typing

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QComboBox>
+#include <QPalette>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,6 +18,8 @@ namespace ui {
 // abbreviation. What the box shows and what the record holds agree: typed
 // text stays as typed (matching names are offered in a list below it, never
 // written into the box), and only "nil" or a whole advance name is reported.
+// While the text names nothing the box is tinted and its tool tip says what
+// stays stored; when the focus leaves it, it shows the stored choice again.
 // Used for the prerequisites of advances and units and for the
 // advance that makes a unit obsolete.
 class AdvanceChoiceBox : public QComboBox {
@@ -32,6 +36,15 @@ public:
     // the number of the advance shown, 0 when none.
     int ShowAbbrev(const std::string& abbrev);
 
+    // What the tool tip calls the stored value: "prerequisite" unless set.
+    void SetValueName(const QString& name) { valueName_ = name; }
+    // Whether the text on show names neither "nil" nor an advance, so that
+    // it is not what the record holds.
+    bool NotTaken() const { return notTaken_; }
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
 signals:
     // The user's text now names "nil" or an advance: the abbreviation to
     // store. Text that names nothing (half-typed, emptied, an old name after
@@ -43,8 +56,19 @@ private:
     // A pick from the list is always the user's choice, also of the item
     // already shown.
     void ItemPicked(int index);
+    void Choose(const std::string& abbrev);
+    // Tints the box and explains it, or takes both back.
+    void MarkNotTaken(bool notTaken);
+    // The stored choice as the box shows it: "nil" or the advance's name.
+    QString StoredText() const;
 
     const rules::AdvanceTable& advances_;
+    std::optional<std::string> stored_;  // none before a record was shown
+    QString valueName_ = QStringLiteral("prerequisite");
+    QString ownToolTip_;  // what the box says when its text is taken
+    QPalette ownPalette_;
+    QPalette ownEditPalette_;
+    bool notTaken_ = false;
 };
 
 }  // namespace ui

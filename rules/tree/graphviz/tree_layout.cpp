@@ -106,9 +106,13 @@ std::optional<TreeFormat> TreeFormatOfFileName(std::string_view fileName) {
     return std::nullopt;
 }
 
-Status LayOutTree(const TechTree& tree, TreeLayout& layout) {
+Status LayOutTree(const TechTree& tree, TreeLayout& layout, const TreePart* part) {
+    return LayOutDot(tree, TreeToDot(tree, part), layout);
+}
+
+Status LayOutDot(const TechTree& tree, const std::string& dot, TreeLayout& layout) {
     layout = TreeLayout();
-    LaidGraph laid(TreeToDot(tree));
+    LaidGraph laid(dot);
     if (Status status = laid.Outcome(); !status) return status;
     Agraph_t* graph = laid.Graph();
 
@@ -141,29 +145,16 @@ Status LayOutTree(const TechTree& tree, TreeLayout& layout) {
     std::sort(layout.edges.begin(), layout.edges.end(),
               [](const LaidEdge& a, const LaidEdge& b) { return a.edge < b.edge; });
 
-    for (int epoch = 0; epoch < kEpochCount; ++epoch) {
-        std::string name = "cluster_epoch" + std::to_string(epoch);
-        Agraph_t* group = agsubg(graph, name.data(), 0);
-        if (!group) continue;
-        const boxf bb = GD_bb(group);
-        LaidGroup laidGroup;
-        laidGroup.epoch = epoch;
-        laidGroup.topLeft = place(pointf{bb.LL.x, bb.UR.y});
-        laidGroup.width = bb.UR.x - bb.LL.x;
-        laidGroup.height = bb.UR.y - bb.LL.y;
-        if (const textlabel_t* label = GD_label(group)) laidGroup.labelCentre = place(label->pos);
-        layout.groups.push_back(laidGroup);
-    }
     return Status::Ok();
 }
 
-Status RenderTree(const TechTree& tree, TreeFormat format, std::string& bytes) {
+Status RenderTree(const TechTree& tree, TreeFormat format, std::string& bytes, const TreePart* part) {
     bytes.clear();
     if (format == TreeFormat::Dot) {
-        bytes = TreeToDot(tree);
+        bytes = TreeToDot(tree, part);
         return Status::Ok();
     }
-    LaidGraph laid(TreeToDot(tree));
+    LaidGraph laid(TreeToDot(tree, part));
     if (Status status = laid.Outcome(); !status) return status;
     char* data = nullptr;
     unsigned int length = 0;
@@ -177,6 +168,92 @@ Status RenderTree(const TechTree& tree, TreeFormat format, std::string& bytes) {
     bytes.assign(data, length);
     gvFreeRenderData(data);
     return Status::Ok();
+}
+
+namespace {
+
+// A laid-out link as a chain of short straight pieces along its curve.
+std::vector<TreePoint> Flattened(const LaidEdge& edge) {
+    std::vector<TreePoint> points;
+    if (edge.curve.empty()) return points;
+    points.push_back(edge.curve.front());
+    constexpr int kPieces = 12;
+    for (std::size_t i = 1; i + 2 < edge.curve.size(); i += 3) {
+        const TreePoint& p0 = edge.curve[i - 1];
+        const TreePoint& p1 = edge.curve[i];
+        const TreePoint& p2 = edge.curve[i + 1];
+        const TreePoint& p3 = edge.curve[i + 2];
+        for (int k = 1; k <= kPieces; ++k) {
+            const double t = static_cast<double>(k) / kPieces;
+            const double u = 1 - t;
+            const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
+            points.push_back({a * p0.x + b * p1.x + c * p2.x + d * p3.x, a * p0.y + b * p1.y + c * p2.y + d * p3.y});
+        }
+    }
+    if (edge.arrowTip) points.push_back(*edge.arrowTip);
+    return points;
+}
+
+double Cross(const TreePoint& o, const TreePoint& a, const TreePoint& b) {
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+// Whether the pieces a-b and c-d cross. A point on the other line counts as
+// lying on its one side, so that a link passing exactly through the joint
+// of two pieces of another crosses one of them, not none.
+bool PiecesCross(const TreePoint& a, const TreePoint& b, const TreePoint& c, const TreePoint& d) {
+    const bool a1 = Cross(c, d, a) > 0, b1 = Cross(c, d, b) > 0;
+    const bool c1 = Cross(a, b, c) > 0, d1 = Cross(a, b, d) > 0;
+    return a1 != b1 && c1 != d1;
+}
+
+struct Bounds {
+    double left = 1e300, top = 1e300, right = -1e300, bottom = -1e300;
+    void Add(const TreePoint& p) {
+        left = std::min(left, p.x);
+        right = std::max(right, p.x);
+        top = std::min(top, p.y);
+        bottom = std::max(bottom, p.y);
+    }
+    bool Meets(const Bounds& o) const {
+        return left <= o.right && o.left <= right && top <= o.bottom && o.top <= bottom;
+    }
+};
+
+}  // namespace
+
+TreeReadability MeasureReadability(const TechTree& tree, const TreeLayout& layout, double viewWidth,
+                                   double viewHeight) {
+    TreeReadability result;
+    // The view fits the picture with a small margin, as the Tree page does.
+    if (layout.width > 0 && layout.height > 0)
+        result.fittedScale = std::min(viewWidth / (layout.width + 16), viewHeight / (layout.height + 16));
+    std::vector<std::vector<TreePoint>> lines;
+    std::vector<Bounds> bounds;
+    std::vector<const TechEdge*> ends;
+    for (const LaidEdge& edge : layout.edges) {
+        lines.push_back(Flattened(edge));
+        Bounds box;
+        for (const TreePoint& p : lines.back()) box.Add(p);
+        bounds.push_back(box);
+        ends.push_back(&tree.Edges().at(edge.edge));
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        for (std::size_t j = i + 1; j < lines.size(); ++j) {
+            if (!bounds[i].Meets(bounds[j])) continue;
+            if (ends[i]->from == ends[j]->from || ends[i]->from == ends[j]->to || ends[i]->to == ends[j]->from ||
+                ends[i]->to == ends[j]->to)
+                continue;
+            bool crossed = false;
+            for (std::size_t a = 1; a < lines[i].size() && !crossed; ++a) {
+                for (std::size_t b = 1; b < lines[j].size() && !crossed; ++b) {
+                    crossed = PiecesCross(lines[i][a - 1], lines[i][a], lines[j][b - 1], lines[j][b]);
+                }
+            }
+            result.crossings += crossed;
+        }
+    }
+    return result;
 }
 
 }  // namespace rules

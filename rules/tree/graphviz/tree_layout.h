@@ -32,21 +32,11 @@ struct LaidEdge {
     std::optional<TreePoint> arrowTip;
 };
 
-// The group of an epoch's advances.
-struct LaidGroup {
-    int epoch = 0;
-    TreePoint topLeft;
-    double width = 0;
-    double height = 0;
-    TreePoint labelCentre;
-};
-
 struct TreeLayout {
     double width = 0;
     double height = 0;
     std::vector<LaidNode> nodes;
     std::vector<LaidEdge> edges;
-    std::vector<LaidGroup> groups;
 };
 
 enum class TreeFormat { Dot, Svg, Png };
@@ -54,11 +44,27 @@ enum class TreeFormat { Dot, Svg, Png };
 // ".dot", ".svg", ".png" (letter case ignored); nothing for anything else.
 std::optional<TreeFormat> TreeFormatOfFileName(std::string_view fileName);
 
-// Lays the tree out with Graphviz's "dot", left to right.
-Status LayOutTree(const TechTree& tree, TreeLayout& layout);
+// Lays the tree (or only `part` of it) out with Graphviz's "dot", left to right.
+Status LayOutTree(const TechTree& tree, TreeLayout& layout, const TreePart* part = nullptr);
 
-// The tree as a file of that format: DOT text as TreeToDot gives it, or a
-// picture of the laid-out tree.
-Status RenderTree(const TechTree& tree, TreeFormat format, std::string& bytes);
+// Lays out `dot`, the DOT that TreeToDot gives for `tree` (perhaps with
+// other settings, to compare layouts).
+Status LayOutDot(const TechTree& tree, const std::string& dot, TreeLayout& layout);
+
+// The tree (or only `part` of it) as a file of that format: DOT text as
+// TreeToDot gives it, or a picture of the laid-out tree.
+Status RenderTree(const TechTree& tree, TreeFormat format, std::string& bytes, const TreePart* part = nullptr);
+
+// How readable a laid-out tree is when fitted into a view of `viewWidth` by
+// `viewHeight` pixels: the scale it is drawn at (1 is the picture's own
+// size, at which its 10-point names are meant to be read) and how many pairs
+// of links cross (links that share an advance are not counted: they meet
+// there anyway).
+struct TreeReadability {
+    double fittedScale = 0;
+    int crossings = 0;
+};
+TreeReadability MeasureReadability(const TechTree& tree, const TreeLayout& layout, double viewWidth,
+                                   double viewHeight);
 
 }  // namespace rules
