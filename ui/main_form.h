@@ -4,6 +4,9 @@
 
 #include "rules/document/rules_document.h"
 
+class QAction;
+class QMenu;
+class QMenuBar;
 class QTabWidget;
 
 namespace ui {
@@ -18,10 +21,11 @@ class TWarningForm;
 class TreePage;
 class UnitsPage;
 
-// The editor's one working window: the Cosmic, Units, Advances and About
-// pages, the Check and Tree pages after them, and the Save Changes and Quit
-// commands. Its first activation runs the
-// start-up sequence that loads the rules file.
+// The editor's one working window: a menu bar above the designed client
+// area, which holds the Cosmic, Units, Advances and About pages, the Check and
+// Tree pages after them, and the Save Changes and Quit commands. Its first
+// activation runs the start-up sequence that loads the rules file. The title
+// marks unsaved changes, and closing with unsaved changes asks first.
 class TMainForm : public QWidget {
     Q_OBJECT
 public:
@@ -34,8 +38,11 @@ public:
     // Runs the start-up sequence; only the first call does anything.
     void FormActivate();
     // Renders the three sections and writes the rules file that was loaded.
-    void SaveChangesClick();
-    // Asks "Do you really want to quit ?" and closes the window on Yes.
+    void SaveChangesClick() { SaveDocument(); }
+    // The same; true when the file was written.
+    bool SaveDocument();
+    // Without unsaved changes asks "Do you really want to quit ?" and closes
+    // the window on Yes; with unsaved changes closing asks its own question.
     void QuitButtonClick();
     // A page came to the front: entering Units or Advances shows its first record.
     void PageControlChange(int index);
@@ -63,12 +70,34 @@ public:
     const rules::RulesDocument& Document() const { return document_; }
     bool StartupRan() const { return startupRan_; }
 
+    // Whether the tables differ from what was last loaded or saved.
+    bool HasUnsavedChanges() const;
+    // File -> Earlier Versions...: the versions kept of the loaded file.
+    void EarlierVersionsClick();
+    // File -> Compare With...: hidden and unconnected until comparing with
+    // another rules file exists; that command connects it and shows it.
+    QAction* CompareWithAction() const { return compareWith_; }
+    // The designed client area below the menu bar: 625 by 548 pixels.
+    QWidget* ClientArea() const { return client_; }
+
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void BuildMenus(QWidget* aboutPage);
+    // Fills the View menu from the page control, whatever pages it holds.
+    void FillViewMenu();
+    void ShowKeyboardShortcuts();
+
     rules::RulesDocument document_;
     DocumentEditor* editor_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QAction* earlierVersions_ = nullptr;
+    QAction* compareWith_ = nullptr;
+    QWidget* client_ = nullptr;
     QTabWidget* pageControl_ = nullptr;
     CosmicPage* cosmicPage_ = nullptr;
     UnitsPage* unitsPage_ = nullptr;

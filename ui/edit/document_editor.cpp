@@ -44,6 +44,16 @@ void DocumentEditor::SetFields(std::vector<FieldEdit> edits, const QString& text
 
 void DocumentEditor::EndTyping() { ++typingSession_; }
 
+void DocumentEditor::Undo() {
+    EndTyping();
+    stack_->undo();
+}
+
+void DocumentEditor::Redo() {
+    EndTyping();
+    stack_->redo();
+}
+
 void DocumentEditor::Reset() {
     stack_->clear();
     EndTyping();

@@ -45,6 +45,9 @@ class DocumentEditor : public QObject {
     void SetFields(std::vector<FieldEdit> edits, const QString& text);
     // Ends the folding of keystrokes into the current step.
     void EndTyping();
+    // Undoes or redoes one step; a step being typed ends first.
+    void Undo();
+    void Redo();
 
     // The name the Edit menu gives a step that sets this field: "Attack of
     // Ember Guard", "Rename Ember Guard", "RoadMove".
