@@ -5,6 +5,7 @@
 #     time per line;
 #   - rules_check_bench: the rules check on the demo file and on generated
 #     tables of growing size, with the time per record and link;
+#   - rules_compare_bench: two full files compared field by field;
 #   - tree_bench: the tree of advances of a full table (94 advances) built
 #     and laid out by Graphviz, and drawn as SVG;
 #   - rules_peak_memory: peak resident memory of a fresh process that loads,
@@ -14,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset release >/dev/null
-cmake --build --preset release --target rules_bench rules_check_bench rules_peak_memory tree_bench
+cmake --build --preset release --target rules_bench rules_check_bench rules_compare_bench rules_peak_memory tree_bench
 
 echo
 echo "== Speed (targets: demo file under 100 us, time per line flat as files grow)"
@@ -22,6 +23,9 @@ build/release/bench/rules_bench --benchmark_min_time=0.5 "$@"
 echo
 echo "== Rules check (target: demo file under 1 ms, time per record and link flat)"
 build/release/bench/rules_check_bench --benchmark_min_time=0.5
+echo
+echo "== Comparing two files (target: a full file under 2 ms)"
+build/release/bench/rules_compare_bench --benchmark_min_time=0.5
 echo "== Tree of advances (target: layout of the full tree under 200 ms)"
 build/release/bench/tree_bench --benchmark_min_time=0.5
 echo

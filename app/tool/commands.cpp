@@ -6,6 +6,9 @@ const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
         {"check", "FILE...",
          "report what would make the game misread each rules file, one line per problem", RunCheck},
+        {"diff", "BASE OTHER [--format=json]",
+         "print what OTHER changes against BASE, field by field, one line per difference",
+         RunDiff},
         {"show", "FILE", "print what the three edited sections of a rules file hold", RunShow},
         {"tree", "FILE -o OUT",
          "write the tree of advances as a DOT graph or an SVG or PNG picture, by OUT's extension",

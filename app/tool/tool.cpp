@@ -36,9 +36,11 @@ std::string Usage() {
         text += "  " + head + c.summary + "\n";
     }
     text +=
-        "\nProblems are printed as FILE:LINE: error: TEXT or FILE:LINE: warning: TEXT.\n"
-        "Exit status: 0 when no file has an error (warnings allowed), 1 when one has,\n"
-        "2 when a file cannot be read or the arguments are wrong.\n"
+        "\nProblems are printed as FILE:LINE: error: TEXT or FILE:LINE: warning: TEXT;\n"
+        "differences as OTHER:LINE: TEXT, at their line in OTHER.\n"
+        "Exit status: 0 when no file has an error (warnings allowed) or, for diff, when\n"
+        "nothing differs; 1 when a file has an error or the files differ; 2 when a file\n"
+        "cannot be read or the arguments are wrong.\n"
         "Rules files are only read, never changed; only tree writes, and only its OUT.\n";
     return text;
 }

@@ -1,0 +1,180 @@
+// ovantra-rules diff BASE OTHER [--format=json]: what OTHER changes against
+// BASE, field by field, one line per difference at its line in OTHER, in the
+// form compilers use; exit status as diff(1).
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+
+#include "app/tool/commands.h"
+#include "rules/compare/comparison.h"
+#include "rules/document/cp1252.h"
+#include "rules/document/rules_document.h"
+
+namespace tool {
+
+namespace {
+
+using rules::RecordDifference;
+
+// One difference as printed: where it is, and the core's data behind it.
+struct Entry {
+    bool inBase = false;  // placed in BASE (a record OTHER lacks), else in OTHER
+    int line = -1;        // 0-based
+    const RecordDifference* record = nullptr;
+    const rules::FieldDifference* field = nullptr;  // with `record`: a field
+    const rules::LineDifference* freeLine = nullptr;
+
+    std::string Text() const {  // UTF-8
+        if (freeLine) return "line differs";
+        return rules::Cp1252ToUtf8(field ? rules::DifferenceText(*record, *field)
+                                         : rules::PresenceText(*record));
+    }
+};
+
+// Everything OTHER's lines can name, in OTHER's line order; then the records
+// only BASE holds, in BASE's order. Lines only one file has are counted, not
+// listed.
+std::vector<Entry> Entries(const rules::Comparison& comparison) {
+    std::vector<Entry> entries;
+    for (const RecordDifference& record : comparison.records) {
+        if (record.presence == RecordDifference::Presence::Both) {
+            for (const rules::FieldDifference& field : record.fields)
+                entries.push_back({false, field.otherLine, &record, &field, nullptr});
+        } else if (record.presence == RecordDifference::Presence::OnlyInOther) {
+            entries.push_back({false, record.otherLine, &record, nullptr, nullptr});
+        } else {
+            entries.push_back({true, record.baseLine, &record, nullptr, nullptr});
+        }
+    }
+    for (const rules::LineDifference& line : comparison.lines)
+        if (line.baseLine >= 0 && line.otherLine >= 0)
+            entries.push_back({false, line.otherLine, nullptr, nullptr, &line});
+    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        if (a.inBase != b.inBase) return b.inBase;
+        return a.line < b.line;
+    });
+    return entries;
+}
+
+std::string LinesLacking(const std::string& has, int count, const std::string& lacks) {
+    return has + " has " + std::to_string(count) + (count == 1 ? " line" : " lines") + " that " +
+           lacks + " lacks.";
+}
+
+void PrintText(const rules::Comparison& comparison, const std::string& base,
+               const std::string& other, std::ostream& out) {
+    for (const Entry& entry : Entries(comparison))
+        out << (entry.inBase ? base : other) << ":" << entry.line + 1 << ": " << entry.Text()
+            << "\n";
+    if (const int n = comparison.LinesOnlyInOther()) out << LinesLacking(other, n, base) << "\n";
+    if (const int n = comparison.LinesOnlyInBase()) out << LinesLacking(base, n, other) << "\n";
+    out << rules::SummarySentence(comparison) << "\n";
+}
+
+// A JSON string of UTF-8 text.
+std::string Json(std::string_view text) {
+    std::string json = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+            json += escaped;
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
+}
+
+const char* SectionKey(rules::SectionId section) {
+    switch (section) {
+        case rules::SectionId::Cosmic: return "cosmic";
+        case rules::SectionId::Advances: return "advances";
+        case rules::SectionId::Units: return "units";
+    }
+    return "";
+}
+
+std::string Utf8(const std::string& cp1252) { return Json(rules::Cp1252ToUtf8(cp1252)); }
+
+void PrintJson(const rules::Comparison& comparison, const std::string& base,
+               const std::string& other, std::ostream& out) {
+    out << "{\n  \"base\": " << Json(base) << ",\n  \"other\": " << Json(other)
+        << ",\n  \"differences\": [";
+    const std::vector<Entry> entries = Entries(comparison);
+    const char* separator = "\n";
+    for (const Entry& entry : entries) {
+        out << separator << "    {\"file\": " << Json(entry.inBase ? base : other)
+            << ", \"line\": " << entry.line + 1;
+        separator = ",\n";
+        if (entry.freeLine) {
+            out << ", \"kind\": \"line\", \"baseLine\": " << entry.freeLine->baseLine + 1;
+        } else {
+            const RecordDifference& record = *entry.record;
+            out << ", \"kind\": "
+                << (entry.field ? "\"field\""
+                    : entry.inBase ? "\"removed\""
+                                   : "\"added\"")
+                << ", \"section\": \"" << SectionKey(record.section)
+                << "\", \"record\": " << record.record << ", \"name\": " << Utf8(record.name);
+            if (record.section == rules::SectionId::Advances)
+                out << ", \"abbreviation\": " << Utf8(record.abbrev);
+            if (entry.field) {
+                out << ", \"field\": "
+                    << Json(rules::FieldLabel(entry.field->ref.section, entry.field->ref.field))
+                    << ", \"before\": " << Utf8(entry.field->before)
+                    << ", \"after\": " << Utf8(entry.field->after);
+            }
+        }
+        out << ", \"text\": " << Json(entry.Text()) << "}";
+    }
+    out << (entries.empty() ? "]" : "\n  ]");
+    out << ",\n  \"linesOnlyInBase\": " << comparison.LinesOnlyInBase()
+        << ",\n  \"linesOnlyInOther\": " << comparison.LinesOnlyInOther()
+        << ",\n  \"summary\": {\"units\": " << comparison.RecordsDiffering(rules::SectionId::Units)
+        << ", \"advances\": " << comparison.RecordsDiffering(rules::SectionId::Advances)
+        << ", \"cosmicValues\": " << comparison.RecordsDiffering(rules::SectionId::Cosmic)
+        << ", \"otherLines\": " << comparison.lines.size()
+        << ", \"text\": " << Json(rules::SummarySentence(comparison)) << "}\n}\n";
+}
+
+}  // namespace
+
+int RunDiff(const Arguments& arguments, Streams io) {
+    const Command& command = CommandNamed("diff");
+    bool json = false;
+    Arguments rest;
+    bool optionsEnded = false;
+    for (const std::string& argument : arguments) {
+        if (argument == "--") optionsEnded = true;
+        if (!optionsEnded && argument.rfind("--format=", 0) == 0) {
+            const std::string format = argument.substr(9);
+            if (format != "json" && format != "text")
+                return UsageError(command, "unknown format " + format + " (use text or json)", io);
+            json = format == "json";
+        } else {
+            rest.push_back(argument);
+        }
+    }
+    std::vector<std::string> files;
+    if (const std::optional<int> stop = TakeFileNames(command, rest, io, files)) return *stop;
+    if (files.size() != 2) return UsageError(command, "diff takes two rules files", io);
+
+    // Both are read, so that one run names every file that cannot be.
+    rules::RulesDocument base, other;
+    const bool baseRead = ReadRulesFile(files[0], base, io);
+    const bool otherRead = ReadRulesFile(files[1], other, io);
+    if (!baseRead || !otherRead) return kExitFailure;
+    const rules::Comparison comparison = rules::Compare(base, other);
+    if (json)
+        PrintJson(comparison, files[0], files[1], io.out);
+    else
+        PrintText(comparison, files[0], files[1], io.out);
+    return comparison.Empty() ? kExitOk : kExitProblems;
+}
+
+}  // namespace tool

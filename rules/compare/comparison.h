@@ -1,0 +1,89 @@
+#pragma once
+
+// What differs between two parsed rules documents, field by field, as the
+// game reads them: units and advances are matched by position (the game
+// knows them by their place in the table, not by name), the cosmic values by
+// their fixed positions, and every other line of the two files is compared
+// as a line. Texts stay Windows-1252 bytes.
+
+#include <string>
+#include <vector>
+
+#include "rules/document/findings.h"
+#include "rules/document/record_fields.h"
+
+namespace rules {
+
+class RulesDocument;
+
+// One field whose text differs in a record both documents hold.
+struct FieldDifference {
+    FieldRef ref;        // the field in either document (same position)
+    std::string before;  // its text in the base document
+    std::string after;   // its text in the other document: what "take theirs" copies
+    int otherLine = -1;  // 0-based line of the record in the other document
+};
+
+// A record (unit, advance or cosmic value) that differs: in both documents
+// with some fields changed, or in one document only (the tables of the other
+// end earlier, or the cosmic value was never read there).
+struct RecordDifference {
+    enum class Presence { Both, OnlyInBase, OnlyInOther };
+
+    SectionId section = SectionId::Units;
+    int record = 0;  // 1-based position, as in FieldRef
+    Presence presence = Presence::Both;
+    // How the user knows the record: the base's name (the other's when only
+    // the other holds it); the cosmic value's key. Advances add their
+    // abbreviation.
+    std::string name;
+    std::string abbrev;
+    int baseLine = -1;   // 0-based; -1 when the base lacks the record
+    int otherLine = -1;  // 0-based; -1 when the other lacks it
+    std::vector<FieldDifference> fields;  // in field order; empty unless Both
+};
+
+// A line outside the records that differs: a line of the base changed into
+// one of the other (both lines set), or a line only one file has (the
+// other's index -1).
+struct LineDifference {
+    int baseLine = -1;
+    int otherLine = -1;
+};
+
+struct Comparison {
+    // Cosmic values first, then advances, then units, each by position.
+    std::vector<RecordDifference> records;
+    // In file order.
+    std::vector<LineDifference> lines;
+
+    bool Empty() const { return records.empty() && lines.empty(); }
+    // Differing records of a section (those only one side holds included).
+    int RecordsDiffering(SectionId section) const;
+    // Lines outside the records: changed, and held by one file only.
+    int LinesChanged() const;
+    int LinesOnlyInBase() const;
+    int LinesOnlyInOther() const;
+};
+
+// Both documents must be parsed. Neither is changed.
+Comparison Compare(const RulesDocument& base, const RulesDocument& other);
+
+// `Unit "Ember Guard"`, `Advance "Kiln Firing" (Kln)`, `Cosmic value RoadMove`.
+std::string RecordLabel(const RecordDifference& record);
+// One line per difference: `Unit "Ember Guard": attack 1 -> 2`,
+// `Advance "Kiln Firing" (Kln): prerequisite 1 nil -> Emk`,
+// `Cosmic value RoadMove: 3 -> 4`, `Unit "Old": name "Old" -> "New"`.
+std::string DifferenceText(const RecordDifference& record, const FieldDifference& field);
+// For a record one side lacks: `Unit "Sky Barge": added` (only in the
+// other), `... : removed` (only in the base).
+std::string PresenceText(const RecordDifference& record);
+
+// "3 units, 1 advance, 2 cosmic values and 4 other lines differ." or
+// "No differences."
+std::string SummarySentence(const Comparison& comparison);
+// The same without the full stop, for a list of versions:
+// "2 units, 1 advance and 3 cosmic values differ".
+std::string SummaryLine(const Comparison& comparison);
+
+}  // namespace rules
