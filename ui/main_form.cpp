@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <filesystem>
 #include <QUndoStack>
 #include <QCloseEvent>
 #include <QEvent>
@@ -15,6 +18,8 @@
 #include <QVBoxLayout>
 
 #include "rules/check/rules_check.h"
+#include "rules/versions/version_store.h"
+#include "ui/dialogs/earlier_versions_dialog.h"
 #include "ui/edit/document_editor.h"
 #include "ui/edit/undo_keys.h"
 #include "ui/pages/about_page.h"
@@ -82,6 +87,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     // Undo and redo show what they changed.
     connect(editor_, &DocumentEditor::StepRevisited, this,
             [this](const rules::FieldRef& ref) { GoToRecord(ref.section, ref.record); });
+    connect(editor_, &DocumentEditor::DocumentReplaced, this, &TMainForm::ShowAllPages);
     // Keystrokes fold into one step until the focus moves on.
     connect(qApp, &QApplication::focusChanged, editor_, &DocumentEditor::EndTyping);
     new UndoKeys(this, *editor_);
@@ -204,7 +210,53 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
     client_->setGeometry(0, bar, width(), qMax(548, height() - bar));
 }
 
-void TMainForm::EarlierVersionsClick() {}
+namespace {
+
+// Versions of every rules file live under the user's data folder, one folder
+// per file; never in the game's folder.
+std::filesystem::path VersionsRoot() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty()) return {};
+    return std::filesystem::path(QFile::encodeName(data).toStdString()) / "versions";
+}
+
+}  // namespace
+
+QString TMainForm::VersionsFolder() const {
+    const rules::VersionStore store(VersionsRoot(), document_.TargetFileName());
+    return QFile::decodeName(store.Folder().string().c_str());
+}
+
+void TMainForm::KeepVersion() {
+    rules::Status kept = rules::Status::Error("The version could not be kept: no folder for the user's data");
+    if (const std::filesystem::path root = VersionsRoot(); !root.empty()) {
+        kept = rules::VersionStore(root, document_.TargetFileName()).Keep();
+    }
+    if (kept || versionProblemTold_) return;
+    versionProblemTold_ = true;
+    ShowInformationBox(
+        this, tr("%1.\nThe file is saved all the same, without keeping the one it replaces. "
+                 "This is said once until the editor is started again.")
+                  .arg(QString::fromStdString(kept.message)));
+}
+
+void TMainForm::EarlierVersionsClick() {
+    if (!document_.Parsed()) {
+        ShowInformationBox(this, tr("No rules file was loaded, so there are no versions of it."));
+        return;
+    }
+    std::vector<rules::KeptVersion> versions =
+        rules::VersionStore(VersionsRoot(), document_.TargetFileName()).List();
+    if (versions.empty()) {
+        ShowInformationBox(this, tr("No earlier version of %1 is kept yet: each Save Changes "
+                                    "keeps the file it replaces in %2.")
+                                     .arg(QString::fromStdString(document_.TargetFileName()),
+                                          QDir::toNativeSeparators(VersionsFolder())));
+        return;
+    }
+    EarlierVersionsDialog dialog(*editor_, std::move(versions), this);
+    dialog.exec();
+}
 
 bool TMainForm::HasUnsavedChanges() const { return !editor_->Stack()->isClean(); }
 
@@ -265,6 +317,10 @@ void TMainForm::FormActivate() {
 void TMainForm::ShowDocument() {
     // What was read is the saved state: nothing to undo before it.
     editor_->Reset();
+    ShowAllPages();
+}
+
+void TMainForm::ShowAllPages() {
     cosmicPage_->ShowValues();
     advancesPage_->Populate();
     unitsPage_->Populate();
@@ -337,6 +393,7 @@ bool TMainForm::SaveDocument() {
             this, QString::fromStdString(document_.TargetFileName()))) {
         return false;
     }
+    KeepVersion();
     const rules::Status status = document_.Save();
     if (!status) {
         ShowErrorBox(this, QString::fromStdString(status.message));

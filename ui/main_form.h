@@ -74,6 +74,9 @@ public:
     bool HasUnsavedChanges() const;
     // File -> Earlier Versions...: the versions kept of the loaded file.
     void EarlierVersionsClick();
+    // Where the versions of the loaded file are kept: a folder of its own
+    // in the user's data folder.
+    QString VersionsFolder() const;
     // File -> Compare With...: hidden and unconnected until comparing with
     // another rules file exists; that command connects it and shows it.
     QAction* CompareWithAction() const { return compareWith_; }
@@ -87,6 +90,12 @@ protected:
 
 private:
     void BuildMenus(QWidget* aboutPage);
+    // Shows the document anew in every page (after a load or a whole
+    // replacement) and checks it.
+    void ShowAllPages();
+    // Keeps the file that a save is about to replace; a failure is told once
+    // per session and does not stop the save.
+    void KeepVersion();
     // Fills the View menu from the page control, whatever pages it holds.
     void FillViewMenu();
     void ShowKeyboardShortcuts();
@@ -107,6 +116,7 @@ private:
     TLangueForm* langueForm_ = nullptr;
     TWarningForm* warningForm_ = nullptr;
     bool activationSeen_ = false;
+    bool versionProblemTold_ = false;
     bool startupRan_ = false;
 };
 

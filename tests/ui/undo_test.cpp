@@ -34,6 +34,16 @@ rules::FieldRef SomeField(const rules::RulesDocument& document, QRandomGenerator
             random.bounded(rules::FieldCount(section))};
 }
 
+// An earlier version of the file: a remark more, and its last unit gone.
+QByteArray EarlierVersion(const QByteArray& demo) {
+    QByteArray other = demo;
+    other.replace("\r\n@UNITS\r\n", "\r\n; restored\r\n@UNITS\r\n");
+    const qsizetype end = other.indexOf("\r\n;", other.indexOf("\r\n@UNITS\r\n") + 2);
+    const qsizetype start = other.lastIndexOf("\r\n", end - 1);
+    other.remove(start, end - start);
+    return other;
+}
+
 }  // namespace
 
 class UndoTest : public QObject {
@@ -43,6 +53,16 @@ private slots:
     // before, and redoing them all what it rendered after.
     void randomEditSequencesUndoAndRedoExactly() {
         const QByteArray demo = DemoRules();
+        {
+            rules::RulesDocument probe;
+            probe.LoadBytes(std::string_view(demo.constData(), size_t(demo.size())),
+                            rules::Language::English);
+            probe.Parse();
+            const QByteArray other = EarlierVersion(demo);
+            QCOMPARE(probe.ReadContent(std::string_view(other.constData(), size_t(other.size())))
+                         .units.Count(),
+                     probe.Units().Count() - 1);
+        }
         for (quint32 seed = 1; seed <= 40; ++seed) {
             QRandomGenerator random(seed);
             rules::RulesDocument document;
@@ -53,7 +73,7 @@ private slots:
             ui::DocumentEditor editor(document);
             const int edits = 1 + random.bounded(30);
             for (int i = 0; i < edits; ++i) {
-                switch (random.bounded(4)) {
+                switch (random.bounded(5)) {
                 case 0:
                     editor.SetField(SomeField(document, random), SomeValue(random));
                     break;
@@ -71,6 +91,13 @@ private slots:
                     for (int k = random.bounded(1, 6); k > 0; --k)
                         many.push_back({SomeField(document, random), SomeValue(random)});
                     editor.SetFields(std::move(many), QStringLiteral("Paste"));
+                    break;
+                }
+                case 3: {
+                    const QByteArray other = EarlierVersion(demo);
+                    editor.ReplaceDocument(
+                        document.ReadContent(std::string_view(other.constData(), size_t(other.size()))),
+                        QStringLiteral("Restore"));
                     break;
                 }
                 default:

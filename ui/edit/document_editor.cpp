@@ -3,6 +3,7 @@
 #include <QUndoStack>
 #include <map>
 
+#include "ui/edit/replace_document_command.h"
 #include "ui/edit/set_fields_command.h"
 #include "ui/widgets/text_codec.h"
 
@@ -40,6 +41,12 @@ void DocumentEditor::SetFields(std::vector<FieldEdit> edits, const QString& text
     if (changes.empty()) return;
     const QString name = changes.size() == 1 && text.isEmpty() ? StepName(changes[0].ref) : text;
     stack_->push(new SetFieldsCommand(*this, std::move(changes), name, 0));
+}
+
+void DocumentEditor::ReplaceDocument(rules::RulesDocument::Content content, const QString& text) {
+    EndTyping();
+    stack_->push(new ReplaceDocumentCommand(*this, std::move(content), text));
+    EndTyping();
 }
 
 void DocumentEditor::EndTyping() { ++typingSession_; }
