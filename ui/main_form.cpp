@@ -190,14 +190,22 @@ void TMainForm::FillViewMenu() {
 }
 
 void TMainForm::ShowKeyboardShortcuts() {
-    QStringList lines = {tr("Ctrl+S\tSave Changes"), tr("Ctrl+Q\tQuit"), tr("Ctrl+Z\tUndo"),
-                         tr("Ctrl+Shift+Z or Ctrl+Y\tRedo")};
+    QList<QPair<QString, QString>> rows = {{tr("Ctrl+S"), tr("Save Changes")},
+                                           {tr("Ctrl+Q"), tr("Quit")},
+                                           {tr("Ctrl+Z"), tr("Undo")},
+                                           {tr("Ctrl+Shift+Z, Ctrl+Y"), tr("Redo")}};
     for (int i = 0; i < pageControl_->count() && i < 9; ++i)
-        lines << tr("Ctrl+%1\tShow the %2 page").arg(i + 1).arg(pageControl_->tabText(i));
-    lines << tr("Enter or double-click in a list\tRename the selected unit or advance");
-    QMessageBox box(QMessageBox::Information, ApplicationTitle(), lines.join(QLatin1Char('\n')),
-                    QMessageBox::Ok, this);
+        rows.append({tr("Ctrl+%1").arg(i + 1), tr("The %1 page").arg(pageControl_->tabText(i))});
+    rows.append({tr("Enter, double-click"), tr("Rename the unit or advance selected in a list")});
+    QString table = QStringLiteral("<table cellspacing=\"2\">");
+    for (const auto& [keys, action] : rows) {
+        table += QStringLiteral("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>")
+                     .arg(keys.toHtmlEscaped(), action.toHtmlEscaped());
+    }
+    table += QStringLiteral("</table>");
+    QMessageBox box(QMessageBox::Information, ApplicationTitle(), table, QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("KeyboardShortcutsBox"));
+    box.setTextFormat(Qt::RichText);
     box.exec();
 }
 
