@@ -132,22 +132,42 @@ private slots:
         s.TypeInto(attack, "17");
         QCOMPARE(editor.Stack()->count(), 1);
         QCOMPARE(editor.Stack()->undoText(), QStringLiteral("Attack of %1").arg(unit));
+        auto* defense = s.Find<QLineEdit>("DefenseStrength");
+        const QString defenseBefore = defense->text();
+        s.TypeInto(defense, "23");
+        QCOMPARE(editor.Stack()->count(), 2);
 
-        QTest::keyClick(attack, Qt::Key_Z, Qt::ControlModifier);
+        // One key, one step: neither the field's own undo nor a second
+        // handler of the key acts as well.
+        QTest::keyClick(defense, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor.Stack()->index(), 1);
+        QCOMPARE(defense->text(), defenseBefore);
+        QCOMPARE(attack->text(), QString("17"));
+        QTest::keyClick(defense, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(attack->text(), before);
         QCOMPARE(editor.Document().Units().At(3).attack, before.toStdString());
         QVERIFY(!editor.Stack()->canUndo());
 
         s.ClickTab("About");
         QTest::keyClick(pages->tabBar(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(editor.Stack()->index(), 1);
         QCOMPARE(pages->currentWidget()->objectName(), QString("Units"));
         QCOMPARE(s.Find<QListWidget>("OutUnit")->currentRow(), 2);
         QCOMPARE(attack->text(), QString("17"));
 
-        // A spin with the focus elsewhere is a step of its own.
         s.ClickItem("OutUnit", 1);
-        QTest::keyClick(attack, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // nothing to redo
-        QCOMPARE(editor.Stack()->count(), 1);
+        QTest::keyClick(s.Find<QWidget>("OutUnit"), Qt::Key_Z,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(editor.Stack()->index(), 2);
+        QCOMPARE(s.Find<QListWidget>("OutUnit")->currentRow(), 2);
+        QCOMPARE(defense->text(), QString("23"));
+
+        // Each click of a spinner arrow, the focus in the list, is a step.
+        auto* up = s.Find<QWidget>("UpDown1")->findChild<QWidget*>("StepUp");
+        QTest::mouseClick(up, Qt::LeftButton);
+        QTest::mouseClick(up, Qt::LeftButton);
+        QCOMPARE(editor.Stack()->count(), 4);
+        QVERIFY(editor.Stack()->undoText().startsWith("Moves of "));
     }
 
     // A cosmic value is a step like any field; undoing it from another page
