@@ -93,6 +93,22 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     new UndoKeys(this, *editor_);
     connect(checkPage_, &CheckPage::ProblemActivated, this,
             [this](rules::SectionId section, int record, int) { GoToRecord(section, record); });
+    checkPage_->SetFixSource(
+        [this](const rules::Problem& problem) { return rules::QuickFixes(document_, problem); });
+    connect(checkPage_, &CheckPage::FixChosen, this, &TMainForm::ApplyFix);
+    connect(checkPage_, &CheckPage::CaptionChanged, this, [this] {
+        pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
+    });
+    // A step done, undone or redone: the cosmic fields hold their values
+    // until saving, so they take the tables' first; then the check follows,
+    // and an undo or redo shows the record it changed.
+    connect(editor_, &DocumentEditor::FieldsChanged, this,
+            [this](rules::SectionId section, const QList<int>&) {
+                if (section == rules::SectionId::Cosmic) cosmicPage_->ShowValues(document_.Cosmic());
+                CheckRules();
+            });
+    connect(editor_, &DocumentEditor::StepRevisited, this,
+            [this](const rules::FieldRef& ref) { GoToRecord(ref.section, ref.record); });
 
     auto* eszett = MakeButton(QStringLiteral("Button1"), QStringLiteral("\u00df"),
                               QRect(440, 0, 17, 20), client_);
@@ -338,6 +354,13 @@ void TMainForm::ShowAllPages() {
 void TMainForm::CheckRules() {
     checkPage_->ShowProblems(rules::CheckRules(document_));
     pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
+}
+
+void TMainForm::ApplyFix(const rules::QuickFix& fix) {
+    std::vector<FieldEdit> edits;
+    for (const auto& [ref, value] : fix.edits) edits.push_back({ref, value});
+    if (!edits.empty()) editor_->SetFields(std::move(edits), QString::fromStdString(fix.title));
+    GoToRecord(fix.section, fix.record);
 }
 
 void TMainForm::GoToRecord(rules::SectionId section, int number) {

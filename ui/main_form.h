@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "rules/check/quick_fixes.h"
 #include "rules/document/rules_document.h"
 
 class QAction;
@@ -62,6 +63,8 @@ public:
     // Checks the tables as they are now and shows what was found on the
     // Check page and in its tab caption.
     void CheckRules();
+    // Makes the fix's edits one undoable step, then shows its record.
+    void ApplyFix(const rules::QuickFix& fix);
 
     // The one path by which the tables change: every edit is a step on its
     // undo stack.

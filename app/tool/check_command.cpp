@@ -1,8 +1,10 @@
-// ovantra-rules check FILE...: one line per problem, in the form compilers
-// use, then a summary.
+// ovantra-rules check [OPTIONS] FILE...: one line per problem, in the form
+// compilers use, then a summary; or the same as JSON or SARIF.
 
 #include <ostream>
+#include <sstream>
 
+#include "app/tool/check_formats.h"
 #include "app/tool/commands.h"
 #include "rules/check/rules_check.h"
 
@@ -14,36 +16,116 @@ std::string Counted(int n, const char* what) {
     return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
 }
 
+struct CheckOptions {
+    CheckFormat format = CheckFormat::Text;
+    rules::CheckChoice choice;
+    std::vector<std::string> files;
+};
+
+// Adds the comma-separated check names to `names`; gives the message for a
+// name that is unknown or names an error, which cannot be switched.
+std::optional<std::string> TakeCheckNames(const std::string& list, std::vector<std::string>& names) {
+    std::stringstream stream(list);
+    std::string name;
+    while (std::getline(stream, name, ',')) {
+        const rules::CheckKind* kind = rules::FindCheckKind(name);
+        if (kind == nullptr)
+            return "unknown check '" + name + "'; 'ovantra-rules --list-checks' lists them";
+        if (kind->severity == rules::Severity::Error)
+            return "'" + name + "' is an error, which is always checked";
+        names.push_back(name);
+    }
+    if (names.empty()) return std::string("no check named after the option");
+    return std::nullopt;
+}
+
+// Gives an exit status when the arguments already settle it (help, the list
+// of checks, a usage error).
+std::optional<int> TakeOptions(const Command& command, const Arguments& arguments, Streams io,
+                               CheckOptions& options) {
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
+            options.files.push_back(argument);
+            continue;
+        }
+        // "--disable=a,b" or "--disable a,b".
+        const auto value = [&](const std::string& option) -> std::optional<std::string> {
+            if (argument.rfind(option + "=", 0) == 0) return argument.substr(option.size() + 1);
+            if (argument == option && i + 1 < arguments.size()) return arguments[++i];
+            return std::nullopt;
+        };
+        if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
+            std::vector<std::string> none;
+            TakeFileNames(command, {"--help"}, io, none);
+            io.out << "Options:\n"
+                      "  --format=text|json|sarif  how to write the problems (text: FILE:LINE: lines)\n"
+                      "  --disable=NAME[,NAME...]  do not report warnings of these kinds\n"
+                      "  --enable=NAME[,NAME...]   report kinds that are off by default\n"
+                      "  --list-checks             list every kind: name, severity, default, what it finds\n";
+            return kExitOk;
+        } else if (argument == "--list-checks") {
+            WriteCheckList(io.out);
+            return kExitOk;
+        } else if (const auto format = value("--format")) {
+            if (*format == "text") options.format = CheckFormat::Text;
+            else if (*format == "json") options.format = CheckFormat::Json;
+            else if (*format == "sarif") options.format = CheckFormat::Sarif;
+            else return UsageError(command, "unknown format '" + *format + "'", io);
+        } else if (const auto names = value("--disable")) {
+            if (const auto message = TakeCheckNames(*names, options.choice.disabled))
+                return UsageError(command, *message, io);
+        } else if (const auto names = value("--enable")) {
+            if (const auto message = TakeCheckNames(*names, options.choice.enabled))
+                return UsageError(command, *message, io);
+        } else {
+            return UsageError(command, "unknown option " + argument, io);
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+int ListChecks(Streams io) {
+    WriteCheckList(io.out);
+    return kExitOk;
+}
 
 int RunCheck(const Arguments& arguments, Streams io) {
     const Command& command = CommandNamed("check");
-    std::vector<std::string> files;
-    if (const std::optional<int> stop = TakeFileNames(command, arguments, io, files)) return *stop;
-    if (files.empty()) return UsageError(command, "no rules file to check", io);
+    CheckOptions options;
+    if (const std::optional<int> stop = TakeOptions(command, arguments, io, options)) return *stop;
+    if (options.files.empty()) return UsageError(command, "no rules file to check", io);
 
-    int errors = 0, warnings = 0, checked = 0;
-    bool unreadable = false;
-    for (const std::string& file : files) {
+    int errors = 0, warnings = 0;
+    std::vector<CheckedFile> checked;
+    for (const std::string& file : options.files) {
         rules::RulesDocument document;
-        if (!ReadRulesFile(file, document, io)) {
-            unreadable = true;
-            continue;
-        }
-        ++checked;
-        for (const rules::Problem& problem : rules::CheckRules(document)) {
-            io.out << file;
-            if (problem.line >= 0) io.out << ":" << problem.line + 1;
-            io.out << ": " << rules::SeverityName(problem.severity) << ": " << problem.text << "\n";
+        if (!ReadRulesFile(file, document, io)) continue;
+        CheckedFile& result = checked.emplace_back();
+        result.name = file;
+        result.problems = rules::CheckRules(document, options.choice);
+        // Notes only follow from their cause: they are not counted.
+        for (const rules::Problem& problem : result.problems)
             (problem.severity == rules::Severity::Error ? errors : warnings) += 1;
-        }
+        if (options.format == CheckFormat::Text) WriteCheckText(io.out, result);
     }
-    io.out << Counted(errors, "error") << " and " << Counted(warnings, "warning") << " in "
-           << Counted(checked, "file") << " checked";
-    if (unreadable)
-        io.out << "; " << Counted(static_cast<int>(files.size()) - checked, "file")
-               << " could not be read";
-    io.out << ".\n";
+    const bool unreadable = checked.size() < options.files.size();
+    if (options.format == CheckFormat::Json) WriteCheckJson(io.out, checked);
+    if (options.format == CheckFormat::Sarif) WriteCheckSarif(io.out, checked);
+    if (options.format == CheckFormat::Text) {
+        io.out << Counted(errors, "error") << " and " << Counted(warnings, "warning") << " in "
+               << Counted(static_cast<int>(checked.size()), "file") << " checked";
+        if (unreadable)
+            io.out << "; "
+                   << Counted(static_cast<int>(options.files.size() - checked.size()), "file")
+                   << " could not be read";
+        io.out << ".\n";
+    }
     if (unreadable) return kExitFailure;
     return errors > 0 ? kExitProblems : kExitOk;
 }

@@ -4,7 +4,7 @@ namespace tool {
 
 const std::vector<Command>& Commands() {
     static const std::vector<Command> commands = {
-        {"check", "FILE...",
+        {"check", "[OPTIONS] FILE...",
          "report what would make the game misread each rules file, one line per problem", RunCheck},
         {"diff", "BASE OTHER [--format=json]",
          "print what OTHER changes against BASE, field by field, one line per difference",

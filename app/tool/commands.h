@@ -10,4 +10,8 @@ int RunDiff(const Arguments& arguments, Streams io);
 int RunShow(const Arguments& arguments, Streams io);
 int RunTree(const Arguments& arguments, Streams io);
 
+// ovantra-rules --list-checks: every check name, its severity, whether it is
+// on by default, and what it finds.
+int ListChecks(Streams io);
+
 }  // namespace tool

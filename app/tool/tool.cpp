@@ -4,6 +4,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "app/tool/commands.h"
 #include "rules/document/rules_document.h"
 
 namespace tool {
@@ -20,7 +21,7 @@ std::string CommandLine(const Command& command) {
 
 std::string ShortUsage() {
     return std::string("usage: ") + kProgram + " COMMAND ARGUMENTS...\n       " + kProgram +
-           " --help | --version\n";
+           " --help | --version | --list-checks\n";
 }
 
 }  // namespace
@@ -36,8 +37,10 @@ std::string Usage() {
         text += "  " + head + c.summary + "\n";
     }
     text +=
-        "\nProblems are printed as FILE:LINE: error: TEXT or FILE:LINE: warning: TEXT;\n"
-        "differences as OTHER:LINE: TEXT, at their line in OTHER.\n"
+        "\nProblems are printed as FILE:LINE: error: TEXT [CHECK] or FILE:LINE: warning: TEXT [CHECK],\n"
+        "each followed by the notes that only follow from it (FILE:LINE: note: TEXT [CHECK]).\n"
+        "--list-checks lists the checks, which check --disable and --enable switch.\n"
+        "Differences are printed as OTHER:LINE: TEXT, at their line in OTHER.\n"
         "Exit status: 0 when no file has an error (warnings allowed) or, for diff, when\n"
         "nothing differs; 1 when a file has an error or the files differ; 2 when a file\n"
         "cannot be read or the arguments are wrong.\n"
@@ -94,6 +97,7 @@ int RunTool(const Arguments& arguments, Streams io) {
         io.out << Usage();
         return kExitOk;
     }
+    if (first == "--list-checks") return ListChecks(io);
     if (first == "--version") {
         io.out << kProgram << " " << RULES_EDITOR_VERSION << "\n";
         return kExitOk;

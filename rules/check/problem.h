@@ -10,6 +10,7 @@ namespace rules {
 enum class Severity {
     Error,    // the game, or the editor's own look-ups, would go wrong
     Warning,  // likely a mistake
+    Note,     // only follows from the problem it is attached to
 };
 
 // One thing the rules check found.
@@ -23,12 +24,24 @@ struct Problem {
     int line = -1;
     // One English sentence, UTF-8, naming the records involved.
     std::string text;
+    // The stable name of the kind of problem, "prerequisite-circle" (see
+    // CheckKinds()).
+    std::string check;
+    // The field of the record the problem is about (a rules::FieldRef's
+    // field), or -1 when it is about the record as a whole.
+    int field = -1;
+    // The other record of the same section involved (the first advance with
+    // the same abbreviation or name), or 0.
+    int other = 0;
+    // Problems that only follow from this one (what waits on a circle), in
+    // file order, each of severity Note. A note has no notes.
+    std::vector<Problem> notes;
 
     bool operator==(const Problem&) const = default;
 };
 
 using Problems = std::vector<Problem>;
 
-const char* SeverityName(Severity severity);  // "error", "warning"
+const char* SeverityName(Severity severity);  // "error", "warning", "note"
 
 }  // namespace rules

@@ -1,22 +1,28 @@
 #include "rules/check/rules_check.h"
 
 #include <algorithm>
-#include <bitset>
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <tuple>
 #include <unordered_map>
 
+#include "rules/check/check_context.h"
 #include "rules/document/cp1252.h"
-#include "rules/check/prerequisite_circles.h"
+#include "rules/document/record_fields.h"
 
 namespace rules {
 
 const char* SeverityName(Severity severity) {
-    return severity == Severity::Error ? "error" : "warning";
+    switch (severity) {
+        case Severity::Error: return "error";
+        case Severity::Warning: return "warning";
+        case Severity::Note: return "note";
+    }
+    return "";
 }
 
-namespace {
+namespace check_detail {
 
 // Built by appending: g++ 12 at -O3 gives a false -Wrestrict on
 // "literal" + std::string&&.
@@ -27,64 +33,114 @@ std::string Quoted(std::string_view bytes) {
     return quoted;
 }
 
-// "Bronze Working" (Bro)
 std::string AdvanceLabel(const AdvanceRecord& advance) {
     return Quoted(advance.name) + " (" + Cp1252ToUtf8(advance.abbrev) + ")";
 }
 
-// The value of a plain number: digits only (after an optional minus sign
-// where allowed), at least one. Values too large for the check are capped,
-// which keeps them out of every range.
-std::optional<long> PlainNumber(std::string_view text, bool minusAllowed = false) {
-    bool negative = false;
-    if (minusAllowed && !text.empty() && text.front() == '-') {
-        negative = true;
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-    long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = std::min(value * 10 + (c - '0'), 1'000'000'000L);
-    }
-    return negative ? -value : value;
+Problem& CheckContext::Add(Severity severity, const char* check, SectionId section, int record,
+                           int line, std::string text, int field) {
+    Problem& problem = problems.emplace_back();
+    problem.severity = severity;
+    problem.section = section;
+    problem.record = record;
+    problem.line = line;
+    problem.text = std::move(text);
+    problem.check = check;
+    problem.field = field;
+    return problem;
 }
+
+const CheckContext::AdvanceSet& CheckContext::Needed(int k) {
+    if (needed_.empty()) {
+        needed_.resize(static_cast<std::size_t>(advances.Count()) + 1);
+        neededKnown_.assign(needed_.size(), false);
+    }
+    const auto sk = static_cast<std::size_t>(k);
+    if (!neededKnown_[sk]) {
+        // The chains are at most as long as the table, so this recursion
+        // is bounded by its 94 advances.
+        AdvanceSet set;
+        for (int p : links.Needs(k)) {
+            set |= Needed(p);
+            set.set(static_cast<std::size_t>(p));
+        }
+        needed_[sk] = set;
+        neededKnown_[sk] = true;
+    }
+    return needed_[sk];
+}
+
+bool CheckContext::CanBeBuilt(int k) {
+    const UnitRecord& unit = units.At(k);
+    if (IsNoAdvance(unit.prereq)) return true;
+    const int prereq = links.Lookup(unit.prereq);
+    if (prereq == 0 || !links.CanBeInvented(prereq)) return false;
+    const int obsolete = links.Lookup(unit.obsoleteBy);
+    return obsolete != prereq &&
+           (obsolete == 0 || !Needed(prereq).test(static_cast<std::size_t>(obsolete)));
+}
+
+}  // namespace check_detail
+
+namespace {
+
+using namespace check_detail;
+
+constexpr int AdvanceFieldIndex(AdvanceField field) { return static_cast<int>(field); }
+constexpr int UnitFieldIndex(UnitField field) { return static_cast<int>(field); }
 
 class Checker {
   public:
-    explicit Checker(const RulesDocument& document)
+    Checker(const RulesDocument& document, const CheckChoice& choice)
         : document_(document),
-          advances_(document.Advances()),
-          units_(document.Units()),
-          links_(advances_) {}
+          choice_(choice),
+          context_(document),
+          advances_(context_.advances),
+          units_(context_.units),
+          links_(context_.links),
+          circleProblem_(links_.Circles().size(), 0),
+          circleNotes_(links_.Circles().size()) {}
 
     Problems Run() {
         CheckFindings();
         CheckCosmic();
         CheckAdvances();
         CheckUnits();
-        std::stable_sort(problems_.begin(), problems_.end(),
+        CheckBalance(context_, choice_.IsOn("redundant-prerequisite"));
+        AttachNotes();
+        Problems problems;
+        problems.reserve(context_.problems.size());
+        for (Problem& problem : context_.problems) {
+            if (!choice_.IsOn(problem.check)) continue;
+            std::erase_if(problem.notes,
+                          [this](const Problem& note) { return !choice_.IsOn(note.check); });
+            problems.push_back(std::move(problem));
+        }
+        std::stable_sort(problems.begin(), problems.end(),
                          [](const Problem& a, const Problem& b) {
                              if (a.severity != b.severity) return a.severity == Severity::Error;
                              return a.line < b.line;
                          });
-        return std::move(problems_);
+        return problems;
     }
 
   private:
-    void Add(Severity severity, SectionId section, int record, int line, std::string text) {
-        problems_.push_back({severity, section, record, line, std::move(text)});
+    void Add(Severity severity, const char* check, SectionId section, int record, int line,
+             std::string text, int field = -1) {
+        context_.Add(severity, check, section, record, line, std::move(text), field);
     }
-    void AdvanceProblem(Severity severity, int k, std::string text) {
-        Add(severity, SectionId::Advances, k, advances_.At(k).line, std::move(text));
+    void AdvanceProblem(Severity severity, const char* check, int k, std::string text,
+                        AdvanceField field) {
+        context_.AdvanceProblem(severity, check, k, std::move(text), AdvanceFieldIndex(field));
     }
-    void UnitProblem(Severity severity, int k, std::string text) {
-        Add(severity, SectionId::Units, k, units_.At(k).line, std::move(text));
+    void UnitProblem(Severity severity, const char* check, int k, std::string text,
+                     UnitField field) {
+        context_.UnitProblem(severity, check, k, std::move(text), UnitFieldIndex(field));
     }
 
     void CheckFindings() {
         for (const Finding& finding : document_.GetFindings())
-            Add(Severity::Warning, finding.section, 0, finding.line,
+            Add(Severity::Warning, "set-aside-line", finding.section, 0, finding.line,
                 std::string(SectionHeader(finding.section)) +
                     " section: " + FindingReason(finding) + ".");
     }
@@ -96,33 +152,63 @@ class Checker {
             const std::string& value = cosmic.Value(p);
             if (PlainNumber(value)) continue;
             const std::string name = CosmicNames()[static_cast<std::size_t>(p)];
-            Add(Severity::Warning, SectionId::Cosmic, p + 1, cosmic.LineOf(p),
+            Add(Severity::Warning, "not-a-number", SectionId::Cosmic, p + 1, cosmic.LineOf(p),
                 value.empty()
                     ? "Cosmic value " + name + " is empty."
-                    : "Cosmic value " + name + " " + Quoted(value) + " is not a plain number.");
+                    : "Cosmic value " + name + " " + Quoted(value) + " is not a plain number.",
+                0);
         }
     }
 
     // A numeric field: warns when it is not a plain number or lies outside
     // [minimum, maximum] (no range check when minimum > maximum). Returns the
     // value when it is a plain number.
-    std::optional<long> CheckNumber(Severity severity, SectionId section, int k, int line,
-                                    const std::function<std::string()>& subject, const char* field,
+    std::optional<long> CheckNumber(SectionId section, int k, int line,
+                                    const std::function<std::string()>& subject, int field,
                                     const std::string& text, long minimum, long maximum,
                                     bool minusAllowed = false) {
+        const char* label = FieldLabelOf(section, field);
         const std::optional<long> value = PlainNumber(text, minusAllowed);
         if (!value) {
-            Add(severity, section, k, line,
+            Add(Severity::Warning, "not-a-number", section, k, line,
                 text.empty()
-                    ? subject() + ": " + field + " is empty."
-                    : subject() + ": " + field + " " + Quoted(text) + " is not a plain number.");
+                    ? subject() + ": " + label + " is empty."
+                    : subject() + ": " + label + " " + Quoted(text) + " is not a plain number.",
+                field);
         } else if (minimum <= maximum && (*value < minimum || *value > maximum)) {
-            Add(severity, section, k, line,
-                subject() + ": " + field + " " + std::to_string(*value) + " is outside " +
+            Add(Severity::Warning, "out-of-range", section, k, line,
+                subject() + ": " + label + " " + std::to_string(*value) + " is outside " +
                     std::to_string(minimum) + " to " + std::to_string(maximum) +
-                    ", the range the editor offers.");
+                    ", the range the editor offers.",
+                field);
         }
         return value;
+    }
+
+    // The check's own words for a field, which long-standing scripts match.
+    static const char* FieldLabelOf(SectionId section, int field) {
+        if (section == SectionId::Advances) {
+            switch (static_cast<AdvanceField>(field)) {
+                case AdvanceField::AiValue: return "AI value";
+                case AdvanceField::Modifier: return "modifier";
+                case AdvanceField::Epoch: return "epoch";
+                case AdvanceField::Category: return "category";
+                default: return "";
+            }
+        }
+        switch (static_cast<UnitField>(field)) {
+            case UnitField::Domain: return "domain";
+            case UnitField::Moves: return "moves";
+            case UnitField::Rounds: return "rounds in flight";
+            case UnitField::Attack: return "attack";
+            case UnitField::Defense: return "defense";
+            case UnitField::HitPoints: return "hit points";
+            case UnitField::Firepower: return "firepower";
+            case UnitField::Cost: return "cost";
+            case UnitField::Hold: return "hold";
+            case UnitField::Role: return "role";
+            default: return "";
+        }
     }
 
     void CheckAdvances() {
@@ -133,33 +219,44 @@ class Checker {
             // Sentences are only composed for problems found: most records have none.
             const auto subject = [&] { return "Advance " + AdvanceLabel(a); };
 
-            for (auto [text, which] : {std::pair{&a.prereq1, "first"}, {&a.prereq2, "second"}}) {
+            for (auto [text, which, field] :
+                 {std::tuple{&a.prereq1, "first", AdvanceField::Prereq1},
+                  {&a.prereq2, "second", AdvanceField::Prereq2}}) {
                 if (!IsNoAdvance(*text) && links_.Lookup(*text) == 0)
-                    AdvanceProblem(Severity::Error, k,
+                    AdvanceProblem(Severity::Error, "unknown-advance", k,
                                    subject() + ": its " + which + " prerequisite " + Quoted(*text) +
-                                       " is neither \"nil\" nor the abbreviation of an advance.");
+                                       " is neither \"nil\" nor the abbreviation of an advance.",
+                                   field);
             }
-            if (const int first = links_.Lookup(a.abbrev); first != 0 && first != k)
-                AdvanceProblem(Severity::Error, k,
+            if (const int first = links_.Lookup(a.abbrev); first != 0 && first != k) {
+                AdvanceProblem(Severity::Error, "shared-abbreviation", k,
                                subject() + " has the same abbreviation as advance " +
                                    AdvanceLabel(advances_.At(first)) +
                                    ", which every look-up finds first, so this one can never "
-                                   "be required.");
-            if (const auto [it, fresh] = byName.emplace(a.name, k); !fresh)
-                AdvanceProblem(Severity::Warning, k,
+                                   "be required.",
+                               AdvanceField::Abbrev);
+                context_.problems.back().other = first;
+            }
+            if (const auto [it, fresh] = byName.emplace(a.name, k); !fresh) {
+                AdvanceProblem(Severity::Warning, "same-name", k,
                                subject() + " has the same name as advance " +
                                    AdvanceLabel(advances_.At(it->second)) +
-                                   ", which choices by name take first.");
+                                   ", which choices by name take first.",
+                               AdvanceField::Name);
+                context_.problems.back().other = it->second;
+            }
 
             const int line = a.line;
             const auto S = SectionId::Advances;
-            CheckNumber(Severity::Warning, S, k, line, subject, "AI value", a.aiValue, 0, -1);
-            CheckNumber(Severity::Warning, S, k, line, subject, "modifier", a.modifier, 0, -1,
-                        true);
-            const auto epoch = CheckNumber(Severity::Warning, S, k, line, subject, "epoch", a.epoch,
-                                           0, kEpochCount - 1);
-            CheckNumber(Severity::Warning, S, k, line, subject, "category", a.category, 0,
-                        kCategoryCount - 1);
+            CheckNumber(S, k, line, subject, AdvanceFieldIndex(AdvanceField::AiValue), a.aiValue,
+                        0, -1);
+            CheckNumber(S, k, line, subject, AdvanceFieldIndex(AdvanceField::Modifier),
+                        a.modifier, 0, -1, true);
+            const auto epoch = CheckNumber(S, k, line, subject,
+                                           AdvanceFieldIndex(AdvanceField::Epoch), a.epoch, 0,
+                                           kEpochCount - 1);
+            CheckNumber(S, k, line, subject, AdvanceFieldIndex(AdvanceField::Category), a.category,
+                        0, kCategoryCount - 1);
             if (epoch && *epoch >= 0 && *epoch < kEpochCount) CheckLaterEpoch(k, *epoch, subject);
         }
         CheckCircles();
@@ -169,16 +266,26 @@ class Checker {
         for (int p : links_.Needs(k)) {
             const auto other = PlainNumber(advances_.At(p).epoch);
             if (!other || *other <= epoch || *other >= kEpochCount) continue;
-            AdvanceProblem(Severity::Warning, k,
+            AdvanceProblem(Severity::Warning, "later-epoch", k,
                            subject() + ", of the " + EpochName(static_cast<int>(epoch)) +
                                " epoch, needs " + AdvanceLabel(advances_.At(p)) + " of the later " +
-                               EpochName(static_cast<int>(*other)) + " epoch.");
+                               EpochName(static_cast<int>(*other)) + " epoch.",
+                           AdvanceField::Epoch);
         }
     }
 
     std::string CircleText(int index) const {
         return PrerequisiteLinks::Describe(advances_,
                                            links_.Circles()[static_cast<std::size_t>(index)]);
+    }
+
+    // The prerequisite of the circle's first advance that leads back into
+    // the circle: setting it to "nil" opens the circle there.
+    AdvanceField ClosingLink(const PrerequisiteCircle& circle) const {
+        const int start = circle.path.front();
+        const int next = circle.path.size() > 1 ? circle.path[1] : start;
+        return links_.Lookup(advances_.At(start).prereq1) == next ? AdvanceField::Prereq1
+                                                                  : AdvanceField::Prereq2;
     }
 
     void CheckCircles() {
@@ -196,37 +303,38 @@ class Checker {
             }
             if (!others.empty()) text += ", which also catches " + others;
             text += "; no advance caught in it can ever be invented.";
-            AdvanceProblem(Severity::Error, start, std::move(text));
+            circleProblem_[c] = context_.problems.size();
+            AdvanceProblem(Severity::Error, "prerequisite-circle", start, std::move(text),
+                           ClosingLink(circle));
         }
         for (int k : links_.NeverAvailable())
-            AdvanceProblem(Severity::Warning, k,
-                           "Advance " + AdvanceLabel(advances_.At(k)) +
-                               " can never be invented: it needs an advance of the circle " +
-                               CircleText(links_.BlockingCircleOf(k)) + ".");
+            AddCircleNote(links_.BlockingCircleOf(k), SectionId::Advances, k,
+                          advances_.At(k).line, "never-invented",
+                          "Advance " + AdvanceLabel(advances_.At(k)) +
+                              " can never be invented: it needs an advance of the circle " +
+                              CircleText(links_.BlockingCircleOf(k)) + ".");
     }
 
-    // Bit p of Needed(k): advance k needs advance p, directly or through a
-    // chain. Worked out only for advances that can be invented (their chains
-    // hold no circle), each once.
-    using AdvanceSet = std::bitset<AdvanceTable::kSlots + 1>;
-    const AdvanceSet& Needed(int k) {
-        if (needed_.empty()) {
-            needed_.resize(static_cast<std::size_t>(advances_.Count()) + 1);
-            neededKnown_.assign(needed_.size(), false);
+    // A consequence of circle `circle`, shown with it rather than on its own.
+    void AddCircleNote(int circle, SectionId section, int record, int line, const char* check,
+                       std::string text) {
+        Problem note;
+        note.severity = Severity::Note;
+        note.section = section;
+        note.record = record;
+        note.line = line;
+        note.text = std::move(text);
+        note.check = check;
+        circleNotes_[static_cast<std::size_t>(circle)].push_back(std::move(note));
+    }
+
+    void AttachNotes() {
+        for (std::size_t c = 0; c < circleNotes_.size(); ++c) {
+            Problems& notes = circleNotes_[c];
+            std::stable_sort(notes.begin(), notes.end(),
+                             [](const Problem& a, const Problem& b) { return a.line < b.line; });
+            context_.problems[circleProblem_[c]].notes = std::move(notes);
         }
-        const auto sk = static_cast<std::size_t>(k);
-        if (!neededKnown_[sk]) {
-            // The chains are at most as long as the table, so this recursion
-            // is bounded by its 94 advances.
-            AdvanceSet set;
-            for (int p : links_.Needs(k)) {
-                set |= Needed(p);
-                set.set(static_cast<std::size_t>(p));
-            }
-            needed_[sk] = set;
-            neededKnown_[sk] = true;
-        }
-        return needed_[sk];
     }
 
     void CheckUnits() {
@@ -240,47 +348,52 @@ class Checker {
             const int obsolete = links_.Lookup(u.obsoleteBy);
             const int prereq = links_.Lookup(u.prereq);
             if (!IsNoAdvance(u.obsoleteBy) && obsolete == 0)
-                UnitProblem(Severity::Error, k,
+                UnitProblem(Severity::Error, "unknown-advance", k,
                             subject() + ": the advance that makes it obsolete, " +
                                 Quoted(u.obsoleteBy) +
-                                ", is neither \"nil\" nor the abbreviation of an advance.");
+                                ", is neither \"nil\" nor the abbreviation of an advance.",
+                            UnitField::ObsoleteBy);
             if (!IsNoAdvance(u.prereq) && prereq == 0)
-                UnitProblem(Severity::Error, k,
+                UnitProblem(Severity::Error, "unknown-advance", k,
                             subject() + ": its prerequisite " + Quoted(u.prereq) +
-                                " is neither \"nil\" nor the abbreviation of an advance.");
+                                " is neither \"nil\" nor the abbreviation of an advance.",
+                            UnitField::Prereq);
 
-            if (const auto [it, fresh] = byName.emplace(u.name, k); !fresh)
-                UnitProblem(Severity::Warning, k,
+            if (const auto [it, fresh] = byName.emplace(u.name, k); !fresh) {
+                UnitProblem(Severity::Warning, "same-name", k,
                             subject() + " (unit " + std::to_string(k) +
                                 ") has the same name as unit " + std::to_string(it->second) +
-                                "; the two cannot be told apart by name.");
+                                "; the two cannot be told apart by name.",
+                            UnitField::Name);
+                context_.problems.back().other = it->second;
+            }
 
-            const auto S = SectionId::Units;
             struct Field {
-                const char* name;
+                UnitField field;
                 const std::string* text;
                 ValueRange range;
             };
             const Field fields[] = {
-                {"domain", &u.domain, unit_range::kDomain},
-                {"moves", &u.moves, unit_range::kMoves},
-                {"rounds in flight", &u.rounds, unit_range::kRounds},
-                {"attack", &u.attack, unit_range::kAttack},
-                {"defense", &u.defense, unit_range::kDefense},
-                {"hit points", &u.hitPoints, unit_range::kHitPoints},
-                {"firepower", &u.firepower, unit_range::kFirepower},
-                {"cost", &u.cost, unit_range::kCost},
-                {"hold", &u.hold, unit_range::kHold},
-                {"role", &u.role, unit_range::kRole},
+                {UnitField::Domain, &u.domain, unit_range::kDomain},
+                {UnitField::Moves, &u.moves, unit_range::kMoves},
+                {UnitField::Rounds, &u.rounds, unit_range::kRounds},
+                {UnitField::Attack, &u.attack, unit_range::kAttack},
+                {UnitField::Defense, &u.defense, unit_range::kDefense},
+                {UnitField::HitPoints, &u.hitPoints, unit_range::kHitPoints},
+                {UnitField::Firepower, &u.firepower, unit_range::kFirepower},
+                {UnitField::Cost, &u.cost, unit_range::kCost},
+                {UnitField::Hold, &u.hold, unit_range::kHold},
+                {UnitField::Role, &u.role, unit_range::kRole},
             };
             for (const Field& f : fields)
-                CheckNumber(Severity::Warning, S, k, line, subject, f.name, *f.text,
+                CheckNumber(SectionId::Units, k, line, subject, UnitFieldIndex(f.field), *f.text,
                             f.range.minimum, f.range.maximum);
             if (u.flags.size() != static_cast<std::size_t>(kFlagCount) ||
                 u.flags.find_first_not_of("01") != std::string::npos)
-                UnitProblem(Severity::Warning, k,
+                UnitProblem(Severity::Warning, "bad-flags", k,
                             subject() + ": flags " + Quoted(u.flags) +
-                                " are not exactly 15 characters of \"0\" and \"1\".");
+                                " are not exactly 15 characters of \"0\" and \"1\".",
+                            UnitField::Flags);
 
             if (prereq != 0) CheckBuildable(k, subject, prereq, obsolete);
         }
@@ -290,34 +403,43 @@ class Checker {
                         int obsolete) {
         const AdvanceRecord& needs = advances_.At(prereq);
         if (!links_.CanBeInvented(prereq)) {
-            UnitProblem(Severity::Warning, k,
-                        subject() + " can never be built: its prerequisite " + AdvanceLabel(needs) +
-                            " can never be invented.");
+            const int circle = links_.CircleOf(prereq) >= 0 ? links_.CircleOf(prereq)
+                                                            : links_.BlockingCircleOf(prereq);
+            AddCircleNote(circle, SectionId::Units, k, units_.At(k).line, "never-built",
+                          subject() + " can never be built: its prerequisite " +
+                              AdvanceLabel(needs) + " can never be invented.");
         } else if (obsolete == prereq) {
-            UnitProblem(Severity::Warning, k,
+            UnitProblem(Severity::Warning, "never-built", k,
                         subject() +
                             " can never be built: it is made obsolete by its own "
                             "prerequisite, " +
-                            AdvanceLabel(needs) + ".");
-        } else if (obsolete != 0 && Needed(prereq).test(static_cast<std::size_t>(obsolete))) {
-            UnitProblem(Severity::Warning, k,
+                            AdvanceLabel(needs) + ".",
+                        UnitField::ObsoleteBy);
+        } else if (obsolete != 0 &&
+                   context_.Needed(prereq).test(static_cast<std::size_t>(obsolete))) {
+            UnitProblem(Severity::Warning, "never-built", k,
                         subject() + " can never be built: it is made obsolete by " +
                             AdvanceLabel(advances_.At(obsolete)) + ", which its prerequisite " +
-                            AdvanceLabel(needs) + " needs.");
+                            AdvanceLabel(needs) + " needs.",
+                        UnitField::ObsoleteBy);
         }
     }
 
     const RulesDocument& document_;
+    const CheckChoice& choice_;
+    CheckContext context_;
     const AdvanceTable& advances_;
     const UnitTable& units_;
-    const PrerequisiteLinks links_;
-    std::vector<AdvanceSet> needed_;
-    std::vector<bool> neededKnown_;
-    Problems problems_;
+    const PrerequisiteLinks& links_;
+    // For each circle, the index of its problem and the notes waiting on it.
+    std::vector<std::size_t> circleProblem_;
+    std::vector<Problems> circleNotes_;
 };
 
 }  // namespace
 
-Problems CheckRules(const RulesDocument& document) { return Checker(document).Run(); }
+Problems CheckRules(const RulesDocument& document, const CheckChoice& choice) {
+    return Checker(document, choice).Run();
+}
 
 }  // namespace rules

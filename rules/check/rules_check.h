@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rules/check/check_kinds.h"
 #include "rules/check/problem.h"
 #include "rules/document/rules_document.h"
 
@@ -8,9 +9,12 @@ namespace rules {
 // Checks the document's tables as they are now (the cosmic values, the
 // advances and the units, after any edits) and the lines the readers set
 // aside, for whatever would make the game misread the rules or is likely a
-// mistake. Errors come first, then warnings, each in file order. Never
-// changes the document. Runs in time linear in the records plus the
-// prerequisite links.
-Problems CheckRules(const RulesDocument& document);
+// mistake. Errors come first, then warnings, each in file order. A problem
+// that only follows from another (what waits on a circle of prerequisites)
+// is a note of its cause rather than a problem of its own. Reports the
+// kinds `choice` leaves on. Never changes the document. Runs in time linear
+// in the records plus the prerequisite links, and in the square of the
+// units.
+Problems CheckRules(const RulesDocument& document, const CheckChoice& choice = {});
 
 }  // namespace rules

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "rules/check/prerequisite_circles.h"
+#include "rules/check/quick_fixes.h"
+#include "rules/document/record_fields.h"
 
 namespace rules {
 namespace {
@@ -41,12 +43,25 @@ std::string Unit(const std::string& name, const std::string& obsolete, const std
     return name + "," + obsolete + ",0,1.,0,1a,1d,1h,1f,1,0,0," + prereq + ",000000000000000";
 }
 
+// Each problem, then its notes.
 std::vector<std::string> Texts(const Problems& problems) {
     std::vector<std::string> texts;
-    for (const Problem& p : problems)
+    for (const Problem& p : problems) {
         texts.push_back(std::string(SeverityName(p.severity)) + " @" + std::to_string(p.line + 1) +
                         ": " + p.text);
+        for (const Problem& n : p.notes)
+            texts.push_back(std::string("  ") + SeverityName(n.severity) + " @" +
+                            std::to_string(n.line + 1) + ": " + n.text + " [" + n.check + "]");
+    }
     return texts;
+}
+
+// The checks of single records, without those of the game's balance that
+// tables this small set off.
+Problems RecordChecks(const RulesDocument& doc) {
+    CheckChoice choice;
+    choice.disabled = {"no-starting-unit", "no-settler", "role-gap", "outclassed-unit"};
+    return CheckRules(doc, choice);
 }
 
 TEST(PrerequisiteLinks, FindsEachCircleOnceInOrderAndWhatWaitsOnIt) {
@@ -63,7 +78,7 @@ TEST(PrerequisiteLinks, FindsEachCircleOnceInOrderAndWhatWaitsOnIt) {
             Advance("Gamma", "Ga", "Be"),             // 9
             Advance("Delta", "De", "Rt", "Rt"),       // 10: free, one link twice
         },
-        {}));
+        {Unit("Stoker", "nil", "Stm"), Unit("Driver", "nil", "Rrt"), Unit("Porter", "nil", "Rt")}));
     const PrerequisiteLinks links(doc.Advances());
 
     ASSERT_EQ(links.Circles().size(), 3u);
@@ -78,23 +93,37 @@ TEST(PrerequisiteLinks, FindsEachCircleOnceInOrderAndWhatWaitsOnIt) {
     EXPECT_EQ(links.Needs(10), (std::vector<int>{1}));
     for (int free : {1, 10}) EXPECT_TRUE(links.CanBeInvented(free)) << free;
 
-    // Each circle is one error at its first advance; each advance waiting on
-    // one is a warning naming it.
-    const Problems problems = CheckRules(doc);
+    // Each circle is one error at its first advance; the advances and units
+    // waiting on one are its notes, in file order, and nothing of their own.
+    const Problems problems = RecordChecks(doc);
     EXPECT_EQ(Texts(problems),
               (std::vector<std::string>{
                   "error @27: Advance \"Mirror\" (Mir) needs itself through a circle of "
                   "prerequisites, Mir -> Mir; no advance caught in it can ever be invented.",
                   "error @28: Advance \"Railroad\" (Rrt) needs itself through a circle of "
                   "prerequisites, Rrt -> Bsm -> Rrt; no advance caught in it can ever be invented.",
+                  "  note @30: Advance \"Steam\" (Stm) can never be invented: it needs an advance "
+                  "of the circle Rrt -> Bsm -> Rrt. [never-invented]",
+                  "  note @31: Advance \"Turbine\" (Tur) can never be invented: it needs an "
+                  "advance of the circle Rrt -> Bsm -> Rrt. [never-invented]",
+                  "  note @38: Unit \"Stoker\" can never be built: its prerequisite \"Steam\" (Stm) "
+                  "can never be invented. [never-built]",
+                  "  note @39: Unit \"Driver\" can never be built: its prerequisite \"Railroad\" "
+                  "(Rrt) can never be invented. [never-built]",
                   "error @32: Advance \"Alpha\" (Al) needs itself through a circle of "
                   "prerequisites, Al -> Ga -> Be -> Al; no advance caught in it can ever be "
                   "invented.",
-                  "warning @30: Advance \"Steam\" (Stm) can never be invented: it needs an advance "
-                  "of the circle Rrt -> Bsm -> Rrt.",
-                  "warning @31: Advance \"Turbine\" (Tur) can never be invented: it needs an "
-                  "advance of the circle Rrt -> Bsm -> Rrt.",
               }));
+    // The circle's fix opens it at its first advance's link into it.
+    EXPECT_EQ(problems[1].check, "prerequisite-circle");
+    EXPECT_EQ(problems[1].field, static_cast<int>(AdvanceField::Prereq1));
+
+    // A consequence switched off goes from its cause too.
+    CheckChoice choice;
+    choice.disabled = {"never-built", "no-settler", "no-starting-unit"};
+    const Problems fewer = CheckRules(doc, choice);
+    ASSERT_EQ(fewer.size(), 3u);
+    EXPECT_EQ(fewer[1].notes.size(), 2u);
 }
 
 TEST(PrerequisiteLinks, TwoLoopsThroughOneAdvanceAreOneCircle) {
@@ -105,7 +134,7 @@ TEST(PrerequisiteLinks, TwoLoopsThroughOneAdvanceAreOneCircle) {
     const PrerequisiteLinks links(doc.Advances());
     ASSERT_EQ(links.Circles().size(), 1u);
     EXPECT_EQ(links.Circles()[0].members, (std::vector<int>{1, 2, 3}));
-    const Problems problems = CheckRules(doc);
+    const Problems problems = RecordChecks(doc);
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_EQ(problems[0].text,
               "Advance \"Hub\" (Hb) needs itself through a circle of prerequisites, Hb -> Sa -> "
@@ -118,7 +147,7 @@ TEST(RulesCheck, ReportsBrokenReferencesAndSharedAbbreviationsAsErrorsFirst) {
         {Advance("Bronze Working", "Bro"), Advance("Bronze Age", "Bro", "Xyz"),
          Advance("Currency", "Cur", "Bro", "no")},
         {Unit("Warriors", "Zzz", "nil"), Unit("Phalanx", "no", "Qqq"), Unit("Archers", "Cur", "Bro")}));
-    EXPECT_EQ(Texts(CheckRules(doc)),
+    EXPECT_EQ(Texts(RecordChecks(doc)),
               (std::vector<std::string>{
                   "error @27: Advance \"Bronze Age\" (Bro): its first prerequisite \"Xyz\" is "
                   "neither \"nil\" nor the abbreviation of an advance.",
@@ -146,7 +175,7 @@ TEST(RulesCheck, WarnsAboutValuesTheEditorWouldNotOfferAndUnitsNeverBuilt) {
     doc.Advances().At(1).aiValue = "";
     doc.Cosmic().SetValue(4, "4b");
 
-    EXPECT_EQ(Texts(CheckRules(doc)),
+    EXPECT_EQ(Texts(RecordChecks(doc)),
               (std::vector<std::string>{
                   "warning @7: Cosmic value RowShield \"4b\" is not a plain number.",
                   "warning @26: Advance \"Wheel\" (Whl): AI value is empty.",
@@ -174,7 +203,7 @@ TEST(RulesCheck, ReportsTheLinesTheReadersSetAsideAndChangesNothing) {
     const std::string bytes =
         RulesFile({Advance("Wheel", "Whl"), "a line without its commas"}, {Unit("Chariot", "nil", "Whl")});
     RulesDocument doc = Parsed(bytes);
-    const Problems problems = CheckRules(doc);
+    const Problems problems = RecordChecks(doc);
     ASSERT_EQ(problems.size(), 1u);
     EXPECT_EQ(problems[0].severity, Severity::Warning);
     EXPECT_EQ(problems[0].line + 1, 27);
@@ -182,6 +211,156 @@ TEST(RulesCheck, ReportsTheLinesTheReadersSetAsideAndChangesNothing) {
               "@CIVILIZE section: fewer than 6 commas, or no \";\" after the 6th comma; the line "
               "was left as it is.");
     EXPECT_EQ(doc.SaveToBytes(), Parsed(bytes).SaveToBytes());
+}
+
+// A unit of `domain` and `role` with the given attack, defense and cost;
+// every other value 1, no flags.
+std::string Fighter(const std::string& name, const std::string& obsolete, const std::string& prereq,
+                    int domain, int role, int attack, int defense, int cost,
+                    const std::string& flags = "000000000000000") {
+    return name + "," + obsolete + "," + std::to_string(domain) + ",1.,0," +
+           std::to_string(attack) + "a," + std::to_string(defense) + "d,1h,1f," +
+           std::to_string(cost) + ",0," + std::to_string(role) + "," + prereq + "," + flags;
+}
+
+// The problems of one check, as "@LINE: TEXT".
+std::vector<std::string> Found(const RulesDocument& doc, const std::string& check,
+                               const CheckChoice& choice = {}) {
+    std::vector<std::string> found;
+    for (const Problem& p : CheckRules(doc, choice))
+        if (p.check == check) found.push_back("@" + std::to_string(p.line + 1) + ": " + p.text);
+    return found;
+}
+
+const std::initializer_list<std::string> kAges = {
+    Advance("Bronze", "Brz"), Advance("Feudal Oaths", "Feu", "Brz"),
+    Advance("Chivalry", "Chv", "Feu"), Advance("Loop", "Lp", "Lp")};  // lines 26 to 29
+
+TEST(BalanceChecks, AGameWithoutAStartingUnitOrASettler) {
+    // Every unit needs an advance; the only settler waits on a circle.
+    const RulesDocument none = Parsed(RulesFile(
+        kAges, {Fighter("Pikes", "nil", "Feu", 0, 1, 1, 2, 2), Fighter("Homesteaders", "nil", "Lp", 0, 5, 0, 1, 3)}));
+    EXPECT_EQ(Found(none, "no-starting-unit"),
+              (std::vector<std::string>{"@32: No unit can be built at the start of a game: every "
+                                        "unit's prerequisite is an advance."}));
+    EXPECT_EQ(Found(none, "no-settler"),
+              (std::vector<std::string>{"@32: No unit with the role Settle can ever be built."}));
+
+    // Near misses: one unit needs "no", and the settler needs an advance
+    // that can be invented (a value typed wrong elsewhere does not matter).
+    RulesDocument some = Parsed(RulesFile(
+        kAges, {Fighter("Pikes", "nil", "no", 0, 1, 1, 2, 2), Fighter("Homesteaders", "nil", "Chv", 0, 5, 0, 1, 3)}));
+    some.Units().At(2).attack = "7x";
+    EXPECT_TRUE(Found(some, "no-starting-unit").empty());
+    EXPECT_TRUE(Found(some, "no-settler").empty());
+}
+
+TEST(BalanceChecks, RoleGapWhenTheSuccessorNeedsMoreThanTheRetiringAdvance) {
+    // Spears retire with Feudal Oaths; Knights Guard (land, Defend) need
+    // Chivalry, which comes later; Longboat is of the sea.
+    const RulesDocument gap = Parsed(RulesFile(
+        kAges, {Fighter("Spears", "Feu", "nil", 0, 1, 1, 2, 2), Fighter("Knights Guard", "nil", "Chv", 0, 1, 2, 3, 4),
+                Fighter("Longboat", "nil", "Feu", 2, 1, 1, 2, 2)}));
+    EXPECT_EQ(Found(gap, "role-gap"),
+              (std::vector<std::string>{
+                  "@32: Unit \"Spears\" is made obsolete by \"Feudal Oaths\" (Feu), and no other "
+                  "land unit with the role Defend can be built by a player who knows it and what it "
+                  "needs."}));
+
+    // Near miss: the successor needs exactly the retiring advance.
+    const RulesDocument covered = Parsed(RulesFile(
+        kAges, {Fighter("Spears", "Feu", "nil", 0, 1, 1, 2, 2), Fighter("Pikes", "nil", "Feu", 0, 1, 1, 3, 3)}));
+    EXPECT_TRUE(Found(covered, "role-gap").empty());
+}
+
+TEST(BalanceChecks, OutclassedByACheaperOrBetterUnitAvailableAsEarly) {
+    const RulesDocument doc = Parsed(RulesFile(
+        kAges,
+        {
+            Fighter("Clubs", "nil", "nil", 0, 0, 2, 1, 3),                    // 32
+            Fighter("Axes", "nil", "Feu", 0, 0, 2, 1, 4, "100000000000000"),  // 33: a flag
+            Fighter("Maces", "nil", "Chv", 0, 0, 2, 1, 4),                    // 34: Clubs do it cheaper
+            Fighter("Slings", "nil", "nil", 0, 0, 3, 0, 2),                   // 35: cheaper, weaker
+            Fighter("Lances", "Chv", "Brz", 0, 0, 4, 1, 3),                   // 36: better, but later
+            Fighter("Sabres", "nil", "Chv", 0, 0, 4, 1, 3),                   // 37: Lances retire
+        }));
+    EXPECT_EQ(Found(doc, "outclassed-unit"),
+              (std::vector<std::string>{
+                  "@34: Unit \"Maces\" is outclassed by unit \"Clubs\": of the same domain and "
+                  "role, available whenever it is, costing no more and at least as good in every "
+                  "value and flag.",
+              }));
+}
+
+TEST(BalanceChecks, RedundantPrerequisiteOnlyWhenAskedFor) {
+    const RulesDocument doc = Parsed(RulesFile(
+        {Advance("Bronze", "Brz"), Advance("Feudal Oaths", "Feu", "Brz"),
+         Advance("Chivalry", "Chv", "Feu", "Brz"),   // Brz is needed by Feu already
+         Advance("Optics", "Opt", "Brz", "Feu"),     // the other way round
+         Advance("Sailing", "Sai", "Brz", "Lp"), Advance("Loop", "Lp", "Lp")},
+        {Fighter("Homesteaders", "nil", "nil", 0, 5, 0, 1, 3)}));
+    EXPECT_TRUE(Found(doc, "redundant-prerequisite").empty());
+    CheckChoice choice;
+    choice.enabled = {"redundant-prerequisite"};
+    EXPECT_EQ(Found(doc, "redundant-prerequisite", choice),
+              (std::vector<std::string>{
+                  "@28: Advance \"Chivalry\" (Chv): its second prerequisite \"Bronze\" (Brz) is "
+                  "already needed by its first, \"Feudal Oaths\" (Feu).",
+                  "@29: Advance \"Optics\" (Opt): its first prerequisite \"Bronze\" (Brz) is "
+                  "already needed by its second, \"Feudal Oaths\" (Feu).",
+              }));
+    // Errors cannot be switched off.
+    choice.disabled = {"prerequisite-circle"};
+    EXPECT_FALSE(Found(doc, "prerequisite-circle", choice).empty());
+}
+
+TEST(QuickFixes, EachFixMendsItsProblem) {
+    RulesDocument doc = Parsed(RulesFile(
+        {Advance("Bronze", "Brz"), Advance("Feudal Oaths", "Feu", "Brx"),  // a typing slip
+         Advance("Chivalry", "Chv", "Lp"), Advance("Loop", "Lp", "Chv")},   // a circle
+        {Fighter("Homesteaders", "nil", "nil", 0, 5, 0, 1, 3)}));
+    doc.Units().At(1).attack = "7x";
+    doc.Units().At(1).cost = "40";
+    const auto fixesOf = [&](const std::string& check) {
+        for (const Problem& p : CheckRules(doc))
+            if (p.check == check) return QuickFixes(doc, p);
+        return std::vector<QuickFix>{};
+    };
+    const auto titles = [](const std::vector<QuickFix>& fixes) {
+        std::vector<std::string> out;
+        for (const QuickFix& f : fixes) out.push_back(f.title);
+        return out;
+    };
+    const auto apply = [&](const QuickFix& fix) {
+        for (const auto& [ref, value] : fix.edits) SetFieldText(doc, ref, value);
+    };
+
+    const auto unknown = fixesOf("unknown-advance");
+    EXPECT_EQ(titles(unknown), (std::vector<std::string>{"Set to nil", "Did you mean \"Bronze\" (Brz)?"}));
+    ASSERT_EQ(unknown.size(), 2u);
+    EXPECT_EQ(unknown[1].edits.front().first, AdvanceFieldRef(2, AdvanceField::Prereq1));
+    apply(unknown[1]);
+    EXPECT_EQ(doc.Advances().At(2).prereq1, "Brz");
+
+    const auto circle = fixesOf("prerequisite-circle");
+    ASSERT_EQ(circle.size(), 1u);
+    EXPECT_EQ(circle[0].edits.front().first, AdvanceFieldRef(3, AdvanceField::Prereq1));
+    apply(circle[0]);
+    EXPECT_EQ(titles(fixesOf("out-of-range")),
+              (std::vector<std::string>{"Set to the nearest allowed value, 20"}));
+    apply(fixesOf("out-of-range").at(0));
+    EXPECT_EQ(titles(fixesOf("not-a-number")), (std::vector<std::string>{"Keep the leading number, 7"}));
+    apply(fixesOf("not-a-number").at(0));
+    EXPECT_EQ(Texts(CheckRules(doc)), std::vector<std::string>{});
+
+    // A text with no close advance gets no guess; a name gets "Show both".
+    doc.Units().At(1).prereq = "Qqqqqq";
+    EXPECT_EQ(titles(fixesOf("unknown-advance")), (std::vector<std::string>{"Set to nil"}));
+    doc.Advances().At(4).name = "Bronze";
+    const auto both = fixesOf("same-name");
+    ASSERT_EQ(both.size(), 1u);
+    EXPECT_TRUE(both[0].edits.empty());
+    EXPECT_EQ(both[0].record, 1);
 }
 
 }  // namespace

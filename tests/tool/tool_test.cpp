@@ -33,7 +33,7 @@ std::string SmallRules(const std::string& secondAdvance, const std::string& seco
            "\r\n"
            "Kiln Firing, 2, 0, Tdc, nil, 0, 4 ; Kln\r\n"
            ";\r\n@UNITS\r\n"
-           "Rafter,nil,2,3.,0,1a,1d,1h,1f,3,2,4,Tdc,000000000000000\r\n" +
+           "Rafter,nil,0,1.,0,0a,1d,1h,1f,3,0,5,nil,000000000000000\r\n" +
            secondUnit + "\r\n;\r\n";
 }
 
@@ -56,13 +56,14 @@ TEST(RulesTool, CheckPrintsProblemsAsCompilersDoAndExitsByTheWorstFile) {
     EXPECT_EQ(run.status, kExitProblems);
     EXPECT_EQ(run.out,
               faulty + ":4: error: Advance \"Glazing\" (Gla) needs itself through a circle of "
-                       "prerequisites, Gla -> Gla; no advance caught in it can ever be invented.\n" +
+                       "prerequisites, Gla -> Gla; no advance caught in it can ever be invented. "
+                       "[prerequisite-circle]\n" +
                   faulty + ":9: error: Unit \"Barge\": the advance that makes it obsolete, \"Zzz\", "
-                           "is neither \"nil\" nor the abbreviation of an advance.\n" +
+                           "is neither \"nil\" nor the abbreviation of an advance. [unknown-advance]\n" +
                   faulty + ": warning: @COSMIC section: the section header was not found; the "
-                           "section is empty and will not be written.\n" +
+                           "section is empty and will not be written. [set-aside-line]\n" +
                   clean + ": warning: @COSMIC section: the section header was not found; the "
-                          "section is empty and will not be written.\n"
+                          "section is empty and will not be written. [set-aside-line]\n"
                           "2 errors and 2 warnings in 2 files checked.\n");
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(ReadBytes(faulty), faultyBytes);  // checking writes nothing
@@ -83,10 +84,12 @@ TEST(RulesTool, CheckPrintsProblemsAsCompilersDoAndExitsByTheWorstFile) {
 TEST(RulesTool, HelpVersionAndWrongArguments) {
     const Outcome help = Tool({"--help"});
     EXPECT_EQ(help.status, kExitOk);
-    EXPECT_NE(help.out.find("check FILE..."), std::string::npos);
+    EXPECT_NE(help.out.find("check [OPTIONS] FILE..."), std::string::npos);
     EXPECT_NE(help.out.find("show FILE"), std::string::npos);
     EXPECT_EQ(Tool({"--version"}).out, std::string("ovantra-rules ") + RULES_EDITOR_VERSION + "\n");
-    EXPECT_EQ(Tool({"check", "--help"}).status, kExitOk);
+    const Outcome checkHelp = Tool({"check", "--help"});
+    EXPECT_EQ(checkHelp.status, kExitOk);
+    EXPECT_NE(checkHelp.out.find("--disable=NAME"), std::string::npos);
 
     for (const Arguments& wrong : {Arguments{}, Arguments{"--frobnicate"}, Arguments{"lint", "x"},
                                    Arguments{"check"}, Arguments{"check", "-q", "rules.txt"},
@@ -96,6 +99,90 @@ TEST(RulesTool, HelpVersionAndWrongArguments) {
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find("usage: ovantra-rules"), std::string::npos);
     }
+}
+
+TEST(RulesTool, CheckFoldsConsequencesAndSpeaksJsonAndSarif) {
+    ScratchDir dir;
+    const std::string file = dir / "circle.txt";
+    // Glazing needs itself; Kiln Firing waits on it, and so does the Barge.
+    std::string bytes = SmallRules("Glazing, 1, 0, Gla, nil, 0, 3 ; Gla",
+                                   "Barge,nil,2,3.,0,1a,1d,1h,1f,3,2,4,Kln,0000000000000001");
+    bytes.replace(bytes.find("Kiln Firing, 2, 0, Tdc"), 22, "Kiln Firing, 2, 0, Gla");
+    WriteBytes(file, bytes);
+
+    // The consequences follow their cause as notes, which are not counted.
+    const Outcome text = Tool({"check", file});
+    EXPECT_EQ(text.status, kExitProblems);
+    EXPECT_EQ(text.out,
+              file + ":4: error: Advance \"Glazing\" (Gla) needs itself through a circle of "
+                     "prerequisites, Gla -> Gla; no advance caught in it can ever be invented. "
+                     "[prerequisite-circle]\n" +
+                  file + ":5: note: Advance \"Kiln Firing\" (Kln) can never be invented: it needs "
+                         "an advance of the circle Gla -> Gla. [never-invented]\n" +
+                  file + ":9: note: Unit \"Barge\" can never be built: its prerequisite \"Kiln "
+                         "Firing\" (Kln) can never be invented. [never-built]\n" +
+                  file + ": warning: @COSMIC section: the section header was not found; the "
+                         "section is empty and will not be written. [set-aside-line]\n" +
+                  file + ":9: warning: Unit \"Barge\": flags \"0000000000000001\" are not exactly "
+                         "15 characters of \"0\" and \"1\". [bad-flags]\n"
+                         "1 error and 2 warnings in 1 file checked.\n");
+
+    // Warnings switch off by name; errors and unknown names are refused.
+    const Outcome quiet =
+        Tool({"check", "--disable=set-aside-line,bad-flags", "--disable", "never-built", file});
+    EXPECT_EQ(quiet.status, kExitProblems);
+    EXPECT_EQ(quiet.out.find("[bad-flags]"), std::string::npos);
+    EXPECT_EQ(quiet.out.find("[never-built]"), std::string::npos);
+    EXPECT_NE(quiet.out.find("1 error and 0 warnings"), std::string::npos);
+    for (const char* wrong : {"--disable=prerequisite-circle", "--enable=no-such-check",
+                              "--format=xml"}) {
+        const Outcome run = Tool({"check", wrong, file});
+        EXPECT_EQ(run.status, kExitFailure) << wrong;
+        EXPECT_EQ(run.out, "") << wrong;
+    }
+    const Outcome list = Tool({"--list-checks"});
+    EXPECT_EQ(list.status, kExitOk);
+    EXPECT_NE(list.out.find("prerequisite-circle     error    on   "), std::string::npos);
+    EXPECT_NE(list.out.find("redundant-prerequisite  warning  off  "), std::string::npos);
+
+    const Outcome json = Tool({"check", "--format=json", "--disable=set-aside-line,never-built", file});
+    EXPECT_EQ(json.status, kExitProblems);
+    const std::string quotedFile = "\"" + file + "\"";
+    EXPECT_EQ(json.out,
+              "[\n  {\"file\": " + quotedFile +
+                  ", \"line\": 4, \"severity\": \"error\", \"check\": \"prerequisite-circle\", "
+                  "\"message\": \"Advance \\\"Glazing\\\" (Gla) needs itself through a circle of "
+                  "prerequisites, Gla -> Gla; no advance caught in it can ever be invented.\", "
+                  "\"notes\": [{\"file\": " + quotedFile +
+                  ", \"line\": 5, \"severity\": \"note\", \"check\": \"never-invented\", "
+                  "\"message\": \"Advance \\\"Kiln Firing\\\" (Kln) can never be invented: it needs "
+                  "an advance of the circle Gla -> Gla.\"}]},\n"
+                  "  {\"file\": " + quotedFile +
+                  ", \"line\": 9, \"severity\": \"warning\", \"check\": \"bad-flags\", "
+                  "\"message\": \"Unit \\\"Barge\\\": flags \\\"0000000000000001\\\" are not exactly "
+                  "15 characters of \\\"0\\\" and \\\"1\\\".\", \"notes\": []}\n]\n");
+
+    const Outcome sarif = Tool({"check", "--format=sarif", file});
+    EXPECT_EQ(sarif.status, kExitProblems);
+    for (const std::string& part :
+         {std::string("\"version\": \"2.1.0\""),
+          std::string("\"driver\": {\"name\": \"ovantra-rules\", \"version\": \"") +
+              RULES_EDITOR_VERSION + "\"",
+          std::string("{\"id\": \"redundant-prerequisite\", \"shortDescription\": {\"text\": "),
+          std::string("\"defaultConfiguration\": {\"level\": \"warning\", \"enabled\": false}"),
+          std::string("{\"ruleId\": \"prerequisite-circle\", \"ruleIndex\": 2, \"level\": "
+                      "\"error\""),
+          "\"locations\": [{\"physicalLocation\": {\"artifactLocation\": {\"uri\": \"" + file +
+              "\"}, \"region\": {\"startLine\": 4}}}], \"relatedLocations\": [{\"id\": 1, "
+              "\"physicalLocation\": {\"artifactLocation\": {\"uri\": \"" + file +
+              "\"}, \"region\": {\"startLine\": 5}}, \"message\": {\"text\": \"Advance",
+          std::string("{\"ruleId\": \"never-built\", \"ruleIndex\": 4, \"level\": \"note\""),
+          std::string("{\"ruleId\": \"set-aside-line\", \"ruleIndex\": 10, \"level\": "
+                      "\"warning\", \"message\": {\"text\": \"@COSMIC section: the section header "
+                      "was not found; the section is empty and will not be written.\"}, "
+                      "\"locations\": [{\"physicalLocation\": {\"artifactLocation\": {\"uri\": \"" +
+                      file + "\"}}}]}")})
+        EXPECT_NE(sarif.out.find(part), std::string::npos) << part;
 }
 
 TEST(RulesTool, ShowListsTheSectionsWithoutWriting) {

@@ -4,24 +4,19 @@
 #include <QFileDialog>
 #include <QSettings>
 
+#include "ui/widgets/remembered_settings.h"
+
 namespace ui {
 
 namespace {
 
 constexpr auto kLastFolderKey = "lastFolder";
 
-// Named for the program rather than its display title, so the file is easy
-// to find: ~/.config/ovantra-rules-editor/ovantra-rules-editor.conf.
-QSettings Remembered() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     QStringLiteral("ovantra-rules-editor"), QStringLiteral("ovantra-rules-editor"));
-}
-
 }  // namespace
 
 QString ChooseGameFolder(const QString& start) {
     QString from = start;
-    if (from.isEmpty()) from = Remembered().value(kLastFolderKey).toString();
+    if (from.isEmpty()) from = RememberedSettings().value(kLastFolderKey).toString();
     if (from.isEmpty() || !QDir(from).exists()) from = QDir::homePath();
 
     QFileDialog dialog(nullptr, QStringLiteral("Choose the game's folder"), from);
@@ -31,7 +26,7 @@ QString ChooseGameFolder(const QString& start) {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
 
     const QString chosen = QDir(dialog.selectedFiles().constFirst()).absolutePath();
-    Remembered().setValue(kLastFolderKey, chosen);
+    RememberedSettings().setValue(kLastFolderKey, chosen);
     return chosen;
 }
 

@@ -1,14 +1,27 @@
 #include "ui/pages/check_page.h"
 
+#include <QContextMenuEvent>
+#include <algorithm>
+#include <QHeaderView>
 #include <QKeyEvent>
-#include <QListWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QShortcut>
 #include <QStyle>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
 
+#include "ui/widgets/remembered_settings.h"
 #include "ui/widgets/widget_helpers.h"
 
 namespace ui {
 
 namespace {
+
+constexpr auto kHiddenKey = "check/hiddenKinds";
+constexpr int kProblemRole = Qt::UserRole;   // index into the problems
+constexpr int kNoteRole = Qt::UserRole + 1;  // index into its notes, or -1
 
 // "Advance 3, line 28: ", "Unit 5, line 140: ", "Cosmic value 4, line 7: ",
 // "Line 27: " for a line that holds no record.
@@ -34,18 +47,41 @@ QString Place(const rules::Problem& problem) {
     return place.isEmpty() ? QString() : place + QStringLiteral(": ");
 }
 
-// Enter on an item does what a double-click does, on every platform style.
-class ProblemList : public QListWidget {
+// Rows as tall as their wrapped sentence. The view asks for a row's height
+// before it knows how wide the text will be; the width is what the view
+// leaves beside the indentation and the icon, with room kept for the
+// scroll bar, which appears as soon as the consequences are unfolded.
+class WrappingDelegate : public QStyledItemDelegate {
 public:
-    using QListWidget::QListWidget;
+    explicit WrappingDelegate(QTreeView* view) : QStyledItemDelegate(view), view_(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem wrapped = option;
+        wrapped.features |= QStyleOptionViewItem::WrapText;
+        const int depth = index.parent().isValid() ? 2 : 1;
+        const int width = view_->width() - 2 * view_->frameWidth() -
+                          view_->style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
+                          depth * view_->indentation();
+        wrapped.rect = QRect(0, 0, std::max(width, 100), 1);
+        return QStyledItemDelegate::sizeHint(wrapped, index);
+    }
+
+private:
+    QTreeView* view_;
+};
+
+// Enter on an item does what a double-click does, on every platform style.
+class ProblemList : public QTreeWidget {
+public:
+    using QTreeWidget::QTreeWidget;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override {
         if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentItem()) {
-            emit itemDoubleClicked(currentItem());
+            emit itemDoubleClicked(currentItem(), 0);
             return;
         }
-        QListWidget::keyPressEvent(event);
+        QTreeWidget::keyPressEvent(event);
     }
 };
 
@@ -58,41 +94,159 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent) {
               QRect(8, 8, 0, 0), this);
     list_ = new ProblemList(this);
     list_->setObjectName(QStringLiteral("ProblemList"));
-    list_->setGeometry(8, 32, 601, 481);
+    list_->setGeometry(8, 32, 601, 457);
+    list_->setHeaderHidden(true);
+    list_->setColumnCount(1);
     list_->setWordWrap(true);
     list_->setTextElideMode(Qt::ElideNone);
-    list_->setResizeMode(QListView::Adjust);
-    list_->setToolTip(QStringLiteral("Double-click or press <Enter> to show the record"));
-    connect(list_, &QListWidget::itemDoubleClicked, this, &CheckPage::Activate);
+    list_->setUniformRowHeights(false);
+    // The one column fills the view, so long sentences wrap at its edge.
+    list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    list_->setItemDelegate(new WrappingDelegate(list_));
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    list_->setToolTip(QStringLiteral(
+        "Double-click or press <Enter> to show the record; right-click or Ctrl+. for fixes"));
+    connect(list_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item, int) { Activate(item); });
+    connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        if (QTreeWidgetItem* item = list_->itemAt(pos))
+            ShowMenu(item, list_->viewport()->mapToGlobal(pos));
+    });
+    auto* fixKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Period), list_);
+    fixKey->setObjectName(QStringLiteral("FixShortcut"));
+    fixKey->setContext(Qt::WidgetShortcut);
+    connect(fixKey, &QShortcut::activated, this, [this] {
+        QTreeWidgetItem* item = list_->currentItem();
+        if (!item) return;
+        const QRect rect = list_->visualItemRect(item);
+        ShowMenu(item, list_->viewport()->mapToGlobal(rect.bottomLeft()));
+    });
+
+    hiddenLabel_ = MakeLabel(QStringLiteral("HiddenLabel"), QString(), QRect(8, 496, 0, 0), this);
+    showHidden_ = MakeButton(QStringLiteral("ShowHiddenButton"), QStringLiteral("Show Them"),
+                             QRect(120, 492, 81, 22), this);
+    connect(showHidden_, &QPushButton::clicked, this, &CheckPage::ShowHiddenKinds);
+
+    hidden_ = RememberedSettings().value(kHiddenKey).toStringList();
+    Rebuild();
 }
 
 QString CheckPage::Caption() const {
-    return problems_.empty() ? QStringLiteral("Check")
-                             : QStringLiteral("Check (%1)").arg(problems_.size());
+    return shown_ == 0 ? QStringLiteral("Check") : QStringLiteral("Check (%1)").arg(shown_);
+}
+
+bool CheckPage::Hidden(const rules::Problem& problem) const {
+    return problem.severity != rules::Severity::Error &&
+           hidden_.contains(QString::fromStdString(problem.check));
 }
 
 void CheckPage::ShowProblems(rules::Problems problems) {
     if (problems == problems_) return;  // keep the user's place while nothing changed
     problems_ = std::move(problems);
-    const int row = list_->currentRow();
+    Rebuild();
+}
+
+void CheckPage::Rebuild() {
+    const int row = list_->currentItem() ? list_->indexOfTopLevelItem(list_->currentItem()) : -1;
     list_->clear();
     const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
-    for (const rules::Problem& problem : problems_) {
-        auto* item = new QListWidgetItem(
-            problem.severity == rules::Severity::Error ? error : warning,
-            Place(problem) + QString::fromStdString(problem.text), list_);
-        item->setToolTip(problem.severity == rules::Severity::Error ? QStringLiteral("Error")
-                                                                    : QStringLiteral("Warning"));
+    const QIcon note = style()->standardIcon(QStyle::SP_MessageBoxInformation);
+    shown_ = 0;
+    int hiddenCount = 0;
+    for (std::size_t p = 0; p < problems_.size(); ++p) {
+        const rules::Problem& problem = problems_[p];
+        if (Hidden(problem)) {
+            ++hiddenCount;
+            continue;
+        }
+        ++shown_;
+        const bool isError = problem.severity == rules::Severity::Error;
+        QString text = Place(problem) + QString::fromStdString(problem.text);
+        int notes = 0;
+        for (const rules::Problem& n : problem.notes) notes += !Hidden(n);
+        if (notes > 0)
+            text += notes == 1 ? QStringLiteral(" ... and 1 more waits on it")
+                               : QStringLiteral(" ... and %1 more wait on it").arg(notes);
+        auto* item = new QTreeWidgetItem(list_, {text});
+        item->setIcon(0, isError ? error : warning);
+        item->setToolTip(0, (isError ? QStringLiteral("Error [%1]") : QStringLiteral("Warning [%1]"))
+                                .arg(QString::fromStdString(problem.check)));
+        item->setData(0, kProblemRole, static_cast<int>(p));
+        item->setData(0, kNoteRole, -1);
+        for (std::size_t n = 0; n < problem.notes.size(); ++n) {
+            const rules::Problem& noteProblem = problem.notes[n];
+            if (Hidden(noteProblem)) continue;
+            auto* child = new QTreeWidgetItem(
+                item, {Place(noteProblem) + QString::fromStdString(noteProblem.text)});
+            child->setIcon(0, note);
+            child->setToolTip(
+                0, QStringLiteral("Follows from the problem above [%1]")
+                       .arg(QString::fromStdString(noteProblem.check)));
+            child->setData(0, kProblemRole, static_cast<int>(p));
+            child->setData(0, kNoteRole, static_cast<int>(n));
+        }
     }
-    if (row >= 0 && row < list_->count()) list_->setCurrentRow(row);
+    if (row >= 0 && row < list_->topLevelItemCount())
+        list_->setCurrentItem(list_->topLevelItem(row));
+    hiddenLabel_->setText(QStringLiteral("%1 hidden").arg(hiddenCount));
+    hiddenLabel_->adjustSize();
+    hiddenLabel_->setToolTip(QStringLiteral("Warnings of these kinds are hidden: %1")
+                                 .arg(hidden_.join(QStringLiteral(", "))));
+    hiddenLabel_->setVisible(!hidden_.isEmpty());
+    showHidden_->setVisible(!hidden_.isEmpty());
+    emit CaptionChanged();
 }
 
-void CheckPage::Activate(QListWidgetItem* item) {
-    const int row = list_->row(item);
-    if (row < 0 || row >= static_cast<int>(problems_.size())) return;
-    const rules::Problem& problem = problems_[static_cast<std::size_t>(row)];
-    emit ProblemActivated(problem.section, problem.record, problem.line);
+const rules::Problem* CheckPage::ProblemOf(const QTreeWidgetItem* item) const {
+    if (!item) return nullptr;
+    const int p = item->data(0, kProblemRole).toInt();
+    const int n = item->data(0, kNoteRole).toInt();
+    if (p < 0 || p >= static_cast<int>(problems_.size())) return nullptr;
+    const rules::Problem& problem = problems_[static_cast<std::size_t>(p)];
+    if (n < 0) return &problem;
+    if (n >= static_cast<int>(problem.notes.size())) return nullptr;
+    return &problem.notes[static_cast<std::size_t>(n)];
+}
+
+void CheckPage::Activate(QTreeWidgetItem* item) {
+    if (const rules::Problem* problem = ProblemOf(item))
+        emit ProblemActivated(problem->section, problem->record, problem->line);
+}
+
+void CheckPage::ShowMenu(QTreeWidgetItem* item, const QPoint& globalPos) {
+    const rules::Problem* problem = ProblemOf(item);
+    if (!problem) return;
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("ProblemMenu"));
+    const std::vector<rules::QuickFix> fixes =
+        fixSource_ ? fixSource_(*problem) : std::vector<rules::QuickFix>{};
+    for (const rules::QuickFix& fix : fixes) {
+        QAction* action = menu.addAction(QString::fromStdString(fix.title));
+        connect(action, &QAction::triggered, this, [this, fix] { emit FixChosen(fix); });
+    }
+    if (problem->severity != rules::Severity::Error) {
+        if (!fixes.empty()) menu.addSeparator();
+        const QString kind = QString::fromStdString(problem->check);
+        QAction* hide = menu.addAction(QStringLiteral("Hide warnings of this kind"));
+        hide->setToolTip(kind);
+        connect(hide, &QAction::triggered, this, [this, kind] { HideKind(kind); });
+    }
+    if (menu.isEmpty()) menu.addAction(QStringLiteral("No fix for this problem"))->setEnabled(false);
+    menu.exec(globalPos);
+}
+
+void CheckPage::HideKind(const QString& check) {
+    if (hidden_.contains(check)) return;
+    hidden_.append(check);
+    RememberedSettings().setValue(kHiddenKey, hidden_);
+    Rebuild();
+}
+
+void CheckPage::ShowHiddenKinds() {
+    hidden_.clear();
+    RememberedSettings().remove(kHiddenKey);
+    Rebuild();
 }
 
 }  // namespace ui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/check/problem.h"
+
+namespace rules {
+
+// A kind of problem the check finds, under a name that stays the same from
+// release to release, so that scripts and settings can switch it off.
+struct CheckKind {
+    const char* name;      // "prerequisite-circle"
+    Severity severity;     // Error or Warning
+    bool onByDefault;
+    const char* sentence;  // what it finds, one English sentence
+};
+
+// Every kind, errors first, then warnings, each in a fixed order.
+const std::vector<CheckKind>& CheckKinds();
+// The kind of that name, or nullptr.
+const CheckKind* FindCheckKind(std::string_view name);
+
+// Which warning kinds to report beyond, or instead of, the default ones.
+// Errors are always reported.
+struct CheckChoice {
+    std::vector<std::string> disabled;
+    std::vector<std::string> enabled;
+
+    bool IsOn(std::string_view name) const;
+};
+
+}  // namespace rules

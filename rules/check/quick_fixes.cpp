@@ -1,0 +1,125 @@
+#include "rules/check/quick_fixes.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+
+#include "rules/check/check_context.h"
+#include "rules/document/cp1252.h"
+
+namespace rules {
+
+namespace {
+
+using check_detail::AdvanceLabel;
+using check_detail::PlainNumber;
+
+// The values the editor offers for a numeric field, as the check uses them.
+std::optional<ValueRange> AllowedRange(SectionId section, int field) {
+    if (section == SectionId::Advances) {
+        if (field == static_cast<int>(AdvanceField::Epoch)) return ValueRange{0, kEpochCount - 1};
+        if (field == static_cast<int>(AdvanceField::Category))
+            return ValueRange{0, kCategoryCount - 1};
+        return std::nullopt;
+    }
+    if (section != SectionId::Units) return std::nullopt;
+    switch (static_cast<UnitField>(field)) {
+        case UnitField::Domain: return unit_range::kDomain;
+        case UnitField::Moves: return unit_range::kMoves;
+        case UnitField::Rounds: return unit_range::kRounds;
+        case UnitField::Attack: return unit_range::kAttack;
+        case UnitField::Defense: return unit_range::kDefense;
+        case UnitField::HitPoints: return unit_range::kHitPoints;
+        case UnitField::Firepower: return unit_range::kFirepower;
+        case UnitField::Cost: return unit_range::kCost;
+        case UnitField::Hold: return unit_range::kHold;
+        case UnitField::Role: return unit_range::kRole;
+        default: return std::nullopt;
+    }
+}
+
+// "12" of "12x", "-3" of "-3.5" where a minus sign is allowed; nothing when
+// the text does not start with a digit.
+std::string LeadingNumber(const std::string& text, bool minusAllowed) {
+    std::size_t end = minusAllowed && !text.empty() && text.front() == '-' ? 1 : 0;
+    const std::size_t digits = end;
+    while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end]))) ++end;
+    return end > digits ? text.substr(0, end) : std::string();
+}
+
+// The advance whose abbreviation or name is closest to `text`, if one is
+// close enough to be what was meant; `skip` is never proposed.
+int ClosestAdvance(const AdvanceTable& advances, const std::string& text, int skip) {
+    int best = 0, bestDistance = 0;
+    const int limit = std::max(1, static_cast<int>(text.size()) / 2);
+    for (int k = 1; k <= advances.Count(); ++k) {
+        if (k == skip) continue;
+        const AdvanceRecord& a = advances.At(k);
+        const int distance = std::min(EditDistance(text, a.abbrev), EditDistance(text, a.name));
+        if (distance <= limit && (best == 0 || distance < bestDistance)) {
+            best = k;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+int EditDistance(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+    std::vector<int> row(b.size() + 1);
+    for (std::size_t j = 0; j <= b.size(); ++j) row[j] = static_cast<int>(j);
+    for (std::size_t i = 1; i <= a.size(); ++i) {
+        int diagonal = row[0];
+        row[0] = static_cast<int>(i);
+        for (std::size_t j = 1; j <= b.size(); ++j) {
+            const int above = row[j];
+            row[j] = std::min({above + 1, row[j - 1] + 1,
+                               diagonal + (lower(a[i - 1]) == lower(b[j - 1]) ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[b.size()];
+}
+
+std::vector<QuickFix> QuickFixes(const RulesDocument& document, const Problem& problem) {
+    std::vector<QuickFix> fixes;
+    const FieldRef ref{problem.section, problem.record, problem.field};
+    if (problem.record <= 0 || !IsValidField(document, ref)) {
+        return fixes;
+    }
+    const std::string& text = FieldText(document, ref);
+    const auto fix = [&](std::string title, std::string value) {
+        fixes.push_back({std::move(title), {{ref, std::move(value)}}, problem.section,
+                         problem.record});
+    };
+
+    if (problem.check == "unknown-advance") {
+        fix("Set to nil", "nil");
+        const int skip = problem.section == SectionId::Advances ? problem.record : 0;
+        if (const int k = ClosestAdvance(document.Advances(), text, skip))
+            fix("Did you mean " + AdvanceLabel(document.Advances().At(k)) + "?",
+                document.Advances().At(k).abbrev);
+    } else if (problem.check == "prerequisite-circle") {
+        fix("Remove the prerequisite that closes the circle", "nil");
+    } else if (problem.check == "out-of-range") {
+        const std::optional<long> value = PlainNumber(text);
+        if (const auto range = AllowedRange(problem.section, problem.field); range && value) {
+            const long nearest = std::clamp<long>(*value, range->minimum, range->maximum);
+            fix("Set to the nearest allowed value, " + std::to_string(nearest),
+                std::to_string(nearest));
+        }
+    } else if (problem.check == "not-a-number") {
+        const bool minusAllowed = problem.section == SectionId::Advances &&
+                                  problem.field == static_cast<int>(AdvanceField::Modifier);
+        if (const std::string number = LeadingNumber(text, minusAllowed); !number.empty())
+            fix("Keep the leading number, " + number, number);
+    } else if ((problem.check == "shared-abbreviation" || problem.check == "same-name") &&
+               problem.other > 0) {
+        fixes.push_back({"Show both", {}, problem.section, problem.other});
+    }
+    return fixes;
+}
+
+}  // namespace rules
