@@ -99,16 +99,6 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     connect(checkPage_, &CheckPage::CaptionChanged, this, [this] {
         pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
     });
-    // A step done, undone or redone: the cosmic fields hold their values
-    // until saving, so they take the tables' first; then the check follows,
-    // and an undo or redo shows the record it changed.
-    connect(editor_, &DocumentEditor::FieldsChanged, this,
-            [this](rules::SectionId section, const QList<int>&) {
-                if (section == rules::SectionId::Cosmic) cosmicPage_->ShowValues(document_.Cosmic());
-                CheckRules();
-            });
-    connect(editor_, &DocumentEditor::StepRevisited, this,
-            [this](const rules::FieldRef& ref) { GoToRecord(ref.section, ref.record); });
 
     auto* eszett = MakeButton(QStringLiteral("Button1"), QStringLiteral("\u00df"),
                               QRect(440, 0, 17, 20), client_);
