@@ -272,7 +272,7 @@ void TMainForm::EarlierVersionsClick() {
     dialog.exec();
 }
 
-bool TMainForm::HasUnsavedChanges() const { return !editor_->Stack()->isClean(); }
+bool TMainForm::HasUnsavedChanges() const { return editor_ && !editor_->Stack()->isClean(); }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     if (!HasUnsavedChanges()) {
@@ -303,7 +303,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     }
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The history refers to the document, which goes before the children do;
+    // the history goes first, while the window can still take its signals.
+    delete editor_;
+    editor_ = nullptr;
+}
 
 void TMainForm::AttachDialogs(TLangueForm* langue, TWarningForm* warning, TRenameForm* rename) {
     langueForm_ = langue;

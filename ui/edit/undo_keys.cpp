@@ -9,7 +9,7 @@
 namespace ui {
 
 UndoKeys::UndoKeys(QWidget* window, DocumentEditor& editor)
-    : QObject(window), window_(window), editor_(editor) {
+    : QObject(&editor), window_(window), editor_(editor) {
     qApp->installEventFilter(this);
 }
 

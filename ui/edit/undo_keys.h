@@ -17,7 +17,7 @@ class UndoKeys : public QObject {
     Q_OBJECT
   public:
     // Watches every event of the application, acting only on those bound
-    // for `window` and its controls.
+    // for `window` and its controls; lives as long as the editor.
     UndoKeys(QWidget* window, DocumentEditor& editor);
 
     // -1 for an undo key, +1 for a redo key, 0 for any other key.
