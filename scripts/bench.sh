@@ -8,6 +8,8 @@
 #   - rules_compare_bench: two full files compared field by field;
 #   - tree_bench: the tree of advances of a full table (94 advances) built
 #     and laid out by Graphviz, and drawn as SVG;
+#   - editor_undo_bench: one undo and one redo in the editor's window on the
+#     demo file, the pages and the check included (offscreen);
 #   - rules_peak_memory: peak resident memory of a fresh process that loads,
 #     parses, renders and saves a generated 1M-line file, against its size.
 # Extra arguments go to rules_bench (e.g. --benchmark_filter=Demo).
@@ -15,7 +17,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset release >/dev/null
-cmake --build --preset release --target rules_bench rules_check_bench rules_compare_bench rules_peak_memory tree_bench
+cmake --build --preset release --target rules_bench rules_check_bench rules_compare_bench rules_peak_memory tree_bench editor_undo_bench
 
 echo
 echo "== Speed (targets: demo file under 100 us, time per line flat as files grow)"
@@ -28,6 +30,9 @@ echo "== Comparing two files (target: a full file under 2 ms)"
 build/release/bench/rules_compare_bench --benchmark_min_time=0.5
 echo "== Tree of advances (target: layout of the full tree under 200 ms)"
 build/release/bench/tree_bench --benchmark_min_time=0.5
+echo
+echo "== Undo and redo in the window (target: each step, check included, under 5 ms)"
+build/release/bench/editor_undo_bench --benchmark_min_time=0.5
 echo
 echo "== Peak memory (target: at most 3 times the file size)"
 build/release/bench/rules_peak_memory 1000000
