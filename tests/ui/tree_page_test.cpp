@@ -217,8 +217,11 @@ private slots:
         QCOMPARE(pages->geometry(), placed);
         pages->setCurrentWidget(editor.Find<QWidget>("Check"));  // its caption counts problems
         QCOMPARE(pages->geometry(), QRect(0, 0, 1000, room));
+        auto* problems = editor.Find<QWidget>("ProblemList");
+        QCOMPARE(problems->width(), 601 + 1000 - 625);  // the list takes the room
         editor.windows.main.resize(500, 400);  // smaller: never below the placed size
         QCOMPARE(pages->geometry(), placed);
+        QCOMPARE(problems->geometry(), QRect(8, 32, 601, 457));
     }
 
     // The click that activates the window can bring the page to the front
