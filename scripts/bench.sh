@@ -11,6 +11,8 @@
 #   - table_bench: the Table page's sort and filter of the demo file's 54
 #     units, and a paste of a whole column, checked, stored and followed by
 #     the rules check;
+#   - editor_undo_bench: one undo and one redo in the editor's window on the
+#     demo file, the pages and the check included (offscreen);
 #   - rules_peak_memory: peak resident memory of a fresh process that loads,
 #     parses, renders and saves a generated 1M-line file, against its size.
 # Extra arguments go to rules_bench (e.g. --benchmark_filter=Demo).
@@ -18,7 +20,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset release >/dev/null
-cmake --build --preset release --target rules_bench rules_check_bench rules_compare_bench rules_peak_memory tree_bench table_bench
+cmake --build --preset release --target rules_bench rules_check_bench rules_compare_bench rules_peak_memory tree_bench editor_undo_bench table_bench
 
 echo
 echo "== Speed (targets: demo file under 100 us, time per line flat as files grow)"
@@ -33,6 +35,9 @@ echo "== Tree of advances (target: layout of the full tree under 200 ms)"
 build/release/bench/tree_bench --benchmark_min_time=0.5
 echo "== Table page (targets: sort or filter of 54 units under 5 ms, a column paste under 20 ms)"
 build/release/bench/table_bench --benchmark_min_time=0.2
+echo
+echo "== Undo and redo in the window (target: each step, check included, under 5 ms)"
+build/release/bench/editor_undo_bench --benchmark_min_time=0.5
 echo
 echo "== Peak memory (target: at most 3 times the file size)"
 build/release/bench/rules_peak_memory 1000000

@@ -1,30 +1,39 @@
 #include "ui/main_form.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QEvent>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTabWidget>
+#include <QUndoStack>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "rules/check/rules_check.h"
+#include "rules/versions/version_store.h"
+#include "ui/dialogs/earlier_versions_dialog.h"
+#include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
+#include "ui/edit/undo_keys.h"
+#include "ui/page_room.h"
 #include "ui/pages/about_page.h"
 #include "ui/pages/advances_page.h"
 #include "ui/pages/check_page.h"
 #include "ui/pages/cosmic_page.h"
-#include "ui/widgets/fonts.h"
-#include "ui/dialogs/message_boxes.h"
+#include "ui/pages/units_page.h"
 #include "ui/startup_sequence.h"
 #include "ui/table/table_page.h"
 #include "ui/tree/tree_page.h"
-#include "ui/page_room.h"
-#include "ui/pages/units_page.h"
-#include "ui/widgets/outline_list.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/widgets/fonts.h"
 #include "ui/widgets/widget_helpers.h"
 #include "ui/window_placement.h"
 
@@ -32,26 +41,31 @@ namespace ui {
 
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TMainForm"));
-    setWindowTitle(QStringLiteral("Ovantra Rules File Editor 1.01"));
+    // "[*]" shows as the desktop's mark while there are unsaved changes.
+    setWindowTitle(QStringLiteral("Ovantra Rules File Editor 1.01[*]"));
     setFont(SansFont());
     // Controls without a hint of their own show this one: tool-tip events
     // travel up to the nearest widget that has a hint.
     setToolTip(QStringLiteral("Right-click for help"));
-    resize(625, 548);
     editor_ = new DocumentEditor(document_, this);
+    connect(editor_->Stack(), &QUndoStack::cleanChanged, this,
+            [this](bool clean) { setWindowModified(!clean); });
 
-    // No layouts: the controls keep their places and sizes whatever the
-    // window's size.
-    pageControl_ = new QTabWidget(this);
+    // The designed window lies below the menu bar. No layouts: the controls
+    // keep their places and sizes whatever the window's size.
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("ClientArea"));
+    client_->resize(625, 548);
+    pageControl_ = new QTabWidget(client_);
     pageControl_->setObjectName(QStringLiteral("PageControl"));
     pageControl_->setGeometry(0, 0, 625, 545);
     pageControl_->setUsesScrollButtons(false);
 
-    cosmicPage_ = new CosmicPage();
+    cosmicPage_ = new CosmicPage(*editor_);
     cosmicPage_->setObjectName(QStringLiteral("Cosmic"));
-    unitsPage_ = new UnitsPage(document_);
+    unitsPage_ = new UnitsPage(*editor_);
     unitsPage_->setObjectName(QStringLiteral("Units"));
-    advancesPage_ = new AdvancesPage(document_);
+    advancesPage_ = new AdvancesPage(*editor_);
     advancesPage_->setObjectName(QStringLiteral("TabSheet1"));
     auto* aboutPage = new AboutPage();
     aboutPage->setObjectName(QStringLiteral("TabSheet2"));
@@ -81,42 +95,14 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     pageControl_->setCurrentWidget(aboutPage);
     // Made first, so that a page has its room before it is entered (and the
     // tree fitted into it).
-    new PageRoom(this, pageControl_);
+    new PageRoom(client_, pageControl_);
     // Connected after the About page was put in front: opening is no page switch.
     connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
 
-    // Every edit, wherever it is made, is checked at once.
-    connect(cosmicPage_, &CosmicPage::ValueEdited, this, &TMainForm::CheckRules);
-    connect(unitsPage_, &RecordPage::RecordChanged, this, &TMainForm::CheckRules);
-    connect(advancesPage_, &RecordPage::RecordChanged, this, &TMainForm::CheckRules);
-    // A record renamed through the editor (a table cell, a paste, an undo)
-    // keeps its name in its page's list.
-    connect(editor_, &DocumentEditor::FieldsChanged, this,
-            [this](rules::SectionId section, const QList<int>& records) {
-                RecordPage* page = nullptr;
-                if (section == rules::SectionId::Units) page = unitsPage_;
-                if (section == rules::SectionId::Advances) page = advancesPage_;
-                if (!page || !page->Outline()) return;
-                for (int record : records)
-                    page->Outline()->SetItemText(
-                        record, ToDisplay(rules::RecordName(document_, section, record)));
-            });
-    connect(checkPage_, &CheckPage::ProblemActivated, this,
-            [this](rules::SectionId section, int record, int) { GoToRecord(section, record); });
-    checkPage_->SetFixSource(
-        [this](const rules::Problem& problem) { return rules::QuickFixes(document_, problem); });
-    connect(checkPage_, &CheckPage::FixChosen, this, &TMainForm::ApplyFix);
-    connect(checkPage_, &CheckPage::CaptionChanged, this, [this] {
-        pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
-    });
-    // A step done, undone or redone: the cosmic fields hold their values
-    // until saving, so they take the tables' first; then the check follows,
-    // and an undo or redo shows the record it changed.
-    connect(editor_, &DocumentEditor::FieldsChanged, this,
-            [this](rules::SectionId section, const QList<int>&) {
-                if (section == rules::SectionId::Cosmic) cosmicPage_->ShowValues(document_.Cosmic());
-                CheckRules();
-            });
+    // Every change of the tables, an edit wherever it is made, an undo or a
+    // redo, is checked at once.
+    connect(editor_, &DocumentEditor::FieldsChanged, this, &TMainForm::CheckRules);
+    // Undo and redo show what they changed.
     connect(editor_, &DocumentEditor::StepRevisited, this, [this](const rules::FieldRef& ref) {
         // The tree shows an advance's change where the user is: the advance
         // goes on show there rather than the window turning to its page.
@@ -132,14 +118,26 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
         }
         GoToRecord(ref.section, ref.record);
     });
+    connect(editor_, &DocumentEditor::DocumentReplaced, this, &TMainForm::ShowAllPages);
+    // Keystrokes fold into one step until the focus moves on.
+    connect(qApp, &QApplication::focusChanged, editor_, &DocumentEditor::EndTyping);
+    new UndoKeys(this, *editor_);
+    connect(checkPage_, &CheckPage::ProblemActivated, this,
+            [this](rules::SectionId section, int record, int) { GoToRecord(section, record); });
+    checkPage_->SetFixSource(
+        [this](const rules::Problem& problem) { return rules::QuickFixes(document_, problem); });
+    connect(checkPage_, &CheckPage::FixChosen, this, &TMainForm::ApplyFix);
+    connect(checkPage_, &CheckPage::CaptionChanged, this, [this] {
+        pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
+    });
 
     auto* eszett = MakeButton(QStringLiteral("Button1"), QStringLiteral("\u00df"),
-                              QRect(440, 0, 17, 20), this);
+                              QRect(440, 0, 17, 20), client_);
     eszett->setEnabled(false);
     auto* save = MakeButton(QStringLiteral("SaveChanges"), QStringLiteral("Save Changes"),
-                            QRect(456, 0, 91, 20), this);
+                            QRect(456, 0, 91, 20), client_);
     auto* quit = MakeButton(QStringLiteral("QuitButton"), QStringLiteral("Quit"),
-                            QRect(544, 0, 81, 20), this);
+                            QRect(544, 0, 81, 20), client_);
     connect(save, &QPushButton::clicked, this, &TMainForm::SaveChangesClick);
     connect(quit, &QPushButton::clicked, this, &TMainForm::QuitButtonClick);
     eszett->raise();
@@ -148,13 +146,203 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     setTabOrder(pageControl_, quit);
     setTabOrder(quit, save);
 
+    BuildMenus(aboutPage);
+    const int bar = menuBar_->sizeHint().height();
+    menuBar_->setGeometry(0, 0, 625, bar);
+    client_->setGeometry(0, bar, 625, 548);
+    resize(625, 548 + bar);
     CentreOnScreen(this);
+}
+
+void TMainForm::BuildMenus(QWidget* aboutPage) {
+    menuBar_ = new QMenuBar(this);
+    menuBar_->setObjectName(QStringLiteral("MenuBar"));
+    // The menus are the desktop's, not part of the designed window.
+    menuBar_->setFont(QApplication::font(menuBar_));
+
+    QMenu* file = menuBar_->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("FileMenu"));
+    QAction* save = file->addAction(tr("&Save Changes"), this, &TMainForm::SaveChangesClick);
+    save->setObjectName(QStringLiteral("SaveChangesAction"));
+    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    earlierVersions_ = file->addAction(tr("&Earlier Versions..."), this,
+                                       &TMainForm::EarlierVersionsClick);
+    earlierVersions_->setObjectName(QStringLiteral("EarlierVersionsAction"));
+    // Comparing with another rules file comes later; its entry stays hidden
+    // until that command exists.
+    compareWith_ = file->addAction(tr("&Compare With..."));
+    compareWith_->setObjectName(QStringLiteral("CompareWithAction"));
+    compareWith_->setVisible(false);
+    file->addSeparator();
+    QAction* quit = file->addAction(tr("&Quit"), this, &TMainForm::QuitButtonClick);
+    quit->setObjectName(QStringLiteral("QuitAction"));
+    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu* edit = menuBar_->addMenu(tr("&Edit"));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    // The keys themselves are handled by UndoKeys wherever the focus is; the
+    // actions show them and act on a click.
+    QAction* undo = editor_->Stack()->createUndoAction(edit, tr("Undo"));
+    undo->setObjectName(QStringLiteral("UndoAction"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    QAction* redo = editor_->Stack()->createRedoAction(edit, tr("Redo"));
+    redo->setObjectName(QStringLiteral("RedoAction"));
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                        QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    // Through the editor, so a step being typed ends first.
+    disconnect(undo, &QAction::triggered, nullptr, nullptr);
+    disconnect(redo, &QAction::triggered, nullptr, nullptr);
+    connect(undo, &QAction::triggered, editor_, &DocumentEditor::Undo);
+    connect(redo, &QAction::triggered, editor_, &DocumentEditor::Redo);
+    edit->addAction(undo);
+    edit->addAction(redo);
+
+    viewMenu_ = menuBar_->addMenu(tr("&View"));
+    viewMenu_->setObjectName(QStringLiteral("ViewMenu"));
+    // Built now for the shortcuts, and again on opening for the captions
+    // (the Check page counts its problems) and any page added since.
+    FillViewMenu();
+    connect(viewMenu_, &QMenu::aboutToShow, this, &TMainForm::FillViewMenu);
+
+    QMenu* help = menuBar_->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    help->addAction(tr("&Keyboard Shortcuts"), this, &TMainForm::ShowKeyboardShortcuts)
+        ->setObjectName(QStringLiteral("KeyboardShortcutsAction"));
+    help->addAction(tr("&About"), this, [this, aboutPage] {
+            pageControl_->setCurrentWidget(aboutPage);
+        })->setObjectName(QStringLiteral("AboutAction"));
+}
+
+void TMainForm::FillViewMenu() {
+    viewMenu_->clear();
+    for (int i = 0; i < pageControl_->count(); ++i) {
+        QWidget* page = pageControl_->widget(i);
+        QAction* action = viewMenu_->addAction(pageControl_->tabText(i), this,
+                                               [this, page] { pageControl_->setCurrentWidget(page); });
+        action->setObjectName(QStringLiteral("View%1Action").arg(page->objectName()));
+        action->setCheckable(true);
+        action->setChecked(pageControl_->currentIndex() == i);
+        if (i < 9) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)));
+    }
+}
+
+void TMainForm::ShowKeyboardShortcuts() {
+    QList<QPair<QString, QString>> rows = {{tr("Ctrl+S"), tr("Save Changes")},
+                                           {tr("Ctrl+Q"), tr("Quit")},
+                                           {tr("Ctrl+Z"), tr("Undo")},
+                                           {tr("Ctrl+Shift+Z, Ctrl+Y"), tr("Redo")}};
+    for (int i = 0; i < pageControl_->count() && i < 9; ++i)
+        rows.append({tr("Ctrl+%1").arg(i + 1), tr("The %1 page").arg(pageControl_->tabText(i))});
+    rows.append({tr("Enter, double-click"), tr("Rename the unit or advance selected in a list")});
+    QString table = QStringLiteral("<table cellspacing=\"2\">");
+    for (const auto& [keys, action] : rows) {
+        table += QStringLiteral("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>")
+                     .arg(keys.toHtmlEscaped(), action.toHtmlEscaped());
+    }
+    table += QStringLiteral("</table>");
+    QMessageBox box(QMessageBox::Information, ApplicationTitle(), table, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("KeyboardShortcutsBox"));
+    box.setTextFormat(Qt::RichText);
+    box.exec();
+}
+
+void TMainForm::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The bar spans the window; the client area keeps its designed controls
+    // where they are and only gains room.
+    const int bar = menuBar_->height();
+    menuBar_->setGeometry(0, 0, width(), bar);
+    client_->setGeometry(0, bar, width(), qMax(548, height() - bar));
+}
+
+namespace {
+
+// Versions of every rules file live under the user's data folder, one folder
+// per file; never in the game's folder.
+std::filesystem::path VersionsRoot() {
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty()) return {};
+    return std::filesystem::path(QFile::encodeName(data).toStdString()) / "versions";
+}
+
+}  // namespace
+
+QString TMainForm::VersionsFolder() const {
+    const rules::VersionStore store(VersionsRoot(), document_.TargetFileName());
+    return QFile::decodeName(store.Folder().string().c_str());
+}
+
+void TMainForm::KeepVersion() {
+    rules::Status kept = rules::Status::Error("The version could not be kept: no folder for the user's data");
+    if (const std::filesystem::path root = VersionsRoot(); !root.empty()) {
+        kept = rules::VersionStore(root, document_.TargetFileName()).Keep();
+    }
+    if (kept || versionProblemTold_) return;
+    versionProblemTold_ = true;
+    ShowInformationBox(
+        this, tr("%1.\nThe file is saved all the same, without keeping the one it replaces. "
+                 "This is said once until the editor is started again.")
+                  .arg(QString::fromStdString(kept.message)));
+}
+
+void TMainForm::EarlierVersionsClick() {
+    if (!document_.Parsed()) {
+        ShowInformationBox(this, tr("No rules file was loaded, so there are no versions of it."));
+        return;
+    }
+    std::vector<rules::KeptVersion> versions =
+        rules::VersionStore(VersionsRoot(), document_.TargetFileName()).List();
+    if (versions.empty()) {
+        ShowInformationBox(this, tr("No earlier version of %1 is kept yet: each Save Changes "
+                                    "keeps the file it replaces in %2.")
+                                     .arg(QString::fromStdString(document_.TargetFileName()),
+                                          QDir::toNativeSeparators(VersionsFolder())));
+        return;
+    }
+    EarlierVersionsDialog dialog(*editor_, std::move(versions), this);
+    dialog.exec();
+}
+
+bool TMainForm::HasUnsavedChanges() const { return editor_ && !editor_->Stack()->isClean(); }
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!HasUnsavedChanges()) {
+        event->accept();
+        return;
+    }
+    const QString name = QString::fromStdString(document_.TargetFileName());
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
+                    tr("Save changes to %1 before closing?").arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+    box.setObjectName(QStringLiteral("SaveBeforeClosingBox"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        // A refused overwrite or a write error keeps the window open.
+        if (SaveDocument()) {
+            event->accept();
+        } else {
+            event->ignore();
+        }
+        return;
+    case QMessageBox::Discard:
+        event->accept();
+        return;
+    default:
+        event->ignore();
+    }
 }
 
 TMainForm::~TMainForm() {
     // The pages go first, while the tables and the editor they show still
     // exist: a cell editor still open commits its text as it closes.
     delete pageControl_;
+    pageControl_ = nullptr;
+    // The history refers to the document, which goes before the children do;
+    // the history goes first, while the window can still take its signals.
+    delete editor_;
+    editor_ = nullptr;
 }
 
 void TMainForm::AttachDialogs(TLangueForm* langue, TWarningForm* warning, TRenameForm* rename) {
@@ -181,7 +369,13 @@ void TMainForm::FormActivate() {
 }
 
 void TMainForm::ShowDocument() {
-    cosmicPage_->ShowValues(document_.Cosmic());
+    // What was read is the saved state: nothing to undo before it.
+    editor_->Reset();
+    ShowAllPages();
+}
+
+void TMainForm::ShowAllPages() {
+    cosmicPage_->ShowValues();
     advancesPage_->Populate();
     unitsPage_->Populate();
     CheckRules();
@@ -190,9 +384,6 @@ void TMainForm::ShowDocument() {
 }
 
 void TMainForm::CheckRules() {
-    // The cosmic values live in their fields until saving; the check reads
-    // them from the section, which saving fills from the fields anyway.
-    cosmicPage_->StoreValues(document_.Cosmic());
     checkPage_->ShowProblems(rules::CheckRules(document_));
     pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
 }
@@ -267,27 +458,37 @@ void TMainForm::ShowNoRulesFile(const QString& fileName) {
     }
 }
 
-void TMainForm::SaveChangesClick() {
+bool TMainForm::SaveDocument() {
     if (!document_.Parsed()) {
         ShowInformationBox(
             this, QString::fromUtf8(rules::RulesDocument::kNothingToSave) + QLatin1Char('.'));
-        return;
+        return false;
     }
     // The game or another editor may have rewritten the file since it was
     // read; overwriting that silently would lose their work.
     if (document_.ChangedOnDisk() &&
         !ConfirmOverwriteOutsideChanges(
             this, QString::fromStdString(document_.TargetFileName()))) {
-        return;
+        return false;
     }
-    cosmicPage_->StoreValues(document_.Cosmic());
+    KeepVersion();
     const rules::Status status = document_.Save();
-    if (!status) ShowErrorBox(this, QString::fromStdString(status.message));
+    if (!status) {
+        ShowErrorBox(this, QString::fromStdString(status.message));
+        return false;
+    }
+    editor_->Stack()->setClean();
     // What was saved is now what the table compares with.
     if (tablePage_->Built()) tablePage_->Enter();
+    return true;
 }
 
 void TMainForm::QuitButtonClick() {
+    // With unsaved changes, closing asks whether to save them instead.
+    if (HasUnsavedChanges()) {
+        close();
+        return;
+    }
     QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
                     QStringLiteral("Do you really want to quit ?"),
                     QMessageBox::Yes | QMessageBox::No, this);

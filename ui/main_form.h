@@ -7,6 +7,9 @@
 #include "rules/check/quick_fixes.h"
 #include "rules/document/rules_document.h"
 
+class QAction;
+class QMenu;
+class QMenuBar;
 class QTabWidget;
 
 namespace ui {
@@ -22,10 +25,11 @@ class TablePage;
 class TreePage;
 class UnitsPage;
 
-// The editor's one working window: the Cosmic, Units, Advances and About
-// pages, the Check, Tree and Table pages after them, and the Save Changes and Quit
-// commands. Its first activation runs the
-// start-up sequence that loads the rules file.
+// The editor's one working window: a menu bar above the designed client
+// area, which holds the Cosmic, Units, Advances and About pages, the Check,
+// Tree and Table pages after them, and the Save Changes and Quit commands. Its first
+// activation runs the start-up sequence that loads the rules file. The title
+// marks unsaved changes, and closing with unsaved changes asks first.
 class TMainForm : public QWidget {
     Q_OBJECT
 public:
@@ -41,8 +45,11 @@ public:
     // Runs the start-up sequence; only the first call does anything.
     void FormActivate();
     // Renders the three sections and writes the rules file that was loaded.
-    void SaveChangesClick();
-    // Asks "Do you really want to quit ?" and closes the window on Yes.
+    void SaveChangesClick() { SaveDocument(); }
+    // The same; true when the file was written.
+    bool SaveDocument();
+    // Without unsaved changes asks "Do you really want to quit ?" and closes
+    // the window on Yes; with unsaved changes closing asks its own question.
     void QuitButtonClick();
     // A page came to the front: entering Units or Advances shows its first record.
     void PageControlChange(int index);
@@ -72,12 +79,43 @@ public:
     const rules::RulesDocument& Document() const { return document_; }
     bool StartupRan() const { return startupRan_; }
 
+    // Whether the tables differ from what was last loaded or saved.
+    bool HasUnsavedChanges() const;
+    // File -> Earlier Versions...: the versions kept of the loaded file.
+    void EarlierVersionsClick();
+    // Where the versions of the loaded file are kept: a folder of its own
+    // in the user's data folder.
+    QString VersionsFolder() const;
+    // File -> Compare With...: hidden and unconnected until comparing with
+    // another rules file exists; that command connects it and shows it.
+    QAction* CompareWithAction() const { return compareWith_; }
+    // The designed client area below the menu bar: 625 by 548 pixels.
+    QWidget* ClientArea() const { return client_; }
+
 protected:
     void changeEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void BuildMenus(QWidget* aboutPage);
+    // Shows the document anew in every page (after a load or a whole
+    // replacement) and checks it.
+    void ShowAllPages();
+    // Keeps the file that a save is about to replace; a failure is told once
+    // per session and does not stop the save.
+    void KeepVersion();
+    // Fills the View menu from the page control, whatever pages it holds.
+    void FillViewMenu();
+    void ShowKeyboardShortcuts();
+
     rules::RulesDocument document_;
     DocumentEditor* editor_ = nullptr;
+    QMenuBar* menuBar_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QAction* earlierVersions_ = nullptr;
+    QAction* compareWith_ = nullptr;
+    QWidget* client_ = nullptr;
     QTabWidget* pageControl_ = nullptr;
     CosmicPage* cosmicPage_ = nullptr;
     UnitsPage* unitsPage_ = nullptr;
@@ -88,6 +126,7 @@ private:
     TLangueForm* langueForm_ = nullptr;
     TWarningForm* warningForm_ = nullptr;
     bool activationSeen_ = false;
+    bool versionProblemTold_ = false;
     bool startupRan_ = false;
     std::string rulesFile_;
 };

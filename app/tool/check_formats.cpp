@@ -5,35 +5,13 @@
 #include <ostream>
 #include <string_view>
 
+#include "app/tool/json_text.h"
 #include "rules/check/check_kinds.h"
 
 namespace tool {
 
 namespace {
 
-// A JSON string. The check's sentences are UTF-8 already; a file name is
-// passed on as its bytes.
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        switch (c) {
-            case '"': out += "\\\""; break;
-            case '\\': out += "\\\\"; break;
-            case '\n': out += "\\n"; break;
-            case '\r': out += "\\r"; break;
-            case '\t': out += "\\t"; break;
-            default:
-                if (static_cast<unsigned char>(c) < 0x20) {
-                    char escaped[8];
-                    std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-                    out += escaped;
-                } else {
-                    out += c;
-                }
-        }
-    }
-    return out + "\"";
-}
 
 // A file name as a relative URI reference: what a URI may not hold
 // unescaped is percent-encoded, "/" stays.

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "app/tool/commands.h"
+#include "app/tool/json_text.h"
 #include "rules/compare/comparison.h"
 #include "rules/document/cp1252.h"
 #include "rules/document/rules_document.h"
@@ -72,23 +73,6 @@ void PrintText(const rules::Comparison& comparison, const std::string& base,
     out << rules::SummarySentence(comparison) << "\n";
 }
 
-// A JSON string of UTF-8 text.
-std::string Json(std::string_view text) {
-    std::string json = "\"";
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-            json += escaped;
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
-}
 
 const char* SectionKey(rules::SectionId section) {
     switch (section) {
@@ -99,16 +83,16 @@ const char* SectionKey(rules::SectionId section) {
     return "";
 }
 
-std::string Utf8(const std::string& cp1252) { return Json(rules::Cp1252ToUtf8(cp1252)); }
+std::string Utf8(const std::string& cp1252) { return JsonString(rules::Cp1252ToUtf8(cp1252)); }
 
 void PrintJson(const rules::Comparison& comparison, const std::string& base,
                const std::string& other, std::ostream& out) {
-    out << "{\n  \"base\": " << Json(base) << ",\n  \"other\": " << Json(other)
+    out << "{\n  \"base\": " << JsonString(base) << ",\n  \"other\": " << JsonString(other)
         << ",\n  \"differences\": [";
     const std::vector<Entry> entries = Entries(comparison);
     const char* separator = "\n";
     for (const Entry& entry : entries) {
-        out << separator << "    {\"file\": " << Json(entry.inBase ? base : other)
+        out << separator << "    {\"file\": " << JsonString(entry.inBase ? base : other)
             << ", \"line\": " << entry.line + 1;
         separator = ",\n";
         if (entry.freeLine) {
@@ -125,12 +109,12 @@ void PrintJson(const rules::Comparison& comparison, const std::string& base,
                 out << ", \"abbreviation\": " << Utf8(record.abbrev);
             if (entry.field) {
                 out << ", \"field\": "
-                    << Json(rules::FieldLabel(entry.field->ref.section, entry.field->ref.field))
+                    << JsonString(rules::FieldLabel(entry.field->ref.section, entry.field->ref.field))
                     << ", \"before\": " << Utf8(entry.field->before)
                     << ", \"after\": " << Utf8(entry.field->after);
             }
         }
-        out << ", \"text\": " << Json(entry.Text()) << "}";
+        out << ", \"text\": " << JsonString(entry.Text()) << "}";
     }
     out << (entries.empty() ? "]" : "\n  ]");
     out << ",\n  \"linesOnlyInBase\": " << comparison.LinesOnlyInBase()
@@ -139,7 +123,7 @@ void PrintJson(const rules::Comparison& comparison, const std::string& base,
         << ", \"advances\": " << comparison.RecordsDiffering(rules::SectionId::Advances)
         << ", \"cosmicValues\": " << comparison.RecordsDiffering(rules::SectionId::Cosmic)
         << ", \"otherLines\": " << comparison.lines.size()
-        << ", \"text\": " << Json(rules::SummarySentence(comparison)) << "}\n}\n";
+        << ", \"text\": " << JsonString(rules::SummarySentence(comparison)) << "}\n}\n";
 }
 
 }  // namespace

@@ -105,6 +105,26 @@ bool RulesDocument::ChangedOnDisk() const {
     return CompareWithDisk(TargetFileName(), onDisk_) == DiskState::Changed;
 }
 
+RulesDocument::Content RulesDocument::TakeContent() const {
+    return {lines_, cosmic_, advances_, units_, findings_, parsed_};
+}
+
+void RulesDocument::PutContent(Content content) {
+    lines_ = std::move(content.lines);
+    cosmic_ = std::move(content.cosmic);
+    advances_ = std::move(content.advances);
+    units_ = std::move(content.units);
+    findings_ = std::move(content.findings);
+    parsed_ = content.parsed;
+}
+
+RulesDocument::Content RulesDocument::ReadContent(std::string_view bytes) const {
+    RulesDocument other;
+    other.LoadBytes(bytes, language_);
+    other.Parse();
+    return other.TakeContent();
+}
+
 std::string RulesDocument::SaveToBytes() {
     Render();
     return lines_.SaveBytes();

@@ -56,6 +56,22 @@ public:
     bool Changed(const FieldRef& ref) const;
     bool RecordChanged(SectionId section, int record) const;
     bool HasUnsavedChanges() const;
+    // The lines and the tables read from them, as they stand: what a step
+    // that replaces the whole document swaps in and out. The file the
+    // document saves to and what is known of it on disk are not part of it.
+    struct Content {
+        LineStore lines;
+        CosmicSection cosmic;
+        AdvanceTable advances;
+        UnitTable units;
+        Findings findings;
+        bool parsed = false;
+    };
+    Content TakeContent() const;
+    void PutContent(Content content);
+    // The content these bytes give when read (an earlier version of the
+    // file), in this document's language.
+    Content ReadContent(std::string_view bytes) const;
 
     LineStore& Lines() { return lines_; }
     const LineStore& Lines() const { return lines_; }

@@ -23,9 +23,11 @@ start_editor_window() {
   sleep 1
 }
 
-# Clicks at a point given relative to the editor window's client area.
+# Clicks at a point given relative to the editor window's designed client
+# area, which lies below the menu bar: the window is that area (548 pixels
+# high) plus the bar.
 click_in_editor() {
   local X Y WIDTH HEIGHT SCREEN WINDOW
   eval "$(xdotool getwindowgeometry --shell "$EDITOR_WINDOW")"
-  xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+  xdotool mousemove --sync $((X + $1)) $((Y + HEIGHT - 548 + $2)) click 1
 }

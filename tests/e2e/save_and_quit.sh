@@ -13,6 +13,8 @@ done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$demo" "$work/rules.txt"
+# Saving keeps the replaced file among the user's data: a scratch folder here.
+export XDG_DATA_HOME="$work/data"
 printf 'editor settings\r\nENGLISH\r\nNO WARNING\r\n' > "$work/YARV.INI"
 "$render" "$work/rules.txt" 0 "$work/expected.txt"
 inode_before=$(stat -c %i "$work/rules.txt")
@@ -55,4 +57,9 @@ if ! cmp -s "$work/rules.txt" <(sed 's/\r*$/\r/' "$demo"); then
     echo "FAIL: saving without edits changed the file"
     exit 1
 fi
-echo "saved file matches the core's rendering"
+kept=$(find "$work/data" -type f -path '*/versions/*')
+if [ "$(printf '%s\n' "$kept" | grep -c .)" != 1 ] || ! cmp -s "$kept" "$demo"; then
+    echo "FAIL: the save did not keep the file it replaced as one earlier version"
+    exit 1
+fi
+echo "saved file matches the core's rendering; the replaced file was kept"

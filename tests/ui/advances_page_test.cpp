@@ -347,7 +347,7 @@ private slots:
         QCOMPARE(editor.answers.Handled(), 0);
     }
 
-    void renameKeepsChoiceListsAsRead() {
+    void renameReachesTheChoiceLists() {
         Editor editor(kChain);
         QVERIFY(editor.started);
         ui::RecordPage* page = editor.Page();
@@ -365,16 +365,16 @@ private slots:
         QCOMPARE(offered, QString("Tidecraft"));
         QCOMPARE(editor.Advance(2).name, std::string("Tidewright"));
         QCOMPARE(editor.Outline()->ItemText(2), QString("Tidewright"));
-        // The choice lists still offer the name as read.
-        QCOMPARE(editor.Box("PreBox1")->itemText(2), QString("Tidecraft"));
-        QCOMPARE(editor.Box("PreBox2")->itemText(2), QString("Tidecraft"));
-        // ... while the captions use the new name the next time they are made.
+        // The choice lists offer the new name at once ...
+        QCOMPARE(editor.Box("PreBox1")->itemText(2), QString("Tidewright"));
+        QCOMPARE(editor.Box("PreBox2")->itemText(2), QString("Tidewright"));
+        // ... and the captions use it the next time they are made.
         editor.Click("GotoNext");
         QCOMPARE(editor.Button("GOTO1")->text(), QString("Go Back To Tidewright"));
         QCOMPARE(editor.Box("PreBox1")->currentText(), QString("Tidewright"));
-        // Picking the old name from the list names no advance any more.
-        editor.Pick("PreBox2", "Tidecraft");
-        QCOMPARE(editor.Advance(3).prereq2, std::string("Rkn"));
+        // Picking the new name stores the advance's abbreviation.
+        editor.Pick("PreBox2", "Tidewright");
+        QCOMPARE(editor.Advance(3).prereq2, std::string("Tdc"));
 
         // Double-click, then Escape: nothing changes.
         editor.answers.Then(PressKey(Qt::Key_Escape));
@@ -409,6 +409,7 @@ private slots:
 
         QList<QByteArray> expected = kChain;
         expected[1] = "Tidewright, 8, 1, nil, nil, 0, 3 ; Tdc";
+        expected[2] = "Glass Lancing, 5, 0, Tdc, Tdc, 3, 0 ; Gls";
         QCOMPARE(editor.SaveAndReadAdvances(), expected);
     }
 

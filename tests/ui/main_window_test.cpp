@@ -8,6 +8,8 @@
 
 #include "editor_session.h"
 #include "rules/document/rules_document.h"
+#include "ui/edit/document_editor.h"
+#include <QUndoStack>
 
 using namespace testing_support;
 
@@ -34,8 +36,15 @@ private slots:
     void frameAndPages() {
         ui::EditorWindows windows;
         ui::TMainForm& main = windows.main;
-        QCOMPARE(main.windowTitle(), QString("Ovantra Rules File Editor 1.01"));
-        QCOMPARE(main.size(), QSize(625, 548));
+        QCOMPARE(main.windowTitle(), QString("Ovantra Rules File Editor 1.01[*]"));
+        QVERIFY(!main.isWindowModified());
+        // The designed client area lies below the menu bar, which adds its
+        // own height to the window.
+        QCOMPARE(main.ClientArea()->size(), QSize(625, 548));
+        const int bar = main.findChild<QWidget*>("MenuBar")->height();
+        QVERIFY(bar > 0);
+        QCOMPARE(main.ClientArea()->pos(), QPoint(0, bar));
+        QCOMPARE(main.size(), QSize(625, 548 + bar));
         auto* pages = main.findChild<QTabWidget*>("PageControl");
         QCOMPARE(pages->count(), 7);
         QStringList captions;
@@ -185,12 +194,70 @@ private slots:
         QCOMPARE(memo->toPlainText(), before);
     }
 
+    // With unsaved changes every way of closing asks: Escape is Cancel,
+    // Discard closes without writing, Save writes and closes, and a save
+    // that fails keeps the window open. Undoing back to the saved state
+    // clears the mark and the question.
+    void closingWithUnsavedChangesAsks() {
+        EditorSession session(DemoRules());
+        QVERIFY(session.started);
+        auto& [folder, answers, windows, started] = session;
+        auto* road = windows.main.findChild<QLineEdit*>("RoadMove");
+        road->setText("9");
+        QVERIFY(windows.main.isWindowModified());
+        windows.main.Editor().Undo();
+        QVERIFY(!windows.main.isWindowModified());
+        windows.main.Editor().Redo();
+        QVERIFY(windows.main.isWindowModified());
+
+        answers.Then([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QVERIFY(box);
+            QCOMPARE(box->text(), QString("Save changes to rules.txt before closing?"));
+            QCOMPARE(box->defaultButton(), box->button(QMessageBox::Save));
+            QVERIFY(box->button(QMessageBox::Discard));
+            QTest::keyClick(box, Qt::Key_Escape);
+        });
+        Button(windows, "QuitButton")->click();  // the Quit button asks this too
+        QVERIFY(answers.WaitDone());
+        QVERIFY(windows.main.isVisible());
+
+        // A save that cannot write keeps the window open, edits intact.
+        QVERIFY(QFile::remove(folder.Path("rules.txt")));
+        QVERIFY(QDir(folder.Path(".")).mkdir("rules.txt"));
+        answers.Then(PressKey(Qt::Key_Return));  // Save is the default
+        answers.Then(ClickBoxButton(QMessageBox::Ok));
+        QVERIFY(!windows.main.close());
+        QVERIFY(answers.WaitDone());
+        QVERIFY(windows.main.isVisible());
+        QVERIFY(windows.main.isWindowModified());
+
+        QVERIFY(QDir(folder.Path(".")).rmdir("rules.txt"));
+        answers.Then(ClickBoxButton(QMessageBox::Save));
+        QVERIFY(windows.main.close());
+        QVERIFY(folder.Read("rules.txt").contains("\r\n9,  ;"));
+        QVERIFY(!windows.main.isWindowModified());
+    }
+
+    void discardClosesWithoutWriting() {
+        EditorSession session(DemoRules());
+        QVERIFY(session.started);
+        auto& [folder, answers, windows, started] = session;
+        windows.main.findChild<QLineEdit*>("RoadMove")->setText("9");
+        answers.Then(ClickBoxButton(QMessageBox::Discard));
+        QVERIFY(windows.main.close());
+        QCOMPARE(folder.Read("rules.txt"), DemoRules());
+    }
+
     void quitAsksFirst() {
         EditorSession session(DemoRules());
         QVERIFY(session.started);
         auto& [folder, answers, windows, started] = session;
         auto* road = windows.main.findChild<QLineEdit*>("RoadMove");
         road->setText("9");
+        // The question about quitting is the one for a window without
+        // unsaved changes; the edit is kept but counted as saved.
+        windows.main.Editor().Stack()->setClean();
 
         answers.Then([](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);

@@ -206,16 +206,22 @@ private slots:
         QCOMPARE(pages->geometry(), placed);  // at the placed size nothing changes
 
         editor.windows.main.resize(1000, 800);
-        QCOMPARE(pages->geometry(), QRect(0, 0, 1000, 797));
+        // The designed client area lies below the menu bar and keeps its
+        // 3-pixel margin under the page control.
+        const int room = editor.Find<QWidget>("ClientArea")->height() - 3;
+        QCOMPARE(pages->geometry(), QRect(0, 0, 1000, room));
         const QTransform zoom = editor.Tree()->View()->transform();
         QTest::qWait(1);
         QCOMPARE(editor.Tree()->View()->transform(), zoom);  // the zoom stays as the view grows
         editor.ClickTab("Advances");
         QCOMPARE(pages->geometry(), placed);
         pages->setCurrentWidget(editor.Find<QWidget>("Check"));  // its caption counts problems
-        QCOMPARE(pages->geometry(), QRect(0, 0, 1000, 797));
+        QCOMPARE(pages->geometry(), QRect(0, 0, 1000, room));
+        auto* problems = editor.Find<QWidget>("ProblemList");
+        QCOMPARE(problems->width(), 601 + 1000 - 625);  // the list takes the room
         editor.windows.main.resize(500, 400);  // smaller: never below the placed size
         QCOMPARE(pages->geometry(), placed);
+        QCOMPARE(problems->geometry(), QRect(8, 32, 601, 457));
     }
 
     // The click that activates the window can bring the page to the front

@@ -3,6 +3,7 @@
 #include <QUndoStack>
 #include <map>
 
+#include "ui/edit/replace_document_command.h"
 #include "ui/edit/set_fields_command.h"
 #include "ui/widgets/text_codec.h"
 
@@ -42,7 +43,23 @@ void DocumentEditor::SetFields(std::vector<FieldEdit> edits, const QString& text
     stack_->push(new SetFieldsCommand(*this, std::move(changes), name, 0));
 }
 
+void DocumentEditor::ReplaceDocument(rules::RulesDocument::Content content, const QString& text) {
+    EndTyping();
+    stack_->push(new ReplaceDocumentCommand(*this, std::move(content), text));
+    EndTyping();
+}
+
 void DocumentEditor::EndTyping() { ++typingSession_; }
+
+void DocumentEditor::Undo() {
+    EndTyping();
+    stack_->undo();
+}
+
+void DocumentEditor::Redo() {
+    EndTyping();
+    stack_->redo();
+}
 
 void DocumentEditor::Reset() {
     stack_->clear();

@@ -43,8 +43,14 @@ class DocumentEditor : public QObject {
     // that would not change are left out, and nothing at all makes no step.
     // Invalid references are ignored.
     void SetFields(std::vector<FieldEdit> edits, const QString& text);
+    // Replaces the whole document by `content` as one step named `text`
+    // ("Restore the version of 8 Dec 2026 11:02").
+    void ReplaceDocument(rules::RulesDocument::Content content, const QString& text);
     // Ends the folding of keystrokes into the current step.
     void EndTyping();
+    // Undoes or redoes one step; a step being typed ends first.
+    void Undo();
+    void Redo();
 
     // The name the Edit menu gives a step that sets this field: "Attack of
     // Ember Guard", "Rename Ember Guard", "RoadMove".
@@ -55,6 +61,9 @@ class DocumentEditor : public QObject {
     void Reset();
 
   signals:
+    // The whole document was replaced (or put back): the number of records
+    // may differ, so every view fills itself anew.
+    void DocumentReplaced();
     // Fields of these records of `section` changed (by a new step, an undo or
     // a redo); every view re-reads them.
     void FieldsChanged(rules::SectionId section, const QList<int>& records);
@@ -64,6 +73,7 @@ class DocumentEditor : public QObject {
 
   private:
     friend class SetFieldsCommand;
+    friend class ReplaceDocumentCommand;
     // Called by the commands after they changed the tables.
     void Announce(const std::vector<rules::FieldRef>& refs, bool revisit);
 

@@ -7,7 +7,9 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "rules/document/record_fields.h"
 #include "rules/document/rules_document.h"
+#include "ui/edit/document_editor.h"
 #include "ui/widgets/advance_choice_box.h"
 #include "ui/widgets/numeric_text.h"
 #include "ui/widgets/outline_list.h"
@@ -48,8 +50,8 @@ QList<QWidget*> FocusStops(QWidget* widget) {
 
 }  // namespace
 
-AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
-    : RecordPage(parent), document_(document) {
+AdvancesPage::AdvancesPage(DocumentEditor& editor, QWidget* parent)
+    : RecordPage(editor, rules::SectionId::Advances, parent) {
     auto* outline = new OutlineList(this);
     outline->setObjectName(QStringLiteral("OutAdvances"));
     outline->setGeometry(8, 8, 153, 497);
@@ -71,7 +73,7 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
               this,
               QStringLiteral("What you have to invent in order to have this advance available"));
 
-    const rules::AdvanceTable& advances = document_.Advances();
+    const rules::AdvanceTable& advances = Document().Advances();
     preBox1_ = new AdvanceChoiceBox(advances, this);
     preBox1_->setObjectName(QStringLiteral("PreBox1"));
     preBox1_->setGeometry(176, 80, 145, 21);
@@ -115,29 +117,29 @@ AdvancesPage::AdvancesPage(rules::RulesDocument& document, QWidget* parent)
     AttachHelpMenu(aiModifPopup, {label20, aiModif_});
 
     // AIvalueChange / AImodifChange: a comma or semicolon would split the line.
-    BindEdit(aiValue_, [this](int number) -> std::string& {
-        return document_.Advances().At(number).aiValue;
-    });
-    BindEdit(aiModif_, [this](int number) -> std::string& {
-        return document_.Advances().At(number).modifier;
-    });
+    BindEdit(aiValue_, static_cast<int>(rules::AdvanceField::AiValue));
+    BindEdit(aiModif_, static_cast<int>(rules::AdvanceField::Modifier));
     // PreBox1Change / PreBox2Change: only text that names "nil" or an advance
     // is stored; the Go-to buttons keep what the last showing gave them.
-    connect(preBox1_, &AdvanceChoiceBox::AbbrevChosen, this, [this](const std::string& abbrev) {
-        StoreEdit([&](int number) { document_.Advances().At(number).prereq1 = abbrev; });
-    });
-    connect(preBox2_, &AdvanceChoiceBox::AbbrevChosen, this, [this](const std::string& abbrev) {
-        StoreEdit([&](int number) { document_.Advances().At(number).prereq2 = abbrev; });
-    });
+    const std::pair<AdvanceChoiceBox*, rules::AdvanceField> boxes[] = {
+        {preBox1_, rules::AdvanceField::Prereq1}, {preBox2_, rules::AdvanceField::Prereq2}};
+    for (const auto& [box, field] : boxes) {
+        connect(box, &AdvanceChoiceBox::AbbrevChosen, this,
+                [this, box, field](const std::string& abbrev) {
+                    StoreField(static_cast<int>(field), abbrev, HasFocusWithin(box));
+                });
+        // A pick from the list is a step of its own, even right after typing.
+        connect(box, &QComboBox::activated, &editor, &DocumentEditor::EndTyping);
+    }
     connect(goto1_, &QPushButton::clicked, this, &AdvancesPage::GOTO1Click);
     connect(goto2_, &QPushButton::clicked, this, &AdvancesPage::GOTO2Click);
     connect(gotoNext_, &QPushButton::clicked, this, &AdvancesPage::GotoNextClick);
     // EpochClick / CategoryClick.
     connect(epoch_, &RadioGroup::IndexChosen, this, [this](int index) {
-        StoreEdit([&](int number) { document_.Advances().At(number).epoch = IndexText(index); });
+        StoreField(static_cast<int>(rules::AdvanceField::Epoch), IndexText(index));
     });
     connect(category_, &RadioGroup::IndexChosen, this, [this](int index) {
-        StoreEdit([&](int number) { document_.Advances().At(number).category = IndexText(index); });
+        StoreField(static_cast<int>(rules::AdvanceField::Category), IndexText(index));
     });
 
     SetFormControls(
@@ -169,12 +171,17 @@ void AdvancesPage::Populate() {
     RecordPage::Populate();
 }
 
-int AdvancesPage::RecordCount() const { return document_.Advances().Count(); }
-
-std::string& AdvancesPage::RecordName(int number) { return document_.Advances().At(number).name; }
+void AdvancesPage::RecordsChanged(const QList<int>& records) {
+    preBox1_->RefreshNames(records);
+    preBox2_->RefreshNames(records);
+    RecordPage::RecordsChanged(records);
+    // Another advance's name or abbreviation may be what the boxes and the
+    // Go-to buttons of the advance on show name.
+    if (!Storing() && !records.contains(CurrentIndex())) ShowAgain();
+}
 
 void AdvancesPage::ShowRecord(int number) {
-    const rules::AdvanceRecord& advance = document_.Advances().At(number);
+    const rules::AdvanceRecord& advance = Document().Advances().At(number);
     ShowText(aiValue_, advance.aiValue);
     ShowText(aiModif_, advance.modifier);
     ShowPrerequisite(preBox1_, goto1_, advance.prereq1);
@@ -194,7 +201,7 @@ void AdvancesPage::ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button,
 }
 
 void AdvancesPage::ShowNextTarget(int number) {
-    const rules::AdvanceTable& advances = document_.Advances();
+    const rules::AdvanceTable& advances = Document().Advances();
     const int target = advances.FindNextTarget(number);
     gotoNext_->setEnabled(target > 0);
     if (target > 0) {
@@ -211,15 +218,15 @@ void AdvancesPage::JumpToAbbrev(const std::string& abbrev) {
     // After the user set the box to "nil" the button may still be enabled;
     // "nil" names no advance even if some advance were abbreviated so.
     if (abbrev.empty() || rules::IsNoAdvance(abbrev)) return;
-    if (const int number = document_.Advances().FindByAbbrev(abbrev); number > 0) JumpTo(number);
+    if (const int number = Document().Advances().FindByAbbrev(abbrev); number > 0) JumpTo(number);
 }
 
 void AdvancesPage::GOTO1Click() {
-    if (HasRecord()) JumpToAbbrev(document_.Advances().At(CurrentIndex()).prereq1);
+    if (HasRecord()) JumpToAbbrev(Document().Advances().At(CurrentIndex()).prereq1);
 }
 
 void AdvancesPage::GOTO2Click() {
-    if (HasRecord()) JumpToAbbrev(document_.Advances().At(CurrentIndex()).prereq2);
+    if (HasRecord()) JumpToAbbrev(Document().Advances().At(CurrentIndex()).prereq2);
 }
 
 void AdvancesPage::GotoNextClick() {

@@ -10,10 +10,6 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 
-namespace rules {
-class RulesDocument;
-}
-
 namespace ui {
 
 class AdvanceChoiceBox;
@@ -26,7 +22,7 @@ class RadioGroup;
 class AdvancesPage : public RecordPage {
     Q_OBJECT
   public:
-    AdvancesPage(rules::RulesDocument& document, QWidget* parent = nullptr);
+    AdvancesPage(DocumentEditor& editor, QWidget* parent = nullptr);
 
     // Fills the list and the two prerequisite boxes with the names read.
     void Populate() override;
@@ -43,11 +39,11 @@ class AdvancesPage : public RecordPage {
     void GotoNextClick();
 
   protected:
-    int RecordCount() const override;
-    std::string& RecordName(int number) override;
     // OutAdvancesClick: fills the form from advance `number`.
     void ShowRecord(int number) override;
     QString FieldSeparators() const override { return QStringLiteral(",;"); }
+    // Renamed advances are renamed in the prerequisite boxes too.
+    void RecordsChanged(const QList<int>& records) override;
 
   private:
     void ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button, const std::string& abbrev);
@@ -56,7 +52,6 @@ class AdvancesPage : public RecordPage {
     // Right-click help: `owners` open `menu` instead of their own menus.
     void AttachHelpMenu(QMenu* menu, std::initializer_list<QWidget*> owners);
 
-    rules::RulesDocument& document_;
     QLineEdit* aiValue_ = nullptr;
     QLineEdit* aiModif_ = nullptr;
     AdvanceChoiceBox* preBox1_ = nullptr;

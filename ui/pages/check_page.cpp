@@ -134,6 +134,17 @@ CheckPage::CheckPage(QWidget* parent) : QWidget(parent) {
     Rebuild();
 }
 
+void CheckPage::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // In a window enlarged beyond its placed size the list takes the room;
+    // at the placed size (a 621 by 516 page) everything stays as placed.
+    const int wider = std::max(0, width() - 621);
+    const int taller = std::max(0, height() - 516);
+    list_->setGeometry(8, 32, 601 + wider, 457 + taller);
+    hiddenLabel_->move(8, 496 + taller);
+    showHidden_->move(120, 492 + taller);
+}
+
 QString CheckPage::Caption() const {
     return shown_ == 0 ? QStringLiteral("Check") : QStringLiteral("Check (%1)").arg(shown_);
 }

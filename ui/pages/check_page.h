@@ -49,6 +49,9 @@ signals:
     // What is shown changed, and with it the caption.
     void CaptionChanged();
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void Rebuild();
     void ShowNote(const QString& text);

@@ -1,12 +1,15 @@
 #include "ui/pages/cosmic_page.h"
 
 #include <QLineEdit>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
 
 #include "rules/document/language.h"
+#include "rules/document/record_fields.h"
+#include "ui/edit/document_editor.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/readable_text.h"
 #include "ui/widgets/text_codec.h"
@@ -17,7 +20,8 @@ namespace {
 constexpr int kRowPitch = 24;
 }
 
-CosmicPage::CosmicPage(QWidget* parent) : QWidget(parent) {
+CosmicPage::CosmicPage(DocumentEditor& editor, QWidget* parent)
+    : QWidget(parent), editor_(editor) {
     // The descriptions are always the English comments, whatever the file's
     // language: they explain the fields, they are not what gets written.
     auto* memo = new QTextEdit(this);
@@ -41,6 +45,11 @@ CosmicPage::CosmicPage(QWidget* parent) : QWidget(parent) {
         cursor.insertText(ToDisplay(english[k]));
     }
 
+    connect(&editor_, &DocumentEditor::FieldsChanged, this,
+            [this](rules::SectionId section, const QList<int>& records) {
+                if (section == rules::SectionId::Cosmic) ValuesChanged(records);
+            });
+
     const auto& names = rules::CosmicNames();
     QWidget* previous = nullptr;
     for (int k = 0; k < rules::kCosmicCount; ++k) {
@@ -50,24 +59,37 @@ CosmicPage::CosmicPage(QWidget* parent) : QWidget(parent) {
         field->setFont(ComicFont(13));
         field->setText(QString::fromLatin1(names[k]));
         field->setValidator(new FileTextValidator(QString(), field));
-        connect(field, &QLineEdit::textEdited, this, [this, k] { emit ValueEdited(k); });
+        connect(field, &QLineEdit::textChanged, this, [this, field, k](const QString& text) {
+            std::optional<std::string> bytes = FromDisplay(text);
+            if (!bytes) return;
+            storing_ = true;
+            editor_.SetField(rules::CosmicFieldRef(k + 1), std::move(*bytes), field->hasFocus());
+            storing_ = false;
+        });
         if (previous) setTabOrder(previous, field);
         previous = field;
         fields_[k] = field;
     }
 }
 
-void CosmicPage::ShowValues(const rules::CosmicSection& cosmic) {
-    for (int k = 0; k < rules::kCosmicCount; ++k) {
-        if (cosmic.LineOf(k) >= 0) fields_[k]->setText(ToDisplay(cosmic.Value(k)));
-    }
+void CosmicPage::ShowValues() {
+    QList<int> all;
+    for (int k = 1; k <= rules::kCosmicCount; ++k) all << k;
+    ValuesChanged(all);
 }
 
-void CosmicPage::StoreValues(rules::CosmicSection& cosmic) const {
-    for (int k = 0; k < rules::kCosmicCount; ++k) {
-        if (std::optional<std::string> bytes = FromDisplay(fields_[k]->text())) {
-            cosmic.SetValue(k, *bytes);
-        }
+void CosmicPage::ValuesChanged(const QList<int>& records) {
+    // The field the user types into already shows its text; re-filling it
+    // would move the cursor.
+    if (storing_) return;
+    const rules::CosmicSection& cosmic = editor_.Document().Cosmic();
+    for (int record : records) {
+        if (record < 1 || record > rules::kCosmicCount) continue;
+        QLineEdit* field = fields_[static_cast<std::size_t>(record - 1)];
+        const QString text = ToDisplay(cosmic.Value(record - 1));
+        if (field->text() == text) continue;
+        const QSignalBlocker blocker(field);
+        field->setText(text);
     }
 }
 

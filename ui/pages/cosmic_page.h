@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 #include <array>
 
@@ -7,34 +8,31 @@
 
 class QLineEdit;
 
-namespace rules {
-class CosmicSection;
-}
-
 namespace ui {
 
+class DocumentEditor;
+
 // The 21 global constants, each in its own edit field beside a fixed English
-// description. The values stay in the fields until the user saves.
+// description. Every change of a field is a step on the editor's undo stack
+// (typing into one field is one step until the focus leaves it); the fields
+// show the cosmic section of the document and follow its changes.
 class CosmicPage : public QWidget {
     Q_OBJECT
 public:
-    explicit CosmicPage(QWidget* parent = nullptr);
+    explicit CosmicPage(DocumentEditor& editor, QWidget* parent = nullptr);
 
-    // Puts the values that were read into the fields of the positions that
-    // were read; the others keep what they hold.
-    void ShowValues(const rules::CosmicSection& cosmic);
-    // Copies the fields back into the section before saving. Fields hold only
-    // text the file can take (the validator refuses anything else).
-    void StoreValues(rules::CosmicSection& cosmic) const;
+    // Shows the values of the document's cosmic section (the positions that
+    // were not read hold their own names, as the fields do at creation).
+    void ShowValues();
 
     QLineEdit* Field(int position) const { return fields_.at(position); }
 
-signals:
-    // The user changed the text of a field.
-    void ValueEdited(int position);
-
 private:
+    void ValuesChanged(const QList<int>& records);
+
+    DocumentEditor& editor_;
     std::array<QLineEdit*, rules::kCosmicCount> fields_{};
+    bool storing_ = false;  // a field is handing its text to the editor
 };
 
 }  // namespace ui

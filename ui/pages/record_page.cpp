@@ -1,15 +1,38 @@
 #include "ui/pages/record_page.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "ui/widgets/outline_list.h"
+#include "rules/document/record_fields.h"
 #include "ui/dialogs/rename_prompt.h"
+#include "ui/edit/document_editor.h"
+#include "ui/widgets/outline_list.h"
 #include "ui/widgets/text_codec.h"
 
 namespace ui {
 
-RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {}
+bool HasFocusWithin(const QWidget* control) {
+    const QWidget* focus = QApplication::focusWidget();
+    return focus && (focus == control || control->isAncestorOf(focus) ||
+                     focus->focusProxy() == control);
+}
+
+RecordPage::RecordPage(DocumentEditor& editor, rules::SectionId section, QWidget* parent)
+    : QWidget(parent), editor_(editor), section_(section) {
+    connect(&editor_, &DocumentEditor::FieldsChanged, this,
+            [this](rules::SectionId section, const QList<int>& records) {
+                if (section == section_) RecordsChanged(records);
+            });
+}
+
+rules::RulesDocument& RecordPage::Document() const { return editor_.Document(); }
+
+int RecordPage::RecordCount() const { return rules::RecordCount(Document(), section_); }
+
+const std::string& RecordPage::RecordName(int number) const {
+    return rules::FieldText(Document(), {section_, number, 0});
+}
 
 void RecordPage::AttachOutline(OutlineList* outline) {
     outline_ = outline;
@@ -18,10 +41,20 @@ void RecordPage::AttachOutline(OutlineList* outline) {
 }
 
 void RecordPage::Populate() {
+    {
+        const QSignalBlocker blocker(outline_);
+        outline_->clear();
+    }
     for (int k = 1; k <= RecordCount(); ++k) outline_->AppendItem(ToDisplay(RecordName(k)));
-    // The click that activates the window may also have brought this page to
-    // the front before the file was read; show the first record now.
-    if (isVisible()) Enter();
+    if (currentIndex_ > RecordCount()) currentIndex_ = 0;
+    if (HasRecord()) {
+        // The document was replaced: keep showing the same place.
+        JumpTo(currentIndex_);
+    } else if (isVisible()) {
+        // The click that activates the window may also have brought this page
+        // to the front before the file was read; show the first record now.
+        Enter();
+    }
 }
 
 void RecordPage::Enter() {
@@ -37,8 +70,13 @@ void RecordPage::ShowSelected() {
     if (number < 1 || number > RecordCount()) return;
     currentIndex_ = number;
     for (QWidget* control : form_) control->setEnabled(true);
+    ShowAgain();
+}
+
+void RecordPage::ShowAgain() {
+    if (!HasRecord()) return;
     showing_ = true;
-    ShowRecord(number);
+    ShowRecord(currentIndex_);
     showing_ = false;
 }
 
@@ -48,30 +86,39 @@ void RecordPage::JumpTo(int number) {
     ShowSelected();
 }
 
+void RecordPage::RecordsChanged(const QList<int>& records) {
+    for (int number : records) {
+        if (number < 1 || number > RecordCount()) continue;
+        const QString name = ToDisplay(RecordName(number));
+        if (outline_->ItemText(number) != name) outline_->SetItemText(number, name);
+    }
+    if (!storing_ && records.contains(currentIndex_)) ShowAgain();
+}
+
 void RecordPage::RenameSelected() {
     const int number = outline_->SelectedItem();
     if (number < 1 || number > RecordCount() || !renameForm_) return;
     std::optional<std::string> name =
         AskForNewName(*renameForm_, window(), RecordName(number), FieldSeparators());
     if (!name) return;
-    RecordName(number) = *name;
-    outline_->SetItemText(number, ToDisplay(*name));
-    emit RecordChanged(number);
+    editor_.SetField({section_, number, 0}, std::move(*name));
 }
 
-void RecordPage::BindEdit(QLineEdit* edit, std::function<std::string&(int number)> field) {
+void RecordPage::BindEdit(QLineEdit* edit, int field) {
     edit->setValidator(new FileTextValidator(FieldSeparators(), edit));
-    connect(edit, &QLineEdit::textChanged, this,
-            [this, field = std::move(field)](const QString& text) {
-                if (std::optional<std::string> bytes = FromDisplay(text))
-                    StoreEdit([&](int number) { field(number) = *bytes; });
-            });
+    // Typed text and a spinner's step both arrive here; what the user types
+    // while the field has the focus folds into one step.
+    connect(edit, &QLineEdit::textChanged, this, [this, edit, field](const QString& text) {
+        if (std::optional<std::string> bytes = FromDisplay(text))
+            StoreField(field, std::move(*bytes), edit->hasFocus());
+    });
 }
 
-void RecordPage::StoreEdit(const std::function<void(int number)>& change) {
+void RecordPage::StoreField(int field, std::string value, bool typing) {
     if (!EditAllowed()) return;
-    change(currentIndex_);
-    emit RecordChanged(currentIndex_);
+    storing_ = true;
+    editor_.SetField({section_, currentIndex_, field}, std::move(value), typing);
+    storing_ = false;
 }
 
 void RecordPage::SetFormControls(QList<QWidget*> controls) {
@@ -80,8 +127,10 @@ void RecordPage::SetFormControls(QList<QWidget*> controls) {
 }
 
 void RecordPage::ShowText(QLineEdit* edit, const std::string& text) {
+    const QString shown = ToDisplay(text);
+    if (edit->text() == shown) return;
     const QSignalBlocker blocker(edit);
-    edit->setText(ToDisplay(text));
+    edit->setText(shown);
 }
 
 }  // namespace ui

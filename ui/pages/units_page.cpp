@@ -9,6 +9,7 @@
 
 #include "rules/document/field_values.h"
 #include "rules/document/rules_document.h"
+#include "ui/edit/document_editor.h"
 #include "ui/widgets/advance_choice_box.h"
 #include "ui/widgets/numeric_text.h"
 #include "ui/widgets/outline_list.h"
@@ -25,8 +26,8 @@ const QColor kBlue(0, 0, 255);
 
 }  // namespace
 
-UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
-    : RecordPage(parent), document_(document) {
+UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
+    : RecordPage(editor, rules::SectionId::Units, parent) {
     auto* outline = new OutlineList(this);
     outline->setObjectName(QStringLiteral("OutUnit"));
     outline->setGeometry(8, 8, 153, 505);
@@ -38,23 +39,23 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     MakeLabel(QStringLiteral("Label3"), QStringLiteral("Maximum moves in a turn"),
               QRect(168, 8, 0, 0), this);
     moves_ = AddNumberField(QStringLiteral("MovesInARound"), QRect(304, 8, 33, 21),
-                            QStringLiteral("1"), &rules::UnitRecord::moves);
+                            QStringLiteral("1"), rules::UnitField::Moves);
     MakeLabel(QStringLiteral("Label4"), QStringLiteral("Number of rounds in flight ?"),
               QRect(168, 40, 0, 0), this, QStringLiteral("This affects the air units"));
     rounds_ = AddNumberField(QStringLiteral("RoundsInFlight"), QRect(304, 40, 33, 21),
-                             QStringLiteral("0"), &rules::UnitRecord::rounds);
+                             QStringLiteral("0"), rules::UnitField::Rounds);
     MakeLabel(QStringLiteral("Label5"), QStringLiteral("Attack strength"), QRect(168, 72, 0, 0),
               this);
     attack_ = AddNumberField(QStringLiteral("AttackStength"), QRect(304, 72, 33, 21),
-                             QStringLiteral("0"), &rules::UnitRecord::attack);
+                             QStringLiteral("0"), rules::UnitField::Attack);
     MakeLabel(QStringLiteral("Label7"), QStringLiteral("Hit points"), QRect(168, 104, 0, 0), this,
               QStringLiteral("Amount of dommage the unit can take"));
     hitPoints_ = AddNumberField(QStringLiteral("HitPoints"), QRect(304, 104, 33, 21),
-                                QStringLiteral("1"), &rules::UnitRecord::hitPoints);
+                                QStringLiteral("1"), rules::UnitField::HitPoints);
     MakeLabel(QStringLiteral("Label9"), QStringLiteral("Shields cost"), QRect(168, 136, 0, 0), this,
               QStringLiteral("Number of shields row to build it"));
     cost_ = AddNumberField(QStringLiteral("ShieldCost"), QRect(304, 136, 33, 21),
-                           QStringLiteral("1"), &rules::UnitRecord::cost);
+                           QStringLiteral("1"), rules::UnitField::Cost);
 
     domain_ = new RadioGroup(QStringLiteral(" Domain of Activity ? "),
                              {QStringLiteral("Land"), QStringLiteral("Air"), QStringLiteral("Sea")},
@@ -66,14 +67,14 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     MakeLabel(QStringLiteral("Label2"), QStringLiteral("Defense Strength"), QRect(376, 72, 0, 0),
               this);
     defense_ = AddNumberField(QStringLiteral("DefenseStrength"), QRect(480, 72, 33, 21),
-                              QStringLiteral("0"), &rules::UnitRecord::defense);
+                              QStringLiteral("0"), rules::UnitField::Defense);
     MakeLabel(QStringLiteral("Label11"), QStringLiteral("Fire Power"), QRect(376, 104, 0, 0), this);
     firepower_ = AddNumberField(QStringLiteral("FirePower"), QRect(480, 104, 33, 21),
-                                QStringLiteral("1"), &rules::UnitRecord::firepower);
+                                QStringLiteral("1"), rules::UnitField::Firepower);
     MakeLabel(QStringLiteral("Label13"), QStringLiteral("Holds On Ship"), QRect(376, 136, 0, 0),
               this);
     hold_ = AddNumberField(QStringLiteral("HoldShip"), QRect(480, 136, 33, 21), QStringLiteral("0"),
-                           &rules::UnitRecord::hold);
+                           rules::UnitField::Hold);
 
     // Spinners: only the moves wrap around; the edits themselves take any text.
     struct Spin {
@@ -96,13 +97,13 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
 
     MakeLabel(QStringLiteral("Label14"), QStringLiteral("When does it become obsolete ?"),
               QRect(168, 168, 0, 0), this);
-    getObsolete_ = new AdvanceChoiceBox(document_.Advances(), this);
+    getObsolete_ = new AdvanceChoiceBox(Document().Advances(), this);
     getObsolete_->setObjectName(QStringLiteral("GetObsolete"));
     getObsolete_->SetValueName(QStringLiteral("obsolete-by advance"));
     getObsolete_->setGeometry(168, 184, 145, 21);
     MakeLabel(QStringLiteral("Label15"), QStringLiteral("Prerequisite Advance"),
               QRect(336, 168, 0, 0), this);
-    prerequisite_ = new AdvanceChoiceBox(document_.Advances(), this);
+    prerequisite_ = new AdvanceChoiceBox(Document().Advances(), this);
     prerequisite_->setObjectName(QStringLiteral("Prerequisite"));
     prerequisite_->setGeometry(336, 184, 145, 21);
     for (AdvanceChoiceBox* box : {getObsolete_, prerequisite_}) {
@@ -111,6 +112,14 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
     }
     connect(getObsolete_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::GetObsoleteChange);
     connect(prerequisite_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::PrerequisiteChange);
+    for (AdvanceChoiceBox* box : {getObsolete_, prerequisite_}) {
+        // A pick from the list is a step of its own, even right after typing.
+        connect(box, &QComboBox::activated, &editor, &DocumentEditor::EndTyping);
+    }
+    connect(&editor, &DocumentEditor::FieldsChanged, this,
+            [this](rules::SectionId section, const QList<int>& records) {
+                if (section == rules::SectionId::Advances) AdvancesChanged(records);
+            });
 
     role_ = new RadioGroup(
         QStringLiteral(" Unit Role "),
@@ -159,32 +168,35 @@ UnitsPage::UnitsPage(rules::RulesDocument& document, QWidget* parent)
 
 QLineEdit* UnitsPage::AddNumberField(const QString& name, const QRect& place,
                                      const QString& initial,
-                                     std::string rules::UnitRecord::*field) {
+                                     rules::UnitField field) {
     auto* edit = new QLineEdit(initial, this);
     edit->setObjectName(name);
     edit->setGeometry(place);
     // What the user types is stored as typed; only a "," (which would split
     // the line) and characters the file cannot hold are refused.
-    BindEdit(edit, [this, field](int number) -> std::string& {
-        return document_.Units().At(number).*field;
-    });
+    BindEdit(edit, static_cast<int>(field));
     return edit;
 }
 
 void UnitsPage::Populate() {
-    RecordPage::Populate();
+    // The boxes first: the list may show a unit at once.
     getObsolete_->Populate();
     prerequisite_->Populate();
+    RecordPage::Populate();
 }
 
-int UnitsPage::RecordCount() const { return document_.Units().Count(); }
+void UnitsPage::AdvancesChanged(const QList<int>& advances) {
+    getObsolete_->RefreshNames(advances);
+    prerequisite_->RefreshNames(advances);
+    ShowAgain();
+}
 
-std::string& UnitsPage::RecordName(int number) { return document_.Units().At(number).name; }
-
-rules::UnitRecord& UnitsPage::Unit(int number) { return document_.Units().At(number); }
+const rules::UnitRecord& UnitsPage::Unit(int number) const {
+    return Document().Units().At(number);
+}
 
 void UnitsPage::ShowRecord(int number) {
-    const rules::UnitRecord& unit = document_.Units().At(number);
+    const rules::UnitRecord& unit = Unit(number);
     // Every control is filled without reporting it, so showing a unit leaves
     // its record exactly as it was.
     domain_->SetIndex(NumericValue(unit.domain));
@@ -207,23 +219,26 @@ void UnitsPage::ShowRecord(int number) {
 }
 
 void UnitsPage::DomainOfActivityClick(int index) {
-    StoreEdit([&](int number) { Unit(number).domain = IndexText(index); });
+    StoreField(static_cast<int>(rules::UnitField::Domain), IndexText(index));
 }
 
 void UnitsPage::UnitRoleClick(int index) {
-    StoreEdit([&](int number) { Unit(number).role = IndexText(index); });
+    StoreField(static_cast<int>(rules::UnitField::Role), IndexText(index));
 }
 
 void UnitsPage::CheckBoxClick(int k, bool checked) {
-    StoreEdit([&](int number) { rules::SetFlag(Unit(number).flags, k, checked); });
+    if (!EditAllowed()) return;
+    std::string flags = Unit(CurrentIndex()).flags;
+    rules::SetFlag(flags, k, checked);
+    StoreField(static_cast<int>(rules::UnitField::Flags), std::move(flags));
 }
 
 void UnitsPage::GetObsoleteChange(const std::string& abbrev) {
-    StoreEdit([&](int number) { Unit(number).obsoleteBy = abbrev; });
+    StoreField(static_cast<int>(rules::UnitField::ObsoleteBy), abbrev, HasFocusWithin(getObsolete_));
 }
 
 void UnitsPage::PrerequisiteChange(const std::string& abbrev) {
-    StoreEdit([&](int number) { Unit(number).prereq = abbrev; });
+    StoreField(static_cast<int>(rules::UnitField::Prereq), abbrev, HasFocusWithin(prerequisite_));
 }
 
 }  // namespace ui

@@ -3,13 +3,13 @@
 #include <array>
 #include <string>
 
+#include "rules/document/record_fields.h"
 #include "ui/pages/record_page.h"
 
 class QCheckBox;
 class QLineEdit;
 
 namespace rules {
-class RulesDocument;
 struct UnitRecord;
 }  // namespace rules
 
@@ -24,9 +24,9 @@ class RadioGroup;
 class UnitsPage : public RecordPage {
     Q_OBJECT
   public:
-    UnitsPage(rules::RulesDocument& document, QWidget* parent = nullptr);
+    UnitsPage(DocumentEditor& editor, QWidget* parent = nullptr);
 
-    // Fills the unit list and the two advance choice lists (once, after reading).
+    // Fills the unit list and the two advance choice lists (after reading).
     void Populate() override;
 
     // Handlers of the form, named after their controls.
@@ -39,17 +39,17 @@ class UnitsPage : public RecordPage {
     void PrerequisiteChange(const std::string& abbrev);
 
   protected:
-    int RecordCount() const override;
-    std::string& RecordName(int number) override;
     void ShowRecord(int number) override;
     QString FieldSeparators() const override { return QStringLiteral(","); }
 
   private:
-    rules::UnitRecord& Unit(int number);
+    const rules::UnitRecord& Unit(int number) const;
     QLineEdit* AddNumberField(const QString& name, const QRect& place, const QString& initial,
-                              std::string rules::UnitRecord::*field);
+                              rules::UnitField field);
+    // Advances were renamed or re-abbreviated: the choice lists and the
+    // unit on show name them anew.
+    void AdvancesChanged(const QList<int>& advances);
 
-    rules::RulesDocument& document_;
     QLineEdit* moves_ = nullptr;
     QLineEdit* rounds_ = nullptr;
     QLineEdit* attack_ = nullptr;

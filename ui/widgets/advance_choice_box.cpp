@@ -37,6 +37,20 @@ void AdvanceChoiceBox::Populate() {
     setEditText(text);
 }
 
+void AdvanceChoiceBox::RefreshNames(const QList<int>& numbers) {
+    const QSignalBlocker blocker(this);
+    const QString text = currentText();
+    bool changed = false;
+    for (int number : numbers) {
+        if (number < 1 || number >= count() || number > advances_.Count()) continue;
+        const QString name = ToDisplay(advances_.At(number).name);
+        if (itemText(number) == name) continue;
+        setItemText(number, name);
+        changed = true;
+    }
+    if (changed && currentText() != text) setEditText(text);
+}
+
 int AdvanceChoiceBox::ShowAbbrev(const std::string& abbrev) {
     const QSignalBlocker blocker(this);
     stored_ = abbrev;

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QPalette>
 #include <optional>
+#include <QList>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,11 @@ class AdvanceChoiceBox : public QComboBox {
 public:
     AdvanceChoiceBox(const rules::AdvanceTable& advances, QWidget* parent = nullptr);
 
-    // Fills the list once: "nil" then every advance name in table order.
+    // Fills the list: "nil" then every advance name in table order.
     void Populate();
+    // Advances `numbers` may have new names: their items follow, the text in
+    // the box stays.
+    void RefreshNames(const QList<int>& numbers);
 
     // Shows a stored abbreviation without reporting it as the user's choice:
     // "nil" and "no" show as "nil", an abbreviation as the name of the first

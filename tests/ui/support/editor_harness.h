@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "gui_test_support.h"
@@ -11,6 +13,11 @@ namespace testing_support {
 // Shows the editor's main window as the program does and waits until its
 // start-up sequence ran (the answerer handles the dialogs it opens).
 inline bool StartEditor(ui::EditorWindows& windows, ModalAnswerer& answers, int timeoutMs = 5000) {
+    // Saving keeps versions in the user's data folder: a scratch one for the
+    // whole test run, unless the test chose its own.
+    static QTemporaryDir userData;
+    if (!qEnvironmentVariableIsSet("XDG_DATA_HOME"))
+        qputenv("XDG_DATA_HOME", QFile::encodeName(userData.path()));
     QApplication::setQuitOnLastWindowClosed(false);
     windows.main.show();
     windows.main.activateWindow();

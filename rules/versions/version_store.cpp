@@ -1,0 +1,134 @@
+#include "rules/versions/version_store.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "rules/document/file_stamp.h"
+
+namespace rules {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::size_t kLongestFolderName = 160;
+constexpr std::string_view kSuffix = ".txt";
+
+// 20261208-111936-123.txt -> milliseconds; -1 for a name of another kind.
+std::int64_t ParseVersionName(const std::string& name) {
+    int y, mo, d, h, mi, s, ms;
+    char tail[8] = {};
+    if (name.size() != 23 ||
+        std::sscanf(name.c_str(), "%4d%2d%2d-%2d%2d%2d-%3d%4s", &y, &mo, &d, &h, &mi, &s, &ms,
+                    tail) != 8 ||
+        std::string_view(tail) != kSuffix) {
+        return -1;
+    }
+    const std::chrono::year_month_day date{std::chrono::year(y), std::chrono::month(unsigned(mo)),
+                                           std::chrono::day(unsigned(d))};
+    if (!date.ok()) return -1;
+    const auto days = std::chrono::sys_days(date).time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(days).count() +
+           ((h * 60LL + mi) * 60LL + s) * 1000LL + ms;
+}
+
+std::string Reason(const std::error_code& error) { return error.message(); }
+
+}  // namespace
+
+VersionStore::VersionStore(const fs::path& root, const fs::path& rulesFile) {
+    std::error_code error;
+    rulesFile_ = fs::absolute(rulesFile, error);
+    if (error) rulesFile_ = rulesFile;
+    rulesFile_ = rulesFile_.lexically_normal();
+    folder_ = root / FolderName(rulesFile_.string());
+}
+
+std::string VersionStore::FolderName(const std::string& absolutePath) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string name;
+    for (unsigned char c : absolutePath) {
+        if ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+            c == '.' || c == '-') {
+            name += static_cast<char>(c);
+        } else {
+            name += '_';
+            name += kHex[c >> 4];
+            name += kHex[c & 15];
+        }
+    }
+    if (name.size() > kLongestFolderName) {
+        ContentDigest digest;
+        digest.Add(absolutePath);
+        char tag[20];
+        std::snprintf(tag, sizeof tag, "%016llx",
+                      static_cast<unsigned long long>(digest.Value()));
+        name = name.substr(name.size() - (kLongestFolderName - 17)) + "-" + tag;
+    }
+    return name;
+}
+
+std::string VersionStore::VersionName(std::int64_t keptAtMs) {
+    const std::chrono::sys_time<std::chrono::milliseconds> at{std::chrono::milliseconds(keptAtMs)};
+    const auto day = std::chrono::floor<std::chrono::days>(at);
+    const std::chrono::year_month_day date{day};
+    const std::chrono::hh_mm_ss time{at - day};
+    char name[32];
+    std::snprintf(name, sizeof name, "%04d%02u%02u-%02d%02d%02d-%03d.txt", int(date.year()),
+                  unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
+                  int(time.minutes().count()), int(time.seconds().count()),
+                  int(time.subseconds().count()));
+    return name;
+}
+
+Status VersionStore::Keep(std::chrono::system_clock::time_point now) {
+    std::error_code error;
+    if (!fs::is_regular_file(rulesFile_, error)) return Status::Ok();  // nothing replaced
+    const auto where = [this](const std::string& why) {
+        return Status::Error("The version could not be kept in " + folder_.string() + ": " + why);
+    };
+    fs::create_directories(folder_, error);
+    if (error) return where(Reason(error));
+    // Two saves within one millisecond keep the later bytes under the next
+    // free name, so neither version is lost.
+    std::int64_t ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+    fs::path target = folder_ / VersionName(ms);
+    while (fs::exists(target, error)) target = folder_ / VersionName(++ms);
+    if (!fs::copy_file(rulesFile_, target, fs::copy_options::none, error)) {
+        fs::remove(target, error);  // no half-written version
+        return where(Reason(error));
+    }
+
+    const std::vector<KeptVersion> versions = List();
+    for (std::size_t k = kKept; k < versions.size(); ++k) fs::remove(versions[k].path, error);
+    return Status::Ok();
+}
+
+std::vector<KeptVersion> VersionStore::List() const {
+    std::vector<KeptVersion> versions;
+    std::error_code error;
+    for (fs::directory_iterator it(folder_, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::int64_t ms = ParseVersionName(it->path().filename().string());
+        if (ms < 0 || !it->is_regular_file(error)) continue;
+        versions.push_back({it->path(), ms, it->file_size(error)});
+    }
+    std::sort(versions.begin(), versions.end(),
+              [](const KeptVersion& a, const KeptVersion& b) { return a.keptAtMs > b.keptAtMs; });
+    return versions;
+}
+
+Status ReadWholeFile(const fs::path& path, std::string& bytes) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return Status::Error("Cannot open file " + path.string());
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) return Status::Error("Cannot read file " + path.string());
+    return Status::Ok();
+}
+
+}  // namespace rules

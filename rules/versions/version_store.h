@@ -1,0 +1,62 @@
+#pragma once
+
+// The earlier versions of a rules file: before a save replaces the file, its
+// bytes are copied into a folder of their own, one folder per rules file
+// (named after the file's absolute path), one file per version (named after
+// the time it was replaced). Only the newest few are kept.
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "rules/document/status.h"
+
+namespace rules {
+
+struct KeptVersion {
+    std::filesystem::path path;
+    // When the save replaced these bytes, UTC milliseconds since 1970.
+    std::int64_t keptAtMs = 0;
+    std::uintmax_t size = 0;
+};
+
+class VersionStore {
+  public:
+    static constexpr int kKept = 50;
+
+    // Versions of `rulesFile` live under `root` (the user's data folder,
+    // never the game's). A relative `rulesFile` is made absolute against the
+    // working directory.
+    VersionStore(const std::filesystem::path& root, const std::filesystem::path& rulesFile);
+
+    // The folder of this rules file's versions.
+    const std::filesystem::path& Folder() const { return folder_; }
+
+    // Copies the rules file as it is now into the store as the version
+    // replaced at `now`, then removes all but the newest kKept. A rules file
+    // that does not exist yet has nothing to keep. The error says where and
+    // why, for the user.
+    Status Keep(std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
+
+    // The kept versions, newest first.
+    std::vector<KeptVersion> List() const;
+
+    // The folder name for a rules file's absolute path: the path with every
+    // character outside letters, digits, "." and "-" written as "_XX" (hex),
+    // so different paths never share a folder; very long paths keep their
+    // end and gain a digest.
+    static std::string FolderName(const std::string& absolutePath);
+    // "20261208-111936-123.txt": the UTC time, sorting as the time does.
+    static std::string VersionName(std::int64_t keptAtMs);
+
+  private:
+    std::filesystem::path folder_;
+    std::filesystem::path rulesFile_;
+};
+
+// The bytes of a kept version (or any file).
+Status ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
+
+}  // namespace rules

@@ -1,0 +1,137 @@
+#include "ui/dialogs/earlier_versions_dialog.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "rules/compare/comparison.h"
+#include "rules/document/rules_document.h"
+#include "ui/edit/document_editor.h"
+#include "ui/widgets/differences_view.h"
+#include "ui/widgets/text_codec.h"
+
+namespace ui {
+
+// A kept version as read: its document, and how it compares with the tables.
+struct EarlierVersionsDialog::Version {
+    rules::KeptVersion kept;
+    std::unique_ptr<rules::RulesDocument> document;  // null when it cannot be read
+    rules::Comparison comparison;
+    QString problem;
+};
+
+namespace {
+
+QString KeptAt(const rules::KeptVersion& version) {
+    return QLocale().toString(QDateTime::fromMSecsSinceEpoch(version.keptAtMs),
+                              QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+}
+
+}  // namespace
+
+EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
+                                             std::vector<rules::KeptVersion> versions,
+                                             QWidget* parent)
+    : QDialog(parent), editor_(editor) {
+    setObjectName(QStringLiteral("EarlierVersionsDialog"));
+    setWindowTitle(tr("Earlier Versions of %1")
+                       .arg(QString::fromStdString(editor.Document().TargetFileName())));
+    // A dialog of the desktop, not of the designed window: its own font.
+    setFont(QApplication::font(this));
+    resize(760, 520);
+
+    const rules::RulesDocument& now = editor.Document();
+    for (rules::KeptVersion& kept : versions) {
+        Version version{std::move(kept), nullptr, {}, {}};
+        std::string bytes;
+        if (const rules::Status read = rules::ReadWholeFile(version.kept.path, bytes); !read) {
+            version.problem = QString::fromStdString(read.message);
+        } else {
+            version.document = std::make_unique<rules::RulesDocument>();
+            version.document->LoadBytes(bytes, now.GetLanguage());
+            version.document->Parse();
+            // From then to now, as time went.
+            version.comparison = rules::Compare(*version.document, now);
+        }
+        versions_.push_back(std::move(version));
+    }
+
+    list_ = new QTreeWidget(this);
+    list_->setObjectName(QStringLiteral("VersionList"));
+    list_->setRootIsDecorated(false);
+    list_->setHeaderLabels({tr("Kept"), tr("Size"), tr("Differences from now")});
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    for (const Version& version : versions_) {
+        const QString summary =
+            version.document ? QString::fromStdString(rules::SummaryLine(version.comparison))
+                             : version.problem;
+        auto* item = new QTreeWidgetItem(
+            list_, {KeptAt(version.kept),
+                    tr("%1 bytes").arg(QLocale().toString(qulonglong(version.kept.size))),
+                    summary});
+        item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
+    }
+
+    differences_ = new DifferencesView(this);
+    differences_->setObjectName(QStringLiteral("VersionDifferences"));
+    differences_->ShowRemark(tr("Select a version to see what differs."));
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->addWidget(list_);
+    splitter->addWidget(differences_);
+    splitter->setStretchFactor(1, 2);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    restore_ = buttons->addButton(tr("Restore"), QDialogButtonBox::ActionRole);
+    restore_->setObjectName(QStringLiteral("RestoreButton"));
+    restore_->setEnabled(false);
+    restore_->setToolTip(
+        tr("Make this version the document, as one step you can undo; nothing is written "
+           "until Save Changes."));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(restore_, &QPushButton::clicked, this, &EarlierVersionsDialog::RestoreSelected);
+    connect(list_, &QTreeWidget::currentItemChanged, this, &EarlierVersionsDialog::ShowSelected);
+
+    auto* column = new QVBoxLayout(this);
+    auto* note = new QLabel(tr("Each Save Changes keeps the file it replaces; the newest %1 are kept.")
+                                .arg(rules::VersionStore::kKept),
+                            this);
+    note->setWordWrap(true);
+    column->addWidget(note);
+    column->addWidget(splitter, 1);
+    column->addWidget(buttons);
+
+    if (list_->topLevelItemCount() > 0) list_->setCurrentItem(list_->topLevelItem(0));
+}
+
+EarlierVersionsDialog::~EarlierVersionsDialog() = default;
+
+void EarlierVersionsDialog::ShowSelected() {
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    if (row < 0 || row >= int(versions_.size())) return;
+    const Version& version = versions_[size_t(row)];
+    restore_->setEnabled(version.document != nullptr);
+    if (!version.document) {
+        differences_->ShowRemark(version.problem);
+        return;
+    }
+    differences_->ShowComparison(version.comparison, *version.document, editor_.Document());
+}
+
+void EarlierVersionsDialog::RestoreSelected() {
+    const int row = list_->indexOfTopLevelItem(list_->currentItem());
+    if (row < 0 || row >= int(versions_.size()) || !versions_[size_t(row)].document) return;
+    Version& version = versions_[size_t(row)];
+    editor_.ReplaceDocument(version.document->TakeContent(),
+                            tr("Restore Version of %1").arg(KeptAt(version.kept)));
+    accept();
+}
+
+}  // namespace ui

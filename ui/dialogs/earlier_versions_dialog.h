@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+#include <vector>
+
+#include "rules/versions/version_store.h"
+
+class QPushButton;
+class QTreeWidget;
+
+namespace rules {
+class RulesDocument;
+}
+
+namespace ui {
+
+class DifferencesView;
+class DocumentEditor;
+
+// File -> Earlier Versions...: the kept versions of the loaded file, newest
+// first, each with its time, size and a line saying what differs from the
+// tables now; the one selected shows its differences field by field, and
+// Restore makes it the document as one undoable step (nothing is written
+// until Save Changes).
+class EarlierVersionsDialog : public QDialog {
+    Q_OBJECT
+  public:
+    EarlierVersionsDialog(DocumentEditor& editor, std::vector<rules::KeptVersion> versions,
+                          QWidget* parent = nullptr);
+    ~EarlierVersionsDialog() override;
+
+    QTreeWidget* List() const { return list_; }
+    DifferencesView* Differences() const { return differences_; }
+    // Replaces the document by the selected version and closes the dialog.
+    void RestoreSelected();
+
+  private:
+    struct Version;
+    void ShowSelected();
+
+    DocumentEditor& editor_;
+    std::vector<Version> versions_;
+    QTreeWidget* list_ = nullptr;
+    DifferencesView* differences_ = nullptr;
+    QPushButton* restore_ = nullptr;
+};
+
+}  // namespace ui
