@@ -308,6 +308,7 @@ void TMainForm::CompareWithClick() {
     if (CompareWithDialog* dialog = CompareWithDialog::Open(*editor_, chooser.selectedFiles().first(), this)) {
         connect(dialog, &CompareWithDialog::RecordActivated, this, &TMainForm::GoToRecord);
         dialog->show();
+        dialog->activateWindow();
     }
 }
 

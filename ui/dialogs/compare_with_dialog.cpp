@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "rules/document/rules_document.h"
@@ -14,6 +15,7 @@
 #include "ui/edit/document_editor.h"
 #include "ui/edit/undo_keys.h"
 #include "ui/widgets/comparison_panel.h"
+#include "ui/widgets/differences_view.h"
 
 namespace ui {
 
@@ -27,7 +29,7 @@ CompareWithDialog::CompareWithDialog(DocumentEditor& editor,
     setWindowTitle(tr("Compare With %1").arg(QFileInfo(fileName).fileName()));
     // A dialog of the desktop, not of the designed window: its own font.
     setFont(QApplication::font(this));
-    resize(680, 520);
+    resize(600, 520);
 
     auto* note = new QLabel(
         tr("What differs between the tables now and %1, each line as now -> theirs. Take theirs "
@@ -53,6 +55,17 @@ CompareWithDialog::CompareWithDialog(DocumentEditor& editor,
     column->addWidget(note);
     column->addWidget(panel_, 1);
     column->addWidget(buttons);
+
+    // The keyboard starts in the list: arrows choose, Alt+T takes.
+    panel_->View()->setFocus();
+    // Beside the window where the screen has room, so a record shown on
+    // its page stays in sight.
+    if (parent) {
+        const QRect window = parent->window()->frameGeometry();
+        const QScreen* screen = parent->window()->screen();
+        if (screen && window.right() + 8 + width() <= screen->availableGeometry().right())
+            move(window.right() + 8, window.top());
+    }
 
     // Ctrl+Z here undoes a take as it would in the window.
     undoKeys_ = new UndoKeys(this, editor);
