@@ -95,6 +95,10 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
     restore_ = buttons->addButton(tr("Restore"), QDialogButtonBox::ActionRole);
     restore_->setObjectName(QStringLiteral("RestoreButton"));
     restore_->setEnabled(false);
+    // Enter in the lists shows a record; it must never replace the document
+    // or close the dialog.
+    for (QAbstractButton* button : buttons->buttons())
+        if (auto* push = qobject_cast<QPushButton*>(button)) push->setAutoDefault(false);
     restore_->setToolTip(
         tr("Make this version the document, as one step you can undo; nothing is written "
            "until Save Changes."));
