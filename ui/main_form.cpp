@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -20,6 +21,7 @@
 
 #include "rules/check/rules_check.h"
 #include "rules/versions/version_store.h"
+#include "ui/dialogs/compare_with_dialog.h"
 #include "ui/dialogs/earlier_versions_dialog.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
@@ -168,11 +170,8 @@ void TMainForm::BuildMenus(QWidget* aboutPage) {
     earlierVersions_ = file->addAction(tr("&Earlier Versions..."), this,
                                        &TMainForm::EarlierVersionsClick);
     earlierVersions_->setObjectName(QStringLiteral("EarlierVersionsAction"));
-    // Comparing with another rules file comes later; its entry stays hidden
-    // until that command exists.
-    compareWith_ = file->addAction(tr("&Compare With..."));
+    compareWith_ = file->addAction(tr("&Compare With..."), this, &TMainForm::CompareWithClick);
     compareWith_->setObjectName(QStringLiteral("CompareWithAction"));
-    compareWith_->setVisible(false);
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), this, &TMainForm::QuitButtonClick);
     quit->setObjectName(QStringLiteral("QuitAction"));
@@ -300,7 +299,28 @@ void TMainForm::EarlierVersionsClick() {
         return;
     }
     EarlierVersionsDialog dialog(*editor_, std::move(versions), this);
+    connect(&dialog, &EarlierVersionsDialog::RecordActivated, this, &TMainForm::GoToRecord);
     dialog.exec();
+}
+
+void TMainForm::CompareWithClick() {
+    if (!document_.Parsed()) {
+        ShowInformationBox(this, tr("No rules file was loaded, so there is nothing to compare."));
+        return;
+    }
+    // Any file: the name decides nothing, a rules file of any language reads alike.
+    QFileDialog chooser(this, tr("Compare With"),
+                        QFileInfo(QString::fromStdString(document_.TargetFileName())).absolutePath(),
+                        tr("Rules files (*.txt *.fre *.ger);;All files (*)"));
+    chooser.setObjectName(QStringLiteral("CompareWithFileDialog"));
+    chooser.setOption(QFileDialog::DontUseNativeDialog);
+    chooser.setFileMode(QFileDialog::ExistingFile);
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return;
+    if (CompareWithDialog* dialog = CompareWithDialog::Open(*editor_, chooser.selectedFiles().first(), this)) {
+        connect(dialog, &CompareWithDialog::RecordActivated, this, &TMainForm::GoToRecord);
+        dialog->show();
+        dialog->activateWindow();
+    }
 }
 
 bool TMainForm::HasUnsavedChanges() const { return editor_ && !editor_->Stack()->isClean(); }

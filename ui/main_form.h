@@ -86,8 +86,9 @@ public:
     // Where the versions of the loaded file are kept: a folder of its own
     // in the user's data folder.
     QString VersionsFolder() const;
-    // File -> Compare With...: hidden and unconnected until comparing with
-    // another rules file exists; that command connects it and shows it.
+    // File -> Compare With...: asks for another rules file and shows what
+    // differs between it and the tables, beside the window.
+    void CompareWithClick();
     QAction* CompareWithAction() const { return compareWith_; }
     // The designed client area below the menu bar: 625 by 548 pixels.
     QWidget* ClientArea() const { return client_; }

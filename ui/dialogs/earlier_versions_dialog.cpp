@@ -14,6 +14,7 @@
 #include "rules/compare/comparison.h"
 #include "rules/document/rules_document.h"
 #include "ui/edit/document_editor.h"
+#include "ui/widgets/comparison_panel.h"
 #include "ui/widgets/differences_view.h"
 #include "ui/widgets/text_codec.h"
 
@@ -22,7 +23,7 @@ namespace ui {
 // A kept version as read: its document, and how it compares with the tables.
 struct EarlierVersionsDialog::Version {
     rules::KeptVersion kept;
-    std::unique_ptr<rules::RulesDocument> document;  // null when it cannot be read
+    std::shared_ptr<const rules::RulesDocument> document;  // null when it cannot be read
     rules::Comparison comparison;
     QString problem;
 };
@@ -47,18 +48,16 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
     setFont(QApplication::font(this));
     resize(760, 520);
 
-    const rules::RulesDocument& now = editor.Document();
     for (rules::KeptVersion& kept : versions) {
         Version version{std::move(kept), nullptr, {}, {}};
         std::string bytes;
         if (const rules::Status read = rules::ReadWholeFile(version.kept.path, bytes); !read) {
             version.problem = QString::fromStdString(read.message);
         } else {
-            version.document = std::make_unique<rules::RulesDocument>();
-            version.document->LoadBytes(bytes, now.GetLanguage());
-            version.document->Parse();
-            // From then to now, as time went.
-            version.comparison = rules::Compare(*version.document, now);
+            auto document = std::make_shared<rules::RulesDocument>();
+            document->LoadBytes(bytes, editor.Document().GetLanguage());
+            document->Parse();
+            version.document = std::move(document);
         }
         versions_.push_back(std::move(version));
     }
@@ -69,29 +68,37 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
     list_->setHeaderLabels({tr("Kept"), tr("Size"), tr("Differences from now")});
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     for (const Version& version : versions_) {
-        const QString summary =
-            version.document ? QString::fromStdString(rules::SummaryLine(version.comparison))
-                             : version.problem;
         auto* item = new QTreeWidgetItem(
             list_, {KeptAt(version.kept),
                     tr("%1 bytes").arg(QLocale().toString(qulonglong(version.kept.size))),
-                    summary});
+                    version.problem});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
+    CompareVersions();
 
-    differences_ = new DifferencesView(this);
-    differences_->setObjectName(QStringLiteral("VersionDifferences"));
-    differences_->ShowRemark(tr("Select a version to see what differs."));
+    // From then to now, as time went.
+    panel_ = new ComparisonPanel(editor, ComparisonPanel::Order::TheirsToNow, this);
+    panel_->View()->setObjectName(QStringLiteral("VersionDifferences"));
+    panel_->Show(nullptr, tr("Select a version to see what differs."));
+    connect(panel_, &ComparisonPanel::RecordActivated, this, &EarlierVersionsDialog::RecordActivated);
+    // Whatever changed the tables (a take, an undo), the summaries follow.
+    connect(&editor_, &DocumentEditor::FieldsChanged, this, &EarlierVersionsDialog::CompareVersions);
+    connect(&editor_, &DocumentEditor::DocumentReplaced, this,
+            &EarlierVersionsDialog::CompareVersions);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(list_);
-    splitter->addWidget(differences_);
+    splitter->addWidget(panel_);
     splitter->setStretchFactor(1, 2);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     restore_ = buttons->addButton(tr("Restore"), QDialogButtonBox::ActionRole);
     restore_->setObjectName(QStringLiteral("RestoreButton"));
     restore_->setEnabled(false);
+    // Enter in the lists shows a record; it must never replace the document
+    // or close the dialog.
+    for (QAbstractButton* button : buttons->buttons())
+        if (auto* push = qobject_cast<QPushButton*>(button)) push->setAutoDefault(false);
     restore_->setToolTip(
         tr("Make this version the document, as one step you can undo; nothing is written "
            "until Save Changes."));
@@ -113,16 +120,24 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
 
 EarlierVersionsDialog::~EarlierVersionsDialog() = default;
 
+DifferencesView* EarlierVersionsDialog::Differences() const { return panel_->View(); }
+
+void EarlierVersionsDialog::CompareVersions() {
+    for (std::size_t i = 0; i < versions_.size(); ++i) {
+        Version& version = versions_[i];
+        if (!version.document) continue;
+        version.comparison = rules::Compare(*version.document, editor_.Document());
+        list_->topLevelItem(int(i))->setText(
+            2, QString::fromStdString(rules::SummaryLine(version.comparison)));
+    }
+}
+
 void EarlierVersionsDialog::ShowSelected() {
     const int row = list_->indexOfTopLevelItem(list_->currentItem());
     if (row < 0 || row >= int(versions_.size())) return;
     const Version& version = versions_[size_t(row)];
     restore_->setEnabled(version.document != nullptr);
-    if (!version.document) {
-        differences_->ShowRemark(version.problem);
-        return;
-    }
-    differences_->ShowComparison(version.comparison, *version.document, editor_.Document());
+    panel_->Show(version.document, version.problem);
 }
 
 void EarlierVersionsDialog::RestoreSelected() {

@@ -37,6 +37,10 @@ DifferencesView::DifferencesView(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     header()->setStretchLastSection(false);
+    // Double-click and Enter alike.
+    connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* row) {
+        if (const auto record = RecordOf(row)) emit RecordActivated(record->first, record->second);
+    });
 }
 
 void DifferencesView::ShowRemark(const QString& text) {
@@ -55,6 +59,11 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
         ShowRemark(tr("No differences."));
         return;
     }
+    const QBrush greyed = palette().brush(QPalette::Disabled, QPalette::Text);
+    const auto grey = [&](QTreeWidgetItem* row, const QString& why) {
+        row->setForeground(0, greyed);
+        row->setToolTip(0, why);
+    };
     std::map<rules::SectionId, QTreeWidgetItem*> headings;
     for (std::size_t r = 0; r < comparison_.records.size(); ++r) {
         const rules::RecordDifference& record = comparison_.records[r];
@@ -66,12 +75,24 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
         }
         if (record.presence != rules::RecordDifference::Presence::Both) {
             auto* row = new QTreeWidgetItem(heading, {ToDisplay(rules::PresenceText(record))});
-            row->setData(0, kRecordRole, -1);
+            row->setData(0, kRecordRole, int(r));
+            row->setData(0, kFieldRole, -1);
+            grey(row, tr("Only one side holds this record: there is no field to take."));
             continue;
         }
+        // A cosmic value is one field: its row is its record's.
+        QTreeWidgetItem* parent = heading;
+        const std::string label = rules::RecordLabel(record);
+        if (record.section != rules::SectionId::Cosmic) {
+            parent = new QTreeWidgetItem(heading, {ToDisplay(label)});
+            parent->setData(0, kRecordRole, int(r));
+            parent->setData(0, kFieldRole, -1);
+            parent->setExpanded(true);
+        }
         for (std::size_t f = 0; f < record.fields.size(); ++f) {
-            auto* row = new QTreeWidgetItem(
-                heading, {ToDisplay(rules::DifferenceText(record, record.fields[f]))});
+            std::string text = rules::DifferenceText(record, record.fields[f]);
+            if (parent != heading) text.erase(0, label.size() + 2);  // the row above names it
+            auto* row = new QTreeWidgetItem(parent, {ToDisplay(text)});
             row->setData(0, kRecordRole, int(r));
             row->setData(0, kFieldRole, int(f));
         }
@@ -80,6 +101,7 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
         auto* heading = new QTreeWidgetItem(this, {tr("Other lines")});
         heading->setData(0, kRecordRole, -1);
         heading->setExpanded(true);
+        grey(heading, tr("Lines outside the sections are shown, not taken."));
         for (const rules::LineDifference& line : comparison_.lines) {
             QString text;
             if (line.baseLine >= 0 && line.otherLine >= 0) {
@@ -98,38 +120,86 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
             }
             auto* row = new QTreeWidgetItem(heading, {text});
             row->setData(0, kRecordRole, -1);
+            grey(row, heading->toolTip(0));
         }
     }
 }
+
+namespace {
+
+// Calls `visit` for every row under `parent`, depth first, in the order shown.
+template <typename Visit>
+void EachRow(const QTreeWidgetItem* parent, Visit&& visit) {
+    for (int c = 0; c < parent->childCount(); ++c) {
+        visit(parent->child(c));
+        EachRow(parent->child(c), visit);
+    }
+}
+
+}  // namespace
 
 QStringList DifferencesView::RowTexts() const {
     QStringList rows;
     for (int h = 0; h < topLevelItemCount(); ++h) {
         const QTreeWidgetItem* heading = topLevelItem(h);
         if (heading->childCount() == 0) rows << heading->text(0);
-        for (int c = 0; c < heading->childCount(); ++c) rows << heading->child(c)->text(0);
+        EachRow(heading, [&](const QTreeWidgetItem* row) {
+            if (row->childCount() > 0) return;
+            const QTreeWidgetItem* above = row->parent();
+            rows << (above && above->parent() ? above->text(0) + QStringLiteral(": ") + row->text(0)
+                                              : row->text(0));
+        });
     }
     return rows;
+}
+
+QTreeWidgetItem* DifferencesView::RowOf(const rules::FieldRef& ref) const {
+    QTreeWidgetItem* found = nullptr;
+    for (int h = 0; h < topLevelItemCount() && !found; ++h) {
+        EachRow(topLevelItem(h), [&](QTreeWidgetItem* row) {
+            const int r = row->data(0, kRecordRole).toInt();
+            const int f = row->data(0, kFieldRole).toInt();
+            if (!found && r >= 0 && f >= 0 && row->data(0, kFieldRole).isValid() &&
+                comparison_.records.at(size_t(r)).fields.at(size_t(f)).ref == ref)
+                found = row;
+        });
+    }
+    return found;
 }
 
 std::vector<rules::FieldDifference> DifferencesView::SelectedFields() const {
     std::vector<rules::FieldDifference> fields;
     const auto take = [&](const QTreeWidgetItem* row) {
+        if (!row->data(0, kFieldRole).isValid()) return;
         const int r = row->data(0, kRecordRole).toInt();
-        if (!row->data(0, kRecordRole).isValid() || r < 0) return;
         const int f = row->data(0, kFieldRole).toInt();
+        if (r < 0 || f < 0) return;
         const rules::FieldDifference& field = comparison_.records.at(size_t(r)).fields.at(size_t(f));
         const bool known = std::any_of(fields.begin(), fields.end(),
                                        [&](const auto& kept) { return kept.ref == field.ref; });
         if (!known) fields.push_back(field);
     };
+    // A row counts when it or any row above it is selected.
+    const auto chosen = [](const QTreeWidgetItem* row) {
+        for (; row; row = row->parent())
+            if (row->isSelected()) return true;
+        return false;
+    };
     for (int h = 0; h < topLevelItemCount(); ++h) {
-        const QTreeWidgetItem* heading = topLevelItem(h);
-        for (int c = 0; c < heading->childCount(); ++c) {
-            if (heading->isSelected() || heading->child(c)->isSelected()) take(heading->child(c));
-        }
+        EachRow(topLevelItem(h), [&](const QTreeWidgetItem* row) {
+            if (chosen(row)) take(row);
+        });
     }
     return fields;
+}
+
+std::optional<std::pair<rules::SectionId, int>> DifferencesView::RecordOf(
+    const QTreeWidgetItem* row) const {
+    if (!row || !row->data(0, kRecordRole).isValid()) return std::nullopt;
+    const int r = row->data(0, kRecordRole).toInt();
+    if (r < 0 || r >= int(comparison_.records.size())) return std::nullopt;
+    const rules::RecordDifference& record = comparison_.records[size_t(r)];
+    return std::make_pair(record.section, record.record);
 }
 
 }  // namespace ui

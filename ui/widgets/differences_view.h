@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QTreeWidget>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "rules/compare/comparison.h"
@@ -11,11 +13,14 @@ class RulesDocument;
 
 namespace ui {
 
-// What differs between two documents, one row per differing field
-// (`Unit "Ember Guard": attack 1 -> 2`), per record only one side holds and
-// per other line, under a heading per kind. Each field row keeps the
+// What differs between two documents, under a heading per kind: a row per
+// differing unit or advance with one row per field under it
+// (`Unit "Ember Guard"` / `attack 1 -> 2`), a row per cosmic value, per
+// record only one side holds and per other line. Each field row keeps the
 // difference it shows, so a command can act on the rows the user selected
-// (taking another file's values, for one).
+// (taking another file's values, for one). Rows that hold no field (a
+// record one side lacks, a line outside the sections) are greyed: there is
+// nothing in them a field edit could take.
 class DifferencesView : public QTreeWidget {
     Q_OBJECT
   public:
@@ -28,11 +33,20 @@ class DifferencesView : public QTreeWidget {
     // Shows a single remark instead of differences ("No differences.").
     void ShowRemark(const QString& text);
 
-    // The rows shown, headings left out, as the user reads them.
+    // The rows shown, headings left out, as the user reads them: a field
+    // row under its record's row reads `Unit "Ember Guard": attack 1 -> 2`.
     QStringList RowTexts() const;
-    // The field differences of the selected rows (a heading stands for all
-    // rows under it).
+    // The row showing this field's difference, or null.
+    QTreeWidgetItem* RowOf(const rules::FieldRef& ref) const;
+    // The field differences of the selected rows (a heading or a record's
+    // row stands for all rows under it).
     std::vector<rules::FieldDifference> SelectedFields() const;
+    // The record a row speaks of: its section and 1-based number.
+    std::optional<std::pair<rules::SectionId, int>> RecordOf(const QTreeWidgetItem* row) const;
+
+  signals:
+    // A row of a record was double-clicked or Enter pressed on it.
+    void RecordActivated(rules::SectionId section, int record);
 
   private:
     rules::Comparison comparison_;

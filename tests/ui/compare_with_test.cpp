@@ -1,0 +1,143 @@
+// Compare With... and Take theirs: another rules file's values come into the
+// tables one field at a time, as steps Undo takes back, and the differences
+// shown follow the tables.
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeWidget>
+#include <QUndoStack>
+#include <QtTest>
+
+#include "editor_session.h"
+#include "rules/document/record_fields.h"
+#include "ui/dialogs/compare_with_dialog.h"
+#include "ui/dialogs/earlier_versions_dialog.h"
+#include "ui/edit/document_editor.h"
+#include "ui/widgets/comparison_panel.h"
+#include "ui/widgets/differences_view.h"
+
+using namespace testing_support;
+
+namespace {
+
+// Selects exactly `row` as a click would.
+void SelectOnly(QTreeWidget* view, QTreeWidgetItem* row) {
+    QVERIFY(row);
+    view->setCurrentItem(row, 0, QItemSelectionModel::ClearAndSelect);
+}
+
+}  // namespace
+
+class CompareWithTest : public QObject {
+    Q_OBJECT
+private slots:
+    void takesOneFieldFromAnotherFileAndUndoesIt() {
+        EditorSession s(DemoRules());
+        QVERIFY(s.started);
+        ui::TMainForm& main = s.windows.main;
+        // A friend's mod: Mossrider attacks 4, roads move 4, a remark
+        // reworded. Its name says German; it is read all the same.
+        QByteArray mod = DemoRules();
+        mod.replace("Mossrider,       Hft, 0,  1.,0,   1a,", "Mossrider,       Hft, 0,  1.,0,   4a,");
+        mod.replace("@COSMIC\r\n3     ;", "@COSMIC\r\n4     ;");
+        mod.replace("; exactly as they are", "; just as they are");
+        QVERIFY(s.folder.Write("mod.ger", mod));
+
+        QVERIFY(main.CompareWithAction()->isVisible());
+        s.answers.Then([&](QWidget* modal) {
+            auto* chooser = qobject_cast<QFileDialog*>(modal);
+            QVERIFY(chooser);
+            chooser->selectFile(s.folder.Path("mod.ger"));
+            static_cast<QDialog*>(chooser)->accept();
+        });
+        main.CompareWithAction()->trigger();
+        QVERIFY(s.answers.WaitDone());
+        auto* dialog = main.findChild<ui::CompareWithDialog*>("CompareWithDialog");
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        ui::DifferencesView* view = dialog->Panel()->View();
+        QPushButton* take = dialog->Panel()->TakeButton();
+        const QString attackRow = "Unit \"Mossrider\": attack 1 -> 4";
+        const QString roadRow = "Cosmic value RoadMove: 3 -> 4";
+        QVERIFY(view->RowTexts().contains(attackRow));
+        QVERIFY(view->RowTexts().contains(roadRow));
+        QVERIFY(!take->isEnabled());
+
+        // A line outside the sections is shown, never taken.
+        const QList<QTreeWidgetItem*> lines = view->findItems("Other lines", Qt::MatchExactly);
+        QCOMPARE(lines.size(), 1);
+        SelectOnly(view, lines.first());
+        QVERIFY(!take->isEnabled());
+
+        const rules::FieldRef attack = rules::UnitFieldRef(3, rules::UnitField::Attack);
+        QCOMPARE(rules::FieldText(main.Document(), attack), std::string("1"));
+        SelectOnly(view, view->RowOf(attack));
+        QVERIFY(take->isEnabled());
+        const int steps = main.Editor().Stack()->count();
+        take->click();
+        QCOMPARE(rules::FieldText(main.Document(), attack), std::string("4"));
+        QCOMPARE(main.Editor().Stack()->count(), steps + 1);
+        QCOMPARE(main.Editor().Stack()->undoText(), QString("Take Theirs: Attack of Mossrider"));
+        // Taken, so no longer a difference; the rest stays, nothing more taken.
+        QVERIFY(!view->RowTexts().contains(attackRow));
+        QVERIFY(view->RowTexts().contains(roadRow));
+        QCOMPARE(s.Find<QLineEdit>("RoadMove")->text(), QString("3"));
+        QVERIFY(!take->isEnabled());
+
+        main.Editor().Undo();
+        QCOMPARE(rules::FieldText(main.Document(), attack), std::string("1"));
+        QVERIFY(view->RowTexts().contains(attackRow));
+        QVERIFY(!main.isWindowModified());
+
+        // Double-click on a field's row shows its record on its page.
+        emit view->itemActivated(view->RowOf(attack), 0);
+        QCOMPARE(s.Find<QTabWidget>("PageControl")->currentWidget()->objectName(),
+                 QString("Units"));
+        dialog->close();
+    }
+
+    void aFileThatCannotBeReadChangesNothing() {
+        EditorSession s(DemoRules());
+        QVERIFY(s.started);
+        s.answers.Then(ClickBoxButton(QMessageBox::Ok));
+        const QString missing = s.folder.Path("gone.txt");
+        QVERIFY(!ui::CompareWithDialog::Open(s.windows.main.Editor(), missing, &s.windows.main));
+        QVERIFY(s.answers.WaitDone());
+        QCOMPARE(s.answers.seenTexts.size(), 1);
+        QVERIFY(s.answers.seenTexts.first().contains("gone.txt"));
+        QVERIFY(!s.windows.main.findChild<ui::CompareWithDialog*>());
+        QCOMPARE(s.windows.main.Editor().Stack()->count(), 0);
+    }
+
+    // An earlier version reads then -> now; taking from it brings back the
+    // value it held, not the one the tables hold.
+    void takesAFieldBackFromAnEarlierVersion() {
+        EditorSession s(DemoRules());
+        QVERIFY(s.started);
+        ui::TMainForm& main = s.windows.main;
+        auto* road = s.Find<QLineEdit>("RoadMove");
+        road->setText("7");
+        s.Save();
+        s.answers.Then([&](QWidget* modal) {
+            auto* dialog = qobject_cast<ui::EarlierVersionsDialog*>(modal);
+            QVERIFY(dialog);
+            ui::DifferencesView* view = dialog->Differences();
+            QCOMPARE(view->RowTexts(), QStringList{"Cosmic value RoadMove: 3 -> 7"});
+            SelectOnly(view, view->RowOf(rules::CosmicFieldRef(1)));
+            dialog->Panel()->TakeButton()->click();
+            QCOMPARE(view->RowTexts(), QStringList{"No differences."});
+            QCOMPARE(dialog->List()->topLevelItem(0)->text(2), QString("No differences"));
+            dialog->reject();
+        });
+        main.EarlierVersionsClick();
+        QVERIFY(s.answers.WaitDone());
+        QCOMPARE(road->text(), QString("3"));
+        main.Editor().Undo();
+        QCOMPARE(road->text(), QString("7"));
+    }
+};
+
+QTEST_MAIN(CompareWithTest)
+#include "compare_with_test.moc"
