@@ -89,16 +89,9 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
     exportButton_ = new QPushButton(QStringLiteral("Export..."), this);
     exportButton_->setObjectName(QStringLiteral("ExportTree"));
     exportButton_->setToolTip(QStringLiteral("Save the tree as an SVG or PNG picture, or as a DOT graph"));
-    auto* legend = new QLabel(this);
+    legend_ = new QLabel(this);
+    auto* legend = legend_;
     legend->setObjectName(QStringLiteral("TreeLegend"));
-    legend->setText(Swatch(TreeNodeItem::MarkColour(TreeMark::OnShow), QStringLiteral("on show")) +
-                    QStringLiteral("&nbsp;&nbsp; ") +
-                    Swatch(TreeNodeItem::MarkColour(TreeMark::Ancestor), QStringLiteral("needs")) +
-                    QStringLiteral("&nbsp;&nbsp; ") +
-                    Swatch(TreeNodeItem::MarkColour(TreeMark::Descendant), QStringLiteral("opens")) +
-                    QStringLiteral("&nbsp;&nbsp; <span style='color:%1'>red: circle or unknown prerequisite</span>")
-                        .arg(kFault.name()) +
-                    EpochSwatches());
     const QString howTo =
         QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page. "
                        "Drag from one advance onto another to make it its prerequisite.");
@@ -110,7 +103,6 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("TreeSearch"));
     search_->setPlaceholderText(QStringLiteral("Find an advance (Ctrl+F)"));
-    search_->setClearButtonEnabled(true);
     search_->setToolTip(QStringLiteral("Name or abbreviation. Enter: next, Shift+Enter: previous, Escape: clear"));
     search_->installEventFilter(this);
     matches_ = new QLabel(this);
@@ -169,6 +161,21 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
 
 TreePage::~TreePage() = default;
 
+// The legend's rich text and the search field's clear button (whose icon
+// loads the toolkit's image plugins) wait for the page's first entry, so
+// that start-up does not pay for a page the user may never open.
+void TreePage::DressOnFirstEntry() {
+    legend_->setText(Swatch(TreeNodeItem::MarkColour(TreeMark::OnShow), QStringLiteral("on show")) +
+                     QStringLiteral("&nbsp;&nbsp; ") +
+                     Swatch(TreeNodeItem::MarkColour(TreeMark::Ancestor), QStringLiteral("needs")) +
+                     QStringLiteral("&nbsp;&nbsp; ") +
+                     Swatch(TreeNodeItem::MarkColour(TreeMark::Descendant), QStringLiteral("opens")) +
+                     QStringLiteral("&nbsp;&nbsp; <span style='color:%1'>red: circle or unknown prerequisite</span>")
+                         .arg(kFault.name()) +
+                     EpochSwatches());
+    search_->setClearButtonEnabled(true);
+}
+
 void TreePage::SetEditor(DocumentEditor* editor) {
     if (editor_) disconnect(editor_, nullptr, this, nullptr);
     editor_ = editor;
@@ -185,6 +192,7 @@ void TreePage::TablesChanged(rules::SectionId section, const QList<int>& records
 }
 
 void TreePage::Enter(int advanceOnShow) {
+    if (legend_->text().isEmpty()) DressOnFirstEntry();
     const bool first = drawnDot_.empty();
     highlighted_ = advanceOnShow;
     Refresh(first);

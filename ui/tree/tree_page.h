@@ -96,6 +96,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void DressOnFirstEntry();
     struct EdgeItems {
         QGraphicsPathItem* path = nullptr;
         QGraphicsPolygonItem* arrow = nullptr;
@@ -131,6 +132,7 @@ private:
     std::vector<TreeNodeItem*> nodeItems_;  // by node index
     std::vector<EdgeItems> edgeItems_;      // by edge index
     int highlighted_ = 0;
+    QLabel* legend_ = nullptr;
     bool fitted_ = false;  // a tree with advances was drawn and fitted
 };
 
