@@ -39,11 +39,14 @@ CosmicPage::CosmicPage(DocumentEditor& editor, QWidget* parent)
     QTextBlockFormat rows;
     rows.setLineHeight(kRowPitch, QTextBlockFormat::FixedHeight);
     const auto& english = rules::CosmicComments(rules::Language::English);
+    // One edit block: the text is laid out once, not after every row.
+    cursor.beginEditBlock();
     for (int k = 0; k < rules::kCosmicCount; ++k) {
         if (k > 0) cursor.insertBlock();
         cursor.setBlockFormat(rows);
         cursor.insertText(ToDisplay(english[k]));
     }
+    cursor.endEditBlock();
 
     connect(&editor_, &DocumentEditor::FieldsChanged, this,
             [this](rules::SectionId section, const QList<int>& records) {
