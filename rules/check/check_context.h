@@ -13,27 +13,14 @@
 
 #include "rules/check/prerequisite_circles.h"
 #include "rules/check/problem.h"
+#include "rules/document/field_values.h"
 #include "rules/document/rules_document.h"
 
 namespace rules::check_detail {
 
-// The value of a plain number: digits only (after an optional minus sign
-// where allowed), at least one. Values too large for the check are capped,
-// which keeps them out of every range. Inline: the check reads every
-// numeric field this way, some twice.
+// The value of a plain number, as the Table page reads it too.
 inline std::optional<long> PlainNumber(std::string_view text, bool minusAllowed = false) {
-    bool negative = false;
-    if (minusAllowed && !text.empty() && text.front() == '-') {
-        negative = true;
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-    long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = std::min(value * 10 + (c - '0'), 1'000'000'000L);
-    }
-    return negative ? -value : value;
+    return PlainWholeNumber(text, minusAllowed);
 }
 
 // "\"Bronze Working\"", as UTF-8.

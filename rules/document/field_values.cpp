@@ -150,21 +150,6 @@ std::string DisplayText(const RulesDocument& document, const FieldRef& ref) {
     }
 }
 
-std::optional<long> PlainWholeNumber(std::string_view text, bool minusAllowed) {
-    bool negative = false;
-    if (minusAllowed && !text.empty() && text.front() == '-') {
-        negative = true;
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-    long value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = std::min(value * 10 + (c - '0'), kLargest + 1);
-    }
-    return negative ? -value : value;
-}
-
 ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
                              std::string_view text) {
     if (!IsValidField(document, ref)) return {{}, "There is no such field."};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -53,9 +54,24 @@ struct ParsedValue {
 ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
                              std::string_view text);
 
-// A plain whole number ("-" allowed when `minusAllowed`); nothing for any
-// other text.
-std::optional<long> PlainWholeNumber(std::string_view text, bool minusAllowed);
+// A plain whole number ("-" allowed when `minusAllowed`): digits only, at
+// least one; nothing for any other text. Values too large for any field are
+// capped at 1,000,000,000, which keeps them out of every range. Inline: the
+// rules check reads every numeric field this way, some twice.
+inline std::optional<long> PlainWholeNumber(std::string_view text, bool minusAllowed) {
+    bool negative = false;
+    if (minusAllowed && !text.empty() && text.front() == '-') {
+        negative = true;
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    long value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = std::min(value * 10 + (c - '0'), 1'000'000'000L);
+    }
+    return negative ? -value : value;
+}
 
 // The three ways a selection of numbers can be adjusted at once.
 enum class AdjustMode { SetTo, Add, MultiplyPercent };
