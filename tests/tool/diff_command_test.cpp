@@ -5,6 +5,7 @@
 
 #include "app/tool/tool.h"
 #include "test_files.h"
+#include "tool_outcome.h"
 
 namespace tool {
 namespace {
@@ -12,18 +13,6 @@ namespace {
 using rules::testing::ReadBytes;
 using rules::testing::ScratchDir;
 using rules::testing::WriteBytes;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Tool(const Arguments& arguments) {
-    std::ostringstream out, err;
-    const int status = RunTool(arguments, {out, err});
-    return {status, out.str(), err.str()};
-}
 
 // Lines counted from 1: 1 comment, 2 header, 3..4 cosmic, 5 ";", 6 comment,
 // 7 header, 8..9 advances, 10 ";", 11 header, 12..13 units, 14 ";".

@@ -5,6 +5,7 @@
 
 #include "app/tool/tool.h"
 #include "test_files.h"
+#include "tool_outcome.h"
 
 namespace tool {
 namespace {
@@ -12,18 +13,6 @@ namespace {
 using rules::testing::ReadBytes;
 using rules::testing::ScratchDir;
 using rules::testing::WriteBytes;
-
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome Tool(const Arguments& arguments) {
-    std::ostringstream out, err;
-    const int status = RunTool(arguments, {out, err});
-    return {status, out.str(), err.str()};
-}
 
 // Line 1 text, 2 header, 3..5 advances, 6 ";", 7 header, 8..9 units, 10 ";".
 std::string SmallRules(const std::string& secondAdvance, const std::string& secondUnit) {
