@@ -36,6 +36,13 @@ std::string AdvanceRecord::* AdvanceMember(int field) {
 
 }  // namespace
 
+const std::string& FieldOf(const UnitRecord& record, int field) { return record.*UnitMember(field); }
+std::string& FieldOf(UnitRecord& record, int field) { return record.*UnitMember(field); }
+const std::string& FieldOf(const AdvanceRecord& record, int field) {
+    return record.*AdvanceMember(field);
+}
+std::string& FieldOf(AdvanceRecord& record, int field) { return record.*AdvanceMember(field); }
+
 int FieldCount(SectionId section) {
     switch (section) {
         case SectionId::Units: return static_cast<int>(UnitField::Count);
