@@ -1,13 +1,17 @@
 #pragma once
 
 #include <array>
+#include <span>
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 #include "rules/document/findings.h"
+#include "rules/document/line_edit.h"
 #include "rules/document/line_store.h"
+#include "rules/document/record_fields.h"
 #include "rules/document/text_routines.h"
+#include "rules/document/value_span.h"
 
 namespace rules::detail {
 
@@ -46,15 +50,16 @@ inline bool StartsLikeHeader(std::string_view text) {
 }
 
 // Reads the records of one section into `records` (at most `capacity` of
-// them), each remembering its line. Lines that give no record (beyond the
-// capacity, malformed, or named like a header) stay as they are and are
-// reported. `parse(text, record)` fills a record and says whether the line
-// could be read.
-template <typename Record, std::size_t N, typename Parse>
+// them), each remembering its line, and where each value stands on it in
+// `layouts`. Lines that give no record (beyond the capacity, malformed, or
+// named like a header) stay as they are and are reported. `parse(text,
+// record, layout)` fills a record and says whether the line could be read.
+template <typename Record, std::size_t N, typename Layout, typename Parse>
 int ReadRecords(const LineStore& store, std::string_view keyword, SectionId section,
-                Findings& findings, std::array<Record, N>& records, int capacity, int& count,
-                SectionRange& range, Parse&& parse) {
+                Findings& findings, std::array<Record, N>& records, std::array<Layout, N>& layouts,
+                int capacity, int& count, SectionRange& range, Parse&& parse) {
     records.fill(Record{});
+    layouts.fill(Layout{});
     count = 0;
     range = SectionRange{};
     range.first = WalkSection(store, keyword, section, findings,
@@ -67,9 +72,11 @@ int ReadRecords(const LineStore& store, std::string_view keyword, SectionId sect
             findings.push_back({Finding::Kind::HeaderLikeName, section, line});
             return;
         }
-        Record& record = records[static_cast<std::size_t>(count)];
-        if (!parse(text, record)) {
+        const auto k = static_cast<std::size_t>(count);
+        Record& record = records[k];
+        if (!parse(text, record, &layouts[k])) {
             record = Record{};
+            layouts[k] = Layout{};
             findings.push_back({Finding::Kind::MalformedLine, section, line});
             return;
         }
@@ -80,14 +87,18 @@ int ReadRecords(const LineStore& store, std::string_view keyword, SectionId sect
     return range.first;
 }
 
-// What each record held when its line was last read or saved, and that
-// line's bytes. The writers render only records that differ from it, so the
-// lines of untouched records keep their own spacing and comments.
-template <typename Record, std::size_t N>
+// What each record held when its line was last read or saved, that line's
+// bytes, and where each value stands on it. The writers edit only the lines
+// of records that differ from it, so untouched lines keep their bytes and
+// changed ones everything but the changed values.
+template <typename Record, std::size_t N, std::size_t Fields>
 struct Baseline {
+    using Layout = LineLayout<Fields>;
     std::array<Record, N> records;
     std::array<std::string, N> lines;
+    std::array<Layout, N> layouts;
 
+    // After reading: `layouts` are the readers' own.
     void Take(const std::array<Record, N>& current, int count, const LineStore& store) {
         records = current;
         for (std::size_t k = 0; k < N; ++k) {
@@ -96,23 +107,58 @@ struct Baseline {
                            : std::string();
         }
     }
+    // After saving: the lines written anew are read for their layout.
+    template <typename Parse>
+    void TakeSaved(const std::array<Record, N>& current, int count, const LineStore& store,
+                   Parse&& parse) {
+        for (std::size_t k = 0; static_cast<int>(k) < count; ++k) {
+            if (current[k].line < 0) continue;
+            const std::string_view now = store.GetLine(current[k].line);
+            if (now == lines[k]) continue;
+            lines[k] = std::string(now);
+            Record reread;
+            if (!parse(now, reread, &layouts[k])) layouts[k] = Layout{};
+        }
+        records = current;
+    }
     bool Changed(const std::array<Record, N>& current, int number) const {
         const auto k = static_cast<std::size_t>(number - 1);
         return !(current.at(k) == records.at(k));
     }
+    // The line record `number` is written as now: its saved line when it
+    // is unchanged, that line edited in place, or, where that cannot be
+    // done, the record in its designed form.
+    std::string LineNow(SectionId section, const std::array<Record, N>& current,
+                        int number) const {
+        const auto k = static_cast<std::size_t>(number - 1);
+        if (!Changed(current, number)) return lines[k];
+        std::array<FieldChange, Fields> changes;
+        std::size_t changed = 0;
+        for (std::size_t f = 0; f < Fields; ++f) {
+            const std::string& text = FieldOf(current[k], static_cast<int>(f));
+            if (text != FieldOf(records[k], static_cast<int>(f)))
+                changes[changed++] = {static_cast<int>(f), text};
+        }
+        if (layouts[k][0].Known()) {
+            if (auto edited = EditLine(section, lines[k], layouts[k],
+                                       std::span<const FieldChange>(changes.data(), changed)))
+                return std::move(*edited);
+        }
+        return current[k].Render();
+    }
 };
 
-// Writes records 1 to `count` back, each onto the line it was read from:
-// the rendered record when it differs from its baseline, otherwise the
-// line's own bytes (also after a change that was undone before saving).
-template <typename Record, std::size_t N>
-void WriteRecords(LineStore& store, const std::array<Record, N>& records, int count,
-                  const Baseline<Record, N>& baseline) {
+// Writes records 1 to `count` back, each onto the line it was read from (see
+// Baseline::LineNow); an unchanged record's line gets back its own bytes,
+// also after a change that was undone before saving.
+template <typename Record, std::size_t N, std::size_t Fields>
+void WriteRecords(LineStore& store, SectionId section, const std::array<Record, N>& records,
+                  int count, const Baseline<Record, N, Fields>& baseline) {
     for (int k = 0; k < count; ++k) {
         const Record& record = records[static_cast<std::size_t>(k)];
         if (record.line < 0) continue;
         if (baseline.Changed(records, k + 1))
-            store.PutLine(record.line, record.Render());
+            store.PutLine(record.line, baseline.LineNow(section, records, k + 1));
         else if (store.GetLine(record.line) != baseline.lines[static_cast<std::size_t>(k)])
             store.PutLine(record.line, baseline.lines[static_cast<std::size_t>(k)]);
     }
