@@ -75,8 +75,11 @@ std::string NewCell(std::string_view line, const ValueSpan& span, std::string_vi
         ++tail;
     const auto begin = static_cast<std::size_t>(span.begin);
     const auto end = static_cast<std::size_t>(span.end);
-    const std::size_t cut = head > 0 ? pieces[head - 1].end : begin;
-    const std::size_t resume = tail > 0 ? pieces[old.size() - tail].begin : end;
+    // From the first differing character to the last; what is not read
+    // around them (a letter among digits, a space by a ";") stays.
+    const std::size_t differing = old.size() - tail;
+    const std::size_t cut = head < old.size() ? pieces[head].begin : end;
+    const std::size_t resume = differing > head ? pieces[differing - 1].end : cut;
 
     const auto cellBegin = static_cast<std::size_t>(span.cellBegin);
     std::string cell(line.substr(cellBegin, cut - cellBegin));
