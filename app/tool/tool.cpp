@@ -6,14 +6,18 @@
 
 #include "app/tool/commands.h"
 #include "rules/document/rules_document.h"
+#include "rules/versions/keeping_save.h"
+#include "rules/versions/version_store.h"
 
 namespace tool {
+
+bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
+
+bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
 
 namespace {
 
 constexpr const char* kProgram = "ovantra-rules";
-
-bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
 
 std::string CommandLine(const Command& command) {
     return std::string(kProgram) + " " + command.name + " " + command.arguments;
@@ -44,7 +48,8 @@ std::string Usage() {
         "Exit status: 0 when no file has an error (warnings allowed) or, for diff, when\n"
         "nothing differs; 1 when a file has an error or the files differ; 2 when a file\n"
         "cannot be read or the arguments are wrong.\n"
-        "Rules files are only read, never changed; only tree writes, and only its OUT.\n";
+        "Only set and format change a rules file, saving it as the editor's Save Changes does\n"
+        "(an earlier version kept); tree and format -o write only the OUT they are given.\n";
     return text;
 }
 
@@ -79,6 +84,36 @@ bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Stre
     }
     document.Parse();
     return true;
+}
+
+bool ReadRulesFileToChange(const std::string& file, rules::RulesDocument& document, Streams io) {
+    const rules::Language language =
+        rules::LanguageFromFileName(file).value_or(rules::Language::English);
+    if (const rules::Status status = document.Load(file, language); !status) {
+        io.err << kProgram << ": " << status.message << ".\n";
+        return false;
+    }
+    document.Parse();
+    if (!document.HoldsRules()) {
+        io.err << kProgram << ": " << file
+               << " holds none of the sections @COSMIC, @CIVILIZE and @UNITS: it is not a rules "
+                  "file, and was left as it is.\n";
+        return false;
+    }
+    return true;
+}
+
+int SaveAsTheEditorDoes(rules::RulesDocument& document, Streams io) {
+    const rules::SaveOutcome outcome =
+        rules::SaveKeepingVersion(document, rules::DefaultVersionsRoot());
+    if (!outcome.saved) {
+        io.err << kProgram << ": " << outcome.saved.message << ".\n";
+        return kExitFailure;
+    }
+    if (!outcome.kept)
+        io.err << kProgram << ": warning: " << outcome.kept.message
+               << ". The file is saved all the same, without keeping the one it replaces.\n";
+    return kExitOk;
 }
 
 const Command& CommandNamed(const std::string& name) {
