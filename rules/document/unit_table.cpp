@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "rules/document/field_table.h"
 #include "rules/document/section_reader.h"
 
 namespace rules {
@@ -44,7 +45,8 @@ bool UnitTable::ParseLine(std::string_view line, UnitRecord& out, UnitLayout* la
     std::size_t begin = 0;
     for (int f = 0; f < kFields; ++f) {
         // The numbers and the flags keep only their digits.
-        const bool digits = IsNumericField(SectionId::Units, f) || f == static_cast<int>(UnitField::Flags);
+        const FieldSpec& spec = Spec(SectionId::Units, f);
+        const bool digits = spec.IsNumeric() || spec.kind == FieldKind::Flags;
         const std::size_t end = ends[static_cast<std::size_t>(f)];
         FieldOf(record, f) = ReadValue(line, begin, end, digits ? ValueReading::Digits : ValueReading::Text,
                                        spans[static_cast<std::size_t>(f)]);
