@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "rules/document/field_table.h"
 #include "rules/document/section_reader.h"
 
 namespace rules {
@@ -63,8 +64,18 @@ void AdvanceTable::Read(const LineStore& store, Findings& findings) {
     baseline_.Take(slots_, count_, store);
 }
 
+const AdvanceTable::Baseline::Members& AdvanceTable::Members() {
+    static const Baseline::Members members = [] {
+        Baseline::Members all{};
+        for (const FieldSpec& spec : FieldSpecs(SectionId::Advances))
+            all[static_cast<std::size_t>(spec.field)] = spec.advanceMember;
+        return all;
+    }();
+    return members;
+}
+
 void AdvanceTable::Write(LineStore& store) const {
-    detail::WriteRecords(store, SectionId::Advances, slots_, count_, baseline_);
+    detail::WriteRecords(store, SectionId::Advances, Members(), slots_, count_, baseline_);
 }
 
 void AdvanceTable::TakeBaseline(const LineStore& store) {

@@ -58,7 +58,7 @@ class AdvanceTable {
     void Write(LineStore& store) const;
     // The line that saving writes for record `number` now.
     std::string LineNow(int number) const {
-        return baseline_.LineNow(SectionId::Advances, slots_, number);
+        return baseline_.LineNow(SectionId::Advances, Members(), slots_, number);
     }
     // Record `number`'s line as read or last saved, and where its values
     // stand on it (unknown for a line that was not read as an advance).
@@ -105,7 +105,9 @@ class AdvanceTable {
     std::array<AdvanceRecord, kSlots> slots_;
     int count_ = 0;
     SectionRange range_;
-    detail::Baseline<AdvanceRecord, kSlots, static_cast<std::size_t>(AdvanceField::Count)> baseline_;
+    using Baseline = detail::Baseline<AdvanceRecord, kSlots, static_cast<std::size_t>(AdvanceField::Count)>;
+    static const Baseline::Members& Members();
+    Baseline baseline_;
 };
 
 }  // namespace rules

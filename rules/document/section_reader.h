@@ -1,15 +1,16 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "rules/document/findings.h"
 #include "rules/document/line_edit.h"
 #include "rules/document/line_store.h"
-#include "rules/document/record_fields.h"
 #include "rules/document/text_routines.h"
 #include "rules/document/value_span.h"
 
@@ -58,8 +59,8 @@ template <typename Record, std::size_t N, typename Layout, typename Parse>
 int ReadRecords(const LineStore& store, std::string_view keyword, SectionId section,
                 Findings& findings, std::array<Record, N>& records, std::array<Layout, N>& layouts,
                 int capacity, int& count, SectionRange& range, Parse&& parse) {
+    // A layout is only ever read for records 1 to `count`, each filled below.
     records.fill(Record{});
-    layouts.fill(Layout{});
     count = 0;
     range = SectionRange{};
     range.first = WalkSection(store, keyword, section, findings,
@@ -125,26 +126,47 @@ struct Baseline {
         const auto k = static_cast<std::size_t>(number - 1);
         return !(current.at(k) == records.at(k));
     }
+    // Where each field lives in a record, in field order (from the field
+    // table; looked up once, not per field).
+    using Members = std::array<std::string Record::*, Fields>;
+
     // The line record `number` is written as now: its saved line when it
     // is unchanged, that line edited in place, or, where that cannot be
     // done, the record in its designed form.
-    std::string LineNow(SectionId section, const std::array<Record, N>& current,
-                        int number) const {
+    std::string LineNow(SectionId section, const Members& members,
+                        const std::array<Record, N>& current, int number) const {
         const auto k = static_cast<std::size_t>(number - 1);
-        if (!Changed(current, number)) return lines[k];
-        std::array<FieldChange, Fields> changes;
+        std::string line;
+        if (!Edited(section, members, current, k, line)) return lines[k];
+        return line;
+    }
+    // False when record `k` (0-based) holds its saved values; otherwise its
+    // line as saving writes it now.
+    bool Edited(SectionId section, const Members& members, const std::array<Record, N>& current,
+                std::size_t k, std::string& line) const {
+        // The changed fields' numbers, then the changes (a few, usually one).
+        std::array<unsigned char, Fields> which;
         std::size_t changed = 0;
-        for (std::size_t f = 0; f < Fields; ++f) {
-            const std::string& text = FieldOf(current[k], static_cast<int>(f));
-            if (text != FieldOf(records[k], static_cast<int>(f)))
-                changes[changed++] = {static_cast<int>(f), text};
+        for (std::size_t f = 0; f < Fields; ++f)
+            if (current[k].*members[f] != records[k].*members[f])
+                which[changed++] = static_cast<unsigned char>(f);
+        if (changed == 0) return false;
+        std::array<FieldChange, 4> few;
+        std::vector<FieldChange> many;
+        std::span<FieldChange> changes(few.data(), changed);
+        if (changed > few.size()) {
+            many.resize(changed);
+            changes = many;
         }
-        if (layouts[k][0].Known()) {
-            if (auto edited = EditLine(section, lines[k], layouts[k],
-                                       std::span<const FieldChange>(changes.data(), changed)))
-                return std::move(*edited);
-        }
-        return current[k].Render();
+        for (std::size_t c = 0; c < changed; ++c)
+            changes[c] = {which[c], current[k].*members[which[c]]};
+        std::optional<std::string> edited;
+        if (layouts[k][0].Known()) edited = EditLine(section, lines[k], layouts[k], changes);
+        if (edited)
+            line = std::move(*edited);
+        else
+            line = current[k].Render();
+        return true;
     }
 };
 
@@ -152,15 +174,22 @@ struct Baseline {
 // Baseline::LineNow); an unchanged record's line gets back its own bytes,
 // also after a change that was undone before saving.
 template <typename Record, std::size_t N, std::size_t Fields>
-void WriteRecords(LineStore& store, SectionId section, const std::array<Record, N>& records,
-                  int count, const Baseline<Record, N, Fields>& baseline) {
+void WriteRecords(LineStore& store, SectionId section,
+                  const typename Baseline<Record, N, Fields>::Members& members,
+                  const std::array<Record, N>& records, int count,
+                  const Baseline<Record, N, Fields>& baseline) {
+    std::string edited;
     for (int k = 0; k < count; ++k) {
-        const Record& record = records[static_cast<std::size_t>(k)];
+        const auto i = static_cast<std::size_t>(k);
+        const Record& record = records[i];
         if (record.line < 0) continue;
-        if (baseline.Changed(records, k + 1))
-            store.PutLine(record.line, baseline.LineNow(section, records, k + 1));
-        else if (store.GetLine(record.line) != baseline.lines[static_cast<std::size_t>(k)])
-            store.PutLine(record.line, baseline.lines[static_cast<std::size_t>(k)]);
+        // The whole-record comparison first: the quick answer for the many
+        // records that did not change.
+        if (baseline.Changed(records, k + 1) &&
+            baseline.Edited(section, members, records, i, edited))
+            store.PutLine(record.line, std::move(edited));
+        else if (store.GetLine(record.line) != baseline.lines[i])
+            store.PutLine(record.line, baseline.lines[i]);
     }
 }
 

@@ -67,8 +67,18 @@ void UnitTable::Read(const LineStore& store, Findings& findings) {
     baseline_.Take(records_, count_, store);
 }
 
+const UnitTable::Baseline::Members& UnitTable::Members() {
+    static const Baseline::Members members = [] {
+        Baseline::Members all{};
+        for (const FieldSpec& spec : FieldSpecs(SectionId::Units))
+            all[static_cast<std::size_t>(spec.field)] = spec.unitMember;
+        return all;
+    }();
+    return members;
+}
+
 void UnitTable::Write(LineStore& store) const {
-    detail::WriteRecords(store, SectionId::Units, records_, count_, baseline_);
+    detail::WriteRecords(store, SectionId::Units, Members(), records_, count_, baseline_);
 }
 
 void UnitTable::TakeBaseline(const LineStore& store) {

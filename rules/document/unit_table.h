@@ -53,7 +53,7 @@ public:
     void Write(LineStore& store) const;
     // The line that saving writes for record `number` now.
     std::string LineNow(int number) const {
-        return baseline_.LineNow(SectionId::Units, records_, number);
+        return baseline_.LineNow(SectionId::Units, Members(), records_, number);
     }
     // Record `number`'s line as read or last saved, and where its values
     // stand on it (unknown for a line that was not read as a unit).
@@ -84,7 +84,9 @@ private:
     std::array<UnitRecord, kCapacity> records_;
     int count_ = 0;
     SectionRange range_;
-    detail::Baseline<UnitRecord, kCapacity, static_cast<std::size_t>(UnitField::Count)> baseline_;
+    using Baseline = detail::Baseline<UnitRecord, kCapacity, static_cast<std::size_t>(UnitField::Count)>;
+    static const Baseline::Members& Members();
+    Baseline baseline_;
 };
 
 // Flag character of check box k (1..15) is character 16 - k, counted from 1
