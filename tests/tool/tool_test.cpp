@@ -183,19 +183,37 @@ TEST(RulesTool, CheckFoldsConsequencesAndSpeaksJsonAndSarif) {
         EXPECT_NE(sarif.out.find(part), std::string::npos) << part;
 }
 
-TEST(RulesTool, ShowListsTheSectionsWithoutWriting) {
+// The characters (not bytes) before `needle` in the line of `out` that
+// holds `start`.
+std::size_t ColumnOf(const std::string& out, const std::string& start, const std::string& needle) {
+    const std::size_t line = out.find(start);
+    const std::size_t at = out.find(needle, line);
+    if (line == std::string::npos || at == std::string::npos) return std::string::npos;
+    std::size_t characters = 0;
+    for (std::size_t i = out.rfind('\n', line) + 1; i < at; ++i)
+        characters += (static_cast<unsigned char>(out[i]) & 0xC0) != 0x80;
+    return characters;
+}
+
+TEST(RulesTool, ShowListsTheSectionsWithoutWritingAndAlignsByCharacters) {
     ScratchDir dir;
     const std::string file = dir / "look";
-    const std::string bytes = SmallRules("Glazing, 1, 0, Tdc, nil, 0, 3 ; Gla",
-                                         "Barge,nil,2,3.,0,1a,1d,1h,1f,3,2,4,Gla,000000000000000");
+    // Accented names, in the file's Windows-1252.
+    const std::string bytes = SmallRules("For\xEAt \xC9t\xE9, 1, 0, Tdc, nil, 0, 3 ; Gla",
+                                         "\xC9" "claireur,nil,2,3.,0,1a,1d,1h,1f,3,2,4,Gla,000000000000000");
     WriteBytes(file, bytes);
     const Outcome run = Tool({"show", file});
     EXPECT_EQ(run.status, kExitOk);
     EXPECT_NE(run.out.find("@CIVILIZE: 3 advances"), std::string::npos);
-    EXPECT_NE(run.out.find("Tidecraft"), std::string::npos);
     EXPECT_NE(run.out.find("@UNITS: 2 units"), std::string::npos);
     // Every advance that Tidecraft opens, not only the first.
-    EXPECT_NE(run.out.find("allows Glazing, Kiln Firing\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("allows For\u00eat \u00c9t\u00e9, Kiln Firing\n"), std::string::npos) << run.out;
+    EXPECT_EQ(ColumnOf(run.out, " 1 Tidecraft", " needs "),
+              ColumnOf(run.out, " 2 For\u00eat \u00c9t\u00e9", " needs "))
+        << run.out;
+    EXPECT_EQ(ColumnOf(run.out, " 1 Rafter", " attack "),
+              ColumnOf(run.out, " 2 \u00c9claireur", " attack "))
+        << run.out;
     EXPECT_EQ(ReadBytes(file), bytes);
 }
 
