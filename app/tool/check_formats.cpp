@@ -107,11 +107,12 @@ Json MessageString(const std::string& markdown) {
 }
 
 Json SarifRule(const rules::CheckKind& kind) {
-    return {{"id", kind.name},
-            {"shortDescription", {{"text", kind.sentence}}},
-            {"fullDescription", MessageString(kind.description)},
-            {"help", MessageString(std::string(kind.description) + "\n\n" + kind.remedy)},
-            {"defaultConfiguration", {{"level", Level(kind.severity)}, {"enabled", kind.onByDefault}}}};
+    return {
+        {"id", kind.name},
+        {"shortDescription", {{"text", kind.sentence}}},
+        {"fullDescription", MessageString(kind.description)},
+        {"help", MessageString(std::string(kind.description) + "\n\n" + kind.remedy)},
+        {"defaultConfiguration", {{"level", Level(kind.severity)}, {"enabled", kind.onByDefault}}}};
 }
 
 // What happened to the run as a whole: whether every file could be read,
@@ -120,10 +121,9 @@ Json SarifInvocation(const std::vector<CheckedFile>& files, int exitStatus) {
     Json notifications = Json::array();
     for (const CheckedFile& file : files) {
         if (file.failure.empty()) continue;
-        notifications.push_back(
-            {{"level", "error"},
-             {"message", {{"text", rules::ValidUtf8(file.failure)}}},
-             {"locations", Json::array({SarifLocation(file.name, -1)})}});
+        notifications.push_back({{"level", "error"},
+                                 {"message", {{"text", rules::ValidUtf8(file.failure)}}},
+                                 {"locations", Json::array({SarifLocation(file.name, -1)})}});
     }
     Json invocation = {{"executionSuccessful", notifications.empty()}, {"exitCode", exitStatus}};
     if (!notifications.empty()) invocation["toolExecutionNotifications"] = std::move(notifications);
@@ -160,9 +160,10 @@ void WriteCheckSarif(std::ostream& out, const std::vector<CheckedFile>& files,
                      const std::string& directory, int exitStatus) {
     Json rules = Json::array();
     for (const rules::CheckKind& kind : rules::CheckKinds()) rules.push_back(SarifRule(kind));
-    Json run = {{"tool",
-                 {{"driver",
-                   {{"name", "ovantra-rules"}, {"version", RULES_EDITOR_VERSION}, {"rules", rules}}}}}};
+    Json run = {
+        {"tool",
+         {{"driver",
+           {{"name", "ovantra-rules"}, {"version", RULES_EDITOR_VERSION}, {"rules", rules}}}}}};
     run["invocations"] = Json::array({SarifInvocation(files, exitStatus)});
     if (std::any_of(files.begin(), files.end(),
                     [](const CheckedFile& file) { return !IsAbsolute(file.name); })) {
@@ -197,8 +198,7 @@ void WriteCheckList(std::ostream& out) {
         name.resize(width + 2, ' ');
         std::string severity = Level(kind.severity);
         severity.resize(9, ' ');
-        out << name << severity << (kind.onByDefault ? "on   " : "off  ") << kind.sentence
-            << "\n";
+        out << name << severity << (kind.onByDefault ? "on   " : "off  ") << kind.sentence << "\n";
     }
 }
 

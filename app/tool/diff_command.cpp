@@ -96,7 +96,8 @@ Json JsonEntry(const Entry& entry, const std::string& base, const std::string& o
         item["section"] = SectionKey(record.section);
         item["record"] = record.record;
         item["name"] = Utf8(record.name);
-        if (record.section == rules::SectionId::Advances) item["abbreviation"] = Utf8(record.abbrev);
+        if (record.section == rules::SectionId::Advances)
+            item["abbreviation"] = Utf8(record.abbrev);
         if (entry.field) {
             item["field"] = rules::FieldLabel(entry.field->ref.section, entry.field->ref.field);
             item["before"] = Utf8(entry.field->before);

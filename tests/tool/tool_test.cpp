@@ -185,21 +185,23 @@ TEST(RulesTool, CheckFoldsConsequencesAndSpeaksJsonAndSarif) {
     };
     Json kiln = at(5), barge = at(9);
     kiln["id"] = 1;
-    kiln["message"] = {{"text", "Advance \"Kiln Firing\" (Kln) can never be invented: it needs "
-                                "an advance of the circle Gla -> Gla."}};
+    kiln["message"] = {{"text",
+                        "Advance \"Kiln Firing\" (Kln) can never be invented: it needs "
+                        "an advance of the circle Gla -> Gla."}};
     barge["id"] = 2;
-    barge["message"] = {{"text", "Unit \"Barge\" can never be built: its prerequisite \"Kiln "
-                                 "Firing\" (Kln) can never be invented."}};
-    EXPECT_EQ(results[0],
-              Json({{"ruleId", "prerequisite-circle"},
-                    {"ruleIndex", 2},
-                    {"level", "error"},
-                    {"message",
-                     {{"text", "Advance \"Glazing\" (Gla) needs itself through a circle of "
-                               "prerequisites, Gla -> Gla; no advance caught in it can ever be "
-                               "invented."}}},
-                    {"locations", Json::array({at(4)})},
-                    {"relatedLocations", Json::array({kiln, barge})}}));
+    barge["message"] = {{"text",
+                         "Unit \"Barge\" can never be built: its prerequisite \"Kiln "
+                         "Firing\" (Kln) can never be invented."}};
+    EXPECT_EQ(results[0], Json({{"ruleId", "prerequisite-circle"},
+                                {"ruleIndex", 2},
+                                {"level", "error"},
+                                {"message",
+                                 {{"text",
+                                   "Advance \"Glazing\" (Gla) needs itself through a circle of "
+                                   "prerequisites, Gla -> Gla; no advance caught in it can ever be "
+                                   "invented."}}},
+                                {"locations", Json::array({at(4)})},
+                                {"relatedLocations", Json::array({kiln, barge})}}));
     EXPECT_EQ(results[1]["level"], "note");
     EXPECT_EQ(results[2]["ruleId"], "never-built");
     EXPECT_EQ(results[3]["locations"][0], at(0));  // tied to no line
@@ -237,15 +239,18 @@ TEST(RulesTool, ShowListsTheSectionsWithoutWritingAndAlignsByCharacters) {
     ScratchDir dir;
     const std::string file = dir / "look";
     // Accented names, in the file's Windows-1252.
-    const std::string bytes = SmallRules("For\xEAt \xC9t\xE9, 1, 0, Tdc, nil, 0, 3 ; Gla",
-                                         "\xC9" "claireur,nil,2,3.,0,1a,1d,1h,1f,3,2,4,Gla,000000000000000");
+    const std::string bytes =
+        SmallRules("For\xEAt \xC9t\xE9, 1, 0, Tdc, nil, 0, 3 ; Gla",
+                   "\xC9"
+                   "claireur,nil,2,3.,0,1a,1d,1h,1f,3,2,4,Gla,000000000000000");
     WriteBytes(file, bytes);
     const Outcome run = Tool({"show", file});
     EXPECT_EQ(run.status, kExitOk);
     EXPECT_NE(run.out.find("@CIVILIZE: 3 advances"), std::string::npos);
     EXPECT_NE(run.out.find("@UNITS: 2 units"), std::string::npos);
     // Every advance that Tidecraft opens, not only the first.
-    EXPECT_NE(run.out.find("allows For\u00eat \u00c9t\u00e9, Kiln Firing\n"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("allows For\u00eat \u00c9t\u00e9, Kiln Firing\n"), std::string::npos)
+        << run.out;
     EXPECT_EQ(ColumnOf(run.out, " 1 Tidecraft", " needs "),
               ColumnOf(run.out, " 2 For\u00eat \u00c9t\u00e9", " needs "))
         << run.out;
