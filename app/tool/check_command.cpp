@@ -7,14 +7,11 @@
 #include "app/tool/check_formats.h"
 #include "app/tool/commands.h"
 #include "rules/check/rules_check.h"
+#include "rules/document/text_routines.h"
 
 namespace tool {
 
 namespace {
-
-std::string Counted(int n, const char* what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-}
 
 // A file that holds none of the three sections (an empty or a binary file,
 // or the wrong file) would otherwise pass with three warnings.
@@ -134,11 +131,11 @@ int RunCheck(const Arguments& arguments, Streams io) {
     if (options.format == CheckFormat::Json) WriteCheckJson(io.out, checked);
     if (options.format == CheckFormat::Sarif) WriteCheckSarif(io.out, checked);
     if (options.format == CheckFormat::Text) {
-        io.out << Counted(errors, "error") << " and " << Counted(warnings, "warning") << " in "
-               << Counted(static_cast<int>(checked.size()), "file") << " checked";
+        io.out << rules::Counted(errors, "error") << " and " << rules::Counted(warnings, "warning") << " in "
+               << rules::Counted(static_cast<int>(checked.size()), "file") << " checked";
         if (unreadable)
             io.out << "; "
-                   << Counted(static_cast<int>(options.files.size() - checked.size()), "file")
+                   << rules::Counted(static_cast<int>(options.files.size() - checked.size()), "file")
                    << " could not be read";
         io.out << ".\n";
     }
