@@ -18,6 +18,9 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // byte (or is not valid UTF-8): such text is refused, never approximated.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
+// Whether the bytes are strict UTF-8 (no overlongs, no surrogates).
+bool IsValidUtf8(std::string_view bytes);
+
 // One code point; nothing when it has no Windows-1252 byte.
 std::optional<char> CodePointToCp1252(char32_t codePoint);
 char32_t Cp1252ToCodePoint(unsigned char byte);
