@@ -64,9 +64,8 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         case rules::FieldKind::Text: {
             auto* edit = new QLineEdit(parent);
             edit->setFrame(false);
-            edit->setValidator(new FileTextValidator(
-                section == rules::SectionId::Advances ? QStringLiteral(",;") : QStringLiteral(","),
-                edit));
+            // No validator: what the file cannot hold is refused when the
+            // cell is stored, with the reason, rather than dropped unseen.
             editor = edit;
             break;
         }
