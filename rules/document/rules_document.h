@@ -4,6 +4,7 @@
 
 #include "rules/document/advance_table.h"
 #include "rules/document/cosmic_section.h"
+#include "rules/document/field_table.h"
 #include "rules/document/file_stamp.h"
 #include "rules/document/findings.h"
 #include "rules/document/language.h"

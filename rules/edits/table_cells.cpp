@@ -2,7 +2,6 @@
 
 #include "rules/document/cp1252.h"
 #include "rules/document/field_values.h"
-#include "rules/document/flags_text.h"
 #include "rules/document/rules_document.h"
 
 namespace rules {
@@ -12,46 +11,36 @@ namespace {
 constexpr int F(UnitField f) { return static_cast<int>(f); }
 constexpr int F(AdvanceField f) { return static_cast<int>(f); }
 
+// A field's column: its heading is the field table's.
+TableColumn Field(SectionId section, int field) { return {Spec(section, field).heading, field}; }
+TableColumn Field(AdvanceField f) { return Field(SectionId::Advances, F(f)); }
 TableColumn Computed(std::string_view heading, ComputedColumn computed) {
     return {heading, -1, computed};
 }
 
+// The fields stand in the order of their line, but for an advance's
+// abbreviation, which goes beside its name.
 std::vector<TableColumn> UnitColumns() {
-    return {{"Name", F(UnitField::Name)},
-            {"Obsolete by", F(UnitField::ObsoleteBy)},
-            {"Domain", F(UnitField::Domain)},
-            {"Moves", F(UnitField::Moves)},
-            {"Rounds", F(UnitField::Rounds)},
-            {"Attack", F(UnitField::Attack)},
-            {"Defense", F(UnitField::Defense)},
-            {"Hit points", F(UnitField::HitPoints)},
-            {"Firepower", F(UnitField::Firepower)},
-            {"Cost", F(UnitField::Cost)},
-            {"Hold", F(UnitField::Hold)},
-            {"Role", F(UnitField::Role)},
-            {"Prerequisite", F(UnitField::Prereq)},
-            {"Flags", F(UnitField::Flags)},
-            Computed("Available", ComputedColumn::Available),
-            Computed("Advances needed", ComputedColumn::UnitAdvancesNeeded),
-            Computed("Retired by", ComputedColumn::RetiredBy)};
+    std::vector<TableColumn> columns;
+    for (int f = 0; f < F(UnitField::Count); ++f) columns.push_back(Field(SectionId::Units, f));
+    columns.insert(columns.end(), {Computed("Available", ComputedColumn::Available),
+                                   Computed("Advances needed", ComputedColumn::UnitAdvancesNeeded),
+                                   Computed("Retired by", ComputedColumn::RetiredBy)});
+    return columns;
 }
 
 std::vector<TableColumn> AdvanceColumns() {
-    return {{"Name", F(AdvanceField::Name)},
-            {"Abbreviation", F(AdvanceField::Abbrev)},
-            {"AI value", F(AdvanceField::AiValue)},
-            {"Modifier", F(AdvanceField::Modifier)},
-            {"Prerequisite 1", F(AdvanceField::Prereq1)},
-            {"Prerequisite 2", F(AdvanceField::Prereq2)},
-            {"Epoch", F(AdvanceField::Epoch)},
-            {"Category", F(AdvanceField::Category)},
-            Computed("Advances needed", ComputedColumn::AdvancesNeeded),
-            Computed("Opens", ComputedColumn::Opens),
-            Computed("Units", ComputedColumn::UnitsBrought)};
+    std::vector<TableColumn> columns = {Field(AdvanceField::Name), Field(AdvanceField::Abbrev)};
+    for (int f = F(AdvanceField::Name) + 1; f < F(AdvanceField::Abbrev); ++f)
+        columns.push_back(Field(SectionId::Advances, f));
+    columns.insert(columns.end(), {Computed("Advances needed", ComputedColumn::AdvancesNeeded),
+                                   Computed("Opens", ComputedColumn::Opens),
+                                   Computed("Units", ComputedColumn::UnitsBrought)});
+    return columns;
 }
 
 std::vector<TableColumn> CosmicColumns() {
-    return {Computed("Name", ComputedColumn::CosmicName), {"Value", 0},
+    return {Computed("Name", ComputedColumn::CosmicName), Field(SectionId::Cosmic, 0),
             Computed("Description", ComputedColumn::CosmicDescription)};
 }
 
@@ -92,8 +81,10 @@ const std::vector<TableColumn>& TableColumns(SectionId section) {
 int ColumnOfHeading(SectionId section, std::string_view heading) {
     const std::vector<TableColumn>& columns = TableColumns(section);
     for (std::size_t c = 0; c < columns.size(); ++c)
-        if (SameIgnoringCase(columns[c].heading, heading)) return static_cast<int>(c);
-    return -1;
+        if (columns[c].field < 0 && SameIgnoringCase(columns[c].heading, heading)) return static_cast<int>(c);
+    // A field's column is found as the field table finds the field.
+    const std::optional<int> field = FindField(section, heading);
+    return field ? ColumnOfField(section, *field) : -1;
 }
 
 int ColumnOfField(SectionId section, int field) {
@@ -152,18 +143,14 @@ CellValue ReadCell(const RulesDocument& document, const FieldRef& ref, std::stri
     if (!bytes)
         return {{}, {}, "The text holds a character that the rules file cannot store (it is "
                         "written in the Windows-1252 character set)."};
-    std::string text = *bytes;
-    CellValue cell;
-    if (KindOf(ref.section, ref.field) == FieldKind::Flags && text != DisplayText(document, ref)) {
-        FlagsText flags = ParseFlags(text);
-        if (!flags.problem.empty()) return {{}, {}, flags.problem};
-        if (flags.zerosRestored)
-            cell.note = "\"" + text + "\" had lost its leading zeros: read as " + flags.flags + ".";
-        text = std::move(flags.flags);
-    }
-    ParsedValue parsed = ParseDisplayText(document, ref, text);
+    ParsedValue parsed = ParseDisplayText(document, ref, *bytes);
     if (!parsed.problem.empty()) return {{}, {}, Cp1252ToUtf8(parsed.problem)};
-    cell.stored = std::move(parsed.stored);
+    CellValue cell{std::move(parsed.stored), {}, {}};
+    // Flags short of their leading zeros get them back; the user is told.
+    if (KindOf(ref.section, ref.field) == FieldKind::Flags && *bytes != DisplayText(document, ref)) {
+        if (const std::optional<FlagsText> flags = ReadFlags(*bytes); flags && flags->restored)
+            cell.note = "\"" + *bytes + "\" had lost its leading zeros: read as " + flags->flags + ".";
+    }
     return cell;
 }
 

@@ -1,9 +1,8 @@
-// Edits worked out as plans before anything changes: the flags rule, a
-// paste, and a CSV file through a spreadsheet and back.
+// Edits worked out as plans before anything changes: a paste, and a CSV
+// file through a spreadsheet and back.
 #include <gtest/gtest.h>
 
 #include "rules/document/cp1252.h"
-#include "rules/document/flags_text.h"
 #include "rules/document/rules_document.h"
 #include "rules/edits/csv_exchange.h"
 #include "rules/edits/delimited_text.h"
@@ -51,17 +50,6 @@ std::string ThroughASpreadsheet(const std::string& csv) {
         out += CsvLine(row);
     }
     return Utf8ToCp1252(out).value();
-}
-
-TEST(Flags, FifteenZerosAndOnesOrTheLeadingZerosASpreadsheetDropped) {
-    EXPECT_EQ(ParseFlags("001000000000000").flags, "001000000000000");
-    const FlagsText shortened = ParseFlags("1000000000000");
-    EXPECT_EQ(shortened.flags, "001000000000000");
-    EXPECT_TRUE(shortened.zerosRestored);
-    EXPECT_EQ(ParseFlags("0").flags, "000000000000000");
-    for (const char* refused : {"", "0000000000000000", "00100000000000z", "10 1", "2"})
-        EXPECT_FALSE(ParseFlags(refused).problem.empty()) << refused;
-    EXPECT_FALSE(AreFlags("1000000000000"));
 }
 
 TEST(CsvImport, ASpreadsheetRoundTripKeepsEveryValueAndSaysWhatItRestored) {
@@ -114,7 +102,7 @@ TEST(CsvImport, ARefusedCellNamesItsRowAndColumnAndNothingChanges) {
         {"Name,Attack\r\nRaft,3\r\n\r\nClay Golem,150\r\n",
          "Row 4 (Clay Golem), column B (Attack): 150 is outside 0 to 99."},
         {"Name,,Flags\r\nRaft,,10201\r\n",
-         "Row 2 (Raft), column C (Flags): Flags are fifteen characters \"0\" or \"1\"."},
+         "Row 2 (Raft), column C (Flags): Flags are 15 characters \"0\" or \"1\"."},
         {"Name,Attack\r\nRaft,3,,x\r\n", "Row 2 (Raft), column D: a value under no heading."},
         {"Name,Atack\r\n", "Row 1, column B: the column \"Atack\" is none of this table's."},
         {"Attack\r\n3\r\n", "Row 1: there is no column \"Name\"."},

@@ -61,6 +61,7 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
             break;
         }
         case rules::FieldKind::Flags: editor = new FlagsEditor(parent); break;
+        case rules::FieldKind::Name:
         case rules::FieldKind::Text: {
             auto* edit = new QLineEdit(parent);
             edit->setFrame(false);
