@@ -23,6 +23,9 @@ QStringList Lines(const std::vector<std::string>& lines) {
 QListWidget* List(const QString& name, const std::vector<std::string>& lines, QWidget* parent) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
+    // Long lines wrap rather than hide their end beyond a scroll bar.
+    list->setWordWrap(true);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list->addItems(Lines(lines));
     return list;
 }
