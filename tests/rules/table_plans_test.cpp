@@ -8,6 +8,7 @@
 #include "rules/edits/delimited_text.h"
 #include "rules/edits/table_cells.h"
 #include "rules/edits/table_plans.h"
+#include "test_files.h"
 
 namespace rules {
 namespace {
@@ -23,12 +24,7 @@ const char* const kRules =
     "For\xEAt Walker, nil, 0,1.,0,1a,1d,1h,1f,2,0,1, Kln, 100000000000001\r\n"
     ";\r\n";
 
-RulesDocument Parsed() {
-    RulesDocument document;
-    document.LoadBytes(kRules, Language::English);
-    document.Parse();
-    return document;
-}
+RulesDocument Parsed() { return testing::DocumentOf(kRules); }
 
 int Column(const char* heading) { return ColumnOfHeading(SectionId::Units, heading); }
 
