@@ -28,15 +28,14 @@ std::string DemoBytes() {
 }
 
 struct Table {
-    rules::RulesDocument document;
     ui::DocumentEditor* editor;
     ui::RecordTableModel* model;
     ui::RecordFilter* filter;
 
     Table() {
-        document.LoadBytes(DemoBytes(), rules::Language::English);
-        document.Parse();
-        editor = new ui::DocumentEditor(document);
+        editor = new ui::DocumentEditor();
+        editor->LoadBytes(DemoBytes(), rules::Language::English);
+        editor->Parse();
         model = new ui::RecordTableModel(*editor);
         filter = new ui::RecordFilter(*model);
     }
@@ -85,10 +84,11 @@ void BM_PasteWholeColumn(benchmark::State& state) {
     }
     int turn = 0;
     for (auto _ : state) {
-        rules::EditPlan plan = rules::PlanPaste(table.document, rules::SectionId::Units, records, {attack}, columns[turn]);
+        const rules::RulesDocument& document = table.editor->Document();
+        rules::EditPlan plan = rules::PlanPaste(document, rules::SectionId::Units, records, {attack}, columns[turn]);
         if (plan.Refused()) state.SkipWithError("paste refused");
         ui::StorePlan(*table.editor, std::move(plan), "Paste", "cell");
-        benchmark::DoNotOptimize(rules::CheckRules(table.document));
+        benchmark::DoNotOptimize(rules::CheckRules(document));
         turn = 1 - turn;
     }
     state.counters["cells"] = units;

@@ -11,7 +11,7 @@
 #include "rules/document/rules_document.h"
 #include "ui/edit/document_editor.h"
 #include "ui/table/record_table_model.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 
