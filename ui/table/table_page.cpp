@@ -27,8 +27,8 @@
 #include "ui/table/adjust_dialog.h"
 #include "ui/table/balance_chart.h"
 #include "ui/table/cell_delegate.h"
-#include "ui/table/record_filter.h"
 #include "ui/table/plan_steps.h"
+#include "ui/table/record_filter.h"
 
 namespace ui {
 
@@ -369,9 +369,7 @@ bool TablePage::ImportCsv(const QString& fileName) {
                QStringLiteral("%1 could not be read: %2").arg(fileName, file.errorString()));
         return false;
     }
-    const QByteArray bytes = file.readAll();
-    rules::EditPlan plan = rules::PlanCsvImport(editor_.Document(), model_->Section(),
-                                                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    rules::EditPlan plan = rules::PlanCsvImport(editor_.Document(), model_->Section(), file.readAll().toStdString());
     if (plan.Refused()) {
         Refuse(QStringLiteral("Import CSV"),
                QStringLiteral("Nothing was imported. %1").arg(QString::fromStdString(plan.problem)));
