@@ -141,8 +141,7 @@ CellValue ReadCell(const RulesDocument& document, const FieldRef& ref, std::stri
         return {{}, {}, "This value has no line in the file, so it cannot be set."};
     const std::optional<std::string> bytes = Utf8ToCp1252(utf8);
     if (!bytes)
-        return {{}, {}, "The text holds a character that the rules file cannot store (it is "
-                        "written in the Windows-1252 character set)."};
+        return {{}, {}, "This text holds a character that the rules file (Windows-1252) cannot hold."};
     ParsedValue parsed = ParseDisplayText(document, ref, *bytes);
     if (!parsed.problem.empty()) return {{}, {}, Cp1252ToUtf8(parsed.problem)};
     CellValue cell{std::move(parsed.stored), {}, {}};

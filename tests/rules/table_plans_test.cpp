@@ -123,8 +123,8 @@ TEST(Paste, IsAllOrNothingAndACopiedRowPastesBackUnchanged) {
     plan = PlanPaste(document, SectionId::Units, {3}, attackOn, {{"5"}, {"6"}});
     EXPECT_EQ(plan.problem, "The pasted cells reach beyond the last row shown: 1 row from here, 2 pasted.");
     plan = PlanPaste(document, SectionId::Units, records, {0}, {{"Golem\xE2\x9C\x93"}});
-    EXPECT_EQ(plan.problem, "Clay Golem, Name: The text holds a character that the rules file cannot "
-                            "store (it is written in the Windows-1252 character set).");
+    EXPECT_EQ(plan.problem,
+              "Clay Golem, Name: This text holds a character that the rules file (Windows-1252) cannot hold.");
     plan = PlanPaste(document, SectionId::Units, records, attackOn, {{"5", "2"}, {"6", "1"}});
     EXPECT_EQ(plan.problem, "");
     EXPECT_EQ(plan.edits.size(), 3u);  // the raft's defense is 1 already

@@ -364,7 +364,7 @@ void TablePageTest::CellEditorsFollowTheForms() {
     QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QStringLiteral("\u2713"),
                         Qt::NoModifier);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTRY_VERIFY(s.Find<QLabel>("TableMessage")->text().contains("cannot store"));
+    QTRY_VERIFY(s.Find<QLabel>("TableMessage")->text().contains("cannot hold"));
     QCOMPARE(s.Field(1, UnitField::Name), std::string("Mossrider"));
 }
 
