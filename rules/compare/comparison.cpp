@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "rules/document/rules_document.h"
+#include "rules/document/text_routines.h"
 
 namespace rules {
 
@@ -179,10 +180,6 @@ std::string Shown(const std::string& text, bool quoted) {
     shown += text;
     shown += '"';
     return shown;
-}
-
-std::string Counted(int n, const char* what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
 }
 
 }  // namespace
