@@ -10,18 +10,6 @@ namespace rules {
 
 namespace {
 
-// The record's line in the document, or -1 when the document lacks it (the
-// table ends before it, or the cosmic value was never read).
-int RecordLine(const RulesDocument& document, SectionId section, int record) {
-    if (record < 1 || record > RecordCount(document, section)) return -1;
-    switch (section) {
-        case SectionId::Units: return document.Units().At(record).line;
-        case SectionId::Advances: return document.Advances().At(record).line;
-        case SectionId::Cosmic: return document.Cosmic().LineOf(record - 1);
-    }
-    return -1;
-}
-
 void CompareSection(const RulesDocument& base, const RulesDocument& other, SectionId section,
                     std::vector<RecordDifference>& out) {
     const int records = std::max(RecordCount(base, section), RecordCount(other, section));
@@ -87,8 +75,11 @@ struct FreeLines {
 // stays near-linear on files of a few thousand lines.
 class LineMatcher {
   public:
-    LineMatcher(const FreeLines& base, const FreeLines& other, std::vector<LineDifference>& out)
-        : a_(base), b_(other), out_(out) {}
+    // Differing lines go to `out`; when given, the lines matched unchanged go
+    // to `same`.
+    LineMatcher(const FreeLines& base, const FreeLines& other, std::vector<LineDifference>& out,
+                std::vector<LineDifference>* same = nullptr)
+        : a_(base), b_(other), out_(out), same_(same) {}
 
     void Run() { Match(0, a_.Size(), 0, b_.Size(), 0); }
 
@@ -103,17 +94,22 @@ class LineMatcher {
     };
 
     void Match(int a0, int a1, int b0, int b1, int depth) {
-        while (a0 < a1 && b0 < b1 && a_.text[a0] == b_.text[b0]) ++a0, ++b0;
-        while (a0 < a1 && b0 < b1 && a_.text[a1 - 1] == b_.text[b1 - 1]) --a1, --b1;
+        while (a0 < a1 && b0 < b1 && a_.text[a0] == b_.text[b0]) Same(a0++, b0++);
+        while (a0 < a1 && b0 < b1 && a_.text[a1 - 1] == b_.text[b1 - 1]) Same(--a1, --b1);
         if (a0 == a1 || b0 == b1 || depth >= kMaxDepth) return Unmatched(a0, a1, b0, b1);
         const std::vector<Anchor> anchors = Anchors(a0, a1, b0, b1);
         if (anchors.empty()) return Unmatched(a0, a1, b0, b1);
         for (const Anchor& anchor : anchors) {
             Match(a0, anchor.a, b0, anchor.b, depth + 1);
+            Same(anchor.a, anchor.b);
             a0 = anchor.a + 1;
             b0 = anchor.b + 1;
         }
         Match(a0, a1, b0, b1, depth + 1);
+    }
+
+    void Same(int a, int b) {
+        if (same_) same_->push_back({a_.index[a], b_.index[b]});
     }
 
     void Unmatched(int a0, int a1, int b0, int b1) {
@@ -169,23 +165,35 @@ class LineMatcher {
     const FreeLines& a_;
     const FreeLines& b_;
     std::vector<LineDifference>& out_;
+    std::vector<LineDifference>* same_;
 };
-
-// A value as the difference lines show it: names in quotes, and any text
-// that would otherwise not read as one value (empty, or with a space).
-std::string Shown(const std::string& text, bool quoted) {
-    if (!quoted && !text.empty() && text.find(' ') == std::string::npos) return text;
-    std::string shown = "\"";
-    shown += text;
-    shown += '"';
-    return shown;
-}
 
 std::string Counted(int n, const char* what) {
     return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
 }
 
 }  // namespace
+
+int RecordLine(const RulesDocument& document, SectionId section, int record) {
+    if (record < 1 || record > RecordCount(document, section)) return -1;
+    switch (section) {
+        case SectionId::Units: return document.Units().At(record).line;
+        case SectionId::Advances: return document.Advances().At(record).line;
+        case SectionId::Cosmic: return document.Cosmic().LineOf(record - 1);
+    }
+    return -1;
+}
+
+std::string ShownValue(std::string_view text, bool quoted) {
+    if (!quoted && !text.empty() && text.find(' ') == std::string_view::npos)
+        return std::string(text);
+    std::string shown = "\"";
+    shown += text;
+    shown += '"';
+    return shown;
+}
+
+bool IsNameField(SectionId section, int field) { return section != SectionId::Cosmic && field == 0; }
 
 int Comparison::RecordsDiffering(SectionId section) const {
     return static_cast<int>(std::count_if(records.begin(), records.end(), [&](const auto& r) {
@@ -219,14 +227,41 @@ Comparison Compare(const RulesDocument& base, const RulesDocument& other) {
     return comparison;
 }
 
-std::string RecordLabel(const RecordDifference& record) {
-    switch (record.section) {
-        case SectionId::Units: return "Unit " + Shown(record.name, true);
+LineAlignment AlignLines(const RulesDocument& base, const RulesDocument& other) {
+    const FreeLines baseLines(base);
+    const FreeLines otherLines(other);
+    std::vector<LineDifference> pairs;
+    LineMatcher(baseLines, otherLines, pairs, &pairs).Run();
+    LineAlignment alignment;
+    alignment.toOther.assign(static_cast<std::size_t>(base.Lines().LineCount()),
+                             LineAlignment::kRecord);
+    alignment.toBase.assign(static_cast<std::size_t>(other.Lines().LineCount()),
+                            LineAlignment::kRecord);
+    for (const int line : baseLines.index)
+        alignment.toOther[static_cast<std::size_t>(line)] = LineAlignment::kNone;
+    for (const int line : otherLines.index)
+        alignment.toBase[static_cast<std::size_t>(line)] = LineAlignment::kNone;
+    for (const LineDifference& pair : pairs) {
+        if (pair.baseLine >= 0)
+            alignment.toOther[static_cast<std::size_t>(pair.baseLine)] = pair.otherLine;
+        if (pair.otherLine >= 0)
+            alignment.toBase[static_cast<std::size_t>(pair.otherLine)] = pair.baseLine;
+    }
+    return alignment;
+}
+
+std::string RecordLabel(SectionId section, std::string_view name, std::string_view abbrev) {
+    switch (section) {
+        case SectionId::Units: return "Unit " + ShownValue(name, true);
         case SectionId::Advances:
-            return "Advance " + Shown(record.name, true) + " (" + record.abbrev + ")";
-        case SectionId::Cosmic: return "Cosmic value " + record.name;
+            return "Advance " + ShownValue(name, true) + " (" + std::string(abbrev) + ")";
+        case SectionId::Cosmic: return "Cosmic value " + std::string(name);
     }
     return {};
+}
+
+std::string RecordLabel(const RecordDifference& record) {
+    return RecordLabel(record.section, record.name, record.abbrev);
 }
 
 std::string DifferenceText(const RecordDifference& record, const FieldDifference& field) {
@@ -236,10 +271,10 @@ std::string DifferenceText(const RecordDifference& record, const FieldDifference
         text += FieldLabel(field.ref.section, field.ref.field);
         text += ' ';
     }
-    const bool name = record.section != SectionId::Cosmic && field.ref.field == 0;
-    text += Shown(field.before, name);
+    const bool name = IsNameField(field.ref.section, field.ref.field);
+    text += ShownValue(field.before, name);
     text += " -> ";
-    text += Shown(field.after, name);
+    text += ShownValue(field.after, name);
     return text;
 }
 

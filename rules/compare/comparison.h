@@ -7,6 +7,7 @@
 // as a line. Texts stay Windows-1252 bytes.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rules/document/findings.h"
@@ -69,8 +70,31 @@ struct Comparison {
 // Both documents must be parsed. Neither is changed.
 Comparison Compare(const RulesDocument& base, const RulesDocument& other);
 
+// Every line of two documents paired as Compare pairs the lines outside the
+// records: for each line of the base its line in the other (the same text or
+// changed), kNone when the other lacks it, kRecord for a record's line; and
+// the same from the other to the base.
+struct LineAlignment {
+    static constexpr int kNone = -1;
+    static constexpr int kRecord = -2;
+    std::vector<int> toOther;
+    std::vector<int> toBase;
+};
+LineAlignment AlignLines(const RulesDocument& base, const RulesDocument& other);
+
+// The record's 0-based line in the document, or -1 when the document lacks
+// it (its table ends before it, or the cosmic value was never read).
+int RecordLine(const RulesDocument& document, SectionId section, int record);
+
 // `Unit "Ember Guard"`, `Advance "Kiln Firing" (Kln)`, `Cosmic value RoadMove`.
+std::string RecordLabel(SectionId section, std::string_view name, std::string_view abbrev);
 std::string RecordLabel(const RecordDifference& record);
+// A value as the difference lines show it: names (`quoted`) in quotes, and
+// any text that would otherwise not read as one value (empty, or with a
+// space).
+std::string ShownValue(std::string_view text, bool quoted);
+// Whether the field is a unit's or an advance's name.
+bool IsNameField(SectionId section, int field);
 // One line per difference: `Unit "Ember Guard": attack 1 -> 2`,
 // `Advance "Kiln Firing" (Kln): prerequisite 1 nil -> Emk`,
 // `Cosmic value RoadMove: 3 -> 4`, `Unit "Old": name "Old" -> "New"`.

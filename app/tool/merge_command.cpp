@@ -1,0 +1,147 @@
+// ovantra-rules merge BASE OURS THEIRS [-o OUT] [--format=json]: brings
+// what THEIRS changed against BASE onto OURS, field by field; also git's
+// merge driver (`merge %O %A %B -o %A`). The report goes to standard output
+// when the merged file goes to OUT, to standard error when it goes to
+// standard output.
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <ostream>
+
+#include "app/tool/commands.h"
+#include "rules/compare/merge.h"
+#include "rules/document/cp1252.h"
+#include "rules/document/file_bytes.h"
+
+namespace tool {
+
+namespace {
+
+const char* SectionKey(rules::SectionId section) {
+    switch (section) {
+        case rules::SectionId::Cosmic: return "cosmic";
+        case rules::SectionId::Advances: return "advances";
+        case rules::SectionId::Units: return "units";
+    }
+    return "";
+}
+
+const char* KindKey(rules::MergeConflict::Kind kind) {
+    switch (kind) {
+        case rules::MergeConflict::Kind::Field: return "field";
+        case rules::MergeConflict::Kind::Record: return "record";
+        case rules::MergeConflict::Kind::Lines: return "lines";
+    }
+    return "";
+}
+
+nlohmann::ordered_json Text(const std::optional<std::string>& cp1252) {
+    if (!cp1252) return nullptr;
+    return rules::Cp1252ToUtf8(*cp1252);
+}
+
+void PrintText(const rules::MergePlan& plan, const std::string& ours, std::ostream& out) {
+    for (const rules::MergeConflict& conflict : plan.conflicts) {
+        out << ours << ":";
+        if (conflict.oursLine >= 0) out << conflict.oursLine + 1 << ":";
+        out << " conflict: " << rules::Cp1252ToUtf8(rules::ConflictText(conflict)) << "\n";
+    }
+    out << rules::MergeSummary(plan) << "\n";
+}
+
+void PrintJson(const rules::MergePlan& plan, const std::vector<std::string>& files,
+               const std::string& output, std::ostream& out) {
+    nlohmann::ordered_json conflicts = nlohmann::ordered_json::array();
+    for (const rules::MergeConflict& conflict : plan.conflicts) {
+        nlohmann::ordered_json entry;
+        entry["file"] = files[1];
+        entry["line"] = conflict.oursLine >= 0 ? nlohmann::ordered_json(conflict.oursLine + 1)
+                                               : nlohmann::ordered_json(nullptr);
+        entry["kind"] = KindKey(conflict.kind);
+        if (!conflict.label.empty()) {
+            entry["section"] = SectionKey(conflict.ref.section);
+            entry["record"] = conflict.ref.record;
+        }
+        if (conflict.kind == rules::MergeConflict::Kind::Field)
+            entry["field"] = std::string(rules::FieldLabel(conflict.ref.section, conflict.ref.field));
+        entry["base"] = Text(conflict.base);
+        entry["ours"] = Text(conflict.ours);
+        entry["theirs"] = Text(conflict.theirs);
+        entry["text"] = rules::Cp1252ToUtf8(rules::ConflictText(conflict));
+        conflicts.push_back(std::move(entry));
+    }
+    nlohmann::ordered_json report;
+    report["base"] = files[0];
+    report["ours"] = files[1];
+    report["theirs"] = files[2];
+    report["output"] = output.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(output);
+    report["clean"] = plan.Clean();
+    report["changes"] = plan.Changes();
+    report["conflicts"] = std::move(conflicts);
+    report["summary"] = rules::MergeSummary(plan);
+    // File names are passed on as their bytes, which need not be UTF-8.
+    out << report.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+}
+
+}  // namespace
+
+int RunMerge(const Arguments& arguments, Streams io) {
+    const Command& command = CommandNamed("merge");
+    std::string output;
+    bool json = false;
+    Arguments rest;
+    bool optionsEnded = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (optionsEnded) {
+            rest.push_back(argument);
+        } else if (argument == "-o" || argument == "--output") {
+            if (i + 1 == arguments.size() || arguments[i + 1].empty())
+                return UsageError(command, "-o needs a file name", io);
+            if (!output.empty()) return UsageError(command, "more than one output file", io);
+            output = arguments[++i];
+        } else if (argument.rfind("--format=", 0) == 0) {
+            const std::string format = argument.substr(9);
+            if (format != "json" && format != "text")
+                return UsageError(command, "unknown format " + format + " (use text or json)", io);
+            json = format == "json";
+        } else {
+            optionsEnded = argument == "--";
+            rest.push_back(argument);
+        }
+    }
+    std::vector<std::string> files;
+    if (const std::optional<int> stop = TakeFileNames(command, rest, io, files)) return *stop;
+    if (files.size() != 3) return UsageError(command, "merge takes three rules files", io);
+
+    // All three are read before anything is written: OUT may be one of them.
+    std::string bytes[3];
+    bool read = true;
+    for (int k = 0; k < 3; ++k) {
+        if (const rules::Status status = rules::ReadFileBytes(files[k], bytes[k]); !status) {
+            io.err << "ovantra-rules: " << status.message << ".\n";
+            read = false;
+        }
+    }
+    if (!read) return kExitFailure;
+
+    const rules::Language language =
+        rules::LanguageFromFileName(files[1]).value_or(rules::Language::English);
+    const rules::MergeResult result = rules::MergeFiles(bytes[0], bytes[1], bytes[2], language);
+    std::ostream& report = output.empty() ? io.err : io.out;
+    if (output.empty()) {
+        io.out << result.bytes;
+        io.out.flush();
+    } else if (const rules::Status status = rules::WriteFileBytes(output, result.bytes); !status) {
+        io.err << "ovantra-rules: " << status.message << ".\n";
+        return kExitFailure;
+    }
+    if (json)
+        PrintJson(result.plan, files, output, report);
+    else
+        PrintText(result.plan, files[1], report);
+    return result.plan.Clean() ? kExitOk : kExitProblems;
+}
+
+}  // namespace tool
