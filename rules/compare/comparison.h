@@ -70,18 +70,6 @@ struct Comparison {
 // Both documents must be parsed. Neither is changed.
 Comparison Compare(const RulesDocument& base, const RulesDocument& other);
 
-// Every line of two documents paired as Compare pairs the lines outside the
-// records: for each line of the base its line in the other (the same text or
-// changed), kNone when the other lacks it, kRecord for a record's line; and
-// the same from the other to the base.
-struct LineAlignment {
-    static constexpr int kNone = -1;
-    static constexpr int kRecord = -2;
-    std::vector<int> toOther;
-    std::vector<int> toBase;
-};
-LineAlignment AlignLines(const RulesDocument& base, const RulesDocument& other);
-
 // The record's 0-based line in the document, or -1 when the document lacks
 // it (its table ends before it, or the cosmic value was never read).
 int RecordLine(const RulesDocument& document, SectionId section, int record);

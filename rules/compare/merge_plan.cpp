@@ -6,6 +6,7 @@
 #include <map>
 
 #include "rules/compare/comparison.h"
+#include "rules/compare/line_alignment.h"
 #include "rules/compare/merge.h"
 #include "rules/document/rules_document.h"
 
