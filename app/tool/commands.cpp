@@ -9,7 +9,7 @@ const std::vector<Command>& Commands() {
         {"diff", "BASE OTHER [--format=json]",
          "print what OTHER changes against BASE, field by field, one line per difference",
          RunDiff},
-        {"merge", "BASE OURS THEIRS [-o OUT] [--format=json]",
+        {"merge", "BASE OURS THEIRS [-o OUT] [OPTIONS]",
          "bring what THEIRS changed against BASE onto OURS, field by field; git's merge driver",
          RunMerge},
         {"textconv", "FILE",

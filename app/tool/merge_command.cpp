@@ -1,8 +1,10 @@
-// ovantra-rules merge BASE OURS THEIRS [-o OUT] [--format=json]: brings
-// what THEIRS changed against BASE onto OURS, field by field; also git's
-// merge driver (`merge %O %A %B -o %A`). The report goes to standard output
-// when the merged file goes to OUT, to standard error when it goes to
-// standard output.
+// ovantra-rules merge BASE OURS THEIRS [-o OUT] [--format=json]
+// [--path=PATH]: brings what THEIRS changed against BASE onto OURS, field by
+// field; also git's merge driver (`merge %O %A %B -o %A --path=%P`, where
+// OURS is a scratch file and PATH the file's own name, which the report
+// shows and whose ending tells the language). The report goes to standard
+// output when the merged file goes to OUT, to standard error when it goes
+// to standard output.
 
 #include <nlohmann/json.hpp>
 
@@ -51,11 +53,11 @@ void PrintText(const rules::MergePlan& plan, const std::string& ours, std::ostre
 }
 
 void PrintJson(const rules::MergePlan& plan, const std::vector<std::string>& files,
-               const std::string& output, std::ostream& out) {
+               const std::string& oursName, const std::string& output, std::ostream& out) {
     nlohmann::ordered_json conflicts = nlohmann::ordered_json::array();
     for (const rules::MergeConflict& conflict : plan.conflicts) {
         nlohmann::ordered_json entry;
-        entry["file"] = files[1];
+        entry["file"] = oursName;
         entry["line"] = conflict.oursLine >= 0 ? nlohmann::ordered_json(conflict.oursLine + 1)
                                                : nlohmann::ordered_json(nullptr);
         entry["kind"] = KindKey(conflict.kind);
@@ -89,6 +91,7 @@ void PrintJson(const rules::MergePlan& plan, const std::vector<std::string>& fil
 int RunMerge(const Arguments& arguments, Streams io) {
     const Command& command = CommandNamed("merge");
     std::string output;
+    std::string path;
     bool json = false;
     Arguments rest;
     bool optionsEnded = false;
@@ -101,6 +104,8 @@ int RunMerge(const Arguments& arguments, Streams io) {
                 return UsageError(command, "-o needs a file name", io);
             if (!output.empty()) return UsageError(command, "more than one output file", io);
             output = arguments[++i];
+        } else if (argument.rfind("--path=", 0) == 0) {
+            path = argument.substr(7);
         } else if (argument.rfind("--format=", 0) == 0) {
             const std::string format = argument.substr(9);
             if (format != "json" && format != "text")
@@ -126,8 +131,9 @@ int RunMerge(const Arguments& arguments, Streams io) {
     }
     if (!read) return kExitFailure;
 
+    const std::string& oursName = path.empty() ? files[1] : path;
     const rules::Language language =
-        rules::LanguageFromFileName(files[1]).value_or(rules::Language::English);
+        rules::LanguageFromFileName(oursName).value_or(rules::Language::English);
     const rules::MergeResult result = rules::MergeFiles(bytes[0], bytes[1], bytes[2], language);
     std::ostream& report = output.empty() ? io.err : io.out;
     if (output.empty()) {
@@ -138,9 +144,9 @@ int RunMerge(const Arguments& arguments, Streams io) {
         return kExitFailure;
     }
     if (json)
-        PrintJson(result.plan, files, output, report);
+        PrintJson(result.plan, files, oursName, output, report);
     else
-        PrintText(result.plan, files[1], report);
+        PrintText(result.plan, oursName, report);
     return result.plan.Clean() ? kExitOk : kExitProblems;
 }
 

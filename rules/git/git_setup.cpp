@@ -35,7 +35,7 @@ std::vector<std::string> AttributeLines() {
 
 std::vector<ConfigEntry> ConfigEntries(const std::string& program) {
     return {
-        {std::string("merge.") + kDriverName + ".driver", program + " merge %O %A %B -o %A"},
+        {std::string("merge.") + kDriverName + ".driver", program + " merge %O %A %B -o %A --path=%P"},
         {std::string("diff.") + kDriverName + ".textconv", program + " textconv"},
     };
 }

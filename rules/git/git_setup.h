@@ -23,6 +23,8 @@ struct ConfigEntry {
 };
 // merge.ovantra-rules.driver and diff.ovantra-rules.textconv, each running
 // `program` (a shell word: a plain name found on PATH, or a quoted path).
+// The driver writes its result over git's copy of ours (%A) and names the
+// file by its path in the repository (%P).
 std::vector<ConfigEntry> ConfigEntries(const std::string& program);
 
 // The text as one shell word: as it is when it needs no quoting, else in
