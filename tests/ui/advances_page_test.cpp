@@ -66,7 +66,7 @@ struct Editor : EditorSession {
     QComboBox* Box(const char* name) { return Find<QComboBox>(name); }
     QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
     ui::RadioGroup* Group(const char* name) { return Find<ui::RadioGroup>(name); }
-    rules::AdvanceRecord& Advance(int number) { return windows.main.Document().Advances().At(number); }
+    const rules::AdvanceRecord& Advance(int number) { return windows.main.Document().Advances().At(number); }
 
     void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
     void ClickItem(int number) { EditorSession::ClickItem("OutAdvances", number); }

@@ -16,7 +16,10 @@ using namespace testing_support;
 
 namespace {
 
-std::string Rendering(rules::RulesDocument& document) { return document.SaveToBytes(); }
+std::string Rendering(const rules::RulesDocument& document) {
+    rules::RulesDocument copy = document;
+    return copy.SaveToBytes();
+}
 
 // A value a user might put into a field: numbers, names, abbreviations, and
 // the empty text.
@@ -65,12 +68,12 @@ private slots:
         }
         for (quint32 seed = 1; seed <= 40; ++seed) {
             QRandomGenerator random(seed);
-            rules::RulesDocument document;
-            document.LoadBytes(std::string_view(demo.constData(), size_t(demo.size())),
-                               rules::Language::English);
-            document.Parse();
+            ui::DocumentEditor editor;
+            editor.LoadBytes(std::string_view(demo.constData(), size_t(demo.size())),
+                             rules::Language::English);
+            editor.Parse();
+            const rules::RulesDocument& document = editor.Document();
             const std::string original = Rendering(document);
-            ui::DocumentEditor editor(document);
             const int edits = 1 + random.bounded(30);
             for (int i = 0; i < edits; ++i) {
                 switch (random.bounded(5)) {

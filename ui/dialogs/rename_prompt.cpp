@@ -4,7 +4,7 @@
 
 #include "ui/dialogs/message_boxes.h"
 #include "ui/dialogs/rename_form.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 

@@ -14,7 +14,7 @@
 #include "ui/widgets/numeric_text.h"
 #include "ui/widgets/outline_list.h"
 #include "ui/widgets/radio_group.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 #include "ui/widgets/widget_helpers.h"
 
 namespace ui {

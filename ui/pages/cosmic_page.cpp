@@ -12,7 +12,7 @@
 #include "ui/edit/document_editor.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/readable_text.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 
@@ -52,6 +52,8 @@ CosmicPage::CosmicPage(DocumentEditor& editor, QWidget* parent)
             [this](rules::SectionId section, const QList<int>& records) {
                 if (section == rules::SectionId::Cosmic) ValuesChanged(records);
             });
+    connect(&editor_, &DocumentEditor::Loaded, this, &CosmicPage::ShowValues);
+    connect(&editor_, &DocumentEditor::Replaced, this, &CosmicPage::ShowValues);
 
     const auto& names = rules::CosmicNames();
     QWidget* previous = nullptr;

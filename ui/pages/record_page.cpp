@@ -8,7 +8,7 @@
 #include "ui/dialogs/rename_prompt.h"
 #include "ui/edit/document_editor.h"
 #include "ui/widgets/outline_list.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 
@@ -24,9 +24,12 @@ RecordPage::RecordPage(DocumentEditor& editor, rules::SectionId section, QWidget
             [this](rules::SectionId section, const QList<int>& records) {
                 if (section == section_) RecordsChanged(records);
             });
+    // A file read or a document replaced as a whole: the list is built anew.
+    connect(&editor_, &DocumentEditor::Loaded, this, [this] { Populate(); });
+    connect(&editor_, &DocumentEditor::Replaced, this, [this] { Populate(); });
 }
 
-rules::RulesDocument& RecordPage::Document() const { return editor_.Document(); }
+const rules::RulesDocument& RecordPage::Document() const { return editor_.Document(); }
 
 int RecordPage::RecordCount() const { return rules::RecordCount(Document(), section_); }
 

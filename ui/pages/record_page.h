@@ -59,7 +59,7 @@ class RecordPage : public QWidget {
     void AttachOutline(OutlineList* outline);
 
     DocumentEditor& Editor() const { return editor_; }
-    rules::RulesDocument& Document() const;
+    const rules::RulesDocument& Document() const;
     int RecordCount() const;
     const std::string& RecordName(int number) const;
     // Fills the form from record `number`; implementations fill each control

@@ -9,7 +9,7 @@
 
 #include "rules/document/advance_table.h"
 #include "ui/widgets/fonts.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 

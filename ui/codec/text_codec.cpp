@@ -1,4 +1,4 @@
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 #include "rules/document/cp1252.h"
 
