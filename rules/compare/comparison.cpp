@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "rules/compare/line_matcher.h"
+#include "rules/document/field_table.h"
 #include "rules/document/rules_document.h"
 
 namespace rules {
@@ -66,8 +67,6 @@ std::string ShownValue(std::string_view text, bool quoted) {
     return shown;
 }
 
-bool IsNameField(SectionId section, int field) { return section != SectionId::Cosmic && field == 0; }
-
 int Comparison::RecordsDiffering(SectionId section) const {
     return static_cast<int>(std::count_if(records.begin(), records.end(), [&](const auto& r) {
         return r.section == section;
@@ -121,7 +120,7 @@ std::string DifferenceText(const RecordDifference& record, const FieldDifference
         text += FieldLabel(field.ref.section, field.ref.field);
         text += ' ';
     }
-    const bool name = IsNameField(field.ref.section, field.ref.field);
+    const bool name = Spec(field.ref).kind == FieldKind::Name;
     text += ShownValue(field.before, name);
     text += " -> ";
     text += ShownValue(field.after, name);

@@ -81,8 +81,6 @@ std::string RecordLabel(const RecordDifference& record);
 // any text that would otherwise not read as one value (empty, or with a
 // space).
 std::string ShownValue(std::string_view text, bool quoted);
-// Whether the field is a unit's or an advance's name.
-bool IsNameField(SectionId section, int field);
 // One line per difference: `Unit "Ember Guard": attack 1 -> 2`,
 // `Advance "Kiln Firing" (Kln): prerequisite 1 nil -> Emk`,
 // `Cosmic value RoadMove: 3 -> 4`, `Unit "Old": name "Old" -> "New"`.

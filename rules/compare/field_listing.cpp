@@ -1,6 +1,7 @@
 #include "rules/compare/field_listing.h"
 
 #include "rules/compare/comparison.h"
+#include "rules/document/field_table.h"
 #include "rules/document/rules_document.h"
 
 namespace rules {
@@ -44,7 +45,7 @@ std::vector<std::string> FieldListing(const RulesDocument& document) {
                 text += ' ';
             }
             text += ShownValue(FieldText(document, {place.section, place.record, field}),
-                               IsNameField(place.section, field));
+                               Spec(place.section, field).kind == FieldKind::Name);
             listing.push_back(std::move(text));
         }
     }

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "rules/compare/comparison.h"
+#include "rules/document/field_table.h"
 #include "rules/document/rules_document.h"
 
 namespace rules {
@@ -91,7 +92,7 @@ std::string ConflictText(const MergeConflict& conflict) {
                 text += FieldLabel(conflict.ref.section, conflict.ref.field);
                 text += ' ';
             }
-            return text + sides(IsNameField(conflict.ref.section, conflict.ref.field));
+            return text + sides(Spec(conflict.ref).kind == FieldKind::Name);
         }
         case MergeConflict::Kind::Record: return conflict.label + ": " + conflict.what;
         case MergeConflict::Kind::Lines:
