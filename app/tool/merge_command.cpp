@@ -6,12 +6,11 @@
 // output when the merged file goes to OUT, to standard error when it goes
 // to standard output.
 
-#include <nlohmann/json.hpp>
-
 #include <optional>
 #include <ostream>
 
 #include "app/tool/commands.h"
+#include "app/tool/json_text.h"
 #include "rules/compare/merge.h"
 #include "rules/document/cp1252.h"
 #include "rules/document/file_bytes.h"
@@ -38,7 +37,7 @@ const char* KindKey(rules::MergeConflict::Kind kind) {
     return "";
 }
 
-nlohmann::ordered_json Text(const std::optional<std::string>& cp1252) {
+Json Text(const std::optional<std::string>& cp1252) {
     if (!cp1252) return nullptr;
     return rules::Cp1252ToUtf8(*cp1252);
 }
@@ -54,36 +53,33 @@ void PrintText(const rules::MergePlan& plan, const std::string& ours, std::ostre
 
 void PrintJson(const rules::MergePlan& plan, const std::vector<std::string>& files,
                const std::string& oursName, const std::string& output, std::ostream& out) {
-    nlohmann::ordered_json conflicts = nlohmann::ordered_json::array();
+    Json conflicts = Json::array();
     for (const rules::MergeConflict& conflict : plan.conflicts) {
-        nlohmann::ordered_json entry;
-        entry["file"] = oursName;
-        entry["line"] = conflict.oursLine >= 0 ? nlohmann::ordered_json(conflict.oursLine + 1)
-                                               : nlohmann::ordered_json(nullptr);
-        entry["kind"] = KindKey(conflict.kind);
+        Json entry = {{"file", rules::ValidUtf8(oursName)},
+                      {"line", conflict.oursLine >= 0 ? Json(conflict.oursLine + 1) : Json(nullptr)},
+                      {"kind", KindKey(conflict.kind)}};
         if (!conflict.label.empty()) {
             entry["section"] = SectionKey(conflict.ref.section);
             entry["record"] = conflict.ref.record;
         }
         if (conflict.kind == rules::MergeConflict::Kind::Field)
-            entry["field"] = std::string(rules::FieldLabel(conflict.ref.section, conflict.ref.field));
+            entry["field"] = rules::FieldLabel(conflict.ref.section, conflict.ref.field);
         entry["base"] = Text(conflict.base);
         entry["ours"] = Text(conflict.ours);
         entry["theirs"] = Text(conflict.theirs);
         entry["text"] = rules::Cp1252ToUtf8(rules::ConflictText(conflict));
         conflicts.push_back(std::move(entry));
     }
-    nlohmann::ordered_json report;
-    report["base"] = files[0];
-    report["ours"] = files[1];
-    report["theirs"] = files[2];
-    report["output"] = output.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(output);
-    report["clean"] = plan.Clean();
-    report["changes"] = plan.Changes();
-    report["conflicts"] = std::move(conflicts);
-    report["summary"] = rules::MergeSummary(plan);
-    // File names are passed on as their bytes, which need not be UTF-8.
-    out << report.dump(2, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << "\n";
+    const Json document = {
+        {"base", rules::ValidUtf8(files[0])},
+        {"ours", rules::ValidUtf8(files[1])},
+        {"theirs", rules::ValidUtf8(files[2])},
+        {"output", output.empty() ? Json(nullptr) : Json(rules::ValidUtf8(output))},
+        {"clean", plan.Clean()},
+        {"changes", plan.Changes()},
+        {"conflicts", std::move(conflicts)},
+        {"summary", rules::MergeSummary(plan)}};
+    out << JsonLines(document);
 }
 
 }  // namespace
