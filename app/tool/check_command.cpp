@@ -1,20 +1,18 @@
 // ovantra-rules check [OPTIONS] FILE...: one line per problem, in the form
 // compilers use, then a summary; or the same as JSON or SARIF.
 
+#include <filesystem>
 #include <ostream>
 #include <sstream>
 
 #include "app/tool/check_formats.h"
 #include "app/tool/commands.h"
 #include "rules/check/rules_check.h"
+#include "rules/document/text_routines.h"
 
 namespace tool {
 
 namespace {
-
-std::string Counted(int n, const char* what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-}
 
 // A file that holds none of the three sections (an empty or a binary file,
 // or the wrong file) would otherwise pass with three warnings.
@@ -104,19 +102,31 @@ int ListChecks(Streams io) {
     return kExitOk;
 }
 
+// The working directory, which relative names in a SARIF log are read
+// against; empty when it cannot be known.
+std::string WorkingDirectory() {
+    std::error_code error;
+    const std::filesystem::path directory = std::filesystem::current_path(error);
+    return error ? std::string() : directory.string();
+}
+
 int RunCheck(const Arguments& arguments, Streams io) {
     const Command& command = CommandNamed("check");
     CheckOptions options;
     if (const std::optional<int> stop = TakeOptions(command, arguments, io, options)) return *stop;
     if (options.files.empty()) return UsageError(command, "no rules file to check", io);
 
-    int errors = 0, warnings = 0;
+    int errors = 0, warnings = 0, unread = 0;
     std::vector<CheckedFile> checked;
     for (const std::string& file : options.files) {
-        rules::RulesDocument document;
-        if (!ReadRulesFile(file, document, io)) continue;
         CheckedFile& result = checked.emplace_back();
         result.name = file;
+        rules::RulesDocument document;
+        result.failure = ReadRulesFileOrWhy(file, document, io);
+        if (!result.failure.empty()) {
+            ++unread;
+            continue;
+        }
         if (HasNoSection(document)) {
             rules::Problem notRules;
             notRules.text = "no @COSMIC, @CIVILIZE or @UNITS section: this is not a rules file";
@@ -130,20 +140,17 @@ int RunCheck(const Arguments& arguments, Streams io) {
             (problem.severity == rules::Severity::Error ? errors : warnings) += 1;
         if (options.format == CheckFormat::Text) WriteCheckText(io.out, result);
     }
-    const bool unreadable = checked.size() < options.files.size();
+    const int status = unread > 0 ? kExitFailure : errors > 0 ? kExitProblems : kExitOk;
     if (options.format == CheckFormat::Json) WriteCheckJson(io.out, checked);
-    if (options.format == CheckFormat::Sarif) WriteCheckSarif(io.out, checked);
+    if (options.format == CheckFormat::Sarif)
+        WriteCheckSarif(io.out, checked, WorkingDirectory(), status);
     if (options.format == CheckFormat::Text) {
-        io.out << Counted(errors, "error") << " and " << Counted(warnings, "warning") << " in "
-               << Counted(static_cast<int>(checked.size()), "file") << " checked";
-        if (unreadable)
-            io.out << "; "
-                   << Counted(static_cast<int>(options.files.size() - checked.size()), "file")
-                   << " could not be read";
+        io.out << rules::Counted(errors, "error") << " and " << rules::Counted(warnings, "warning") << " in "
+               << rules::Counted(static_cast<int>(checked.size()) - unread, "file") << " checked";
+        if (unread > 0) io.out << "; " << rules::Counted(unread, "file") << " could not be read";
         io.out << ".\n";
     }
-    if (unreadable) return kExitFailure;
-    return errors > 0 ? kExitProblems : kExitOk;
+    return status;
 }
 
 }  // namespace tool

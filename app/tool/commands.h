@@ -9,6 +9,9 @@ int RunCheck(const Arguments& arguments, Streams io);
 int RunDiff(const Arguments& arguments, Streams io);
 int RunFormat(const Arguments& arguments, Streams io);
 int RunSet(const Arguments& arguments, Streams io);
+int RunMerge(const Arguments& arguments, Streams io);
+int RunTextconv(const Arguments& arguments, Streams io);
+int RunGitSetup(const Arguments& arguments, Streams io);
 int RunShow(const Arguments& arguments, Streams io);
 int RunTree(const Arguments& arguments, Streams io);
 

@@ -9,7 +9,7 @@
 #include "rules/compare/comparison.h"
 #include "rules/document/cp1252.h"
 #include "rules/document/rules_document.h"
-#include "rules/edit/field_assignment.h"
+#include "rules/edits/field_assignment.h"
 
 namespace tool {
 

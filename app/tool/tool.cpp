@@ -45,11 +45,15 @@ std::string Usage() {
         "each followed by the notes that only follow from it (FILE:LINE: note: TEXT [CHECK]).\n"
         "--list-checks lists the checks, which check --disable and --enable switch.\n"
         "Differences are printed as OTHER:LINE: TEXT, at their line in OTHER.\n"
-        "Exit status: 0 when no file has an error (warnings allowed) or, for diff, when\n"
-        "nothing differs; 1 when a file has an error or the files differ; 2 when a file\n"
-        "cannot be read or the arguments are wrong.\n"
-        "Only set and format change a rules file, saving it as the editor's Save Changes does\n"
-        "(an earlier version kept); tree and format -o write only the OUT they are given.\n";
+        "Merge conflicts are printed as OURS:LINE: conflict: TEXT; OURS's text stays there.\n"
+        "Exit status: 0 when no file has an error (warnings allowed), for diff when\n"
+        "nothing differs, for merge when nothing conflicts, for format --check when all\n"
+        "is aligned; 1 when a file has an error, the files differ, the merge has\n"
+        "conflicts or a line is not aligned; 2 when a file cannot be read or written,\n"
+        "set refuses a value, or the arguments are wrong.\n"
+        "Only set and format change a rules file, saving it as the editor's Save Changes\n"
+        "does (an earlier version kept); tree, merge and format -o write only their OUT;\n"
+        "git-setup writes git's attributes and configuration.\n";
     return text;
 }
 
@@ -77,13 +81,18 @@ std::optional<int> TakeFileNames(const Command& command, const Arguments& argume
     return std::nullopt;
 }
 
-bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Streams io) {
+std::string ReadRulesFileOrWhy(const std::string& file, rules::RulesDocument& document,
+                               Streams io) {
     if (const rules::Status status = document.Load(file, rules::Language::English); !status) {
         io.err << kProgram << ": " << status.message << ".\n";
-        return false;
+        return status.message + ".";
     }
     document.Parse();
-    return true;
+    return {};
+}
+
+bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Streams io) {
+    return ReadRulesFileOrWhy(file, document, io).empty();
 }
 
 bool ReadRulesFileToChange(const std::string& file, rules::RulesDocument& document, Streams io) {

@@ -86,6 +86,14 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t pos = 0;
+    char32_t cp = 0;
+    while (pos < bytes.size())
+        if (!DecodeUtf8(bytes, pos, cp)) return false;
+    return true;
+}
+
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
@@ -98,6 +106,21 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
         out.push_back(*byte);
     }
     return out;
+}
+
+std::string ValidUtf8(std::string_view bytes) {
+    std::string text;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        char32_t cp;
+        if (DecodeUtf8(bytes, pos, cp)) {
+            text.append(bytes.substr(start, pos - start));
+        } else {
+            AppendUtf8(text, Cp1252ToCodePoint(static_cast<unsigned char>(bytes[pos])));
+            ++pos;
+        }
+    }
+    return text;
 }
 
 }  // namespace rules

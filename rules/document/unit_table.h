@@ -79,6 +79,9 @@ public:
     // false for a malformed line (fewer than 13 commas). With `layout`, notes
     // where each value stands.
     static bool ParseLine(std::string_view line, UnitRecord& out, UnitLayout* layout = nullptr);
+    // The same, but every field as the line holds it ("7x" where ParseLine
+    // keeps "7"); only the letters the writer puts after a number go.
+    static bool ParseLineAsWritten(std::string_view line, UnitRecord& out);
 
 private:
     std::array<UnitRecord, kCapacity> records_;

@@ -100,10 +100,6 @@ UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
     prerequisite_ = new AdvanceChoiceBox(Document().Advances(), this);
     prerequisite_->setObjectName(QStringLiteral("Prerequisite"));
     prerequisite_->setGeometry(336, 184, 145, 21);
-    for (AdvanceChoiceBox* box : {getObsolete_, prerequisite_}) {
-        const QSignalBlocker blocker(box);
-        box->setEditText(box->objectName());
-    }
     connect(getObsolete_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::GetObsoleteChange);
     connect(prerequisite_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::PrerequisiteChange);
     for (AdvanceChoiceBox* box : {getObsolete_, prerequisite_}) {

@@ -65,8 +65,8 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         case rules::FieldKind::Text: {
             auto* edit = new QLineEdit(parent);
             edit->setFrame(false);
-            edit->setValidator(new FileTextValidator(
-                QString::fromLatin1(rules::Spec(section, field).refused), edit));
+            // No validator: what the cell cannot take is refused when it is
+            // stored, with the reason said, as a paste is.
             editor = edit;
             break;
         }

@@ -1,4 +1,4 @@
-#include "rules/edit/field_assignment.h"
+#include "rules/edits/field_assignment.h"
 
 #include <algorithm>
 #include <vector>
