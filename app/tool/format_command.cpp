@@ -1,6 +1,7 @@
 // ovantra-rules format FILE [-o OUT] [--check]: aligns the columns of the
-// units, advances and cosmic values, as the editor's Edit > Align Columns
-// does; --check only lists the lines that are not aligned.
+// units, advances and cosmic values with the core's AlignColumns, which the
+// editor's own Align Columns is to share; --check only lists the lines that
+// are not aligned.
 
 #include <filesystem>
 #include <ostream>
