@@ -25,6 +25,7 @@
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
 #include "ui/codec/text_codec.h"
+#include "ui/widgets/key_help.h"
 #include "ui/tree/tree_node_item.h"
 #include "ui/tree/tree_view.h"
 
@@ -114,6 +115,10 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
     // Ctrl+F while the page is in front (a hidden page takes no shortcuts).
     auto* find = new QShortcut(QKeySequence::Find, this);
     find->setContext(Qt::WindowShortcut);
+    find->setWhatsThis(QStringLiteral("Find an advance (Tree page)"));
+    DeclareKeys(search_, QStringLiteral("Enter, Shift+Enter"),
+                QStringLiteral("Next, previous advance found (Tree page)"));
+    DeclareKeys(search_, QStringLiteral("Escape"), QStringLiteral("Clear the search (Tree page)"));
     connect(find, &QShortcut::activated, this, [this] {
         search_->setFocus(Qt::ShortcutFocusReason);
         search_->selectAll();
