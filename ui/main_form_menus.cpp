@@ -35,6 +35,8 @@ void TMainForm::BuildMenus(QWidget* aboutPage) {
     DeclareKeys(compareWith_, tr("Alt+T"), tr("Take theirs: the selected differences"));
     DeclareKeys(compareWith_, tr("Ctrl+A"), tr("Select every difference"));
     DeclareKeys(compareWith_, tr("Enter, double-click"), tr("Show a difference's record"));
+    QAction* merge = file->addAction(tr("&Merge..."), this, &TMainForm::MergeClick);
+    merge->setObjectName(QStringLiteral("MergeAction"));
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), this, &TMainForm::QuitButtonClick);
     quit->setObjectName(QStringLiteral("QuitAction"));
