@@ -22,6 +22,7 @@
 #include "rules/versions/version_store.h"
 #include "ui/dialogs/compare_with_dialog.h"
 #include "ui/dialogs/earlier_versions_dialog.h"
+#include "ui/dialogs/merge_dialog.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
 #include "ui/edit/undo_keys.h"
@@ -217,6 +218,16 @@ void TMainForm::CompareWithClick() {
         dialog->show();
         dialog->activateWindow();
     }
+}
+
+void TMainForm::MergeClick() {
+    editor_->CommitPendingEdits();
+    if (!Document().Parsed()) {
+        ShowInformationBox(this, tr("No rules file was loaded, so there is nothing to merge into."));
+        return;
+    }
+    if (MergeDialog* dialog = MergeDialog::Run(*editor_, this))
+        connect(dialog, &MergeDialog::RecordActivated, this, &TMainForm::GoToRecord);
 }
 
 bool TMainForm::HasUnsavedChanges() const { return editor_ && editor_->HasUnsavedChanges(); }

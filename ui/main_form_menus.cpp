@@ -35,6 +35,8 @@ void TMainForm::BuildMenus(QWidget* aboutPage) {
     DeclareKeys(compareWith_, tr("Alt+T"), tr("Take theirs: the selected differences"));
     DeclareKeys(compareWith_, tr("Ctrl+A"), tr("Select every difference"));
     DeclareKeys(compareWith_, tr("Enter, double-click"), tr("Show a difference's record"));
+    QAction* merge = file->addAction(tr("&Merge..."), this, &TMainForm::MergeClick);
+    merge->setObjectName(QStringLiteral("MergeAction"));
     file->addSeparator();
     QAction* quit = file->addAction(tr("&Quit"), this, &TMainForm::QuitButtonClick);
     quit->setObjectName(QStringLiteral("QuitAction"));
@@ -84,6 +86,7 @@ void TMainForm::FillViewMenu() {
         QAction* action = viewMenu_->addAction(pageControl_->tabText(i), this,
                                                [this, page] { pageControl_->setCurrentWidget(page); });
         action->setObjectName(QStringLiteral("View%1Action").arg(page->objectName()));
+        action->setWhatsThis(tr("The %1 page").arg(pageControl_->tabText(i)));
         action->setCheckable(true);
         action->setChecked(pageControl_->currentIndex() == i);
         if (i < 9) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)));
@@ -97,7 +100,8 @@ void TMainForm::ShowKeyboardShortcuts() {
     const QList<QPair<QString, QString>> rows = GatherKeys(this);
     QString table = QStringLiteral("<table cellspacing=\"2\">");
     for (const auto& [keys, action] : rows) {
-        table += QStringLiteral("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>")
+        table += QStringLiteral("<tr><td style='white-space:nowrap'><b>%1</b></td>"
+                                "<td style='white-space:nowrap'>&nbsp;&nbsp;%2</td></tr>")
                      .arg(keys.toHtmlEscaped(), action.toHtmlEscaped());
     }
     table += QStringLiteral("</table>");

@@ -44,13 +44,17 @@ QList<QPair<QString, QString>> GatherKeys(const QObject* root) {
     };
     QList<const QObject*> objects{root};
     for (const QObject* child : root->findChildren<QObject*>()) objects << child;
+    // The menus' actions first, in menu order, then what the pages handle.
     for (const QObject* object : objects) {
         if (const auto* action = qobject_cast<const QAction*>(object)) {
             // A "What's This" text names actions whose menu text changes
             // ("Undo Attack of Ember Guard").
             add(Keys(action->shortcuts()),
                 action->whatsThis().isEmpty() ? MenuText(action->text()) : action->whatsThis());
-        } else if (const auto* shortcut = qobject_cast<const QShortcut*>(object)) {
+        }
+    }
+    for (const QObject* object : objects) {
+        if (const auto* shortcut = qobject_cast<const QShortcut*>(object)) {
             add(Keys(shortcut->keys()), shortcut->whatsThis());
         }
         const QStringList declared = object->property(kDeclared).toStringList();
