@@ -107,6 +107,7 @@ void SourceView::UpdateScrollRanges() {
 void SourceView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollRanges();
+    if (centring_) verticalScrollBar()->setValue(current_ - VisibleLineCount() / 2);
 }
 
 void SourceView::scrollContentsBy(int, int) { viewport()->update(); }
@@ -123,8 +124,12 @@ void SourceView::SetCurrentLine(int line) {
     current_ = std::clamp(line, 0, count - 1);
     const int first = FirstVisibleLine();
     const int rows = VisibleLineCount();
-    if (current_ < first || current_ >= first + rows)
+    if (current_ < first || current_ >= first + rows) {
         verticalScrollBar()->setValue(current_ - rows / 2);
+        // A view just built or brought to the front gets its real height
+        // afterwards: the line is centred again then, until it is painted.
+        centring_ = true;
+    }
     viewport()->update();
 }
 
@@ -155,6 +160,7 @@ void SourceView::MakeColumnVisible(int column, int width) {
 }
 
 void SourceView::paintEvent(QPaintEvent*) {
+    centring_ = false;
     QPainter painter(viewport());
     painter.setFont(font());
     const QRect area = viewport()->rect();
@@ -247,7 +253,7 @@ QString SourceView::LineToolTip(int line) const {
         parts << QStringLiteral("Not saved yet; the file holds:<br><tt>%1</tt>").arg(Escaped(saved));
     }
     if (parts.isEmpty()) return {};
-    return QStringLiteral("<p style='white-space:pre-wrap'>") +
+    return QStringLiteral("<p style='white-space:pre'>") +
            parts.join(QStringLiteral("<br>")) + QStringLiteral("</p>");
 }
 

@@ -84,6 +84,7 @@ private:
     const rules::TextFinder* finder_ = nullptr;
     rules::TextPlace match_;
     int current_ = 0;
+    bool centring_ = false;
     int widestLine_ = 0;  // in columns
     int lineHeight_ = 1;
     int charWidth_ = 1;
