@@ -10,8 +10,7 @@ namespace rules {
 class WrittenLines;
 
 // Finds a piece of Windows-1252 text in lines without regard to letter case
-// (see FoldCase). Skips ahead by the last byte of each place tried, so a
-// search of a large file reads only a fraction of its bytes.
+// (see FoldCase), sixteen places at a time.
 class TextFinder {
 public:
     explicit TextFinder(std::string_view text = {});
@@ -29,7 +28,8 @@ private:
     bool MatchesAt(std::string_view text, std::size_t at) const;
 
     std::string folded_;
-    std::array<std::size_t, 256> skip_{};
+    std::array<unsigned char, 2> first_{};  // the spellings of its first letter
+    std::array<unsigned char, 2> last_{};   // and of its last
 };
 
 // A match: its line and the byte it starts at.

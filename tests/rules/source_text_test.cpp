@@ -84,6 +84,22 @@ TEST(TextFinder, FindsWithoutLetterCaseRoundTheEndBothWays) {
     EXPECT_FALSE(FindText(lines, TextFinder("absent"), {0, 0}, false).Found());
 }
 
+// Wherever a match stands in a line, in the blocks of sixteen places tried
+// at once, at their edges or in the last few places, it is found, and
+// nothing past the end of the line is.
+TEST(TextFinder, FindsAMatchAtEveryPlaceOfALine) {
+    const TextFinder finder("tIdE");
+    for (std::size_t before = 0; before < 40; ++before) {
+        for (std::size_t after = 0; after < 20; ++after) {
+            const std::string line = std::string(before, 't') + "TiDe" + std::string(after, 'i');
+            ASSERT_EQ(finder.Next(line), before) << before << " " << after;
+            ASSERT_EQ(finder.Next(line, before + 1), TextFinder::npos);
+            ASSERT_EQ(finder.Previous(line, line.size()), before);
+            ASSERT_EQ(finder.Next(std::string_view(line).substr(0, before + 3)), TextFinder::npos);
+        }
+    }
+}
+
 TEST(LinePieces, TellValuesCommentsAndAnAdvancesAbbreviationApart) {
     std::vector<LinePiece> pieces;
     auto kinds = [&](std::string_view line, bool advance) {

@@ -170,9 +170,9 @@ void SourceTextPainter::PaintUnderline(int baseline, std::string_view line, cons
     const int y = baseline + 2;
     QPainterPath wave(QPointF(from, y));
     bool up = true;
-    for (int x = from + 2; x <= to; x += 2, up = !up) wave.lineTo(x, up ? y - 1.5 : y + 0.5);
+    for (int x = from + 2; x <= to; x += 2, up = !up) wave.lineTo(x, up ? y - 2 : y);
     painter_.save();
-    painter_.setRenderHint(QPainter::Antialiasing);
+    painter_.setRenderHint(QPainter::Antialiasing, false);  // crisp, one pixel wide
     painter_.setPen(QPen(colour, 1));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawPath(wave);
