@@ -13,6 +13,7 @@
 #include "ui/edit/document_editor.h"
 #include "ui/source/source_text_painter.h"
 #include "ui/source/source_view.h"
+#include "ui/widgets/key_help.h"
 
 namespace ui {
 
@@ -40,6 +41,14 @@ QString Legend() {
 }  // namespace
 
 SourcePage::SourcePage(DocumentEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+    // Declared now, though the page is built on first entry, so that the
+    // list of shortcuts has them from the start.
+    DeclareKeys(this, QStringLiteral("Ctrl+F"), QStringLiteral("Find text (Source page)"));
+    DeclareKeys(this, QStringLiteral("Enter, Shift+Enter"),
+                QStringLiteral("Next, previous text found (Source page)"));
+    DeclareKeys(this, QStringLiteral("Ctrl+L"), QStringLiteral("Go to a line (Source page)"));
+    DeclareKeys(this, QStringLiteral("Enter, double-click"),
+                QStringLiteral("Show the record of a line (Source page)"));
     // Only flags until the page is built; the work waits for its showing.
     connect(&editor_, &DocumentEditor::Loaded, this, [this] { DocumentChanged(true); });
     connect(&editor_, &DocumentEditor::Replaced, this, [this] { DocumentChanged(true); });
