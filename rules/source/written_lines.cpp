@@ -1,12 +1,26 @@
 #include "rules/source/written_lines.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "rules/compare/comparison.h"
 #include "rules/document/rules_document.h"
 
 namespace rules {
+
+namespace {
+
+// The line saving writes for a record: the tables' own writers make it, so
+// it is exactly what a save writes, however that writes a changed record.
+std::string LineNow(const RulesDocument& document, SectionId section, int record) {
+    switch (section) {
+        case SectionId::Units: return document.Units().LineNow(record);
+        case SectionId::Advances: return document.Advances().LineNow(record);
+        case SectionId::Cosmic: return document.Cosmic().LineNow(record - 1, document.GetLanguage());
+    }
+    return {};
+}
+
+}  // namespace
 
 void WrittenLines::Take(const RulesDocument& document) {
     store_ = &document.Lines();
@@ -18,23 +32,12 @@ void WrittenLines::Take(const RulesDocument& document) {
         for (int record = 1; record <= count; ++record) {
             if (!document.RecordChanged(section, record)) continue;
             const int line = RecordLine(document, section, record);
-            if (line >= 0 && line < store_->LineCount()) unsavedLines_.push_back(line);
+            if (line < 0 || line >= store_->LineCount()) continue;
+            unsavedLines_.push_back(line);
+            pending_.emplace(line, LineNow(document, section, record));
         }
     }
-    if (unsavedLines_.empty()) return;
     std::sort(unsavedLines_.begin(), unsavedLines_.end());
-
-    // The document's own writers make the lines, so they come out exactly as
-    // a save writes them, however that writes a changed record. They run on
-    // a copy of the tables (a few hundred records) over a store of empty
-    // lines reaching the last changed one, never on a copy of the text.
-    RulesDocument scratch;
-    scratch.LoadBytes(std::string(static_cast<std::size_t>(unsavedLines_.back()) + 1, '\n'),
-                      document.GetLanguage());
-    scratch.PutContent({std::move(scratch.Lines()), document.Cosmic(), document.Advances(),
-                        document.Units(), {}, true});
-    scratch.Render();
-    for (const int line : unsavedLines_) pending_.emplace(line, scratch.Lines().GetLine(line));
 }
 
 std::string_view WrittenLines::Line(int index) const {

@@ -20,8 +20,7 @@ class WrittenLines {
 public:
     // Reads what changed from the document, which must outlive this and
     // stay as it is until the next Take (every edit, undo, load, replacement
-    // or save calls for one). Costs the changed records alone, plus a pass
-    // over the lines up to the last of them.
+    // or save calls for one). Costs the changed records alone.
     void Take(const RulesDocument& document);
 
     int LineCount() const { return store_ ? store_->LineCount() : 0; }
