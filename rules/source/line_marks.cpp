@@ -43,7 +43,10 @@ void LineMarks::Take(const RulesDocument& document, const Problems& problems) {
 
 LineRecord LineMarks::RecordAt(int line) const {
     const auto it = records_.find(line);
-    return it == records_.end() ? LineRecord{SectionId::Units, 0} : it->second;
+    // A document read anew and not yet taken may hold fewer records.
+    if (it == records_.end() || it->second.record > RecordCount(*document_, it->second.section))
+        return {SectionId::Units, 0};
+    return it->second;
 }
 
 int LineMarks::LineOf(SectionId section, int record) const {

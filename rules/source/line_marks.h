@@ -26,7 +26,8 @@ public:
     // line too.
     void Take(const RulesDocument& document, const Problems& problems);
 
-    // The record on the line; nothing (record 0) for any other line.
+    // The record on the line; nothing (record 0) for any other line, and
+    // for a record the document no longer holds.
     LineRecord RecordAt(int line) const;
     // The record's line, or -1.
     int LineOf(SectionId section, int record) const;
