@@ -90,11 +90,11 @@ private slots:
         QCOMPARE(main.ClientArea()->pos(), QPoint(0, bar));
         QCOMPARE(main.size(), QSize(625, 548 + bar));
         auto* pages = main.findChild<QTabWidget*>("PageControl");
-        QCOMPARE(pages->count(), 7);
+        QCOMPARE(pages->count(), 8);
         QStringList captions;
         for (int i = 0; i < pages->count(); ++i) captions << pages->tabText(i);
         QCOMPARE(captions,
-                 (QStringList{"Cosmic", "Units", "Advances", "About", "Check", "Tree", "Table"}));
+                 (QStringList{"Cosmic", "Units", "Advances", "About", "Check", "Tree", "Table", "Source"}));
         QCOMPARE(pages->currentWidget()->objectName(), QString("TabSheet2"));
         QVERIFY(!Button(windows, "Button1")->isEnabled());
         QCOMPARE(Button(windows, "Button1")->text(), QString::fromUtf8("\u00df"));
