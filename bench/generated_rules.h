@@ -59,13 +59,15 @@ inline std::string Abbrev(int n) {
 constexpr std::size_t kSectionLines = (1 + 21 + 1) + (1 + 94 + 1) + (1 + 54 + 1);
 
 // A rules file of about `totalLines` lines (never fewer than the sections
-// need), CR LF line breaks, deterministic for a given size.
-inline std::string GenerateRulesFile(std::size_t totalLines) {
+// need), CR LF line breaks, deterministic for a given size. `extraUnitLines`
+// more unit lines follow the 54 units in @UNITS: beyond the table's room,
+// the readers set them aside (kept and saved as they are).
+inline std::string GenerateRulesFile(std::size_t totalLines, std::size_t extraUnitLines = 0) {
     std::uint32_t state = 0x5eed1234u;
     const std::size_t freeLines =
         totalLines > kSectionLines + 1 ? totalLines - kSectionLines - 1 : 0;
     std::string out;
-    out.reserve(totalLines * 48 + 16384);
+    out.reserve(totalLines * 48 + extraUnitLines * 80 + 16384);
 
     out += "; Generated rules file for the benchmarks\r\n";
     detail::AppendFreeText(out, freeLines / 2, state);
@@ -101,6 +103,14 @@ inline std::string GenerateRulesFile(std::size_t totalLines) {
                std::to_string(u % 12) + "a," + std::to_string(u % 7 + 1) + "d,  " +
                std::to_string(u % 3 + 1) + "h,1f," + std::to_string(u % 9 + 1) + ",0,  " +
                std::to_string(u % 8) + ", " + detail::Abbrev(u) + ", 000100000000010\r\n";
+    }
+    for (std::size_t x = 0; x < extraUnitLines; ++x) {
+        const int u = static_cast<int>(x % 600);
+        out += "Spare Walker " + std::to_string(x) + ",  " + detail::Abbrev(u % 90) + ", " +
+               std::to_string(u % 3) + ",  " + std::to_string(u % 5 + 1) + ".,0,  " +
+               std::to_string(u % 12) + "a," + std::to_string(u % 7 + 1) + "d,  " +
+               std::to_string(u % 3 + 1) + "h,1f," + std::to_string(u % 9 + 1) + ",0,  " +
+               std::to_string(u % 8) + ", " + detail::Abbrev(u % 94) + ", 000100000000010\r\n";
     }
     out += ";\r\n";
 
