@@ -138,11 +138,29 @@ class Checker {
         context_.UnitProblem(severity, check, k, std::move(text), UnitFieldIndex(field));
     }
 
+    // Lines set aside alike one after the other are one problem, at the
+    // first of them: a units section of thousands of lines beyond the
+    // table's room would otherwise bury every other problem (and take more
+    // memory than the file). Lines beyond the room are alike wherever they
+    // stand; other lines only when they follow each other.
     void CheckFindings() {
-        for (const Finding& finding : document_.GetFindings())
-            Add(Severity::Warning, "set-aside-line", finding.section, 0, finding.line,
-                std::string(SectionHeader(finding.section)) +
-                    " section: " + FindingReason(finding) + ".");
+        const Findings& findings = document_.GetFindings();
+        for (std::size_t k = 0; k < findings.size();) {
+            const Finding& first = findings[k];
+            std::size_t end = k + 1;
+            while (first.line >= 0 && end < findings.size() && findings[end].kind == first.kind &&
+                   findings[end].section == first.section &&
+                   (first.kind == Finding::Kind::OverCapacity ||
+                    findings[end].line == findings[end - 1].line + 1))
+                ++end;
+            std::string text = std::string(SectionHeader(first.section)) + " section: ";
+            if (end - k > 1)
+                text += std::to_string(end - k) + " lines from line " + std::to_string(first.line + 1) +
+                        " to line " + std::to_string(findings[end - 1].line + 1) + ": ";
+            Add(Severity::Warning, "set-aside-line", first.section, 0, first.line,
+                text + FindingReason(first, end - k) + ".");
+            k = end;
+        }
     }
 
     void CheckCosmic() {

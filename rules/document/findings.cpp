@@ -1,5 +1,7 @@
 #include "rules/document/findings.h"
 
+#include <string_view>
+
 namespace rules {
 
 const char* SectionHeader(SectionId section) {
@@ -59,6 +61,14 @@ std::string FindingReason(const Finding& finding) {
             return CapacityReason(finding.section) + "; the line was left as it is";
     }
     return "unknown finding";
+}
+
+std::string FindingReason(const Finding& first, std::size_t lines) {
+    std::string reason = FindingReason(first);
+    constexpr std::string_view kOne = "; the line was left as it is";
+    if (lines > 1 && reason.ends_with(kOne))
+        reason.replace(reason.size() - kOne.size(), kOne.size(), "; they were left as they are");
+    return reason;
 }
 
 std::string Describe(const Finding& finding) {

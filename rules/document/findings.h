@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,9 @@ std::string Describe(const Finding& finding);
 // What Describe says after the place, e.g. "fewer than 13 commas; the line
 // was left as it is".
 std::string FindingReason(const Finding& finding);
+// The same for `lines` lines set aside alike, said once: "the table already
+// holds its 54 units; they were left as they are".
+std::string FindingReason(const Finding& first, std::size_t lines);
 
 using Findings = std::vector<Finding>;
 

@@ -251,6 +251,27 @@ std::vector<std::string> Found(const RulesDocument& doc, const std::string& chec
     return found;
 }
 
+TEST(RulesCheck, LinesSetAsideAlikeOneAfterAnotherAreOneProblem) {
+    // Two malformed advance lines, a good one, one more malformed; then 56
+    // units, a blank line before the last: the last two are beyond the room.
+    std::vector<std::string> units;
+    for (int k = 1; k <= 56; ++k) units.push_back(Unit("U" + std::to_string(k), "nil", "nil"));
+    std::string bytes = RulesFile({"no commas", "none here", Advance("Wheel", "Whl"), "nor here"}, {});
+    std::string unitLines;
+    for (std::size_t k = 0; k < units.size(); ++k)
+        unitLines += units[k] + (k == 54 ? "\r\n\r\n" : "\r\n");
+    bytes.insert(bytes.rfind(";\r\n"), unitLines);
+    const RulesDocument doc = Parsed(bytes);
+    EXPECT_EQ(Found(doc, "set-aside-line", {}),
+              (std::vector<std::string>{
+                  "@26: @CIVILIZE section: 2 lines from line 26 to line 27: fewer than 6 commas, "
+                  "or no \";\" after the 6th comma; they were left as they are.",
+                  "@29: @CIVILIZE section: fewer than 6 commas, or no \";\" after the 6th comma; "
+                  "the line was left as it is.",
+                  "@86: @UNITS section: 2 lines from line 86 to line 88: the table already holds "
+                  "its 54 units; they were left as they are."}));
+}
+
 const std::initializer_list<std::string> kAges = {
     Advance("Bronze", "Brz"), Advance("Feudal Oaths", "Feu", "Brz"),
     Advance("Chivalry", "Chv", "Feu"), Advance("Loop", "Lp", "Lp")};  // lines 26 to 29
