@@ -35,37 +35,45 @@ std::uint64_t Word(const char* bytes) {
 
 }  // namespace
 
-void ContentDigest::Mix(std::uint64_t word) {
-    state_ = (state_ ^ Avalanche(word)) * kMultiplier;
-    state_ ^= state_ >> 29;
+void ContentDigest::Stripe(const char* bytes) {
+    constexpr std::uint64_t kPrime1 = 0x9e3779b185ebca87ULL;
+    constexpr std::uint64_t kPrime2 = 0xc2b2ae3d27d4eb4fULL;
+    for (int lane = 0; lane < 4; ++lane) {
+        std::uint64_t h = lanes_[lane] + Word(bytes + 8 * lane) * kPrime2;
+        h = (h << 31) | (h >> 33);
+        lanes_[lane] = h * kPrime1;
+    }
 }
 
 void ContentDigest::Add(std::string_view bytes) {
     if (bytes.empty()) return;
     size_ += bytes.size();
     std::size_t i = 0;
-    // Finish a word begun by an earlier piece.
+    // Finish a stripe begun by an earlier piece.
     if (pendingCount_ > 0) {
-        const std::size_t take = std::min<std::size_t>(8 - pendingCount_, bytes.size());
+        const std::size_t take = std::min<std::size_t>(32 - pendingCount_, bytes.size());
         std::memcpy(pending_ + pendingCount_, bytes.data(), take);
         pendingCount_ += static_cast<int>(take);
         i = take;
-        if (pendingCount_ < 8) return;
-        Mix(Word(pending_));
+        if (pendingCount_ < 32) return;
+        Stripe(pending_);
         pendingCount_ = 0;
     }
-    for (; i + 8 <= bytes.size(); i += 8) Mix(Word(bytes.data() + i));
+    for (; i + 32 <= bytes.size(); i += 32) Stripe(bytes.data() + i);
     pendingCount_ = static_cast<int>(bytes.size() - i);
     std::memcpy(pending_, bytes.data() + i, bytes.size() - i);
 }
 
 std::uint64_t ContentDigest::Value() const {
-    // The tail and the length go in last, so "ab" and "ab\0" differ.
-    char tail[8] = {};
-    std::memcpy(tail, pending_, static_cast<std::size_t>(pendingCount_));
-    const std::uint64_t h =
-        (state_ ^ Avalanche(Word(tail) ^ (std::uint64_t(pendingCount_) << 56))) * kMultiplier;
-    return Avalanche(h ^ size_);
+    std::uint64_t h = size_;
+    for (const std::uint64_t lane : lanes_) h = (h ^ Avalanche(lane)) * kMultiplier;
+    // The tail and its length go in last, so "ab" and "ab\0" differ.
+    for (int k = 0; k < pendingCount_; k += 8) {
+        char word[8] = {};
+        std::memcpy(word, pending_ + k, static_cast<std::size_t>(std::min(8, pendingCount_ - k)));
+        h = (h ^ Avalanche(Word(word))) * kMultiplier;
+    }
+    return Avalanche(h ^ (std::uint64_t(pendingCount_) << 56));
 }
 
 FileStamp FileStamp::Of(int fd, const ContentDigest& digest) {

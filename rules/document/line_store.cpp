@@ -28,6 +28,11 @@ void LineStore::LoadBytes(std::string&& bytes) {
     Index();
 }
 
+LineStore::FileMatch LineStore::MatchesFile() const {
+    if (!file_.known) return FileMatch::Unknown;
+    return file_.asLoaded && replaced_ == file_.replaced ? FileMatch::Same : FileMatch::Different;
+}
+
 void LineStore::Clear() {
     text_.clear();
     text_.shrink_to_fit();
@@ -35,6 +40,7 @@ void LineStore::Clear() {
     lines_.shrink_to_fit();
     replaced_.clear();
     endsWithBreak_ = false;
+    file_ = {};
 }
 
 // The raw bytes stay where they are; a line is a span between breaks. CR LF,
@@ -56,6 +62,8 @@ void LineStore::Index() {
     }
     const std::size_t breaks = lfCount + crCount - crLfCount;
     endsWithBreak_ = n > 0 && (p[n - 1] == '\r' || p[n - 1] == '\n');
+    // Every break already CR LF: saving gives back the bytes read.
+    file_ = {true, crCount == crLfCount && lfCount == crLfCount, {}};
     const std::size_t count = (n == 0) ? 0 : breaks + (endsWithBreak_ ? 0 : 1);
 
     std::vector<Span> spans;

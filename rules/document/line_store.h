@@ -53,6 +53,17 @@ public:
     void PutLine(int index, std::string text);
 
     bool EndsWithLineBreak() const { return endsWithBreak_; }
+
+    // Whether SaveBytes would give the bytes of the file this content was
+    // last read from or written to, told without making them: from the
+    // lines replaced since (a file read with other line breaks differs at
+    // once). Unknown once content from elsewhere was swapped in.
+    enum class FileMatch { Same, Different, Unknown };
+    FileMatch MatchesFile() const;
+    // The content as it is now was written to the file.
+    void FileWritten() { file_ = {true, true, replaced_}; }
+    // The content no longer comes from the file it was read from.
+    void ForgetFile() { file_.known = false; }
     // The size and digest of the bytes SaveBytes would give, without making them.
     ContentDigest Digest() const;
     bool Empty() const { return lines_.empty(); }
@@ -71,6 +82,14 @@ private:
     std::vector<Span> lines_;
     std::unordered_map<int, std::string> replaced_;
     bool endsWithBreak_ = false;
+    // What the file last read or written holds, in the terms of the content:
+    // whether the text as loaded writes back as it was read, and the lines
+    // replaced when it was written.
+    struct FileState {
+        bool known = false;
+        bool asLoaded = false;
+        std::unordered_map<int, std::string> replaced;
+    } file_;
 };
 
 }  // namespace rules

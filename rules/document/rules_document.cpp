@@ -59,23 +59,37 @@ bool RulesDocument::HoldsRules() const {
 
 Status RulesDocument::Save(bool* written) {
     if (written) *written = false;
+    if (!parsed_ || !HoldsRules() || NeedsWriting()) return Write(written);
+    TakeBaseline();
+    return Status::Ok();
+}
+
+bool RulesDocument::NeedsWriting() {
+    Render();
+    if (!onDisk_.valid || CompareWithDisk(TargetFileName(), onDisk_) != DiskState::Unchanged)
+        return true;
+    switch (lines_.MatchesFile()) {
+        case LineStore::FileMatch::Same: return false;
+        case LineStore::FileMatch::Different: return true;
+        case LineStore::FileMatch::Unknown: break;
+    }
+    const ContentDigest digest = lines_.Digest();
+    return digest.Size() != onDisk_.size || digest.Value() != onDisk_.digest;
+}
+
+Status RulesDocument::Write(bool* written) {
+    if (written) *written = false;
     if (!parsed_) return Status::Error(kNothingToSave);
     if (!HoldsRules())
         return Status::Error(TargetFileName() +
                              " is not a rules file: it holds none of the sections @COSMIC, "
                              "@CIVILIZE and @UNITS, so it was left as it is");
     Render();
-    if (onDisk_.valid && CompareWithDisk(TargetFileName(), onDisk_) == DiskState::Unchanged) {
-        const ContentDigest digest = lines_.Digest();
-        if (digest.Size() == onDisk_.size && digest.Value() == onDisk_.digest) {
-            TakeBaseline();
-            return Status::Ok();
-        }
-    }
     FileStamp stamp;
     Status status = lines_.SaveFile(TargetFileName(), &stamp);
     if (status) {
         onDisk_ = stamp;
+        lines_.FileWritten();
         TakeBaseline();
         if (written) *written = true;
     }
@@ -133,6 +147,9 @@ RulesDocument::Content RulesDocument::TakeContent() const {
 
 void RulesDocument::PutContent(Content content) {
     lines_ = std::move(content.lines);
+    // Read from elsewhere, or put back after a save: only the bytes tell
+    // what the file holds now.
+    lines_.ForgetFile();
     cosmic_ = std::move(content.cosmic);
     advances_ = std::move(content.advances);
     units_ = std::move(content.units);

@@ -41,6 +41,14 @@ public:
     // parsed, and one that holds none of the three sections (an empty or
     // binary file), whose line breaks a save would still rewrite.
     Status Save(bool* written = nullptr);
+    // Renders, and tells whether Save would write the file: false when the
+    // file still holds the bytes it was read with or last written, which is
+    // told from the lines changed since (quickly) or, after the whole
+    // content was replaced, from their digest.
+    bool NeedsWriting();
+    // Saves as Save does, writing the file without asking NeedsWriting again
+    // (the caller just did).
+    Status Write(bool* written = nullptr);
     // Whether the file read holds at least one of the three sections.
     bool HoldsRules() const;
     // Renders and returns the bytes Save would write.

@@ -9,21 +9,37 @@ namespace rules {
 SaveOutcome SaveKeepingVersion(RulesDocument& document,
                                const std::filesystem::path& versionsRoot) {
     SaveOutcome outcome;
-    // Read before the save replaces them; a file not there yet has nothing to keep.
-    std::string replaced;
+    // Nothing to write, or nothing that could be written: Save says which.
+    if (!document.Parsed() || !document.HoldsRules() || !document.NeedsWriting()) {
+        outcome.saved = document.Save(&outcome.written);
+        return outcome;
+    }
+    // What the file holds is put aside before the save replaces it; a file
+    // not there yet has nothing to keep.
     std::error_code error;
-    const bool hadFile = document.Parsed() &&
-                         std::filesystem::is_regular_file(document.TargetFileName(), error) &&
-                         ReadWholeFile(document.TargetFileName(), replaced);
-    outcome.saved = document.Save(&outcome.written);
-    if (!outcome.saved || !outcome.written || !hadFile) return outcome;
+    const bool hadFile = std::filesystem::is_regular_file(document.TargetFileName(), error);
+    VersionStore store(versionsRoot, document.TargetFileName());
+    VersionStore::Staged staged;
+    if (hadFile && !versionsRoot.empty()) outcome.kept = store.Stage(document.TargetFileName(), staged);
+    outcome.saved = document.Write(&outcome.written);
+    if (!outcome.saved || !outcome.written || !hadFile) {
+        // A failed save keeps nothing, so failures never push real history out.
+        store.DropStaged(staged);
+        outcome.kept = Status::Ok();
+        return outcome;
+    }
     if (versionsRoot.empty()) {
         outcome.kept = Status::Error("The version could not be kept: no folder for the user's data");
         return outcome;
     }
-    outcome.kept = VersionStore(versionsRoot, document.TargetFileName())
-                       .KeepBytes(replaced, std::chrono::system_clock::now(),
-                                  &outcome.removedForRoom);
+    // A link holds the old bytes only if the save put a new file in place;
+    // one written into the very file it links to holds the new ones.
+    if (staged.linked && std::filesystem::equivalent(staged.part, document.TargetFileName(), error)) {
+        store.DropStaged(staged);
+        outcome.kept = Status::Error("The version could not be kept: the file was written in place");
+    }
+    if (outcome.kept) outcome.kept = store.KeepStaged(staged, std::chrono::system_clock::now(),
+                                                      &outcome.removedForRoom);
     return outcome;
 }
 

@@ -1,5 +1,8 @@
 #include "rules/versions/version_store.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -10,6 +13,7 @@
 #include <system_error>
 
 #include "rules/document/file_stamp.h"
+#include "rules/document/read_pieces.h"
 
 namespace rules {
 
@@ -89,46 +93,166 @@ std::string VersionStore::VersionName(std::int64_t keptAtMs) {
     return name;
 }
 
+Status VersionStore::Failure(const std::string& why) const {
+    return Status::Error("The version could not be kept in " + folder_.string() + ": " + why);
+}
+
+Status VersionStore::MakeFolder() const {
+    std::error_code error;
+    fs::create_directories(folder_, error);
+    if (error) return Failure(Reason(error));
+    if (!fs::is_directory(folder_, error)) return Failure("it is not a folder");
+    return Status::Ok();
+}
+
+fs::path VersionStore::FreeName(std::int64_t ms) const {
+    std::error_code error;
+    fs::path target = folder_ / VersionName(ms);
+    while (fs::exists(target, error)) target = folder_ / VersionName(++ms);
+    return target;
+}
+
+namespace {
+
+std::int64_t Milliseconds(std::chrono::system_clock::time_point now) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+}
+
+// Reads the file piece by piece, handing each piece to `take` until it
+// returns false; false when the file cannot be read to its end.
+template <typename Take>
+bool EachPiece(const fs::path& path, Take&& take) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    bool whole = true;
+    const bool read = ReadPieces(fd, [&](std::string_view piece) {
+        if (whole && !take(piece)) whole = false;
+    });
+    ::close(fd);
+    return read && whole;
+}
+
+// Whether the file holds exactly `bytes`, read a piece at a time.
+bool FileHolds(const fs::path& path, std::string_view bytes) {
+    std::error_code error;
+    if (fs::file_size(path, error) != bytes.size() || error) return false;
+    std::size_t at = 0;
+    return EachPiece(path, [&](std::string_view piece) {
+               const bool same = bytes.substr(at, piece.size()) == piece;
+               at += piece.size();
+               return same;
+           }) &&
+           at == bytes.size();
+}
+
+// Whether two files hold the same bytes, read a piece at a time.
+bool SameBytes(const fs::path& a, const fs::path& b) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(a, error);
+    if (error || fs::file_size(b, error) != size || error) return false;
+    const int fd = ::open(b.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    std::string other;
+    const bool same = EachPiece(a, [&](std::string_view piece) {
+        other.resize(piece.size());
+        std::size_t got = 0;
+        while (got < piece.size()) {
+            const ssize_t n = ::read(fd, other.data() + got, piece.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            got += static_cast<std::size_t>(n);
+        }
+        return piece == other;
+    });
+    ::close(fd);
+    return same;
+}
+
+}  // namespace
+
 Status VersionStore::KeepBytes(std::string_view bytes, std::chrono::system_clock::time_point now,
                                int* removedForRoom) {
     if (removedForRoom) *removedForRoom = 0;
-    const auto where = [this](const std::string& why) {
-        return Status::Error("The version could not be kept in " + folder_.string() + ": " + why);
-    };
-    std::error_code error;
-    fs::create_directories(folder_, error);
-    if (error) return where(Reason(error));
-    if (!fs::is_directory(folder_, error)) return where("it is not a folder");
-
+    if (Status made = MakeFolder(); !made) return made;
     const std::vector<KeptVersion> versions = List();
-    if (!versions.empty() && versions.front().size == bytes.size()) {
-        std::string newest;
-        if (ReadWholeFile(versions.front().path, newest) && newest == bytes) return Status::Ok();
-    }
-    std::int64_t ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
-    fs::path target = folder_ / VersionName(ms);
-    while (fs::exists(target, error)) target = folder_ / VersionName(++ms);
+    if (!versions.empty() && FileHolds(versions.front().path, bytes)) return Status::Ok();
+    const fs::path target = FreeName(Milliseconds(now));
     // Written under a name List() ignores, then renamed: a version is whole or absent.
     const fs::path partial = fs::path(target).concat(".part");
+    std::error_code error;
     {
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        if (!out) return where(std::generic_category().message(errno));
+        if (!out) return Failure(std::generic_category().message(errno));
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.flush();
         if (!out) {
             const std::string why = std::generic_category().message(errno);
             out.close();
             fs::remove(partial, error);
-            return where(why);
+            return Failure(why);
         }
     }
     fs::rename(partial, target, error);
     if (error) {
         const std::string why = Reason(error);
         fs::remove(partial, error);
-        return where(why);
+        return Failure(why);
     }
+    const int removed = Prune();
+    if (removedForRoom) *removedForRoom = removed;
+    return Status::Ok();
+}
+
+Status VersionStore::Stage(const fs::path& file, Staged& staged) {
+    staged = {};
+    if (Status made = MakeFolder(); !made) return made;
+    std::error_code error;
+    // The file a save replaces: links followed.
+    const fs::path real = fs::canonical(file, error);
+    if (error) return Failure(Reason(error));
+    // Named after the time, so that no two staged files meet.
+    const fs::path part = fs::path(FreeName(Milliseconds(std::chrono::system_clock::now())))
+                              .concat(".part");
+    // A link costs nothing, but holds the old bytes only if the save puts a
+    // new file in place rather than writing into this one, which it does
+    // wherever the folder takes a new file.
+    const fs::path folder = real.parent_path().empty() ? fs::path(".") : real.parent_path();
+    if (::access(folder.c_str(), W_OK) == 0 && ::link(real.c_str(), part.c_str()) == 0) {
+        staged = {part, true};
+        return Status::Ok();
+    }
+    if (!fs::copy_file(real, part, fs::copy_options::overwrite_existing, error)) {
+        const std::string why = error ? Reason(error) : std::string("it could not be copied");
+        fs::remove(part, error);
+        return Failure(why);
+    }
+    staged = {part, false};
+    return Status::Ok();
+}
+
+void VersionStore::DropStaged(Staged& staged) const {
+    std::error_code error;
+    if (!staged.part.empty()) fs::remove(staged.part, error);
+    staged = {};
+}
+
+Status VersionStore::KeepStaged(Staged& staged, std::chrono::system_clock::time_point now,
+                                int* removedForRoom) {
+    if (removedForRoom) *removedForRoom = 0;
+    if (staged.part.empty()) return Status::Ok();
+    const std::vector<KeptVersion> versions = List();
+    if (!versions.empty() && SameBytes(versions.front().path, staged.part)) {
+        DropStaged(staged);
+        return Status::Ok();
+    }
+    std::error_code error;
+    fs::rename(staged.part, FreeName(Milliseconds(now)), error);
+    if (error) {
+        const std::string why = Reason(error);
+        DropStaged(staged);
+        return Failure(why);
+    }
+    staged = {};
     const int removed = Prune();
     if (removedForRoom) *removedForRoom = removed;
     return Status::Ok();
@@ -177,10 +301,15 @@ std::vector<KeptVersion> VersionStore::List() const {
 }
 
 Status ReadWholeFile(const fs::path& path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return Status::Error("Cannot open file " + path.string());
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) return Status::Error("Cannot read file " + path.string());
+    bytes.clear();
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    if (!error) bytes.reserve(static_cast<std::size_t>(size));
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return Status::Error("Cannot open file " + path.string());
+    const bool read = ReadPieces(fd, [&bytes](std::string_view piece) { bytes.append(piece); });
+    ::close(fd);
+    if (!read) return Status::Error("Cannot read file " + path.string());
     return Status::Ok();
 }
 

@@ -49,6 +49,22 @@ class VersionStore {
                      std::chrono::system_clock::time_point now = std::chrono::system_clock::now(),
                      int* removedForRoom = nullptr);
 
+    // The same for the bytes the file `file` holds now, which a save is
+    // about to replace, without reading them into memory: Stage puts them
+    // beside the versions (linked where the file's folder lets a save
+    // replace it and both lie on one file system, else copied), then, once
+    // the save did replace the file, KeepStaged keeps them as KeepBytes
+    // would; DropStaged forgets them when it did not.
+    struct Staged {
+        std::filesystem::path part;  // empty when nothing was staged
+        bool linked = false;
+    };
+    Status Stage(const std::filesystem::path& file, Staged& staged);
+    Status KeepStaged(Staged& staged,
+                      std::chrono::system_clock::time_point now = std::chrono::system_clock::now(),
+                      int* removedForRoom = nullptr);
+    void DropStaged(Staged& staged) const;
+
     // The kept versions, newest first.
     std::vector<KeptVersion> List() const;
 
@@ -61,6 +77,11 @@ class VersionStore {
     static std::string VersionName(std::int64_t keptAtMs);
 
   private:
+    // Makes the folder; the error says where and why.
+    Status MakeFolder() const;
+    Status Failure(const std::string& why) const;
+    // A free name for a version kept at `ms` (or a little later).
+    std::filesystem::path FreeName(std::int64_t ms) const;
     // Removes all but the newest kKept, then the oldest while the rest
     // exceed kKeptBytes; returns how many went for the size.
     int Prune() const;

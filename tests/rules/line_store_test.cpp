@@ -95,6 +95,34 @@ TEST(LineStoreEdits, PutLineReplacesOneLineInPlace) {
     EXPECT_EQ(store.SaveBytes(), "fresh\r\n");
 }
 
+TEST(LineStoreDigest, PiecesCutAnywhereGiveTheDigestOfTheWhole) {
+    std::string text;
+    for (int k = 0; k < 100; ++k) text += "line " + std::to_string(k * 7919) + "\r\n";
+    ContentDigest whole;
+    whole.Add(text);
+    for (std::size_t a = 0; a < 80; ++a) {
+        for (std::size_t b = a; b < a + 70; b += 3) {
+            ContentDigest cut;
+            cut.Add(std::string_view(text).substr(0, a));
+            cut.Add(std::string_view(text).substr(a, b - a));
+            cut.Add(std::string_view(text).substr(b));
+            ASSERT_EQ(cut.Value(), whole.Value()) << a << " " << b;
+        }
+    }
+    // The length counts, and every byte does.
+    ContentDigest ab, abNul, ba;
+    ab.Add("ab");
+    abNul.Add(std::string_view("ab\0", 3));
+    ba.Add("ba");
+    EXPECT_NE(ab.Value(), abNul.Value());
+    EXPECT_NE(ab.Value(), ba.Value());
+    std::string changed = text;
+    changed[text.size() / 2] ^= 1;
+    ContentDigest other;
+    other.Add(changed);
+    EXPECT_NE(other.Value(), whole.Value());
+}
+
 TEST(LineStoreFiles, LoadFailuresNameTheFileAndKeepTheContent) {
     ScratchDir dir;
     LineStore store = StoreOf("kept\n");

@@ -2,6 +2,7 @@
 // first, pruned to the newest 50 and a size limit, never twice in a row, and
 // a failure told with where and why.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <chrono>
 #include <filesystem>
@@ -116,6 +117,41 @@ TEST(KeepingSave, KeepsAVersionOnlyWhenTheFileWasReplaced) {
     }
     EXPECT_EQ(testing::ReadBytes("junk.txt"), junk);
     EXPECT_TRUE(VersionStore(root, "junk.txt").List().empty());
+}
+
+// In a folder that takes no new file the save writes into the file itself:
+// the version kept is still the file as it was, never the one written.
+TEST(KeepingSave, AFileRewrittenInPlaceStillKeepsWhatItHeld) {
+    testing::ScratchDir scratch;
+    const std::filesystem::path game = scratch.Path() / "game";
+    const std::filesystem::path root = scratch.Path() / "versions";
+    std::filesystem::create_directories(game);
+    std::filesystem::create_directories(root);
+    const std::string asRead = "; mine\r\n@COSMIC\r\n3     ; roads\r\n;\r\n";
+    testing::WriteBytes(game / "rules.txt", asRead);
+    ::chmod((game / "rules.txt").c_str(), 0666);
+    ::chmod(scratch.Path().c_str(), 0755);
+    ::chmod(root.c_str(), 0777);
+    ::chmod(game.c_str(), 0555);
+    const int code = testing::RunAsOrdinaryUser([&] {
+        testing::WorkingDir inside(game);
+        RulesDocument document;
+        if (!document.Load("rules.txt", Language::English)) return 1;
+        document.Parse();
+        SetFieldText(document, CosmicFieldRef(1), "4");
+        const SaveOutcome outcome = SaveKeepingVersion(document, root);
+        if (!outcome.saved || !outcome.written) return 2;
+        if (!outcome.kept) return 3;
+        // Saved again unchanged: nothing is written, nothing kept.
+        const SaveOutcome again = SaveKeepingVersion(document, root);
+        return again.saved && !again.written ? 0 : 4;
+    });
+    ::chmod(game.c_str(), 0755);
+    ASSERT_EQ(code, 0);
+    const std::vector<KeptVersion> kept = VersionStore(root, game / "rules.txt").List();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(testing::ReadBytes(kept.front().path.string()), asRead);
+    EXPECT_NE(testing::ReadBytes((game / "rules.txt").string()), asRead);
 }
 
 }  // namespace
