@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The editor on a rules file of about 50 MB (650,000 lines in @UNITS, seven
+# The editor on a rules file of about 50 MB (650,000 lines in @UNITS, five
 # kept versions of it, and a second file of its size to compare with; see
 # bench/large_file_probe.cpp), offscreen: how long until the window shows
 # with the file read, one edit, undo and save, the Earlier Versions list,

@@ -19,7 +19,7 @@ constexpr long kExactCells = 1L << 16;
 
 }  // namespace
 
-FreeLines::FreeLines(const RulesDocument& document) {
+FreeLines::FreeLines(const RulesDocument& document) : store(&document.Lines()) {
     const LineStore& lines = document.Lines();
     std::vector<bool> held(static_cast<std::size_t>(lines.LineCount()), false);
     const auto hold = [&](int line) {
@@ -28,16 +28,16 @@ FreeLines::FreeLines(const RulesDocument& document) {
     for (int k = 1; k <= document.Units().Count(); ++k) hold(document.Units().At(k).line);
     for (int k = 1; k <= document.Advances().Count(); ++k) hold(document.Advances().At(k).line);
     for (int p = 0; p < kCosmicCount; ++p) hold(document.Cosmic().LineOf(p));
+    index.reserve(static_cast<std::size_t>(lines.LineCount()));
     for (int line = 0; line < lines.LineCount(); ++line) {
         if (held[static_cast<std::size_t>(line)]) continue;
         index.push_back(line);
-        text.push_back(lines.GetLine(line));
     }
 }
 
 void LineMatcher::Match(int a0, int a1, int b0, int b1, int depth) {
-    while (a0 < a1 && b0 < b1 && a_.text[a0] == b_.text[b0]) Same(a0++, b0++);
-    while (a0 < a1 && b0 < b1 && a_.text[a1 - 1] == b_.text[b1 - 1]) Same(--a1, --b1);
+    while (a0 < a1 && b0 < b1 && a_.Text(a0) == b_.Text(b0)) Same(a0++, b0++);
+    while (a0 < a1 && b0 < b1 && a_.Text(a1 - 1) == b_.Text(b1 - 1)) Same(--a1, --b1);
     if (a0 == a1 || b0 == b1 || depth >= kMaxDepth) return Unmatched(a0, a1, b0, b1);
     const std::vector<Anchor> anchors = Anchors(a0, a1, b0, b1);
     if (anchors.empty()) return Unmatched(a0, a1, b0, b1);
@@ -74,14 +74,14 @@ void LineMatcher::Unmatched(int a0, int a1, int b0, int b1) {
     };
     for (long i = n - 1; i >= 0; --i) {
         for (long j = m - 1; j >= 0; --j) {
-            cell(i, j) = a_.text[a0 + i] == b_.text[b0 + j]
+            cell(i, j) = a_.Text(a0 + i) == b_.Text(b0 + j)
                              ? static_cast<std::uint16_t>(cell(i + 1, j + 1) + 1)
                              : std::max(cell(i + 1, j), cell(i, j + 1));
         }
     }
     long i = 0, j = 0, gapA = 0, gapB = 0;
     while (i < n && j < m) {
-        if (a_.text[a0 + i] == b_.text[b0 + j] && cell(i, j) == cell(i + 1, j + 1) + 1) {
+        if (a_.Text(a0 + i) == b_.Text(b0 + j) && cell(i, j) == cell(i + 1, j + 1) + 1) {
             PairedByPosition(a0 + static_cast<int>(gapA), a0 + static_cast<int>(i),
                              b0 + static_cast<int>(gapB), b0 + static_cast<int>(j));
             Same(a0 + static_cast<int>(i), b0 + static_cast<int>(j));
@@ -105,19 +105,19 @@ std::vector<LineMatcher::Anchor> LineMatcher::Anchors(int a0, int a1, int b0, in
     std::unordered_map<std::string_view, Seen> seen;
     seen.reserve(static_cast<std::size_t>(a1 - a0));
     for (int i = a0; i < a1; ++i) {
-        Seen& s = seen[a_.text[i]];
+        Seen& s = seen[a_.Text(i)];
         ++s.inA;
         s.a = i;
     }
     for (int j = b0; j < b1; ++j) {
-        const auto found = seen.find(b_.text[j]);
+        const auto found = seen.find(b_.Text(j));
         if (found == seen.end()) continue;
         ++found->second.inB;
         found->second.b = j;
     }
     std::vector<Anchor> unique;
     for (int i = a0; i < a1; ++i) {
-        const Seen& s = seen.find(a_.text[i])->second;
+        const Seen& s = seen.find(a_.Text(i))->second;
         if (s.inA == 1 && s.inB == 1) unique.push_back({i, s.b});
     }
     std::vector<int> positions;

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "rules/compare/comparison.h"
+#include "rules/document/line_store.h"
 
 namespace rules {
 
@@ -16,10 +17,14 @@ class RulesDocument;
 // ends, and the lines a reader set aside.
 struct FreeLines {
     std::vector<int> index;
-    std::vector<std::string_view> text;
 
     explicit FreeLines(const RulesDocument& document);
     int Size() const { return static_cast<int>(index.size()); }
+    // The text of free line k, read from the document's lines: not copied,
+    // so that two files of a million lines cost only their indexes.
+    std::string_view Text(int k) const { return store->GetLine(index[static_cast<std::size_t>(k)]); }
+
+    const LineStore* store;
 };
 
 // Matches the free lines of two files as a reader would: lines that occur

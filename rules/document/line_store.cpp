@@ -23,9 +23,13 @@ namespace fs = std::filesystem;
 void LineStore::LoadBytes(std::string_view bytes) { LoadBytes(std::string(bytes)); }
 
 void LineStore::LoadBytes(std::string&& bytes) {
-    text_ = std::move(bytes);
     replaced_.clear();
-    Index();
+    Index(std::move(bytes));
+}
+
+const std::shared_ptr<const LineStore::Text>& LineStore::NoText() {
+    static const std::shared_ptr<const Text> none = std::make_shared<const Text>();
+    return none;
 }
 
 LineStore::FileMatch LineStore::MatchesFile() const {
@@ -34,12 +38,10 @@ LineStore::FileMatch LineStore::MatchesFile() const {
 }
 
 void LineStore::Clear() {
-    text_.clear();
-    text_.shrink_to_fit();
-    lines_.clear();
-    lines_.shrink_to_fit();
+    text_ = NoText();
     replaced_.clear();
     endsWithBreak_ = false;
+    crLfOnly_ = false;
     file_ = {};
 }
 
@@ -47,9 +49,11 @@ void LineStore::Clear() {
 // a lone CR and a lone LF each end a line, so LF CR is two breaks. Counting
 // first lets the span table be allocated once at its exact size, which keeps
 // the peak memory of a large file predictable.
-void LineStore::Index() {
-    const std::size_t n = text_.size();
-    const char* p = text_.data();
+void LineStore::Index(std::string&& bytes) {
+    auto text = std::make_shared<Text>();
+    text->bytes = std::move(bytes);
+    const std::size_t n = text->bytes.size();
+    const char* p = text->bytes.data();
 
     const auto lfCount = static_cast<std::size_t>(std::count(p, p + n, '\n'));
     std::size_t crCount = 0;
@@ -63,7 +67,8 @@ void LineStore::Index() {
     const std::size_t breaks = lfCount + crCount - crLfCount;
     endsWithBreak_ = n > 0 && (p[n - 1] == '\r' || p[n - 1] == '\n');
     // Every break already CR LF: saving gives back the bytes read.
-    file_ = {true, crCount == crLfCount && lfCount == crLfCount, {}};
+    crLfOnly_ = crCount == crLfCount && lfCount == crLfCount;
+    file_ = {true, crLfOnly_, {}};
     const std::size_t count = (n == 0) ? 0 : breaks + (endsWithBreak_ ? 0 : 1);
 
     std::vector<Span> spans;
@@ -89,7 +94,8 @@ void LineStore::Index() {
         }
     }
     if (start < n) spans.push_back({start, n - start});
-    lines_ = std::move(spans);
+    text->lines = std::move(spans);
+    text_ = std::move(text);
 }
 
 std::string_view LineStore::GetLine(int index) const {
@@ -98,14 +104,14 @@ std::string_view LineStore::GetLine(int index) const {
         auto it = replaced_.find(index);
         if (it != replaced_.end()) return it->second;
     }
-    const Span& s = lines_[static_cast<std::size_t>(index)];
-    return std::string_view(text_).substr(s.offset, s.length);
+    const Span& s = text_->lines[static_cast<std::size_t>(index)];
+    return std::string_view(text_->bytes).substr(s.offset, s.length);
 }
 
 void LineStore::PutLine(int index, std::string text) {
     if (index < 0 || index >= LineCount()) return;
-    const Span& s = lines_[static_cast<std::size_t>(index)];
-    if (std::string_view(text_).substr(s.offset, s.length) == text) {
+    const Span& s = text_->lines[static_cast<std::size_t>(index)];
+    if (std::string_view(text_->bytes).substr(s.offset, s.length) == text) {
         replaced_.erase(index);  // back to what was loaded: no copy needed
         return;
     }
@@ -115,6 +121,30 @@ void LineStore::PutLine(int index, std::string text) {
 template <typename Sink>
 void LineStore::Emit(Sink&& sink) const {
     const int count = LineCount();
+    if (crLfOnly_) {
+        // The text's own breaks are CR LF already: the lines between two
+        // replaced ones go out as they stand, breaks and all, in one piece.
+        std::vector<int> edited;
+        edited.reserve(replaced_.size());
+        for (const auto& entry : replaced_) edited.push_back(entry.first);
+        std::sort(edited.begin(), edited.end());
+        const auto withBreak = [&](int line) { return line + 1 < count || endsWithBreak_; };
+        const auto run = [&](int from, int to) {  // lines [from, to) as read
+            if (from >= to) return true;
+            const Span& last = text_->lines[static_cast<std::size_t>(to - 1)];
+            const std::size_t begin = text_->lines[static_cast<std::size_t>(from)].offset;
+            const std::size_t end = last.offset + last.length + (withBreak(to - 1) ? 2 : 0);
+            return sink(std::string_view(text_->bytes).substr(begin, end - begin));
+        };
+        int next = 0;
+        for (const int line : edited) {
+            if (!run(next, line) || !sink(std::string_view(replaced_.at(line)))) return;
+            if (withBreak(line) && !sink(std::string_view("\r\n", 2))) return;
+            next = line + 1;
+        }
+        run(next, count);
+        return;
+    }
     for (int i = 0; i < count; ++i) {
         if (!sink(GetLine(i))) return;
         if (i + 1 < count || endsWithBreak_) {

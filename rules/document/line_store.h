@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,7 +22,8 @@ namespace rules {
 //
 // The text is kept in one contiguous buffer with an offset table, and replaced
 // lines are kept aside, so memory stays close to the file size even for
-// millions of lines.
+// millions of lines. The text as loaded never changes, so copies of a store
+// (a step that replaces the document keeps the one it replaced) share it.
 class LineStore {
 public:
     // Replaces the whole content with the given bytes.
@@ -44,7 +46,7 @@ public:
     // written, once the save succeeded.
     Status SaveFile(const std::string& fileName, FileStamp* written = nullptr) const;
 
-    int LineCount() const { return static_cast<int>(lines_.size()); }
+    int LineCount() const { return static_cast<int>(text_->lines.size()); }
     // The text of the line; empty for an index outside 0 .. LineCount()-1.
     // The view stays valid until the next PutLine or load.
     std::string_view GetLine(int index) const;
@@ -66,7 +68,7 @@ public:
     void ForgetFile() { file_.known = false; }
     // The size and digest of the bytes SaveBytes would give, without making them.
     ContentDigest Digest() const;
-    bool Empty() const { return lines_.empty(); }
+    bool Empty() const { return text_->lines.empty(); }
     void Clear();
 
 private:
@@ -74,14 +76,20 @@ private:
         std::size_t offset;
         std::size_t length;
     };
-    void Index();
+    void Index(std::string&& bytes);
     template <typename Sink>
     void Emit(Sink&& sink) const;
 
-    std::string text_;
-    std::vector<Span> lines_;
+    // The bytes as loaded and where each line stands in them.
+    struct Text {
+        std::string bytes;
+        std::vector<Span> lines;
+    };
+    static const std::shared_ptr<const Text>& NoText();
+    std::shared_ptr<const Text> text_ = NoText();
     std::unordered_map<int, std::string> replaced_;
     bool endsWithBreak_ = false;
+    bool crLfOnly_ = false;  // every break of the text is CR LF
     // What the file last read or written holds, in the terms of the content:
     // whether the text as loaded writes back as it was read, and the lines
     // replaced when it was written.

@@ -1,6 +1,7 @@
 #include "rules/document/rules_document.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace rules {
 
@@ -141,8 +142,19 @@ bool RulesDocument::ChangedOnDisk() const {
     return CompareWithDisk(TargetFileName(), onDisk_) == DiskState::Changed;
 }
 
-RulesDocument::Content RulesDocument::TakeContent() const {
+RulesDocument::Content RulesDocument::TakeContent() const& {
     return {lines_, cosmic_, advances_, units_, findings_, parsed_};
+}
+
+RulesDocument::Content RulesDocument::TakeContent() && {
+    return {std::move(lines_), std::move(cosmic_), std::move(advances_), std::move(units_),
+            std::move(findings_), parsed_};
+}
+
+RulesDocument::Content RulesDocument::SwapContent(Content content) {
+    Content current = std::move(*this).TakeContent();
+    PutContent(std::move(content));
+    return current;
 }
 
 void RulesDocument::PutContent(Content content) {
@@ -161,7 +173,7 @@ RulesDocument::Content RulesDocument::ReadContent(std::string_view bytes) const 
     RulesDocument other;
     other.LoadBytes(bytes, language_);
     other.Parse();
-    return other.TakeContent();
+    return std::move(other).TakeContent();
 }
 
 std::string RulesDocument::SaveToBytes() {

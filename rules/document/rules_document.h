@@ -81,8 +81,12 @@ public:
         Findings findings;
         bool parsed = false;
     };
-    Content TakeContent() const;
+    Content TakeContent() const&;
+    // The same, moved out of a document that is going away: nothing copied.
+    Content TakeContent() &&;
     void PutContent(Content content);
+    // Puts `content` in and hands back what was there, nothing copied.
+    Content SwapContent(Content content);
     // The content these bytes give when read (an earlier version of the
     // file), in this document's language.
     Content ReadContent(std::string_view bytes) const;

@@ -93,6 +93,19 @@ TEST(LineStoreEdits, PutLineReplacesOneLineInPlace) {
     store.PutLine(0, "edited");
     store.LoadBytes(std::string_view("fresh\n"));
     EXPECT_EQ(store.SaveBytes(), "fresh\r\n");
+    // A text whose breaks are all CR LF goes out in runs between the edits:
+    // first, last (without a break) and neighbouring lines alike.
+    for (const char* ending : {"", "\r\n"}) {
+        LineStore crlf = StoreOf(std::string("a\r\n\r\nb\r\nc\r\nd") + ending);
+        crlf.PutLine(0, "A");
+        crlf.PutLine(2, "B");
+        crlf.PutLine(3, "C");
+        crlf.PutLine(4, "D");
+        EXPECT_EQ(crlf.SaveBytes(), std::string("A\r\n\r\nB\r\nC\r\nD") + ending);
+        crlf.PutLine(4, "d");
+        crlf.PutLine(0, "a");
+        EXPECT_EQ(crlf.SaveBytes(), std::string("a\r\n\r\nB\r\nC\r\nd") + ending);
+    }
 }
 
 TEST(LineStoreDigest, PiecesCutAnywhereGiveTheDigestOfTheWhole) {

@@ -5,6 +5,7 @@
 #include <QUndoStack>
 #include <algorithm>
 #include <map>
+#include <utility>
 
 #include "rules/document/align_columns.h"
 #include "rules/versions/version_store.h"
@@ -98,7 +99,7 @@ void DocumentEditor::ReplaceDocument(rules::RulesDocument::Content content, cons
 bool DocumentEditor::AlignColumns() {
     rules::RulesDocument aligned = document_;
     if (rules::AlignColumns(aligned).empty()) return false;
-    ReplaceDocument(aligned.TakeContent(), tr("Align Columns"));
+    ReplaceDocument(std::move(aligned).TakeContent(), tr("Align Columns"));
     return true;
 }
 

@@ -18,10 +18,7 @@ void ReplaceDocumentCommand::redo() { Swap(); }
 void ReplaceDocumentCommand::undo() { Swap(); }
 
 void ReplaceDocumentCommand::Swap() {
-    rules::RulesDocument& document = editor_.MutableDocument();
-    rules::RulesDocument::Content current = document.TakeContent();
-    document.PutContent(std::move(other_));
-    other_ = std::move(current);
+    other_ = editor_.MutableDocument().SwapContent(std::move(other_));
     emit editor_.Replaced();
 }
 
