@@ -1,6 +1,8 @@
 #include "rules/compare/comparison.h"
 
 #include <algorithm>
+#include <optional>
+#include <utility>
 
 #include "rules/compare/line_matcher.h"
 #include "rules/document/field_table.h"
@@ -11,38 +13,53 @@ namespace rules {
 
 namespace {
 
+// The difference of record `r` of `section`, if there is one.
+std::optional<RecordDifference> CompareRecord(const RulesDocument& base, const RulesDocument& other,
+                                              SectionId section, int r) {
+    const int baseLine = RecordLine(base, section, r);
+    const int otherLine = RecordLine(other, section, r);
+    if (baseLine < 0 && otherLine < 0) return std::nullopt;
+    RecordDifference difference;
+    difference.section = section;
+    difference.record = r;
+    difference.baseLine = baseLine;
+    difference.otherLine = otherLine;
+    if (baseLine < 0 || otherLine < 0) {
+        difference.presence = baseLine < 0 ? RecordDifference::Presence::OnlyInOther
+                                           : RecordDifference::Presence::OnlyInBase;
+    } else {
+        const int fields = FieldCount(section);
+        for (int f = 0; f < fields; ++f) {
+            const FieldRef ref{section, r, f};
+            const std::string& before = FieldText(base, ref);
+            const std::string& after = FieldText(other, ref);
+            if (before != after) difference.fields.push_back({ref, before, after, otherLine});
+        }
+        if (difference.fields.empty()) return std::nullopt;
+    }
+    const RulesDocument& known = baseLine >= 0 ? base : other;
+    difference.name = RecordName(known, section, r);
+    if (section == SectionId::Advances) difference.abbrev = known.Advances().At(r).abbrev;
+    return difference;
+}
+
 void CompareSection(const RulesDocument& base, const RulesDocument& other, SectionId section,
                     std::vector<RecordDifference>& out) {
     const int records = std::max(RecordCount(base, section), RecordCount(other, section));
-    const int fields = FieldCount(section);
-    for (int r = 1; r <= records; ++r) {
-        const int baseLine = RecordLine(base, section, r);
-        const int otherLine = RecordLine(other, section, r);
-        if (baseLine < 0 && otherLine < 0) continue;
-        RecordDifference difference;
-        difference.section = section;
-        difference.record = r;
-        difference.baseLine = baseLine;
-        difference.otherLine = otherLine;
-        if (baseLine < 0 || otherLine < 0) {
-            difference.presence = baseLine < 0 ? RecordDifference::Presence::OnlyInOther
-                                               : RecordDifference::Presence::OnlyInBase;
-        } else {
-            for (int f = 0; f < fields; ++f) {
-                const FieldRef ref{section, r, f};
-                const std::string& before = FieldText(base, ref);
-                const std::string& after = FieldText(other, ref);
-                if (before != after) difference.fields.push_back({ref, before, after, otherLine});
-            }
-            if (difference.fields.empty()) continue;
-        }
-        const RulesDocument& known = baseLine >= 0 ? base : other;
-        difference.name = RecordName(known, section, r);
-        if (section == SectionId::Advances) difference.abbrev = known.Advances().At(r).abbrev;
-        out.push_back(std::move(difference));
-    }
+    for (int r = 1; r <= records; ++r)
+        if (auto difference = CompareRecord(base, other, section, r)) out.push_back(std::move(*difference));
 }
 
+// Where a section's records stand among the differences: cosmic values
+// first, then advances, then units.
+int SectionRank(SectionId section) {
+    switch (section) {
+        case SectionId::Cosmic: return 0;
+        case SectionId::Advances: return 1;
+        case SectionId::Units: return 2;
+    }
+    return 3;
+}
 
 }  // namespace
 
@@ -95,6 +112,21 @@ Comparison Compare(const RulesDocument& base, const RulesDocument& other) {
     const FreeLines otherLines(other);
     LineMatcher(baseLines, otherLines, comparison.lines).Run();
     return comparison;
+}
+
+void RecompareRecords(const RulesDocument& base, const RulesDocument& other, SectionId section,
+                      const std::vector<int>& records, Comparison& comparison) {
+    std::vector<RecordDifference>& all = comparison.records;
+    const auto before = [](const RecordDifference& a, SectionId section, int record) {
+        return std::pair(SectionRank(a.section), a.record) < std::pair(SectionRank(section), record);
+    };
+    for (const int r : records) {
+        auto at = std::lower_bound(all.begin(), all.end(), r, [&](const RecordDifference& a, int record) {
+            return before(a, section, record);
+        });
+        if (at != all.end() && at->section == section && at->record == r) at = all.erase(at);
+        if (auto difference = CompareRecord(base, other, section, r)) all.insert(at, std::move(*difference));
+    }
 }
 
 std::string RecordLabel(SectionId section, std::string_view name, std::string_view abbrev) {

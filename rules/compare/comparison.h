@@ -70,6 +70,12 @@ struct Comparison {
 // Both documents must be parsed. Neither is changed.
 Comparison Compare(const RulesDocument& base, const RulesDocument& other);
 
+// Brings `comparison` of `base` with `other` up to date once fields of
+// these records of `section` changed in either: only they are compared
+// again. The other lines stay as compared, since a field never lies on one.
+void RecompareRecords(const RulesDocument& base, const RulesDocument& other, SectionId section,
+                      const std::vector<int>& records, Comparison& comparison);
+
 // The record's 0-based line in the document, or -1 when the document lacks
 // it (its table ends before it, or the cosmic value was never read).
 int RecordLine(const RulesDocument& document, SectionId section, int record);

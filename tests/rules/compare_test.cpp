@@ -7,6 +7,7 @@
 #include <random>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "rules/document/rules_document.h"
 #include "test_files.h"
@@ -37,6 +38,16 @@ std::string Rules(const std::string& roads = "3", const std::string& comment = "
            ", nil, 1, 4 ; Kln\r\n;\r\n@UNITS\r\n" + ember + ",nil,0,1.,0," + emberAttack +
            "a,1d,1h,1f,2,0,5,Emk,000000000000000\r\n"
            "Ash Bowman,Kln,0,1.,0,2a,1d,1h,1f,3,0,5,Emk,000000000000000\r\n;\r\ntrailer\r\n";
+}
+
+// Every difference as its line of text, in the comparison's order.
+std::vector<std::string> Listed(const Comparison& comparison) {
+    std::vector<std::string> listed;
+    for (const RecordDifference& record : comparison.records) {
+        listed.push_back(PresenceText(record));
+        for (const FieldDifference& field : record.fields) listed.push_back(DifferenceText(record, field));
+    }
+    return listed;
 }
 
 TEST(Compare, NoiseTheGameIgnoresIsNoDifference) {
@@ -152,15 +163,19 @@ TEST(Compare, FindsEveryEditAndTakingTheirTextsMakesTheTablesAgree) {
     RulesDocument other = Parsed(base.Lines().SaveBytes());
     std::mt19937 random(19);
     std::set<std::pair<int, std::pair<int, int>>> edited;
+    // Kept up to date edit by edit, as an open comparison follows the tables.
+    Comparison running = Compare(base, other);
     for (int k = 0; k < 300; ++k) {
         const SectionId section = std::array{SectionId::Cosmic, SectionId::Advances,
                                              SectionId::Units}[random() % 3];
         const FieldRef ref{section, 1 + static_cast<int>(random() % RecordCount(other, section)),
                            static_cast<int>(random() % FieldCount(section))};
         SetFieldText(other, ref, FieldText(other, ref) + "7");
+        RecompareRecords(base, other, section, {ref.record}, running);
         edited.insert({static_cast<int>(section), {ref.record, ref.field}});
     }
     const Comparison before = Compare(base, other);
+    EXPECT_EQ(Listed(running), Listed(before));
     std::size_t found = 0;
     for (const RecordDifference& record : before.records) {
         for (const FieldDifference& field : record.fields) {
@@ -175,9 +190,12 @@ TEST(Compare, FindsEveryEditAndTakingTheirTextsMakesTheTablesAgree) {
     EXPECT_EQ(found, edited.size());
     EXPECT_TRUE(before.lines.empty());
 
-    for (const RecordDifference& record : before.records)
+    for (const RecordDifference& record : before.records) {
         for (const FieldDifference& field : record.fields) SetFieldText(base, field.ref, field.after);
+        RecompareRecords(base, other, record.section, {record.record}, running);
+    }
     EXPECT_TRUE(Compare(base, other).Empty());
+    EXPECT_TRUE(running.Empty());
 }
 
 }  // namespace
