@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <utility>
+#include <vector>
 
 #include "rules/document/rules_document.h"
 #include "ui/edit/document_editor.h"
@@ -56,8 +58,9 @@ ComparisonPanel::ComparisonPanel(DocumentEditor& editor, Order order, QWidget* p
     connect(take_, &QPushButton::clicked, this, &ComparisonPanel::TakeSelected);
     connect(view_, &QTreeWidget::itemSelectionChanged, this, &ComparisonPanel::SelectionChanged);
     connect(view_, &DifferencesView::RecordActivated, this, &ComparisonPanel::RecordActivated);
-    // Whatever changed the tables, the differences shown must be theirs now.
-    connect(&editor_, &DocumentEditor::FieldsChanged, this, &ComparisonPanel::Refresh);
+    // Whatever changed the tables, the differences shown must be theirs now:
+    // an edit touches the records it names, a replaced document everything.
+    connect(&editor_, &DocumentEditor::FieldsChanged, this, &ComparisonPanel::FieldsChanged);
     connect(&editor_, &DocumentEditor::Replaced, this, &ComparisonPanel::Refresh);
 }
 
@@ -76,12 +79,21 @@ void ComparisonPanel::Show(std::shared_ptr<const rules::RulesDocument> theirs,
 }
 
 void ComparisonPanel::Refresh() {
-    if (!theirs_) return;
+    if (theirs_) ShowCompared(true);
+}
+
+void ComparisonPanel::ShowCompared(bool whole) {
     const int place = PlaceOf(view_, view_->currentItem());
     const rules::RulesDocument& now = editor_.Document();
     const bool fromNow = order_ == Order::NowToTheirs;
-    comparison_ = fromNow ? rules::Compare(now, *theirs_) : rules::Compare(*theirs_, now);
-    view_->ShowComparison(comparison_, fromNow ? now : *theirs_, fromNow ? *theirs_ : now);
+    const rules::RulesDocument& base = fromNow ? now : *theirs_;
+    const rules::RulesDocument& other = fromNow ? *theirs_ : now;
+    if (whole) {
+        comparison_ = rules::Compare(base, other);
+        view_->ShowComparison(comparison_, base, other);
+    } else {
+        view_->ShowRecords(comparison_);
+    }
     // The keyboard goes on where it was, on the row that took the place of
     // the rows taken, without selecting it: a second Take must not take
     // what the user never chose.
@@ -91,6 +103,15 @@ void ComparisonPanel::Refresh() {
     }
     SelectionChanged();
     emit Compared(comparison_);
+}
+
+void ComparisonPanel::FieldsChanged(rules::SectionId section, const QList<int>& records) {
+    if (!theirs_) return;
+    const rules::RulesDocument& now = editor_.Document();
+    const bool fromNow = order_ == Order::NowToTheirs;
+    rules::RecompareRecords(fromNow ? now : *theirs_, fromNow ? *theirs_ : now, section,
+                            std::vector<int>(records.begin(), records.end()), comparison_);
+    ShowCompared(false);
 }
 
 void ComparisonPanel::SelectionChanged() { take_->setEnabled(!view_->SelectedFields().empty()); }

@@ -20,8 +20,11 @@ class DocumentEditor;
 // What differs between the tables now and another document ("theirs":
 // another rules file, a kept version), with "Take theirs" copying the values
 // of the selected differences into the tables as one step Undo takes back.
-// The view follows the tables: every change to them, a take, an undo or an
-// edit elsewhere, compares anew, so what was taken disappears.
+// The view follows the tables: a change to their fields (a take, an undo, an
+// edit elsewhere) compares those records again, so what was taken
+// disappears, and the rest of the list stays as it was: on a file of 50 MB
+// typing never waits for the whole files to be compared again. A document
+// replaced compares everything anew.
 class ComparisonPanel : public QWidget {
     Q_OBJECT
   public:
@@ -34,7 +37,8 @@ class ComparisonPanel : public QWidget {
     // Compares the tables with `theirs` from now on; null shows `remark`
     // instead and takes nothing.
     void Show(std::shared_ptr<const rules::RulesDocument> theirs, const QString& remark = {});
-    // Compares anew and shows the differences, keeping the place in the list.
+    // Compares everything anew and shows the differences, keeping the place
+    // in the list.
     void Refresh();
     // Copies theirs into the tables for every field difference selected.
     void TakeSelected();
@@ -49,6 +53,11 @@ class ComparisonPanel : public QWidget {
     void Compared(const rules::Comparison& comparison);
 
   private:
+    // Compares the records of `section` that changed, and shows them.
+    void FieldsChanged(rules::SectionId section, const QList<int>& records);
+    // Shows the comparison, keeping the place in the list; `whole`: the
+    // other lines too, from both documents' lines.
+    void ShowCompared(bool whole);
     void SelectionChanged();
 
     DocumentEditor& editor_;

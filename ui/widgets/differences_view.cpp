@@ -15,6 +15,9 @@ namespace {
 // comparison; -1 for rows without one.
 constexpr int kRecordRole = Qt::UserRole;
 constexpr int kFieldRole = Qt::UserRole + 1;
+// Set on the top rows that a comparison of the records alone replaces: the
+// records' headings, and a remark.
+constexpr int kRecordsPartRole = Qt::UserRole + 3;
 
 QString Heading(rules::SectionId section) {
     switch (section) {
@@ -48,6 +51,7 @@ void DifferencesView::ShowRemark(const QString& text) {
     comparison_ = {};
     auto* item = new QTreeWidgetItem(this, {text});
     item->setFlags(Qt::ItemIsEnabled);
+    item->setData(0, kRecordsPartRole, true);
 }
 
 void DifferencesView::ShowComparison(const rules::Comparison& comparison,
@@ -59,17 +63,68 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
         ShowRemark(tr("No differences."));
         return;
     }
+    AddRecords();
+    const QBrush greyed = palette().brush(QPalette::Disabled, QPalette::Text);
+    const auto grey = [&](QTreeWidgetItem* row, const QString& why) {
+        row->setForeground(0, greyed);
+        row->setToolTip(0, why);
+    };
+    if (!comparison_.lines.empty()) {
+        auto* heading = new QTreeWidgetItem(this, {tr("Other lines")});
+        heading->setData(0, kRecordRole, -1);
+        heading->setExpanded(true);
+        grey(heading, tr("Lines outside the sections are shown, not taken."));
+        for (const rules::LineDifference& line : comparison_.lines) {
+            QString text;
+            if (line.baseLine >= 0 && line.otherLine >= 0) {
+                text = tr("Line %1: %2 -> %3")
+                           .arg(line.otherLine + 1)
+                           .arg(Quoted(base.Lines().GetLine(line.baseLine)),
+                                Quoted(other.Lines().GetLine(line.otherLine)));
+            } else if (line.baseLine >= 0) {
+                text = tr("Line %1 removed: %2")
+                           .arg(line.baseLine + 1)
+                           .arg(Quoted(base.Lines().GetLine(line.baseLine)));
+            } else {
+                text = tr("Line %1 added: %2")
+                           .arg(line.otherLine + 1)
+                           .arg(Quoted(other.Lines().GetLine(line.otherLine)));
+            }
+            auto* row = new QTreeWidgetItem(heading, {text});
+            row->setData(0, kRecordRole, -1);
+            grey(row, heading->toolTip(0));
+        }
+    }
+}
+
+void DifferencesView::ShowRecords(const rules::Comparison& comparison) {
+    comparison_ = comparison;
+    if (comparison_.Empty()) {
+        ShowRemark(tr("No differences."));
+        return;
+    }
+    // The rows of other kinds stay as they are; their indexes into the
+    // comparison hold, as only its records changed.
+    for (int h = topLevelItemCount() - 1; h >= 0; --h)
+        if (topLevelItem(h)->data(0, kRecordsPartRole).toBool()) delete takeTopLevelItem(h);
+    AddRecords();
+}
+
+void DifferencesView::AddRecords() {
     const QBrush greyed = palette().brush(QPalette::Disabled, QPalette::Text);
     const auto grey = [&](QTreeWidgetItem* row, const QString& why) {
         row->setForeground(0, greyed);
         row->setToolTip(0, why);
     };
     std::map<rules::SectionId, QTreeWidgetItem*> headings;
+    int next = 0;  // the records come first, above the rows of other kinds
     for (std::size_t r = 0; r < comparison_.records.size(); ++r) {
         const rules::RecordDifference& record = comparison_.records[r];
         QTreeWidgetItem*& heading = headings[record.section];
         if (!heading) {
-            heading = new QTreeWidgetItem(this, {Heading(record.section)});
+            heading = new QTreeWidgetItem({Heading(record.section)});
+            insertTopLevelItem(next++, heading);
+            heading->setData(0, kRecordsPartRole, true);
             heading->setData(0, kRecordRole, -1);
             heading->setExpanded(true);
         }
@@ -95,32 +150,6 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
             auto* row = new QTreeWidgetItem(parent, {ToDisplay(text)});
             row->setData(0, kRecordRole, int(r));
             row->setData(0, kFieldRole, int(f));
-        }
-    }
-    if (!comparison_.lines.empty()) {
-        auto* heading = new QTreeWidgetItem(this, {tr("Other lines")});
-        heading->setData(0, kRecordRole, -1);
-        heading->setExpanded(true);
-        grey(heading, tr("Lines outside the sections are shown, not taken."));
-        for (const rules::LineDifference& line : comparison_.lines) {
-            QString text;
-            if (line.baseLine >= 0 && line.otherLine >= 0) {
-                text = tr("Line %1: %2 -> %3")
-                           .arg(line.otherLine + 1)
-                           .arg(Quoted(base.Lines().GetLine(line.baseLine)),
-                                Quoted(other.Lines().GetLine(line.otherLine)));
-            } else if (line.baseLine >= 0) {
-                text = tr("Line %1 removed: %2")
-                           .arg(line.baseLine + 1)
-                           .arg(Quoted(base.Lines().GetLine(line.baseLine)));
-            } else {
-                text = tr("Line %1 added: %2")
-                           .arg(line.otherLine + 1)
-                           .arg(Quoted(other.Lines().GetLine(line.otherLine)));
-            }
-            auto* row = new QTreeWidgetItem(heading, {text});
-            row->setData(0, kRecordRole, -1);
-            grey(row, heading->toolTip(0));
         }
     }
 }

@@ -30,6 +30,9 @@ class DifferencesView : public QTreeWidget {
     // the lines outside the records.
     void ShowComparison(const rules::Comparison& comparison, const rules::RulesDocument& base,
                         const rules::RulesDocument& other);
+    // Shows `comparison` again after only its records were compared anew:
+    // the rows of the other lines stay as they are.
+    void ShowRecords(const rules::Comparison& comparison);
     // Shows a single remark instead of differences ("No differences.").
     void ShowRemark(const QString& text);
 
@@ -49,6 +52,9 @@ class DifferencesView : public QTreeWidget {
     void RecordActivated(rules::SectionId section, int record);
 
   private:
+    // The rows of the differing records, under their headings, at the top.
+    void AddRecords();
+
     rules::Comparison comparison_;
 };
 
