@@ -37,6 +37,17 @@ int OtherSections::Find(std::string_view name) const {
     return -1;
 }
 
+int OtherSections::CounterpartIn(const OtherSections& other, int index) const {
+    const std::string& name = At(index).Name();
+    int occurrence = 0;
+    for (int k = 0; k < index; ++k) occurrence += At(k).Name() == name ? 1 : 0;
+    for (int k = 0; k < other.Count(); ++k) {
+        if (other.At(k).Name() != name) continue;
+        if (occurrence-- == 0) return k;
+    }
+    return -1;
+}
+
 OtherSections::Place OtherSections::RowAt(int line) const {
     for (int k = 0; k < Count(); ++k) {
         if (line <= At(k).HeaderLine() || line >= At(k).EndLine()) continue;

@@ -25,6 +25,10 @@ class OtherSections {
     SectionTable& At(int index) { return sections_.at(static_cast<std::size_t>(index)); }
     // The first section of that name (ASCII letter case ignored), or -1.
     int Find(std::string_view name) const;
+    // The section of `other` that answers section `index` of these: the one
+    // of the same name (the n-th of that name for the n-th), or -1. Two
+    // files' sections are compared and merged so.
+    int CounterpartIn(const OtherSections& other, int index) const;
     // The section whose row is on this line, and that row; {-1, 0} for none.
     struct Place {
         int section = -1;

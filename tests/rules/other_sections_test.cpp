@@ -7,6 +7,8 @@
 
 #include <random>
 
+#include "rules/compare/comparison.h"
+#include "rules/compare/merge.h"
 #include "rules/document/cp1252.h"
 #include "rules/document/rules_document.h"
 #include "rules/edits/cell_grid.h"
@@ -310,6 +312,54 @@ TEST(OtherSections, ACsvImportChangesTheCellsItChangesAndNamesTheCellItRefuses) 
     EXPECT_TRUE(plan.Refused());
     EXPECT_EQ(plan.problem.rfind("Row 5 (Glass Dunes), column B (move cost): ", 0), 0u) << plan.problem;
     EXPECT_TRUE(plan.cells.empty());
+}
+
+std::string Edited(std::string text, const std::string& from, const std::string& to) {
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+TEST(OtherSections, ComparedCellByCellAndTakingTheirsLeavesNoDifference) {
+    const std::string base = DemoBytes();
+    std::string other = Edited(base, "Saltmarsh,        2, 1,", "Saltmarsh,        2, 2,");
+    other = Edited(other, "Sky Anchor,                60, Skh\r\n", "Sky Anchor,                60, Skh\r\nMoon Gate, 90, Skh\r\n");
+    other = Edited(other, "; Forms of rule", "; Kinds of rule");
+    RulesDocument mine = testing::DocumentOf(base);
+    const RulesDocument theirs = testing::DocumentOf(other);
+    const Comparison comparison = Compare(mine, theirs);
+    std::vector<std::string> texts;
+    for (const RowDifference& row : comparison.rows)
+        for (const CellDifference& cell : row.cells) texts.push_back(DifferenceText(row, cell));
+    for (const RowDifference& row : comparison.rows)
+        if (row.presence != RecordDifference::Presence::Both) texts.push_back(PresenceText(row));
+    EXPECT_EQ(texts, (std::vector<std::string>{"Row \"Saltmarsh\" of TERRAIN: column \"defense\" 1 -> 2",
+                                               "Row \"Moon Gate\" of LANDMARKS: added"}));
+    // The comment line is an other line; the rows are not.
+    EXPECT_EQ(comparison.lines.size(), 1u);
+    EXPECT_EQ(SummarySentence(comparison), "1 row of LANDMARKS, 1 row of TERRAIN and 1 other line differ.");
+
+    for (const RowDifference& row : comparison.rows)
+        for (const CellDifference& cell : row.cells) SetCellText(mine, cell.ref, cell.after);
+    const Comparison after = Compare(mine, theirs);
+    for (const RowDifference& row : after.rows) EXPECT_TRUE(row.cells.empty());
+}
+
+TEST(OtherSections, AMergeTakesTheirCellsAndKeepsOursWhereBothChangedOneDifferently) {
+    const std::string base = DemoBytes();
+    std::string ours = Edited(base, "Reedbank,         1, 0, 2", "Reedbank,         1, 0, 3");   // food
+    ours = Edited(ours, "Ashfield,         1, 0, 1", "Ashfield,         1, 0, 4");
+    std::string theirs = Edited(base, "Reedbank,         1, 0, 2, 0, 1", "Reedbank,         1, 0, 2, 5, 1");  // shields
+    theirs = Edited(theirs, "Ashfield,         1, 0, 1", "Ashfield,         1, 0, 6");
+    theirs = Edited(theirs, "Ember Lady", "Ember Dame");
+    const MergeResult result = MergeFiles(base, ours, theirs, Language::English);
+    ASSERT_EQ(result.plan.conflicts.size(), 1u);
+    EXPECT_EQ(ConflictText(result.plan.conflicts[0]),
+              "Row \"Ashfield\" of TERRAIN: column \"food\" base 1, ours 4, theirs 6");
+    EXPECT_EQ(result.plan.cells.size(), 2u);
+    EXPECT_TRUE(result.plan.lines.empty());
+    std::string expected = Edited(ours, "Reedbank,         1, 0, 3, 0, 1", "Reedbank,         1, 0, 3, 5, 1");
+    expected = Edited(expected, "Ember Lady", "Ember Dame");
+    EXPECT_EQ(result.bytes, expected);
 }
 
 }  // namespace
