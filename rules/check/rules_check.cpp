@@ -107,6 +107,7 @@ class Checker {
         CheckAdvances();
         CheckUnits();
         CheckBalance(context_, choice_.IsOn("redundant-prerequisite"));
+        CheckOtherSections(context_);
         AttachNotes();
         Problems problems;
         problems.reserve(context_.problems.size());

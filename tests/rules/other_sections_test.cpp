@@ -7,6 +7,7 @@
 
 #include <random>
 
+#include "rules/check/rules_check.h"
 #include "rules/compare/comparison.h"
 #include "rules/compare/merge.h"
 #include "rules/document/cp1252.h"
@@ -317,6 +318,26 @@ TEST(OtherSections, ACsvImportChangesTheCellsItChangesAndNamesTheCellItRefuses) 
 std::string Edited(std::string text, const std::string& from, const std::string& to) {
     text.replace(text.find(from), from.size(), to);
     return text;
+}
+
+TEST(OtherSections, TheCheckFindsARaggedRowAndAStrayWordAmongNumbers) {
+    std::string bytes = Edited(DemoBytes(), "Ashfield,         1, 0, 1, 2, 0", "Ashfield,         1, 0, 1, 2, 0, 4");
+    bytes = Edited(bytes, "Cliffland,        3, 2,", "Cliffland,        3, 2x,");
+    bytes = Edited(bytes, "Hall of Tides,             40,", "Hall of Tides,             forty,");
+    const RulesDocument document = testing::DocumentOf(bytes);
+    std::vector<std::string> found;
+    for (const Problem& problem : CheckRules(document)) {
+        found.push_back(problem.check + " " + std::to_string(problem.line + 1) + " " + problem.text);
+        EXPECT_GE(problem.cell.section, 0);
+        EXPECT_TRUE(IsValidCell(document, problem.cell));
+    }
+    EXPECT_EQ(found, (std::vector<std::string>{
+                         "not-a-number 135 Row \"Hall of Tides\" of LANDMARKS: column \"cost\" \"forty\" is "
+                         "not a whole number, while every other value of the column is one.",
+                         "column-count 202 Row \"Ashfield\" of TERRAIN has 7 values where most rows of "
+                         "@TERRAIN have 6.",
+                         "not-a-number 205 Row \"Cliffland\" of TERRAIN: column \"defense\" \"2x\" is not a "
+                         "whole number, while every other value of the column is one."}));
 }
 
 TEST(OtherSections, ComparedCellByCellAndTakingTheirsLeavesNoDifference) {
