@@ -119,8 +119,10 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     // Keystrokes fold into one step until the focus moves on.
     connect(qApp, &QApplication::focusChanged, editor_, &DocumentEditor::EndTyping);
     new UndoKeys(this, *editor_);
+    connect(editor_, &DocumentEditor::CellRevisited, this, &TMainForm::GoToCell);
     connect(checkPage_, &CheckPage::ProblemActivated, this,
             [this](rules::SectionId section, int record, int) { GoToRecord(section, record); });
+    connect(checkPage_, &CheckPage::CellActivated, this, &TMainForm::GoToCell);
     connect(checkPage_, &CheckPage::CaptionChanged, this, [this] {
         pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
     });
@@ -283,6 +285,7 @@ void TMainForm::EarlierVersionsClick() {
     }
     EarlierVersionsDialog dialog(*editor_, std::move(versions), this);
     connect(&dialog, &EarlierVersionsDialog::RecordActivated, this, &TMainForm::GoToRecord);
+    connect(&dialog, &EarlierVersionsDialog::CellActivated, this, &TMainForm::GoToCell);
     dialog.exec();
 }
 
@@ -302,6 +305,7 @@ void TMainForm::CompareWithClick() {
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return;
     if (CompareWithDialog* dialog = CompareWithDialog::Open(*editor_, chooser.selectedFiles().first(), this)) {
         connect(dialog, &CompareWithDialog::RecordActivated, this, &TMainForm::GoToRecord);
+        connect(dialog, &CompareWithDialog::CellActivated, this, &TMainForm::GoToCell);
         dialog->show();
         dialog->activateWindow();
     }
@@ -394,6 +398,11 @@ void TMainForm::GoToRecord(rules::SectionId section, int number) {
     } else {
         pageControl_->setCurrentWidget(page);  // PageControlChange enters it
     }
+}
+
+void TMainForm::GoToCell(const rules::CellRef& cell) {
+    pageControl_->setCurrentWidget(tablePage_);  // PageControlChange enters it
+    tablePage_->ShowCell(cell);
 }
 
 void TMainForm::ShowNoRulesFile(const QString& fileName) {

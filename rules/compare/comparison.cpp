@@ -78,13 +78,14 @@ void CompareSectionRows(const SectionTable* base, int s, const SectionTable* oth
                 const std::string before = c < a.values.size() ? a.values[c] : std::string();
                 const std::string after = c < b.values.size() ? b.values[c] : std::string();
                 if (before == after) continue;
-                difference.cells.push_back({{s, r, static_cast<int>(c)},
-                                            ColumnHeading(base, other, static_cast<int>(c)), before,
-                                            after, difference.otherLine});
+                const int column = static_cast<int>(c);
+                difference.cells.push_back({{s, r, column}, {t, r, column},
+                                            ColumnHeading(base, other, column), before, after,
+                                            difference.otherLine});
             }
             if (a.comment != b.comment)
-                difference.cells.push_back({{s, r, base->CommentColumn()}, "Comment", a.comment,
-                                            b.comment, difference.otherLine});
+                difference.cells.push_back({{s, r, base->CommentColumn()}, {t, r, other->CommentColumn()},
+                                            "Comment", a.comment, b.comment, difference.otherLine});
             if (difference.cells.empty()) continue;
         }
         difference.name = RowName(inBase ? *base : *other, r);

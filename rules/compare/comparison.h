@@ -49,6 +49,8 @@ struct RecordDifference {
 // One cell whose text differs in a row both documents hold.
 struct CellDifference {
     CellRef ref;         // the cell in the base document
+    CellRef otherRef;    // the same cell in the other document (its section's
+                         // index, and its comment's column, may differ there)
     std::string column;  // its heading: "defense", "Column 3", "Comment"
     std::string before;
     std::string after;   // what "take theirs" copies

@@ -44,6 +44,7 @@ CompareWithDialog::CompareWithDialog(DocumentEditor& editor,
     panel_ = new ComparisonPanel(editor, ComparisonPanel::Order::NowToTheirs, this);
     panel_->Show(std::move(theirs));
     connect(panel_, &ComparisonPanel::RecordActivated, this, &CompareWithDialog::RecordActivated);
+    connect(panel_, &ComparisonPanel::CellActivated, this, &CompareWithDialog::CellActivated);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // Enter in the list shows a record; it must not close the dialog.
