@@ -1,4 +1,5 @@
 // The main window: its frame and pages, Save Changes and Quit.
+#include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -33,6 +34,22 @@ QPushButton* Button(ui::EditorWindows& w, const char* name) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // The list is gathered from the window: every key a page, list or menu
+    // handles is in it, the pages' own keys included.
+    void keyboardShortcutsListEveryKey() {
+        ui::EditorWindows windows;
+        ModalAnswerer answers;
+        answers.Then(ClickBoxButton(QMessageBox::Ok));
+        windows.main.findChild<QAction*>("KeyboardShortcutsAction")->trigger();
+        QVERIFY(answers.WaitDone());
+        const QString list = answers.seenTexts.value(0);
+        for (const char* keys : {"Ctrl+S", "Ctrl+Q", "Ctrl+Z", "Ctrl+Y", "Ctrl+1", "Ctrl+F",
+                                 "Ctrl+.", "Alt+T", "Ctrl+A", "Ctrl+C, Ctrl+V", "Escape",
+                                 "Enter, Shift+Enter", "Enter, double-click"})
+            QVERIFY2(list.contains(QString::fromLatin1(keys)), keys);
+        QVERIFY(list.contains("Undo, wherever the focus is"));
+    }
+
     void frameAndPages() {
         ui::EditorWindows windows;
         ui::TMainForm& main = windows.main;
@@ -95,13 +112,14 @@ private slots:
         QCOMPARE(folder.Read("rules.txt"), DemoRules("rules.txt"));
         QCOMPARE(folder.Read("rules.ger"), DemoRules("rules.ger"));
 
-        // An edited value goes in; saving twice gives the same file.
+        // An edited value goes in, in place: the file's own French comment
+        // stays; saving twice gives the same file.
         road->setText("5");
         windows.main.findChild<QLineEdit*>("FoodCitizen")->setText("9");
         Button(windows, "SaveChanges")->click();
         const QByteArray edited = folder.Read("rules.fre");
-        QVERIFY(edited.contains("\r\n5,  ;Le multiplicateur du mouvement de la route\r\n"));
-        QVERIFY(edited.contains("\r\n9,  ;Qt\xE9 de nourriture"));  // Windows-1252, not UTF-8
+        QVERIFY(edited.contains("\r\n5     ; Multiplicateur de d\xE9placement sur les routes\r\n"));
+        QVERIFY(edited.contains("\r\n9     ; Nourriture mang\xE9""e par"));  // Windows-1252, not UTF-8
         Button(windows, "SaveChanges")->click();
         QCOMPARE(folder.Read("rules.fre"), edited);
         QCOMPARE(QDir(folder.Path(".")).entryList(QDir::Files | QDir::Hidden).size(), 4);
@@ -248,7 +266,7 @@ private slots:
         QVERIFY(QDir(folder.Path(".")).rmdir("rules.txt"));
         answers.Then(ClickBoxButton(QMessageBox::Save));
         QVERIFY(windows.main.close());
-        QVERIFY(folder.Read("rules.txt").contains("\r\n9,  ;"));
+        QVERIFY(folder.Read("rules.txt").contains("\r\n9     ; Movement multiplier on roads\r\n"));
         QVERIFY(!windows.main.isWindowModified());
     }
 
