@@ -1,6 +1,6 @@
 #include "rules/sections/row_line.h"
 
-#include <algorithm>
+#include <optional>
 
 namespace rules {
 
@@ -25,54 +25,30 @@ std::string Text(std::string_view line, const CellSpan& span) {
                                    static_cast<std::size_t>(span.end - span.begin)));
 }
 
-// The spaces (not tabs: they would not keep a column) that run from `at`
-// forwards, or backwards from just before `at` down to `limit`.
-int SpacesAfter(const std::string& text, int at) {
-    int n = 0;
-    while (at + n < Size(text) && text[static_cast<std::size_t>(at + n)] == ' ') ++n;
-    return n;
-}
-int SpacesBefore(const std::string& text, int at, int limit) {
-    int n = 0;
-    while (at - n - 1 >= limit && text[static_cast<std::size_t>(at - n - 1)] == ' ') ++n;
-    return n;
-}
-
-// A value that grew by `grown` bytes (shrank, when negative) and now ends
-// at `end`: padding after it, before its separator, then after a comma.
-void KeepLeftColumn(std::string& out, int end, int fieldEnd, int grown) {
-    const int after = SpacesAfter(out, end);
-    const bool atLineEnd = end + after >= Size(out);
-    const auto commaAt = [&](int at) { return at < Size(out) && out[static_cast<std::size_t>(at)] == ','; };
-    if (grown > 0) {
-        const int take = std::min(grown, after - 1);
-        if (take > 0) {
-            out.erase(static_cast<std::size_t>(end), static_cast<std::size_t>(take));
-            grown -= take;
-            fieldEnd -= take;
-        }
-        if (grown > 0 && commaAt(fieldEnd)) {
-            const int more = std::min(grown, SpacesAfter(out, fieldEnd + 1) - 1);
-            if (more > 0) out.erase(static_cast<std::size_t>(fieldEnd + 1), static_cast<std::size_t>(more));
-        }
-        return;
-    }
-    const auto room = static_cast<std::size_t>(-grown);
-    if (after > 0 && !atLineEnd)
-        out.insert(static_cast<std::size_t>(end), room, ' ');
-    else if (after == 0 && end == fieldEnd && commaAt(fieldEnd) && SpacesAfter(out, fieldEnd + 1) > 0)
-        out.insert(static_cast<std::size_t>(fieldEnd + 1), room, ' ');
+// A cell as the in-place edit sees it: its value read exactly, and only the
+// spaces next to it as its padding; a tab and what lies beyond it stay
+// outside the field, so that they are copied as they stand.
+ValueSpan PaddedBySpaces(std::string_view line, const CellSpan& cell) {
+    int fieldBegin = cell.begin;
+    while (fieldBegin > cell.fieldBegin && line[static_cast<std::size_t>(fieldBegin - 1)] == ' ') --fieldBegin;
+    int fieldEnd = cell.end;
+    while (fieldEnd < cell.fieldEnd && line[static_cast<std::size_t>(fieldEnd)] == ' ') ++fieldEnd;
+    ValueSpan span;
+    span.fieldBegin = fieldBegin;
+    span.cellBegin = span.begin = cell.begin;
+    span.cellEnd = span.end = cell.end;
+    span.fieldEnd = fieldEnd;
+    span.reading = ValueReading::Exact;
+    return span;
 }
 
-// A number that grew or shrank, now starting at `begin`: padding before it.
-void KeepRightColumn(std::string& out, int begin, int fieldBegin, int grown) {
-    const int before = SpacesBefore(out, begin, fieldBegin);
-    if (grown > 0) {
-        const int take = std::min(grown, before - 1);
-        if (take > 0) out.erase(static_cast<std::size_t>(begin - take), static_cast<std::size_t>(take));
-    } else if (before > 0) {
-        out.insert(static_cast<std::size_t>(begin), static_cast<std::size_t>(-grown), ' ');
-    }
+// The row written plainly, "a, b, c ; comment": only for a line the
+// in-place edit cannot take (more values than it handles).
+std::string PlainRow(const RowText& row) {
+    std::string line;
+    for (std::size_t c = 0; c < row.values.size(); ++c) line += (c ? ", " : "") + row.values[c];
+    if (row.hasComment || !row.comment.empty()) line += " ; " + row.comment;
+    return line;
 }
 
 }  // namespace
@@ -112,42 +88,49 @@ RowText ReadRow(std::string_view line, RowLayout* layout) {
 }
 
 std::string EditRowLine(std::string_view line, const RowLayout& layout,
-                        const std::vector<ColumnStyle>& styles, std::span<const CellChange> changes) {
-    std::vector<CellChange> ordered(changes.begin(), changes.end());
-    // From the right: a change never moves what lies to its left, so the
-    // spans read from the line stay true for the changes still to make.
-    std::sort(ordered.begin(), ordered.end(),
-              [](const CellChange& a, const CellChange& b) { return a.column > b.column; });
-    std::string out(line);
-    const int valueCount = static_cast<int>(layout.values.size());
-    for (const CellChange& change : ordered) {
-        if (change.column == valueCount) {
-            const CellSpan& span = layout.comment;
-            if (layout.semicolon < 0) {
-                if (!change.text.empty()) out.append(" ; ").append(change.text);
-            } else if (span.begin == span.end && span.fieldBegin == span.fieldEnd) {
-                if (!change.text.empty()) out.insert(static_cast<std::size_t>(span.begin), " " + std::string(change.text));
-            } else {
-                out.replace(static_cast<std::size_t>(span.begin), static_cast<std::size_t>(span.end - span.begin),
-                            change.text);
-            }
-            continue;
-        }
-        if (change.column < 0 || change.column > valueCount) continue;
-        const CellSpan& span = layout.values[static_cast<std::size_t>(change.column)];
-        const int grown = Size(change.text) - (span.end - span.begin);
-        out.replace(static_cast<std::size_t>(span.begin), static_cast<std::size_t>(span.end - span.begin),
-                    change.text);
-        const ColumnStyle style = static_cast<std::size_t>(change.column) < styles.size()
-                                      ? styles[static_cast<std::size_t>(change.column)]
-                                      : ColumnStyle{};
-        if (grown == 0 || !style.padded) continue;
-        if (style.right)
-            KeepRightColumn(out, span.begin, span.fieldBegin, grown);
-        else
-            KeepLeftColumn(out, span.begin + Size(change.text), span.fieldEnd + grown, grown);
+                        std::span<const Alignment> alignments, std::span<const CellChange> changes) {
+    const std::size_t values = layout.values.size();
+    std::vector<ValueSpan> spans;
+    std::vector<Alignment> columns;
+    for (std::size_t c = 0; c < values; ++c) {
+        spans.push_back(PaddedBySpaces(line, layout.values[c]));
+        columns.push_back(c < alignments.size() ? alignments[c] : Alignment::Left);
     }
-    return out;
+    if (layout.semicolon >= 0) {
+        spans.push_back(PaddedBySpaces(line, layout.comment));
+        columns.push_back(Alignment::Left);
+    }
+    std::vector<FieldChange> edits;
+    std::string_view addedComment;
+    for (const CellChange& change : changes) {
+        if (change.column < 0 || static_cast<std::size_t>(change.column) > values) continue;
+        if (static_cast<std::size_t>(change.column) == values && layout.semicolon < 0)
+            addedComment = change.text;  // no place of its own yet
+        else
+            edits.push_back({change.column, change.text});
+    }
+    // A comment written where there was none keeps a space from its ";".
+    std::string spaced;
+    for (FieldChange& edit : edits) {
+        const CellSpan& comment = layout.comment;
+        if (static_cast<std::size_t>(edit.field) != values || edit.text.empty() ||
+            comment.fieldBegin != comment.fieldEnd)
+            continue;
+        spaced = " " + std::string(edit.text);
+        edit.text = spaced;
+    }
+    std::optional<std::string> edited(line);
+    if (!edits.empty()) edited = EditLine(columns, line, spans, edits);
+    if (!edited) {
+        RowText row = ReadRow(line);
+        for (const FieldChange& edit : edits)
+            (static_cast<std::size_t>(edit.field) == values ? row.comment
+                                                            : row.values[static_cast<std::size_t>(edit.field)]) =
+                std::string(edit.text);
+        edited = PlainRow(row);
+    }
+    if (!addedComment.empty()) edited->append(" ; ").append(addedComment);
+    return std::move(*edited);
 }
 
 }  // namespace rules

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/document/line_edit.h"
+
 namespace rules {
 
 // Where one value (or the comment) stands on its line, in byte offsets:
@@ -49,16 +51,6 @@ bool IsRowLine(std::string_view line);
 
 RowText ReadRow(std::string_view line, RowLayout* layout = nullptr);
 
-// How a value column keeps its place on the lines: numbers are right-aligned
-// (padded before them), other texts left-aligned (padded after them and
-// after their separator); and whether the column is padded at all (some
-// line has more than one space or tab on that side of it), not merely
-// separated by ", ".
-struct ColumnStyle {
-    bool right = false;
-    bool padded = false;
-};
-
 // One cell to be given a new text: a value (0-based) or, at the index one
 // past the values, the comment.
 struct CellChange {
@@ -67,14 +59,13 @@ struct CellChange {
 };
 
 // The line with each changed cell's text written over the characters it was
-// read from; every other byte stays. A value of a padded column that grows
-// or shrinks takes the difference from, or gives it back to, the spaces on
-// its padded side (see ColumnStyle), always leaving one space where there
-// was at least one; without such room, or in a column that is not padded,
-// the rest of the line shifts. A comment given to a line without one is
-// added as " ; text". The texts must hold nothing that would split them
-// (see ReadRow).
+// read from, by the one in-place edit of every record line (EditLine): every
+// other byte stays, tabs included, and a value that grows or shrinks takes
+// the difference from, or gives it back to, the spaces that pad its column
+// (`alignments`, one per value: numbers right-aligned, other texts left).
+// A comment given to a line without one is added as " ; text". The texts
+// must hold nothing that would split them (see ReadRow).
 std::string EditRowLine(std::string_view line, const RowLayout& layout,
-                        const std::vector<ColumnStyle>& styles, std::span<const CellChange> changes);
+                        std::span<const Alignment> alignments, std::span<const CellChange> changes);
 
 }  // namespace rules

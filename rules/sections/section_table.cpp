@@ -88,7 +88,7 @@ SectionTable SectionTable::Read(const LineStore& store, int headerLine) {
         }
     }
     table.FindHeadings(store);
-    table.FindStyles();
+    table.FindAlignments();
     return table;
 }
 
@@ -108,8 +108,8 @@ void SectionTable::FindHeadings(const LineStore& store) {
     headings_.push_back("Comment");
 }
 
-void SectionTable::FindStyles() {
-    styles_.assign(static_cast<std::size_t>(valueColumns_), ColumnStyle{});
+void SectionTable::FindAlignments() {
+    alignments_.assign(static_cast<std::size_t>(valueColumns_), Alignment::Left);
     for (int column = 0; column < valueColumns_; ++column) {
         const auto c = static_cast<std::size_t>(column);
         bool numbers = false;
@@ -118,21 +118,7 @@ void SectionTable::FindStyles() {
             numbers = PlainWholeNumber(row.values[c], true).has_value();
             if (!numbers) break;
         }
-        styles_[c].right = numbers;
-        // The blanks on the padded side: before a number (after the value
-        // left of it), after a text (up to the value right of it, or the
-        // comment).
-        for (std::size_t k = 0; k < layouts_.size() && !styles_[c].padded; ++k) {
-            const std::vector<CellSpan>& spans = layouts_[k].values;
-            if (c >= spans.size()) continue;
-            const int from = numbers ? (c == 0 ? 0 : spans[c - 1].end) : spans[c].end;
-            const int to = numbers ? spans[c].begin
-                           : c + 1 < spans.size() ? spans[c + 1].begin
-                           : layouts_[k].semicolon >= 0 ? layouts_[k].semicolon
-                                                        : spans[c].end;
-            const int separators = numbers ? (c == 0 ? 0 : 1) : (c + 1 < spans.size() ? 1 : 0);
-            styles_[c].padded = to - from - separators > 1;
-        }
+        if (numbers) alignments_[c] = Alignment::Right;
     }
 }
 
@@ -202,7 +188,7 @@ std::string SectionTable::LineNow(int row) const {
     // The saved line's layout numbers the comment after its own values.
     for (CellChange& change : changes)
         if (change.column == CommentColumn()) change.column = static_cast<int>(layouts_[k].values.size());
-    return EditRowLine(savedLines_[k], layouts_[k], styles_, changes);
+    return EditRowLine(savedLines_[k], layouts_[k], alignments_, changes);
 }
 
 void SectionTable::Write(LineStore& store) const {
@@ -227,7 +213,7 @@ void SectionTable::TakeBaseline(const LineStore& store) {
             saved_[k] = rows_[k];
         }
     }
-    FindStyles();
+    FindAlignments();
 }
 
 }  // namespace rules

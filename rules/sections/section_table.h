@@ -75,7 +75,7 @@ class SectionTable {
 
   private:
     void FindHeadings(const LineStore& store);
-    void FindStyles();
+    void FindAlignments();
 
     std::string name_;
     int header_ = -1;
@@ -85,8 +85,9 @@ class SectionTable {
     std::vector<RowText> saved_;
     std::vector<std::string> savedLines_;
     std::vector<RowLayout> layouts_;
-    // How each value column keeps its place on the saved lines.
-    std::vector<ColumnStyle> styles_;
+    // How each value column keeps its place on the saved lines: numbers
+    // (every value a whole number) right-aligned, other texts left.
+    std::vector<Alignment> alignments_;
     int valueColumns_ = 0;
     int usualValues_ = 0;
     std::vector<std::string> headings_;

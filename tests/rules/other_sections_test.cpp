@@ -77,7 +77,7 @@ TEST(OtherSections, AChangedValueTakesOrGivesItsColumnsPaddingAndNoMore) {
         "; x\r\n@COSMIC\r\n3 ; a\r\n;\r\n@PADS\r\n"
         "Reed,      12,  x ; a\r\n"
         "Long Name, 3,   y ; b\r\n"
-        ";\r\n@TIGHT\r\nAa, 10, b\r\nBb, 2, c\r\n;\r\n";
+        ";\r\n@TIGHT\r\nAa, 10, b\r\nBb, 2, c\r\n;\r\n@TABS\r\nOr,\t12,\tKe\r\n";
     const auto edited = [&](int section, int row, int column, const char* text) {
         RulesDocument document = testing::DocumentOf(bytes);
         SetCellText(document, {section, row, column}, text);
@@ -87,8 +87,9 @@ TEST(OtherSections, AChangedValueTakesOrGivesItsColumnsPaddingAndNoMore) {
     EXPECT_EQ(edited(0, 2, 0, "Long Name Two"), "Long Name Two, 3,   y ; b");  // no room
     EXPECT_EQ(edited(0, 1, 1, "1234"), "Reed,    1234,  x ; a");          // numbers pad before
     EXPECT_EQ(edited(0, 1, 1, "1"), "Reed,       1,  x ; a");
-    EXPECT_EQ(edited(0, 1, 2, "xyz"), "Reed,      12,  xyz ; a");         // not a padded column
-    EXPECT_EQ(edited(1, 1, 1, "9"), "Aa, 9, b");                          // ", " is no padding
+    EXPECT_EQ(edited(0, 1, 2, "xyz"), "Reed,      12,  xyz ; a");         // one space kept
+    EXPECT_EQ(edited(1, 1, 1, "9"), "Aa,  9, b");                         // the right edge kept
+    EXPECT_EQ(edited(2, 1, 2, "Kelp"), "Or,\t12,\tKelp");                   // tabs stay
     EXPECT_EQ(edited(0, 2, 3, ""), "Long Name, 3,   y ; ");
 }
 
