@@ -7,7 +7,9 @@ namespace tool {
 // The commands, one source file each; commands.cpp lists them.
 int RunCheck(const Arguments& arguments, Streams io);
 int RunDiff(const Arguments& arguments, Streams io);
+int RunExport(const Arguments& arguments, Streams io);
 int RunFormat(const Arguments& arguments, Streams io);
+int RunImport(const Arguments& arguments, Streams io);
 int RunSet(const Arguments& arguments, Streams io);
 int RunMerge(const Arguments& arguments, Streams io);
 int RunTextconv(const Arguments& arguments, Streams io);

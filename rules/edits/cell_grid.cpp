@@ -2,6 +2,7 @@
 
 #include "rules/document/cp1252.h"
 #include "rules/document/rules_document.h"
+#include "rules/edits/field_assignment.h"
 #include "rules/edits/table_cells.h"
 #include "rules/sections/section_cells.h"
 
@@ -104,6 +105,14 @@ bool SectionGrid::Holds(int row, int column, std::string_view stored) const {
 
 void SectionGrid::AddEdit(EditPlan& plan, int row, int column, std::string stored) const {
     plan.cells.push_back({{section_, row, column}, std::move(stored)});
+}
+
+std::unique_ptr<CellGrid> GridNamed(const RulesDocument& document, std::string_view word) {
+    if (const std::optional<SectionId> section = SectionNamed(word))
+        return std::make_unique<RecordGrid>(document, *section);
+    const int other = document.Others().Find(word);
+    if (other < 0) return nullptr;
+    return std::make_unique<SectionGrid>(document, other);
 }
 
 }  // namespace rules

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -83,5 +84,10 @@ class SectionGrid : public CellGrid {
     const RulesDocument& document_;
     int section_;
 };
+
+// The table a word names, as the command line names them: "units",
+// "advances" or "cosmic" (see SectionNamed), or another section's name
+// ("terrain"), letter case ignored; nothing when it names none.
+std::unique_ptr<CellGrid> GridNamed(const RulesDocument& document, std::string_view word);
 
 }  // namespace rules
