@@ -117,11 +117,10 @@ class Checker {
                           [this](const Problem& note) { return !choice_.IsOn(note.check); });
             problems.push_back(std::move(problem));
         }
-        std::stable_sort(problems.begin(), problems.end(),
-                         [](const Problem& a, const Problem& b) {
-                             if (a.severity != b.severity) return a.severity == Severity::Error;
-                             return a.line < b.line;
-                         });
+        std::stable_sort(problems.begin(), problems.end(), [](const Problem& a, const Problem& b) {
+            if (a.severity != b.severity) return a.severity == Severity::Error;
+            return a.line < b.line;
+        });
         return problems;
     }
 
