@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "rules/document/findings.h"
+
+namespace rules {
+
+// Where one field's text stands on its line: byte offsets [begin, end) into
+// the line as stored, the spaces that pad it left out.
+struct FieldSpan {
+    int begin = 0;
+    int end = 0;
+
+    bool Contains(int column) const { return column >= begin && column <= end; }
+};
+
+// The spans of every field of a record line of `section`, in field order
+// (FieldCount of them), found the way the section's reader finds the fields:
+// squeezing only removes spaces, so the n-th delimiter of the stored line is
+// the one the reader split at. A field the line lacks gets an empty span at
+// the line's end. A cosmic line has one span, the value before the first
+// space. Only meaningful for a line the reader took as a record.
+std::vector<FieldSpan> RecordFieldSpans(SectionId section, std::string_view line);
+
+}  // namespace rules
