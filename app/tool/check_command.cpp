@@ -16,15 +16,6 @@ std::string Counted(int n, const char* what) {
     return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
 }
 
-// A file that holds none of the three sections (an empty or a binary file,
-// or the wrong file) would otherwise pass with three warnings.
-bool HasNoSection(const rules::RulesDocument& document) {
-    int missing = 0;
-    for (const rules::Finding& finding : document.GetFindings())
-        missing += finding.kind == rules::Finding::Kind::MissingHeader ? 1 : 0;
-    return missing == 3;
-}
-
 struct CheckOptions {
     CheckFormat format = CheckFormat::Text;
     rules::CheckChoice choice;
@@ -117,11 +108,8 @@ int RunCheck(const Arguments& arguments, Streams io) {
         if (!ReadRulesFile(file, document, io)) continue;
         CheckedFile& result = checked.emplace_back();
         result.name = file;
-        if (HasNoSection(document)) {
-            rules::Problem notRules;
-            notRules.text = "no @COSMIC, @CIVILIZE or @UNITS section: this is not a rules file";
-            notRules.check = "not-a-rules-file";
-            result.problems.push_back(std::move(notRules));
+        if (std::optional<rules::Problem> notRules = rules::NotARulesFile(document)) {
+            result.problems.push_back(std::move(*notRules));
         } else {
             result.problems = rules::CheckRules(document, options.choice);
         }
