@@ -24,4 +24,10 @@ struct FieldSpan {
 // space. Only meaningful for a line the reader took as a record.
 std::vector<FieldSpan> RecordFieldSpans(SectionId section, std::string_view line);
 
+// The field of a line of `section` that a byte offset falls into, counted
+// by the delimiters before it, so that a line still being typed (fewer
+// delimiters than a record has) gives the field being typed. An offset on a
+// delimiter belongs to the field before it.
+int FieldAtColumn(SectionId section, std::string_view line, int column);
+
 }  // namespace rules

@@ -60,3 +60,28 @@ TEST(FieldSpans, EachSpanHoldsWhatTheReaderReadOverGeneratedFiles) {
 
 }  // namespace
 }  // namespace rules
+
+namespace rules {
+namespace {
+
+TEST(FieldSpans, AColumnOfALineBeingTypedFallsIntoTheFieldBeingTyped) {
+    const auto at = [](SectionId section, std::string_view line, int column) {
+        return FieldAtColumn(section, line, column);
+    };
+    const std::string_view advance = "For\xEAt \xC9t\xE9, 1, 0, Kl";  // Forêt Été, Windows-1252
+    EXPECT_EQ(at(SectionId::Advances, advance, 0), 0);
+    EXPECT_EQ(at(SectionId::Advances, advance, 9), 0);  // on the comma: the field before it
+    EXPECT_EQ(at(SectionId::Advances, advance, 10), 1);
+    EXPECT_EQ(at(SectionId::Advances, advance, 19), static_cast<int>(AdvanceField::Prereq1));
+    EXPECT_EQ(at(SectionId::Advances, "A, 1, 0, nil, nil, 0, 3 ; Abc", 27),
+              static_cast<int>(AdvanceField::Abbrev));
+    EXPECT_EQ(at(SectionId::Units, "Rafter,nil,0,1.,0,0a,1d,1h,1f,3,0,5,", 37),
+              static_cast<int>(UnitField::Prereq));
+    const std::vector<FieldSpan> spans = RecordFieldSpans(SectionId::Advances, advance);
+    EXPECT_EQ(spans[3].begin, 17);
+    EXPECT_EQ(spans[3].end, 19);
+    EXPECT_EQ(spans[4].begin, spans[4].end);  // not typed yet: empty, at the end
+}
+
+}  // namespace
+}  // namespace rules
