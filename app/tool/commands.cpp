@@ -13,6 +13,10 @@ const std::vector<Command>& Commands() {
         {"tree", "FILE [--focus ABBREV] -o OUT",
          "write the tree of advances as a DOT graph or an SVG or PNG picture, by OUT's extension",
          RunTree},
+        {"lsp", "",
+         "serve the check, hover, completion and fixes to a text editor over the Language Server "
+         "Protocol, on standard input and output",
+         RunLsp},
     };
     return commands;
 }

@@ -5,6 +5,7 @@
 
 #include "rules/check/quick_fixes.h"
 #include "rules/document/cp1252.h"
+#include "rules/document/field_spans.h"
 #include "rules/document/field_values.h"
 #include "rules/language/document_map.h"
 #include "rules/language/navigation.h"
@@ -37,6 +38,58 @@ TextEdit LineEdit(int line, std::string_view before, std::string_view after) {
             Cp1252ToUtf8(after.substr(prefix, after.size() - prefix - suffix))};
 }
 
+// Whether the section's reader reads `line` as exactly the record that
+// `changed` holds at `place`.
+bool ReadsAs(std::string_view line, const RulesDocument& changed, RecordPlace place) {
+    switch (place.section) {
+        case SectionId::Cosmic:
+            return CosmicSection::ParseValue(line) == changed.Cosmic().Value(place.record - 1);
+        case SectionId::Advances: {
+            AdvanceRecord read;
+            read.line = changed.Advances().At(place.record).line;
+            return AdvanceTable::ParseLine(line, read) && read == changed.Advances().At(place.record);
+        }
+        case SectionId::Units: {
+            UnitRecord read;
+            read.line = changed.Units().At(place.record).line;
+            return UnitTable::ParseLine(line, read) && read == changed.Units().At(place.record);
+        }
+    }
+    return false;
+}
+
+// The record's line with each changed value put where the old one stands,
+// everything else kept; nothing when the reader would not read the result
+// as the changed record. A number the reader takes the digits of ("4a")
+// keeps the letters around them.
+std::optional<std::string> EditedInPlace(std::string_view line, const RulesDocument& changed,
+                                         RecordPlace place, const FieldChanges& changes) {
+    const std::vector<FieldSpan> spans = RecordFieldSpans(place.section, line);
+    std::vector<std::pair<FieldSpan, const std::string*>> edits;
+    for (const auto& [ref, value] : changes) {
+        if (ref.section != place.section || ref.record != place.record) continue;
+        if (ref.field < 0 || ref.field >= static_cast<int>(spans.size())) return std::nullopt;
+        FieldSpan span = spans[static_cast<std::size_t>(ref.field)];
+        const std::string_view old = line.substr(static_cast<std::size_t>(span.begin),
+                                                 static_cast<std::size_t>(span.end - span.begin));
+        const std::size_t first = old.find_first_of("0123456789");
+        if (IsNumericField(place.section, ref.field) && first != std::string_view::npos) {
+            const std::size_t last = old.find_last_of("0123456789");
+            span = {span.begin + static_cast<int>(first), span.begin + static_cast<int>(last) + 1};
+        }
+        edits.emplace_back(span, &value);
+    }
+    // From the right, so that the spans to the left stay where they are.
+    std::sort(edits.begin(), edits.end(),
+              [](const auto& a, const auto& b) { return a.first.begin > b.first.begin; });
+    std::string edited(line);
+    for (const auto& [span, value] : edits)
+        edited.replace(static_cast<std::size_t>(span.begin), static_cast<std::size_t>(span.end - span.begin),
+                       *value);
+    if (!ReadsAs(edited, changed, place)) return std::nullopt;
+    return edited;
+}
+
 }  // namespace
 
 std::optional<std::vector<TextEdit>> FieldEdits(const OpenDocument& document,
@@ -54,7 +107,9 @@ std::optional<std::vector<TextEdit>> FieldEdits(const OpenDocument& document,
     std::vector<TextEdit> edits;
     for (const int line : lines) {
         const std::string_view before = rules.Lines().GetLine(line);
-        const std::string_view after = changed.Lines().GetLine(line);
+        const std::optional<std::string> inPlace =
+            EditedInPlace(before, changed, *map.RecordOn(line), changes);
+        const std::string_view after = inPlace ? std::string_view(*inPlace) : changed.Lines().GetLine(line);
         if (before == after) continue;
         if (HoldsUnstorable(document, line)) return std::nullopt;
         edits.push_back(LineEdit(line, before, after));
@@ -66,7 +121,10 @@ std::vector<CodeAction> CodeActions(const OpenDocument& document, const CheckCho
                                     TextRange range) {
     std::vector<CodeAction> actions;
     for (Diagnostic& diagnostic : Diagnose(document, choice)) {
-        if (!diagnostic.range.Touches(range)) continue;
+        // By line: a client asks with the cursor, which need not stand on
+        // the field at fault.
+        if (diagnostic.range.end.line < range.start.line || diagnostic.range.start.line > range.end.line)
+            continue;
         for (QuickFix& fix : QuickFixes(document.Rules(), diagnostic.problem)) {
             if (fix.edits.empty()) continue;
             std::optional<std::vector<TextEdit>> edits = FieldEdits(document, fix.edits);

@@ -17,10 +17,15 @@ namespace rules::language {
 // Values to give fields, as the rules file holds them (Windows-1252).
 using FieldChanges = std::vector<std::pair<FieldRef, std::string>>;
 
-// The text edits that give the lines of the changed records what Save
-// would write for them; each edit covers only the part of its line that
-// differs. Nothing when a line to change holds a character the rules file
-// cannot store, which the edit would turn into "?".
+// The text edits that set these fields. Each changed value takes the place
+// of the old one on its line, everything else of the line kept, where the
+// reader reads the result back as the changed record; otherwise the line
+// becomes what Save would write for the record. Each edit covers only the
+// part of its line that differs. Nothing when a line to change holds a
+// character the rules file cannot store, which the edit would turn into "?".
+//
+// Once the document edits its own lines in place on saving, this takes that
+// edit instead.
 std::optional<std::vector<TextEdit>> FieldEdits(const OpenDocument& document,
                                                 const FieldChanges& changes);
 
@@ -32,7 +37,7 @@ struct CodeAction {
     Diagnostic diagnostic;  // what it mends
 };
 
-// The quick fixes of the diagnostics that touch `range`, in the check's
+// The quick fixes of the diagnostics on the lines of `range`, in the check's
 // order, each problem's fixes in their own order. Fixes that only show a
 // record are left out: the diagnostic's related places do that.
 std::vector<CodeAction> CodeActions(const OpenDocument& document, const CheckChoice& choice,

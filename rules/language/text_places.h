@@ -22,9 +22,6 @@ struct TextRange {
 
     bool operator==(const TextRange&) const = default;
     bool Contains(TextPoint point) const { return start <= point && point <= end; }
-    bool Touches(const TextRange& other) const {
-        return !(other.end < start) && !(end < other.start);
-    }
 };
 
 // Replace the text of `range` with `newText` (UTF-8).
