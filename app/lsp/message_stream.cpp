@@ -72,10 +72,26 @@ bool FileSource::Ready(int milliseconds) {
 }
 
 std::size_t TextSource::Read(char* buffer, std::size_t size) {
-    const std::size_t n = std::min({size, piece_, text_.size() - at_});
-    std::memcpy(buffer, text_.data() + at_, n);
+    while (burst_ < bursts_.size() && at_ == bursts_[burst_].size() && burst_ + 1 < bursts_.size()) {
+        ++burst_;
+        at_ = 0;
+        quiet_ = false;
+    }
+    if (burst_ >= bursts_.size()) return 0;
+    const std::string& text = bursts_[burst_];
+    const std::size_t n = std::min({size, piece_, text.size() - at_});
+    std::memcpy(buffer, text.data() + at_, n);
     at_ += n;
     return n;
+}
+
+bool TextSource::Ready(int) {
+    const bool burstDone = burst_ < bursts_.size() && at_ == bursts_[burst_].size();
+    if (burstDone && burst_ + 1 < bursts_.size() && !quiet_) {
+        quiet_ = true;
+        return false;
+    }
+    return true;
 }
 
 std::size_t FindContentLength(std::string_view text) {

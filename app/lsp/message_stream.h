@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lsp {
 
@@ -36,18 +37,21 @@ class FileSource : public ByteSource {
     int fd_;
 };
 
-// Bytes given beforehand, handed out `piece` bytes at a time.
+// Bytes given beforehand, handed out `piece` bytes at a time, in bursts:
+// between two bursts the input is quiet once, as when a client waits.
 class TextSource : public ByteSource {
   public:
-    explicit TextSource(std::string text, std::size_t piece = 4096)
-        : text_(std::move(text)), piece_(piece == 0 ? 1 : piece) {}
+    explicit TextSource(std::vector<std::string> bursts, std::size_t piece = 4096)
+        : bursts_(std::move(bursts)), piece_(piece == 0 ? 1 : piece) {}
     std::size_t Read(char* buffer, std::size_t size) override;
-    bool Ready(int) override { return true; }
+    bool Ready(int milliseconds) override;
 
   private:
-    std::string text_;
+    std::vector<std::string> bursts_;
     std::size_t piece_;
+    std::size_t burst_ = 0;
     std::size_t at_ = 0;
+    bool quiet_ = false;  // the pause after the current burst was seen
 };
 
 // One step of reading: a message's body, a problem to answer, or the end.
