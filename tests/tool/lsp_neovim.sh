@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# End-to-end test of `ovantra-rules lsp` with a real client: Neovim's built-in
+# LSP client, headless, on a scratch copy of the demo with faults planted.
+#   lsp_neovim.sh OVANTRA_RULES DEMO_RULES_TXT
+# Exits 77 (skipped) when Neovim is not installed.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+binary=$1
+demo=$2
+
+if ! command -v nvim >/dev/null 2>&1; then
+  echo "SKIPPED: nvim not found (Debian's neovim; bash scripts/install-deps.sh installs it)"
+  exit 77
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/lsp-neovim.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+# The faults, in the file's Windows-1252 bytes: a circle of prerequisites, an
+# unknown advance after a name with accents ("Forêt Été"), an attack out of
+# range.
+LC_ALL=C sed \
+  -e 's/^Bog Smelting,     3,  1, Htl, Asg/Bog Smelting,     3,  1, Htl, Oth/' \
+  -e "s/^Bog Stalker,     Wdw/For$(printf '\xea')t $(printf '\xc9')t$(printf '\xe9'),       Wdx/" \
+  -e 's/^Ember Guard,     no,  0,  1.,0,   2a/Ember Guard,     no,  0,  1.,0, 133a/' \
+  "$demo" > "$work/rules.txt"
+
+export OVANTRA_RULES="$binary" RULES_FILE="$work/rules.txt" HOME="$work" XDG_STATE_HOME="$work" XDG_DATA_HOME="$work"
+cd "$work"
+timeout --kill-after=5 90 nvim --headless --clean -n -i NONE -c "luafile $here/lsp_neovim.lua"
