@@ -10,6 +10,14 @@ std::string ToFileBytes(std::string_view utf8, std::vector<TextPoint>* unstorabl
     bytes.reserve(utf8.size());
     TextPoint place;
     for (std::size_t offset = 0; offset < utf8.size();) {
+        // Most of a rules file is ASCII, which stays as it is.
+        const char ascii = utf8[offset];
+        if (ascii >= ' ' && static_cast<unsigned char>(ascii) < 0x80) {
+            bytes += ascii;
+            ++place.column;
+            ++offset;
+            continue;
+        }
         const int length = std::min<int>(Utf8SequenceLength(static_cast<unsigned char>(utf8[offset])),
                                          static_cast<int>(utf8.size() - offset));
         const char32_t c = DecodeUtf8(utf8.substr(offset), length);
