@@ -35,8 +35,8 @@ rules::RulesDocument Parsed(const std::string& bytes) {
     return parsed;
 }
 
-rules::RulesDocument& FullDocument() {
-    static rules::RulesDocument document = Parsed(bench::GenerateRulesFile(bench::kSectionLines));
+const rules::RulesDocument& FullDocument() {
+    static const rules::RulesDocument document = Parsed(bench::GenerateRulesFile(bench::kSectionLines));
     return document;
 }
 
@@ -111,7 +111,10 @@ BENCHMARK(BM_ReadabilityFull)->Unit(benchmark::kMillisecond)->Iterations(1);
 #ifdef TREE_BENCH_UI
 // The Tree page in front, maximised, on the full table.
 struct ShownTree {
-    ShownTree() : editor(FullDocument()), page(FullDocument()) {
+    ShownTree() : page(editor.Document()) {
+        const std::string bytes = bench::GenerateRulesFile(bench::kSectionLines);
+        editor.LoadBytes(bytes, rules::Language::English);
+        editor.Parse();
         page.SetEditor(&editor);
         page.resize(1900, 1000);
         page.show();
@@ -126,16 +129,17 @@ struct ShownTree {
 void BM_TreeRedrawAfterEdit(benchmark::State& state) {
     ShownTree shown;
     const rules::FieldRef slot = rules::AdvanceFieldRef(60, rules::AdvanceField::Prereq2);
-    const std::string before = FullDocument().Advances().At(60).prereq2;
-    std::string other = FullDocument().Advances().At(3).abbrev;
-    if (other == before) other = FullDocument().Advances().At(4).abbrev;
+    const rules::RulesDocument& document = shown.editor.Document();
+    const std::string before = document.Advances().At(60).prereq2;
+    std::string other = document.Advances().At(3).abbrev;
+    if (other == before) other = document.Advances().At(4).abbrev;
     bool flip = false;
     for (auto _ : state) {
         flip = !flip;
         shown.editor.SetField(slot, flip ? other : before);
     }
     shown.editor.SetField(slot, before);  // as it was for the next run
-    if (static_cast<int>(shown.page.Tree().Nodes().size()) != FullDocument().Advances().Count())
+    if (static_cast<int>(shown.page.Tree().Nodes().size()) != document.Advances().Count())
         state.SkipWithError("no tree drawn");
 }
 BENCHMARK(BM_TreeRedrawAfterEdit)->Unit(benchmark::kMillisecond);

@@ -27,11 +27,10 @@ std::string DemoBytes() {
 void BM_UndoThenRedo(benchmark::State& state) {
     ui::EditorWindows windows;
     ui::TMainForm& main = windows.main;
-    main.Document().LoadBytes(DemoBytes(), rules::Language::English);
-    main.Document().Parse();
-    main.ShowDocument();
-    main.show();
     ui::DocumentEditor& editor = main.Editor();
+    editor.LoadBytes(DemoBytes(), rules::Language::English);
+    editor.Parse();
+    main.show();
     const rules::FieldRef attack = rules::UnitFieldRef(5, rules::UnitField::Attack);
     editor.SetField(attack, "9");
     main.GoToRecord(rules::SectionId::Cosmic, 1);  // each undo brings the Units page back

@@ -14,6 +14,7 @@ PACKAGES=(
   fonts-comic-neue fonts-roboto-unhinted fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev
   desktop-file-utils appstream
+  python3-jsonschema
   neovim tmux
   "$@"
 )

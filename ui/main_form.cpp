@@ -19,7 +19,6 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "rules/check/rules_check.h"
 #include "rules/versions/version_store.h"
 #include "ui/dialogs/compare_with_dialog.h"
 #include "ui/dialogs/earlier_versions_dialog.h"
@@ -49,7 +48,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     // Controls without a hint of their own show this one: tool-tip events
     // travel up to the nearest widget that has a hint.
     setToolTip(QStringLiteral("Right-click for help"));
-    editor_ = new DocumentEditor(document_, this);
+    editor_ = new DocumentEditor(this);
     connect(editor_->Stack(), &QUndoStack::cleanChanged, this,
             [this](bool clean) { setWindowModified(!clean); });
 
@@ -75,10 +74,10 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     pageControl_->addTab(unitsPage_, QStringLiteral("Units"));
     pageControl_->addTab(advancesPage_, QStringLiteral("Advances"));
     pageControl_->addTab(aboutPage, QStringLiteral("About"));
-    checkPage_ = new CheckPage();
+    checkPage_ = new CheckPage(*editor_);
     checkPage_->setObjectName(QStringLiteral("Check"));
     pageControl_->addTab(checkPage_, checkPage_->Caption());
-    treePage_ = new TreePage(document_);
+    treePage_ = new TreePage(editor_->Document());
     treePage_->setObjectName(QStringLiteral("Tree"));
     pageControl_->addTab(treePage_, QStringLiteral("Tree"));
     // Built when first shown: start-up does not wait for it.
@@ -101,9 +100,6 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     // Connected after the About page was put in front: opening is no page switch.
     connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
 
-    // Every change of the tables, an edit wherever it is made, an undo or a
-    // redo, is checked at once.
-    connect(editor_, &DocumentEditor::FieldsChanged, this, &TMainForm::CheckRules);
     // Undo and redo show what they changed.
     connect(editor_, &DocumentEditor::StepRevisited, this, [this](const rules::FieldRef& ref) {
         // The tree shows an advance's change where the user is: the advance
@@ -120,15 +116,11 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
         }
         GoToRecord(ref.section, ref.record);
     });
-    connect(editor_, &DocumentEditor::DocumentReplaced, this, &TMainForm::ShowAllPages);
     // Keystrokes fold into one step until the focus moves on.
     connect(qApp, &QApplication::focusChanged, editor_, &DocumentEditor::EndTyping);
     new UndoKeys(this, *editor_);
     connect(checkPage_, &CheckPage::ProblemActivated, this,
             [this](rules::SectionId section, int record, int) { GoToRecord(section, record); });
-    checkPage_->SetFixSource(
-        [this](const rules::Problem& problem) { return rules::QuickFixes(document_, problem); });
-    connect(checkPage_, &CheckPage::FixChosen, this, &TMainForm::ApplyFix);
     connect(checkPage_, &CheckPage::CaptionChanged, this, [this] {
         pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
     });
@@ -254,48 +246,39 @@ void TMainForm::resizeEvent(QResizeEvent* event) {
     client_->setGeometry(0, bar, width(), qMax(548, height() - bar));
 }
 
-namespace {
+const rules::RulesDocument& TMainForm::Document() const { return editor_->Document(); }
 
-// Versions of every rules file live under the user's data folder, one folder
-// per file; never in the game's folder.
-std::filesystem::path VersionsRoot() {
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (data.isEmpty()) return {};
-    return std::filesystem::path(QFile::encodeName(data).toStdString()) / "versions";
-}
-
-}  // namespace
-
-QString TMainForm::VersionsFolder() const {
-    const rules::VersionStore store(VersionsRoot(), document_.TargetFileName());
-    return QFile::decodeName(store.Folder().string().c_str());
-}
-
-void TMainForm::KeepVersion() {
-    rules::Status kept = rules::Status::Error("The version could not be kept: no folder for the user's data");
-    if (const std::filesystem::path root = VersionsRoot(); !root.empty()) {
-        kept = rules::VersionStore(root, document_.TargetFileName()).Keep();
+void TMainForm::TellAboutVersions(const rules::SaveOutcome& outcome) {
+    if (!outcome.kept && !versionProblemTold_) {
+        versionProblemTold_ = true;
+        ShowInformationBox(
+            this, tr("%1.\nThe file is saved all the same, without keeping the one it replaces. "
+                     "This is said once until the editor is started again.")
+                      .arg(QString::fromStdString(outcome.kept.message)));
     }
-    if (kept || versionProblemTold_) return;
-    versionProblemTold_ = true;
-    ShowInformationBox(
-        this, tr("%1.\nThe file is saved all the same, without keeping the one it replaces. "
-                 "This is said once until the editor is started again.")
-                  .arg(QString::fromStdString(kept.message)));
+    if (outcome.removedForRoom > 0 && !versionRoomTold_) {
+        versionRoomTold_ = true;
+        ShowInformationBox(
+            this, tr("The earlier versions of %1 take more than %2 MB, so the oldest of them "
+                     "were removed. This is said once until the editor is started again.")
+                      .arg(QString::fromStdString(Document().TargetFileName()))
+                      .arg(rules::VersionStore::kKeptBytes / (1024 * 1024)));
+    }
 }
 
 void TMainForm::EarlierVersionsClick() {
-    if (!document_.Parsed()) {
+    editor_->CommitPendingEdits();
+    if (!Document().Parsed()) {
         ShowInformationBox(this, tr("No rules file was loaded, so there are no versions of it."));
         return;
     }
     std::vector<rules::KeptVersion> versions =
-        rules::VersionStore(VersionsRoot(), document_.TargetFileName()).List();
+        rules::VersionStore(DocumentEditor::VersionsRoot(), Document().TargetFileName()).List();
     if (versions.empty()) {
         ShowInformationBox(this, tr("No earlier version of %1 is kept yet: each Save Changes "
                                     "keeps the file it replaces in %2.")
-                                     .arg(QString::fromStdString(document_.TargetFileName()),
-                                          QDir::toNativeSeparators(VersionsFolder())));
+                                     .arg(QString::fromStdString(Document().TargetFileName()),
+                                          QDir::toNativeSeparators(editor_->VersionsFolder())));
         return;
     }
     EarlierVersionsDialog dialog(*editor_, std::move(versions), this);
@@ -304,13 +287,14 @@ void TMainForm::EarlierVersionsClick() {
 }
 
 void TMainForm::CompareWithClick() {
-    if (!document_.Parsed()) {
+    editor_->CommitPendingEdits();
+    if (!Document().Parsed()) {
         ShowInformationBox(this, tr("No rules file was loaded, so there is nothing to compare."));
         return;
     }
     // Any file: the name decides nothing, a rules file of any language reads alike.
     QFileDialog chooser(this, tr("Compare With"),
-                        QFileInfo(QString::fromStdString(document_.TargetFileName())).absolutePath(),
+                        QFileInfo(QString::fromStdString(Document().TargetFileName())).absolutePath(),
                         tr("Rules files (*.txt *.fre *.ger);;All files (*)"));
     chooser.setObjectName(QStringLiteral("CompareWithFileDialog"));
     chooser.setOption(QFileDialog::DontUseNativeDialog);
@@ -323,14 +307,16 @@ void TMainForm::CompareWithClick() {
     }
 }
 
-bool TMainForm::HasUnsavedChanges() const { return editor_ && !editor_->Stack()->isClean(); }
+bool TMainForm::HasUnsavedChanges() const { return editor_ && editor_->HasUnsavedChanges(); }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // A cell still being typed is an edit too: it counts before asking.
+    if (editor_) editor_->CommitPendingEdits();
     if (!HasUnsavedChanges()) {
         event->accept();
         return;
     }
-    const QString name = QString::fromStdString(document_.TargetFileName());
+    const QString name = QString::fromStdString(Document().TargetFileName());
     QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
                     tr("Save changes to %1 before closing?").arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
@@ -385,34 +371,9 @@ void TMainForm::changeEvent(QEvent* event) {
 void TMainForm::FormActivate() {
     if (startupRan_ || !langueForm_ || !warningForm_) return;
     startupRan_ = true;
-    StartupSequence(*this, *langueForm_, *warningForm_, rulesFile_).Run();
-}
-
-void TMainForm::ShowDocument() {
-    // What was read is the saved state: nothing to undo before it.
-    editor_->Reset();
-    ShowAllPages();
-}
-
-void TMainForm::ShowAllPages() {
-    cosmicPage_->ShowValues();
-    advancesPage_->Populate();
-    unitsPage_->Populate();
-    CheckRules();
-    // In front before the file was read, the tree page drew an empty tree.
-    if (pageControl_->currentWidget() == treePage_) PageControlChange(pageControl_->currentIndex());
-}
-
-void TMainForm::CheckRules() {
-    checkPage_->ShowProblems(rules::CheckRules(document_));
-    pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
-}
-
-void TMainForm::ApplyFix(const rules::QuickFix& fix) {
-    std::vector<FieldEdit> edits;
-    for (const auto& [ref, value] : fix.edits) edits.push_back({ref, value});
-    if (!edits.empty()) editor_->SetFields(std::move(edits), QString::fromStdString(fix.title));
-    GoToRecord(fix.section, fix.record);
+    StartupSequence(*this, *editor_, *langueForm_, *warningForm_,
+                    [this](const QString& name) { ShowNoRulesFile(name); }, rulesFile_)
+        .Run();
 }
 
 void TMainForm::GoToRecord(rules::SectionId section, int number) {
@@ -479,31 +440,30 @@ void TMainForm::ShowNoRulesFile(const QString& fileName) {
 }
 
 bool TMainForm::SaveDocument() {
-    if (!document_.Parsed()) {
+    editor_->CommitPendingEdits();
+    if (!Document().Parsed()) {
         ShowInformationBox(
             this, QString::fromUtf8(rules::RulesDocument::kNothingToSave) + QLatin1Char('.'));
         return false;
     }
     // The game or another editor may have rewritten the file since it was
     // read; overwriting that silently would lose their work.
-    if (document_.ChangedOnDisk() &&
+    if (Document().ChangedOnDisk() &&
         !ConfirmOverwriteOutsideChanges(
-            this, QString::fromStdString(document_.TargetFileName()))) {
+            this, QString::fromStdString(Document().TargetFileName()))) {
         return false;
     }
-    KeepVersion();
-    const rules::Status status = document_.Save();
-    if (!status) {
-        ShowErrorBox(this, QString::fromStdString(status.message));
+    const rules::SaveOutcome outcome = editor_->Save();
+    if (!outcome.saved) {
+        ShowErrorBox(this, QString::fromStdString(outcome.saved.message));
         return false;
     }
-    editor_->Stack()->setClean();
-    // What was saved is now what the table compares with.
-    if (tablePage_->Built()) tablePage_->Enter();
+    TellAboutVersions(outcome);
     return true;
 }
 
 void TMainForm::QuitButtonClick() {
+    editor_->CommitPendingEdits();
     // With unsaved changes, closing asks whether to save them instead.
     if (HasUnsavedChanges()) {
         close();
@@ -519,17 +479,19 @@ void TMainForm::QuitButtonClick() {
 }
 
 void TMainForm::PageControlChange(int index) {
-    const QString caption = pageControl_->tabText(index);
-    if (caption == QLatin1String("Units")) {
+    // A cell left open on the page just left is handed in, not lost.
+    editor_->CommitPendingEdits();
+    QWidget* page = pageControl_->widget(index);
+    if (page == unitsPage_) {
         unitsPage_->Enter();
-    } else if (caption == QLatin1String("Advances")) {
+    } else if (page == advancesPage_) {
         advancesPage_->Enter();
-    } else if (caption == QLatin1String("Tree")) {
+    } else if (page == treePage_) {
         // The advance clicked in the tree stays highlighted until the
         // Advances page has shown it.
         const int chosen = advancesPage_->NextEntry();
         treePage_->Enter(chosen ? chosen : advancesPage_->CurrentIndex());
-    } else if (caption == QLatin1String("Table")) {
+    } else if (page == tablePage_) {
         tablePage_->Enter();
     }
 }

@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "rules/check/quick_fixes.h"
 #include "rules/document/rules_document.h"
+#include "rules/versions/keeping_save.h"
 
 class QAction;
 class QMenu;
@@ -44,9 +44,9 @@ public:
     void SetRulesFile(std::string name) { rulesFile_ = std::move(name); }
     // Runs the start-up sequence; only the first call does anything.
     void FormActivate();
-    // Renders the three sections and writes the rules file that was loaded.
+    // Writes the changed lines into the rules file that was loaded.
     void SaveChangesClick() { SaveDocument(); }
-    // The same; true when the file was written.
+    // The same; true when the file holds the tables afterwards.
     bool SaveDocument();
     // Without unsaved changes asks "Do you really want to quit ?" and closes
     // the window on Yes; with unsaved changes closing asks its own question.
@@ -54,8 +54,6 @@ public:
     // A page came to the front: entering Units or Advances shows its first record.
     void PageControlChange(int index);
 
-    // Fills the pages from the document once its sections were read.
-    void ShowDocument();
     // The start-up ended without a rules file: the editing pages say which
     // folder was searched for which file, rather than show their controls'
     // initial texts as if they were data.
@@ -66,26 +64,16 @@ public:
     // the field of cosmic value `number` (1 to 21). Number 0 brings the page
     // to the front as the user's own switch does.
     void GoToRecord(rules::SectionId section, int number);
-    // Checks the tables as they are now and shows what was found on the
-    // Check page and in its tab caption.
-    void CheckRules();
-    // Makes the fix's edits one undoable step, then shows its record.
-    void ApplyFix(const rules::QuickFix& fix);
-
     // The one path by which the tables change: every edit is a step on its
     // undo stack.
     DocumentEditor& Editor() { return *editor_; }
-    rules::RulesDocument& Document() { return document_; }
-    const rules::RulesDocument& Document() const { return document_; }
+    const rules::RulesDocument& Document() const;
     bool StartupRan() const { return startupRan_; }
 
     // Whether the tables differ from what was last loaded or saved.
     bool HasUnsavedChanges() const;
     // File -> Earlier Versions...: the versions kept of the loaded file.
     void EarlierVersionsClick();
-    // Where the versions of the loaded file are kept: a folder of its own
-    // in the user's data folder.
-    QString VersionsFolder() const;
     // File -> Compare With...: asks for another rules file and shows what
     // differs between it and the tables, beside the window.
     void CompareWithClick();
@@ -100,17 +88,13 @@ protected:
 
 private:
     void BuildMenus(QWidget* aboutPage);
-    // Shows the document anew in every page (after a load or a whole
-    // replacement) and checks it.
-    void ShowAllPages();
-    // Keeps the file that a save is about to replace; a failure is told once
-    // per session and does not stop the save.
-    void KeepVersion();
+    // Says once per session why the version a save replaced was not kept,
+    // or that old versions went to make room.
+    void TellAboutVersions(const rules::SaveOutcome& outcome);
     // Fills the View menu from the page control, whatever pages it holds.
     void FillViewMenu();
     void ShowKeyboardShortcuts();
 
-    rules::RulesDocument document_;
     DocumentEditor* editor_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QMenu* viewMenu_ = nullptr;
@@ -128,6 +112,7 @@ private:
     TWarningForm* warningForm_ = nullptr;
     bool activationSeen_ = false;
     bool versionProblemTold_ = false;
+    bool versionRoomTold_ = false;
     bool startupRan_ = false;
     std::string rulesFile_;
 };

@@ -8,7 +8,7 @@
 #include "rules/document/language.h"
 #include "rules/document/settings.h"
 #include "ui/dialogs/langue_form.h"
-#include "ui/main_form.h"
+#include "ui/edit/document_editor.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/dialogs/warning_form.h"
 
@@ -36,9 +36,12 @@ void ReportFindings(QWidget* parent, const rules::Findings& findings) {
 
 }  // namespace
 
-StartupSequence::StartupSequence(TMainForm& main, TLangueForm& langue, TWarningForm& warning,
+StartupSequence::StartupSequence(QWidget& window, DocumentEditor& editor, TLangueForm& langue,
+                                 TWarningForm& warning,
+                                 std::function<void(const QString&)> noRulesFile,
                                  std::string rulesFile)
-    : main_(main), langue_(langue), warning_(warning), rulesFile_(std::move(rulesFile)) {}
+    : main_(window), editor_(editor), noRulesFile_(std::move(noRulesFile)), langue_(langue),
+      warning_(warning), rulesFile_(std::move(rulesFile)) {}
 
 bool StartupSequence::LoadRules(int language) {
     const rules::Language lang = rules::LanguageFromIndex(language);
@@ -47,10 +50,10 @@ bool StartupSequence::LoadRules(int language) {
 
 bool StartupSequence::LoadRulesFile(const std::string& name, int language) {
     const rules::Language lang = rules::LanguageFromIndex(language);
-    const rules::Status status = main_.Document().Load(name, lang);
+    const rules::Status status = editor_.Load(name, lang);
     if (!status) {
         ShowErrorBox(&main_, QString::fromStdString(status.message));
-        main_.ShowNoRulesFile(QString::fromStdString(name));
+        noRulesFile_(QString::fromStdString(name));
         return false;
     }
     return true;
@@ -66,7 +69,7 @@ void StartupSequence::Run() {
         rules::LineStore settingsFile;
         if (const rules::Status status = settingsFile.LoadFile(settingsName); !status) {
             ShowErrorBox(&main_, QString::fromStdString(status.message));
-            main_.ShowNoRulesFile(QString::fromStdString(settingsName));
+            noRulesFile_(QString::fromStdString(settingsName));
             return;
         }
         const rules::Settings settings = rules::ReadSettings(settingsFile);
@@ -108,9 +111,8 @@ void StartupSequence::Run() {
         main_.close();
         return;
     }
-    main_.Document().Parse();
-    main_.ShowDocument();
-    ReportFindings(&main_, main_.Document().GetFindings());
+    editor_.Parse();
+    ReportFindings(&main_, editor_.Document().GetFindings());
 }
 
 }  // namespace ui

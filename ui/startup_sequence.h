@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QString>
+#include <functional>
 #include <string>
+
+class QWidget;
 
 namespace ui {
 
+class DocumentEditor;
 class TLangueForm;
-class TMainForm;
 class TWarningForm;
 
 // What happens on the editor's first activation: read the settings file, warn
@@ -18,7 +22,11 @@ class TWarningForm;
 // loaded; the settings file then decides only the warning.
 class StartupSequence {
 public:
-    StartupSequence(TMainForm& main, TLangueForm& langue, TWarningForm& warning,
+    // `window` is the editor's window: minimised while the dialogs ask,
+    // closed when the user refuses; `noRulesFile` is told the file that could
+    // not be loaded.
+    StartupSequence(QWidget& window, DocumentEditor& editor, TLangueForm& langue,
+                    TWarningForm& warning, std::function<void(const QString&)> noRulesFile,
                     std::string rulesFile = {});
     void Run();
 
@@ -26,7 +34,9 @@ private:
     bool LoadRules(int language);
     bool LoadRulesFile(const std::string& name, int language);
 
-    TMainForm& main_;
+    QWidget& main_;
+    DocumentEditor& editor_;
+    std::function<void(const QString&)> noRulesFile_;
     TLangueForm& langue_;
     TWarningForm& warning_;
     std::string rulesFile_;

@@ -1,6 +1,7 @@
 // ovantra-rules check [OPTIONS] FILE...: one line per problem, in the form
 // compilers use, then a summary; or the same as JSON or SARIF.
 
+#include <filesystem>
 #include <ostream>
 #include <sstream>
 
@@ -95,19 +96,31 @@ int ListChecks(Streams io) {
     return kExitOk;
 }
 
+// The working directory, which relative names in a SARIF log are read
+// against; empty when it cannot be known.
+std::string WorkingDirectory() {
+    std::error_code error;
+    const std::filesystem::path directory = std::filesystem::current_path(error);
+    return error ? std::string() : directory.string();
+}
+
 int RunCheck(const Arguments& arguments, Streams io) {
     const Command& command = CommandNamed("check");
     CheckOptions options;
     if (const std::optional<int> stop = TakeOptions(command, arguments, io, options)) return *stop;
     if (options.files.empty()) return UsageError(command, "no rules file to check", io);
 
-    int errors = 0, warnings = 0;
+    int errors = 0, warnings = 0, unread = 0;
     std::vector<CheckedFile> checked;
     for (const std::string& file : options.files) {
-        rules::RulesDocument document;
-        if (!ReadRulesFile(file, document, io)) continue;
         CheckedFile& result = checked.emplace_back();
         result.name = file;
+        rules::RulesDocument document;
+        result.failure = ReadRulesFileOrWhy(file, document, io);
+        if (!result.failure.empty()) {
+            ++unread;
+            continue;
+        }
         if (std::optional<rules::Problem> notRules = rules::NotARulesFile(document)) {
             result.problems.push_back(std::move(*notRules));
         } else {
@@ -118,20 +131,17 @@ int RunCheck(const Arguments& arguments, Streams io) {
             (problem.severity == rules::Severity::Error ? errors : warnings) += 1;
         if (options.format == CheckFormat::Text) WriteCheckText(io.out, result);
     }
-    const bool unreadable = checked.size() < options.files.size();
+    const int status = unread > 0 ? kExitFailure : errors > 0 ? kExitProblems : kExitOk;
     if (options.format == CheckFormat::Json) WriteCheckJson(io.out, checked);
-    if (options.format == CheckFormat::Sarif) WriteCheckSarif(io.out, checked);
+    if (options.format == CheckFormat::Sarif)
+        WriteCheckSarif(io.out, checked, WorkingDirectory(), status);
     if (options.format == CheckFormat::Text) {
         io.out << Counted(errors, "error") << " and " << Counted(warnings, "warning") << " in "
-               << Counted(static_cast<int>(checked.size()), "file") << " checked";
-        if (unreadable)
-            io.out << "; "
-                   << Counted(static_cast<int>(options.files.size() - checked.size()), "file")
-                   << " could not be read";
+               << Counted(static_cast<int>(checked.size()) - unread, "file") << " checked";
+        if (unread > 0) io.out << "; " << Counted(unread, "file") << " could not be read";
         io.out << ".\n";
     }
-    if (unreadable) return kExitFailure;
-    return errors > 0 ? kExitProblems : kExitOk;
+    return status;
 }
 
 }  // namespace tool

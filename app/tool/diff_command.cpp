@@ -83,47 +83,49 @@ const char* SectionKey(rules::SectionId section) {
     return "";
 }
 
-std::string Utf8(const std::string& cp1252) { return JsonString(rules::Cp1252ToUtf8(cp1252)); }
+std::string Utf8(const std::string& cp1252) { return rules::Cp1252ToUtf8(cp1252); }
+
+Json JsonEntry(const Entry& entry, const std::string& base, const std::string& other) {
+    Json item = {{"file", rules::ValidUtf8(entry.inBase ? base : other)}, {"line", entry.line + 1}};
+    if (entry.freeLine) {
+        item["kind"] = "line";
+        item["baseLine"] = entry.freeLine->baseLine + 1;
+    } else {
+        const RecordDifference& record = *entry.record;
+        item["kind"] = entry.field ? "field" : entry.inBase ? "removed" : "added";
+        item["section"] = SectionKey(record.section);
+        item["record"] = record.record;
+        item["name"] = Utf8(record.name);
+        if (record.section == rules::SectionId::Advances)
+            item["abbreviation"] = Utf8(record.abbrev);
+        if (entry.field) {
+            item["field"] = rules::FieldLabel(entry.field->ref.section, entry.field->ref.field);
+            item["before"] = Utf8(entry.field->before);
+            item["after"] = Utf8(entry.field->after);
+        }
+    }
+    item["text"] = entry.Text();
+    return item;
+}
 
 void PrintJson(const rules::Comparison& comparison, const std::string& base,
                const std::string& other, std::ostream& out) {
-    out << "{\n  \"base\": " << JsonString(base) << ",\n  \"other\": " << JsonString(other)
-        << ",\n  \"differences\": [";
-    const std::vector<Entry> entries = Entries(comparison);
-    const char* separator = "\n";
-    for (const Entry& entry : entries) {
-        out << separator << "    {\"file\": " << JsonString(entry.inBase ? base : other)
-            << ", \"line\": " << entry.line + 1;
-        separator = ",\n";
-        if (entry.freeLine) {
-            out << ", \"kind\": \"line\", \"baseLine\": " << entry.freeLine->baseLine + 1;
-        } else {
-            const RecordDifference& record = *entry.record;
-            out << ", \"kind\": "
-                << (entry.field ? "\"field\""
-                    : entry.inBase ? "\"removed\""
-                                   : "\"added\"")
-                << ", \"section\": \"" << SectionKey(record.section)
-                << "\", \"record\": " << record.record << ", \"name\": " << Utf8(record.name);
-            if (record.section == rules::SectionId::Advances)
-                out << ", \"abbreviation\": " << Utf8(record.abbrev);
-            if (entry.field) {
-                out << ", \"field\": "
-                    << JsonString(rules::FieldLabel(entry.field->ref.section, entry.field->ref.field))
-                    << ", \"before\": " << Utf8(entry.field->before)
-                    << ", \"after\": " << Utf8(entry.field->after);
-            }
-        }
-        out << ", \"text\": " << JsonString(entry.Text()) << "}";
-    }
-    out << (entries.empty() ? "]" : "\n  ]");
-    out << ",\n  \"linesOnlyInBase\": " << comparison.LinesOnlyInBase()
-        << ",\n  \"linesOnlyInOther\": " << comparison.LinesOnlyInOther()
-        << ",\n  \"summary\": {\"units\": " << comparison.RecordsDiffering(rules::SectionId::Units)
-        << ", \"advances\": " << comparison.RecordsDiffering(rules::SectionId::Advances)
-        << ", \"cosmicValues\": " << comparison.RecordsDiffering(rules::SectionId::Cosmic)
-        << ", \"otherLines\": " << comparison.lines.size()
-        << ", \"text\": " << JsonString(rules::SummarySentence(comparison)) << "}\n}\n";
+    Json differences = Json::array();
+    for (const Entry& entry : Entries(comparison))
+        differences.push_back(JsonEntry(entry, base, other));
+    const Json document = {
+        {"base", rules::ValidUtf8(base)},
+        {"other", rules::ValidUtf8(other)},
+        {"differences", std::move(differences)},
+        {"linesOnlyInBase", comparison.LinesOnlyInBase()},
+        {"linesOnlyInOther", comparison.LinesOnlyInOther()},
+        {"summary",
+         {{"units", comparison.RecordsDiffering(rules::SectionId::Units)},
+          {"advances", comparison.RecordsDiffering(rules::SectionId::Advances)},
+          {"cosmicValues", comparison.RecordsDiffering(rules::SectionId::Cosmic)},
+          {"otherLines", comparison.lines.size()},
+          {"text", rules::SummarySentence(comparison)}}}};
+    out << JsonLines(document);
 }
 
 }  // namespace

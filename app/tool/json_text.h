@@ -1,12 +1,23 @@
 #pragma once
 
+// The tool's JSON documents are built as values and written by one function,
+// so that every string is escaped as JSON wants and is valid UTF-8.
+
+#include <nlohmann/json.hpp>
 #include <string>
-#include <string_view>
 
 namespace tool {
 
-// A JSON string literal of the text, quotes included. Sentences and names are
-// UTF-8 already; a file name is passed on as its bytes.
-std::string JsonString(std::string_view text);
+// Keeps the fields in the order they are set in, as the README shows them.
+using Json = nlohmann::ordered_json;
+
+// The top level and the arrays directly in it one item a line, everything
+// deeper on that item's line ({"file": "x", "line": 4, ...}): one problem or
+// difference a line, for people and for grep. Ends with a line break.
+std::string JsonLines(const Json& document);
+
+// Every object and array indented on lines of their own, for the larger
+// SARIF log. Ends with a line break.
+std::string JsonIndented(const Json& document);
 
 }  // namespace tool

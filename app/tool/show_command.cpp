@@ -14,21 +14,28 @@ namespace {
 
 std::string Text(std::string_view cp1252) { return rules::Cp1252ToUtf8(cp1252); }
 
-// printf into a string, for column layouts.
-template <typename... Values>
-std::string Format(const char* format, Values... values) {
-    char line[512];
-    std::snprintf(line, sizeof line, format, values...);
-    return line;
+// The file's text as UTF-8, then spaces up to `width` characters. Each byte
+// of the file is one character, though an accented one takes two bytes in
+// UTF-8: counting the file's bytes keeps "For\xEAt" as wide as "Forest".
+std::string Column(std::string_view cp1252, std::size_t width) {
+    std::string text = Text(cp1252);
+    if (cp1252.size() < width) text.append(width - cp1252.size(), ' ');
+    return text;
+}
+
+std::string Number(int n) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%2d", n);
+    return text;
 }
 
 void ShowCosmic(const rules::CosmicSection& cosmic, std::ostream& out) {
     out << "@COSMIC: 21 values\n";
     std::string row;
     for (int p = 0; p < rules::kCosmicCount; ++p) {
-        const std::string value = cosmic.LineOf(p) >= 0 ? Text(cosmic.Value(p)) : "(not read)";
-        row += Format("  %-20s %-10s", rules::CosmicNames()[static_cast<std::size_t>(p)],
-                      value.c_str());
+        const std::string value = cosmic.LineOf(p) >= 0 ? cosmic.Value(p) : "(not read)";
+        row += "  " + Column(rules::CosmicNames()[static_cast<std::size_t>(p)], 20) + " " +
+               Column(value, 10);
         if (p % 3 == 2) {
             row.erase(row.find_last_not_of(' ') + 1);
             out << row << "\n";
@@ -49,9 +56,9 @@ void ShowAdvances(const rules::AdvanceTable& advances, std::ostream& out) {
             if (other.prereq1 != a.abbrev && other.prereq2 != a.abbrev) continue;
             allows += (allows.empty() ? "" : ", ") + Text(other.name);
         }
-        out << Format("  %2d %-22s %-4s needs %-4s %-4s epoch %s, category %s; allows ", k,
-                      Text(a.name).c_str(), Text(a.abbrev).c_str(), Text(a.prereq1).c_str(),
-                      Text(a.prereq2).c_str(), a.epoch.c_str(), a.category.c_str())
+        out << "  " << Number(k) << " " << Column(a.name, 22) << " " << Column(a.abbrev, 4)
+            << " needs " << Column(a.prereq1, 4) << " " << Column(a.prereq2, 4) << " epoch "
+            << Text(a.epoch) << ", category " << Text(a.category) << "; allows "
             << (allows.empty() ? "nothing" : allows) << "\n";
     }
     out << "\n";
@@ -61,11 +68,10 @@ void ShowUnits(const rules::UnitTable& units, std::ostream& out) {
     out << "@UNITS: " << units.Count() << " units\n";
     for (int k = 1; k <= units.Count(); ++k) {
         const rules::UnitRecord& u = units.At(k);
-        out << Format(
-            "  %2d %-20s attack %-2s defense %-2s moves %-2s needs %-4s obsolete by %-4s flags %s\n",
-            k, Text(u.name).c_str(), Text(u.attack).c_str(), Text(u.defense).c_str(),
-            Text(u.moves).c_str(), Text(u.prereq).c_str(), Text(u.obsoleteBy).c_str(),
-            Text(u.flags).c_str());
+        out << "  " << Number(k) << " " << Column(u.name, 20) << " attack " << Column(u.attack, 2)
+            << " defense " << Column(u.defense, 2) << " moves " << Column(u.moves, 2) << " needs "
+            << Column(u.prereq, 4) << " obsolete by " << Column(u.obsoleteBy, 4) << " flags "
+            << Text(u.flags) << "\n";
     }
 }
 

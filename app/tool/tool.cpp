@@ -72,13 +72,18 @@ std::optional<int> TakeFileNames(const Command& command, const Arguments& argume
     return std::nullopt;
 }
 
-bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Streams io) {
+std::string ReadRulesFileOrWhy(const std::string& file, rules::RulesDocument& document,
+                               Streams io) {
     if (const rules::Status status = document.Load(file, rules::Language::English); !status) {
         io.err << kProgram << ": " << status.message << ".\n";
-        return false;
+        return status.message + ".";
     }
     document.Parse();
-    return true;
+    return {};
+}
+
+bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Streams io) {
+    return ReadRulesFileOrWhy(file, document, io).empty();
 }
 
 const Command& CommandNamed(const std::string& name) {

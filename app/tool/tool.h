@@ -57,6 +57,10 @@ std::optional<int> TakeFileNames(const Command& command, const Arguments& argume
 // for writing the file, which no command does, so any file name is read the
 // same way. On failure says why on the error stream and gives false.
 bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Streams io);
+// The same, giving why the file could not be read (empty when it was) and
+// saying it on the error stream.
+std::string ReadRulesFileOrWhy(const std::string& file, rules::RulesDocument& document,
+                               Streams io);
 
 // The command of that name; the tool's own list must hold it.
 const Command& CommandNamed(const std::string& name);

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "rules/check/check_context.h"
-#include "rules/document/record_fields.h"
+#include "rules/document/field_table.h"
 
 namespace rules::check_detail {
 
@@ -14,16 +14,18 @@ namespace {
 
 constexpr long kSettleRole = 5;
 
-const char* DomainName(long domain) {
-    static constexpr const char* kNames[] = {"land", "air", "sea"};
-    return domain >= 0 && domain < 3 ? kNames[domain] : "other";
+// "land", "air", "sea" within a sentence; "other" for a value without a word.
+std::string DomainWord(long domain) {
+    std::string word(ChoiceWord(SectionId::Units, static_cast<int>(UnitField::Domain), domain));
+    if (word.empty()) return "other";
+    for (char& c : word) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    return word;
 }
 
-const char* RoleName(long role) {
-    static constexpr const char* kNames[] = {"Attack",          "Defend",        "Naval Superiority",
-                                             "Air Superiority", "Sea Transport", "Settle",
-                                             "Diplomacy",       "Trade"};
-    return role >= 0 && role < 8 ? kNames[role] : "other";
+// "Attack" .. "Trade"; "other" for a value without a word.
+std::string RoleWord(long role) {
+    const std::string_view word = ChoiceWord(SectionId::Units, static_cast<int>(UnitField::Role), role);
+    return word.empty() ? "other" : std::string(word);
 }
 
 // A unit's values as numbers. Its domain and role are known where they are
@@ -54,8 +56,7 @@ UnitValues ValuesOf(const UnitRecord& u) {
             values.role = numbers[1];
         }
     }
-    if (u.flags.size() != static_cast<std::size_t>(kFlagCount) ||
-        u.flags.find_first_not_of("01") != std::string::npos)
+    if (!WellFormedFlags(u.flags))
         return values;
     values.plain = true;
     values.cost = numbers[2];
@@ -156,8 +157,8 @@ class BalanceChecks {
         c_.UnitProblem(Severity::Warning, "role-gap", k,
                        "Unit " + Quoted(unit.name) + " is made obsolete by " +
                            AdvanceLabel(advances_.At(obsolete)) + ", and no other " +
-                           DomainName(Values(k).domain) + " unit with the role " +
-                           RoleName(Values(k).role) +
+                           DomainWord(Values(k).domain) + " unit with the role " +
+                           RoleWord(Values(k).role) +
                            " can be built by a player who knows it and what it needs.",
                        static_cast<int>(UnitField::ObsoleteBy));
     }

@@ -14,30 +14,6 @@ namespace {
 using check_detail::AdvanceLabel;
 using check_detail::PlainNumber;
 
-// The values the editor offers for a numeric field, as the check uses them.
-std::optional<ValueRange> AllowedRange(SectionId section, int field) {
-    if (section == SectionId::Advances) {
-        if (field == static_cast<int>(AdvanceField::Epoch)) return ValueRange{0, kEpochCount - 1};
-        if (field == static_cast<int>(AdvanceField::Category))
-            return ValueRange{0, kCategoryCount - 1};
-        return std::nullopt;
-    }
-    if (section != SectionId::Units) return std::nullopt;
-    switch (static_cast<UnitField>(field)) {
-        case UnitField::Domain: return unit_range::kDomain;
-        case UnitField::Moves: return unit_range::kMoves;
-        case UnitField::Rounds: return unit_range::kRounds;
-        case UnitField::Attack: return unit_range::kAttack;
-        case UnitField::Defense: return unit_range::kDefense;
-        case UnitField::HitPoints: return unit_range::kHitPoints;
-        case UnitField::Firepower: return unit_range::kFirepower;
-        case UnitField::Cost: return unit_range::kCost;
-        case UnitField::Hold: return unit_range::kHold;
-        case UnitField::Role: return unit_range::kRole;
-        default: return std::nullopt;
-    }
-}
-
 // "12" of "12x", "-3" of "-3.5" where a minus sign is allowed; nothing when
 // the text does not start with a digit.
 std::string LeadingNumber(const std::string& text, bool minusAllowed) {
@@ -107,14 +83,15 @@ std::vector<QuickFix> QuickFixes(const RulesDocument& document, const Problem& p
         fix("Remove the prerequisite that closes the circle", "nil");
     } else if (problem.check == "out-of-range") {
         const std::optional<long> value = PlainNumber(text);
-        if (const auto range = AllowedRange(problem.section, problem.field); range && value) {
-            const long nearest = std::clamp<long>(*value, range->minimum, range->maximum);
+        if (value && problem.field >= 0) {
+            const ValueRange range = Spec(problem.section, problem.field).range;
+            const long nearest = std::clamp<long>(*value, range.minimum, range.maximum);
             fix("Set to the nearest allowed value, " + std::to_string(nearest),
                 std::to_string(nearest));
         }
     } else if (problem.check == "not-a-number") {
-        const bool minusAllowed = problem.section == SectionId::Advances &&
-                                  problem.field == static_cast<int>(AdvanceField::Modifier);
+        const bool minusAllowed =
+            problem.field >= 0 && Spec(problem.section, problem.field).MinusAllowed();
         if (const std::string number = LeadingNumber(text, minusAllowed); !number.empty())
             fix("Keep the leading number, " + number, number);
     } else if ((problem.check == "shared-abbreviation" || problem.check == "same-name") &&

@@ -172,54 +172,28 @@ class Checker {
         }
     }
 
-    // A numeric field: warns when it is not a plain number or lies outside
-    // [minimum, maximum] (no range check when minimum > maximum). Returns the
-    // value when it is a plain number.
-    std::optional<long> CheckNumber(SectionId section, int k, int line,
-                                    const std::function<std::string()>& subject, int field,
-                                    const std::string& text, long minimum, long maximum,
-                                    bool minusAllowed = false) {
-        const char* label = FieldLabelOf(section, field);
-        const std::optional<long> value = PlainNumber(text, minusAllowed);
-        if (!value) {
-            Add(Severity::Warning, "not-a-number", section, k, line,
-                text.empty()
-                    ? subject() + ": " + label + " is empty."
-                    : subject() + ": " + label + " " + Quoted(text) + " is not a plain number.",
-                field);
-        } else if (minimum <= maximum && (*value < minimum || *value > maximum)) {
-            Add(Severity::Warning, "out-of-range", section, k, line,
-                subject() + ": " + label + " " + std::to_string(*value) + " is outside " +
-                    std::to_string(minimum) + " to " + std::to_string(maximum) +
-                    ", the range the editor offers.",
-                field);
-        }
-        return value;
-    }
-
-    // The check's own words for a field, which long-standing scripts match.
-    static const char* FieldLabelOf(SectionId section, int field) {
-        if (section == SectionId::Advances) {
-            switch (static_cast<AdvanceField>(field)) {
-                case AdvanceField::AiValue: return "AI value";
-                case AdvanceField::Modifier: return "modifier";
-                case AdvanceField::Epoch: return "epoch";
-                case AdvanceField::Category: return "category";
-                default: return "";
+    // The numeric fields of record k: each warned about when it is not a
+    // plain number or lies outside the range the editor offers.
+    void CheckNumbers(SectionId section, int k, int line,
+                      const std::function<std::string()>& subject) {
+        for (const FieldSpec& spec : FieldSpecs(section)) {
+            if (!spec.IsNumeric()) continue;
+            const std::string& text = FieldText(document_, {section, k, spec.field});
+            const std::string label(spec.label);
+            const std::optional<long> value = PlainNumber(text, spec.MinusAllowed());
+            if (!value) {
+                Add(Severity::Warning, "not-a-number", section, k, line,
+                    text.empty() ? subject() + ": " + label + " is empty."
+                                 : subject() + ": " + label + " " + Quoted(text) +
+                                       " is not a plain number.",
+                    spec.field);
+            } else if (*value < spec.range.minimum || *value > spec.range.maximum) {
+                Add(Severity::Warning, "out-of-range", section, k, line,
+                    subject() + ": " + label + " " + std::to_string(*value) + " is outside " +
+                        std::to_string(spec.range.minimum) + " to " +
+                        std::to_string(spec.range.maximum) + ", the range the editor offers.",
+                    spec.field);
             }
-        }
-        switch (static_cast<UnitField>(field)) {
-            case UnitField::Domain: return "domain";
-            case UnitField::Moves: return "moves";
-            case UnitField::Rounds: return "rounds in flight";
-            case UnitField::Attack: return "attack";
-            case UnitField::Defense: return "defense";
-            case UnitField::HitPoints: return "hit points";
-            case UnitField::Firepower: return "firepower";
-            case UnitField::Cost: return "cost";
-            case UnitField::Hold: return "hold";
-            case UnitField::Role: return "role";
-            default: return "";
         }
     }
 
@@ -258,17 +232,8 @@ class Checker {
                 context_.problems.back().other = it->second;
             }
 
-            const int line = a.line;
-            const auto S = SectionId::Advances;
-            CheckNumber(S, k, line, subject, AdvanceFieldIndex(AdvanceField::AiValue), a.aiValue,
-                        0, -1);
-            CheckNumber(S, k, line, subject, AdvanceFieldIndex(AdvanceField::Modifier),
-                        a.modifier, 0, -1, true);
-            const auto epoch = CheckNumber(S, k, line, subject,
-                                           AdvanceFieldIndex(AdvanceField::Epoch), a.epoch, 0,
-                                           kEpochCount - 1);
-            CheckNumber(S, k, line, subject, AdvanceFieldIndex(AdvanceField::Category), a.category,
-                        0, kCategoryCount - 1);
+            CheckNumbers(SectionId::Advances, k, a.line, subject);
+            const auto epoch = PlainNumber(a.epoch);
             if (epoch && *epoch >= 0 && *epoch < kEpochCount) CheckLaterEpoch(k, *epoch, subject);
         }
         CheckCircles();
@@ -380,28 +345,8 @@ class Checker {
                 context_.problems.back().other = it->second;
             }
 
-            struct Field {
-                UnitField field;
-                const std::string* text;
-                ValueRange range;
-            };
-            const Field fields[] = {
-                {UnitField::Domain, &u.domain, unit_range::kDomain},
-                {UnitField::Moves, &u.moves, unit_range::kMoves},
-                {UnitField::Rounds, &u.rounds, unit_range::kRounds},
-                {UnitField::Attack, &u.attack, unit_range::kAttack},
-                {UnitField::Defense, &u.defense, unit_range::kDefense},
-                {UnitField::HitPoints, &u.hitPoints, unit_range::kHitPoints},
-                {UnitField::Firepower, &u.firepower, unit_range::kFirepower},
-                {UnitField::Cost, &u.cost, unit_range::kCost},
-                {UnitField::Hold, &u.hold, unit_range::kHold},
-                {UnitField::Role, &u.role, unit_range::kRole},
-            };
-            for (const Field& f : fields)
-                CheckNumber(SectionId::Units, k, line, subject, UnitFieldIndex(f.field), *f.text,
-                            f.range.minimum, f.range.maximum);
-            if (u.flags.size() != static_cast<std::size_t>(kFlagCount) ||
-                u.flags.find_first_not_of("01") != std::string::npos)
+            CheckNumbers(SectionId::Units, k, line, subject);
+            if (!WellFormedFlags(u.flags))
                 UnitProblem(Severity::Warning, "bad-flags", k,
                             subject() + ": flags " + Quoted(u.flags) +
                                 " are not exactly 15 characters of \"0\" and \"1\".",

@@ -6,18 +6,6 @@
 
 namespace rules {
 
-const char* EpochName(int epoch) {
-    static const char* const kNames[kEpochCount] = {"Ancient", "Renaissance",
-                                                    "Industrial Revolution", "Modern"};
-    return epoch >= 0 && epoch < kEpochCount ? kNames[epoch] : "";
-}
-
-const char* CategoryName(int category) {
-    static const char* const kNames[kCategoryCount] = {"Military", "Economic", "Social", "Academic",
-                                                       "Applied"};
-    return category >= 0 && category < kCategoryCount ? kNames[category] : "";
-}
-
 std::string AdvanceRecord::Render() const {
     std::string out;
     out.reserve(name.size() + aiValue.size() + modifier.size() + prereq1.size() + prereq2.size() +

@@ -28,12 +28,10 @@ struct AdvanceRecord {
     bool operator==(const AdvanceRecord&) const = default;
 };
 
-// The values `epoch` and `category` take, as the editor's radio groups offer
-// them, and their names.
+// How many values `epoch` and `category` take; their words are in the field
+// table.
 constexpr int kEpochCount = 4;
 constexpr int kCategoryCount = 5;
-const char* EpochName(int epoch);        // "Ancient" .. "Modern"; "" outside 0..3
-const char* CategoryName(int category);  // "Military" .. "Applied"; "" outside 0..4
 
 // "nil" and "no" both stand for "no advance".
 inline bool IsNoAdvance(std::string_view text) { return text == "nil" || text == "no"; }

@@ -100,4 +100,19 @@ std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+std::string ValidUtf8(std::string_view bytes) {
+    std::string text;
+    for (std::size_t pos = 0; pos < bytes.size();) {
+        const std::size_t start = pos;
+        char32_t cp;
+        if (DecodeUtf8(bytes, pos, cp)) {
+            text.append(bytes.substr(start, pos - start));
+        } else {
+            AppendUtf8(text, Cp1252ToCodePoint(static_cast<unsigned char>(bytes[pos])));
+            ++pos;
+        }
+    }
+    return text;
+}
+
 }  // namespace rules

@@ -1,39 +1,14 @@
 #include "rules/document/field_values.h"
 
-#include <array>
 #include <cmath>
 #include <limits>
 
 #include "rules/document/rules_document.h"
+#include "rules/document/text_routines.h"
 
 namespace rules {
 
 namespace {
-
-constexpr std::array<const char*, 3> kDomains = {"Land", "Air", "Sea"};
-constexpr std::array<const char*, 8> kRoles = {"Attack",        "Defend", "Naval Superiority",
-                                               "Air Superiority", "Sea Transport", "Settle",
-                                               "Diplomacy",     "Trade"};
-constexpr std::array<const char*, kFlagCount> kFlagCaptions = {
-    "Two space visibility",
-    "Ignore zones of control",
-    "Can make amphibious assaults",
-    "Submarine advantages/disadvantages",
-    "Can attack air units (fighter)",
-    "Ship must stay near land (trireme)",
-    "Negates city walls (howitzer)",
-    " Can carry air units (carrier)",
-    " Can make paradrops",
-    "Alpine (treats all squares as road)",
-    "x2 on defense versus horse (pikemen)",
-    "Free support for fundamentalism (fanatics)",
-    "Destroyed after attacking (missiles)",
-    "x2 on defense versus air (AEGIS)",
-    "Unit can spot submarines",
-};
-
-// Numbers beyond this are not worth keeping apart; the check clamps the same way.
-constexpr long kLargest = 999'999'999;
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
@@ -44,16 +19,6 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-// Characters that end a field of the record's line when it is read again.
-std::string_view Separators(SectionId section) {
-    switch (section) {
-        case SectionId::Units: return ",";
-        case SectionId::Advances: return ",;";
-        case SectionId::Cosmic: return ",; ";
-    }
-    return ",";
-}
-
 std::string AdvanceShown(const AdvanceTable& advances, const std::string& abbrev) {
     if (IsNoAdvance(abbrev)) return "nil";
     if (const int number = advances.FindByAbbrev(abbrev)) return advances.At(number).name;
@@ -62,74 +27,18 @@ std::string AdvanceShown(const AdvanceTable& advances, const std::string& abbrev
 
 }  // namespace
 
-FieldKind KindOf(SectionId section, int field) {
-    if (IsAdvanceField(section, field)) return FieldKind::Advance;
-    if (section == SectionId::Units) {
-        switch (static_cast<UnitField>(field)) {
-            case UnitField::Domain:
-            case UnitField::Role: return FieldKind::Choice;
-            case UnitField::Flags: return FieldKind::Flags;
-            default: break;
-        }
-    } else if (section == SectionId::Advances) {
-        const auto f = static_cast<AdvanceField>(field);
-        if (f == AdvanceField::Epoch || f == AdvanceField::Category) return FieldKind::Choice;
-    }
-    return IsNumericField(section, field) ? FieldKind::Number : FieldKind::Text;
-}
-
 std::vector<std::string> ChoiceWords(SectionId section, int field) {
-    std::vector<std::string> words;
-    if (section == SectionId::Units && field == static_cast<int>(UnitField::Domain)) {
-        words.assign(kDomains.begin(), kDomains.end());
-    } else if (section == SectionId::Units && field == static_cast<int>(UnitField::Role)) {
-        words.assign(kRoles.begin(), kRoles.end());
-    } else if (section == SectionId::Advances && field == static_cast<int>(AdvanceField::Epoch)) {
-        for (int k = 0; k < kEpochCount; ++k) words.emplace_back(EpochName(k));
-    } else if (section == SectionId::Advances &&
-               field == static_cast<int>(AdvanceField::Category)) {
-        for (int k = 0; k < kCategoryCount; ++k) words.emplace_back(CategoryName(k));
-    }
-    return words;
+    const FieldSpec& spec = Spec(section, field);
+    if (spec.kind != FieldKind::Choice) return {};
+    return {spec.words.begin(), spec.words.end()};
 }
 
-const char* DomainName(int domain) {
-    return domain >= 0 && domain < 3 ? kDomains[static_cast<std::size_t>(domain)] : "";
-}
-const char* RoleName(int role) {
-    return role >= 0 && role < 8 ? kRoles[static_cast<std::size_t>(role)] : "";
-}
-const char* FlagCaption(int checkBox) {
-    return checkBox >= 1 && checkBox <= kFlagCount
-               ? kFlagCaptions[static_cast<std::size_t>(checkBox - 1)]
-               : "";
-}
-
-ValueRange RangeOf(SectionId section, int field) {
-    namespace r = unit_range;
-    if (section == SectionId::Units) {
-        switch (static_cast<UnitField>(field)) {
-            case UnitField::Domain: return r::kDomain;
-            case UnitField::Moves: return r::kMoves;
-            case UnitField::Rounds: return r::kRounds;
-            case UnitField::Attack: return r::kAttack;
-            case UnitField::Defense: return r::kDefense;
-            case UnitField::HitPoints: return r::kHitPoints;
-            case UnitField::Firepower: return r::kFirepower;
-            case UnitField::Cost: return r::kCost;
-            case UnitField::Hold: return r::kHold;
-            case UnitField::Role: return r::kRole;
-            default: break;
-        }
-    } else if (section == SectionId::Advances) {
-        switch (static_cast<AdvanceField>(field)) {
-            case AdvanceField::Modifier: return {-kLargest, kLargest};
-            case AdvanceField::Epoch: return {0, kEpochCount - 1};
-            case AdvanceField::Category: return {0, kCategoryCount - 1};
-            default: break;
-        }
-    }
-    return {0, kLargest};
+std::optional<FlagsText> ReadFlags(std::string_view text) {
+    if (text.empty() || text.size() > static_cast<std::size_t>(kFlagCount) ||
+        text.find_first_not_of("01") != std::string_view::npos)
+        return std::nullopt;
+    const std::size_t missing = static_cast<std::size_t>(kFlagCount) - text.size();
+    return FlagsText{std::string(missing, '0') + std::string(text), missing > 0};
 }
 
 std::string DisplayText(const RulesDocument& document, const FieldRef& ref) {
@@ -140,10 +49,9 @@ std::string DisplayText(const RulesDocument& document, const FieldRef& ref) {
             // Only the plain numbers the radio group offers show as words;
             // anything else shows as it stands, so it can be seen and mended.
             const std::optional<long> value = PlainWholeNumber(text, false);
-            const std::vector<std::string> words = ChoiceWords(ref.section, ref.field);
-            if (value && *value >= 0 && *value < static_cast<long>(words.size()) &&
-                std::to_string(*value) == text)
-                return words[static_cast<std::size_t>(*value)];
+            const std::string_view word =
+                value ? ChoiceWord(ref.section, ref.field, *value) : std::string_view();
+            if (!word.empty() && std::to_string(*value) == text) return std::string(word);
             return text;
         }
         default: return text;
@@ -157,7 +65,8 @@ ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
     for (char c : text) {
         if (c == '\n' || c == '\r' || c == '\t') return {{}, "A line break or tab cannot be part of this text."};
     }
-    const ValueRange range = RangeOf(ref.section, ref.field);
+    const FieldSpec& spec = Spec(ref);
+    const ValueRange range = spec.range;
     const auto number = [&](std::string_view digits) -> ParsedValue {
         const std::optional<long> value = PlainWholeNumber(digits, range.minimum < 0);
         if (!value) return {{}, "\"" + std::string(text) + "\" is not a whole number."};
@@ -166,16 +75,17 @@ ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
                             " to " + std::to_string(range.maximum) + "."};
         return {std::to_string(*value), {}};
     };
-    switch (KindOf(ref.section, ref.field)) {
+    switch (spec.kind) {
         case FieldKind::Number: return number(text);
         case FieldKind::Choice: {
-            const std::vector<std::string> words = ChoiceWords(ref.section, ref.field);
-            for (std::size_t k = 0; k < words.size(); ++k)
-                if (EqualIgnoringCase(words[k], text)) return {std::to_string(k), {}};
+            for (std::size_t k = 0; k < spec.words.size(); ++k)
+                if (EqualIgnoringCase(spec.words[k], text))
+                    return {std::to_string(range.minimum + static_cast<long>(k)), {}};
             ParsedValue parsed = number(text);
             if (!parsed.problem.empty() && !PlainWholeNumber(text, false)) {
                 std::string list;
-                for (const std::string& word : words) list += (list.empty() ? "" : ", ") + word;
+                for (std::string_view word : spec.words)
+                    list.append(list.empty() ? "" : ", ").append(word);
                 parsed.problem = "\"" + std::string(text) + "\" is none of " + list + ".";
             }
             return parsed;
@@ -189,22 +99,28 @@ ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
             return {{}, "\"" + std::string(text) + "\" is neither \"nil\" nor an advance."};
         }
         case FieldKind::Flags: {
-            if (text.size() > static_cast<std::size_t>(kFlagCount) ||
-                text.find_first_not_of("01") != std::string_view::npos)
-                return {{}, "Flags are at most 15 characters \"0\" or \"1\"."};
-            return {std::string(text), {}};
+            if (const std::optional<FlagsText> flags = ReadFlags(text)) return {flags->flags, {}};
+            return {{}, "Flags are 15 characters \"0\" or \"1\"."};
         }
+        case FieldKind::Name:
         case FieldKind::Text: break;
     }
-    const bool isName = ref.field == 0;
-    if (isName && text.empty()) return {{}, "A name cannot be empty."};
-    for (char c : Separators(ref.section)) {
-        if (text.find(c) != std::string_view::npos)
+    // Stored as the file's reader will read it back, or the comparison and
+    // the kept versions would find differences that are not there.
+    std::string stored(text);
+    SqueezeSpaces(stored);
+    if (stored.empty())
+        return {{}, spec.kind == FieldKind::Name ? "A name cannot be empty."
+                                                 : "This text cannot be empty."};
+    if (spec.kind == FieldKind::Name && stored.front() == '@')
+        return {{}, "A name cannot begin with \"@\", which starts a section of the rules file."};
+    for (char c : spec.refused) {
+        if (stored.find(c) != std::string::npos)
             return {{}, std::string("The character \"") + c +
                             "\" separates the fields of the rules file, so it cannot be part "
                             "of this text."};
     }
-    return {std::string(text), {}};
+    return {std::move(stored), {}};
 }
 
 long AdjustNumber(long value, AdjustMode mode, double amount, ValueRange range) {

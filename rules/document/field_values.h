@@ -6,30 +6,16 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/document/field_table.h"
 #include "rules/document/record_fields.h"
-#include "rules/document/unit_table.h"
 
 namespace rules {
 
-// How a field is shown and edited as one cell of a table: the words of a
-// radio group, an advance by name, the fifteen flags, a number within the
-// range its spinner offers, or free text.
-enum class FieldKind { Text, Number, Choice, Advance, Flags };
-FieldKind KindOf(SectionId section, int field);
-
-// The words a Choice field offers, in value order: domain "Land", "Air",
-// "Sea"; role "Attack" .. "Trade"; epoch and category as their names.
+// Shorthands over the field table.
+inline FieldKind KindOf(SectionId section, int field) { return Spec(section, field).kind; }
+inline ValueRange RangeOf(SectionId section, int field) { return Spec(section, field).range; }
+// The words a Choice field offers, in value order.
 std::vector<std::string> ChoiceWords(SectionId section, int field);
-const char* DomainName(int domain);  // "" outside 0..2
-const char* RoleName(int role);      // "" outside 0..7
-// The caption of flag check box k (1..15) as the Units page shows it.
-const char* FlagCaption(int checkBox);
-
-// The values a Number or Choice field may take: the spinners' and radio
-// groups' ranges, and for the fields without a control of their own (an
-// advance's AI value and modifier, the cosmic values) the plain numbers the
-// check accepts.
-ValueRange RangeOf(SectionId section, int field);
 
 // A field's text as a table shows it (Windows-1252 bytes): numbers exactly
 // as in the file; domain, role, epoch and category as their words when they
@@ -44,15 +30,32 @@ struct ParsedValue {
     std::string stored;
     std::string problem;  // empty when accepted
 };
+// This is the one reader of what a user gives a field, whether typed into a
+// form or a cell, pasted, imported or set from the command line.
 // The text that the cell shows now stores what the field holds, so a value
 // copied out and back in changes nothing ("no" stays "no", "007" stays
-// "007"). Otherwise: numbers are plain whole numbers within RangeOf; choices
-// are one of their words (letter case ignored) or their number; advances are
-// "nil", an advance's name or its abbreviation; flags are at most fifteen
-// "0"/"1"; names and abbreviations must not hold the characters that end
-// the fields of their line.
+// "007"). Otherwise: numbers are plain whole numbers within their range;
+// choices are one of their words (letter case ignored) or their number;
+// advances are "nil", "no", an advance's name or its abbreviation; flags
+// follow ReadFlags; names and abbreviations are stored as the file's reader
+// would read them back (runs of spaces squeezed), are not empty, and hold
+// none of the characters that end the fields of their line.
 ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
                              std::string_view text);
+
+// The one flags rule: fifteen characters "0" or "1". A shorter run of them
+// is taken as flags whose leading zeros were dropped (as a spreadsheet
+// does with "001000000000000"): the zeros come back, and `restored` says so.
+// Anything else is no flags.
+struct FlagsText {
+    std::string flags;
+    bool restored = false;
+};
+std::optional<FlagsText> ReadFlags(std::string_view text);
+inline bool WellFormedFlags(std::string_view text) {
+    return text.size() == static_cast<std::size_t>(kFlagCount) &&
+           text.find_first_not_of("01") == std::string_view::npos;
+}
 
 // A plain whole number ("-" allowed when `minusAllowed`): digits only, at
 // least one; nothing for any other text. Values too large for any field are

@@ -115,6 +115,15 @@ void LineStore::Emit(Sink&& sink) const {
     }
 }
 
+ContentDigest LineStore::Digest() const {
+    ContentDigest digest;
+    Emit([&](std::string_view piece) {
+        digest.Add(piece);
+        return true;
+    });
+    return digest;
+}
+
 std::string LineStore::SaveBytes() const {
     std::size_t total = 0;
     Emit([&](std::string_view piece) {

@@ -53,6 +53,8 @@ public:
     void PutLine(int index, std::string text);
 
     bool EndsWithLineBreak() const { return endsWithBreak_; }
+    // The size and digest of the bytes SaveBytes would give, without making them.
+    ContentDigest Digest() const;
     bool Empty() const { return lines_.empty(); }
     void Clear();
 

@@ -1,49 +1,20 @@
 #include "rules/document/record_fields.h"
 
-#include <array>
-
+#include "rules/document/field_table.h"
 #include "rules/document/rules_document.h"
 
 namespace rules {
 
 namespace {
 
-constexpr std::array<std::string_view, static_cast<int>(UnitField::Count)> kUnitLabels = {
-    "name", "obsolete by", "domain", "moves", "rounds", "attack", "defense",
-    "hit points", "firepower", "cost", "hold", "role", "prerequisite", "flags"};
-constexpr std::array<std::string_view, static_cast<int>(AdvanceField::Count)> kAdvanceLabels = {
-    "name", "AI value", "modifier", "prerequisite 1", "prerequisite 2", "epoch", "category",
-    "abbreviation"};
-
-std::string UnitRecord::* UnitMember(int field) {
-    static constexpr std::array<std::string UnitRecord::*, static_cast<int>(UnitField::Count)>
-        kMembers = {&UnitRecord::name,      &UnitRecord::obsoleteBy, &UnitRecord::domain,
-                    &UnitRecord::moves,     &UnitRecord::rounds,     &UnitRecord::attack,
-                    &UnitRecord::defense,   &UnitRecord::hitPoints,  &UnitRecord::firepower,
-                    &UnitRecord::cost,      &UnitRecord::hold,       &UnitRecord::role,
-                    &UnitRecord::prereq,    &UnitRecord::flags};
-    return kMembers.at(static_cast<std::size_t>(field));
-}
-
+std::string UnitRecord::* UnitMember(int field) { return Spec(SectionId::Units, field).unitMember; }
 std::string AdvanceRecord::* AdvanceMember(int field) {
-    static constexpr std::array<std::string AdvanceRecord::*,
-                                static_cast<int>(AdvanceField::Count)>
-        kMembers = {&AdvanceRecord::name,    &AdvanceRecord::aiValue,  &AdvanceRecord::modifier,
-                    &AdvanceRecord::prereq1, &AdvanceRecord::prereq2,  &AdvanceRecord::epoch,
-                    &AdvanceRecord::category, &AdvanceRecord::abbrev};
-    return kMembers.at(static_cast<std::size_t>(field));
+    return Spec(SectionId::Advances, field).advanceMember;
 }
 
 }  // namespace
 
-int FieldCount(SectionId section) {
-    switch (section) {
-        case SectionId::Units: return static_cast<int>(UnitField::Count);
-        case SectionId::Advances: return static_cast<int>(AdvanceField::Count);
-        case SectionId::Cosmic: return 1;
-    }
-    return 0;
-}
+int FieldCount(SectionId section) { return static_cast<int>(FieldSpecs(section).size()); }
 
 int RecordCount(const RulesDocument& document, SectionId section) {
     switch (section) {
@@ -56,40 +27,13 @@ int RecordCount(const RulesDocument& document, SectionId section) {
 
 std::string_view FieldLabel(SectionId section, int field) {
     if (field < 0 || field >= FieldCount(section)) return {};
-    switch (section) {
-        case SectionId::Units: return kUnitLabels[static_cast<std::size_t>(field)];
-        case SectionId::Advances: return kAdvanceLabels[static_cast<std::size_t>(field)];
-        case SectionId::Cosmic: return "value";
-    }
-    return {};
+    return Spec(section, field).label;
 }
 
-bool IsNumericField(SectionId section, int field) {
-    switch (section) {
-        case SectionId::Cosmic: return true;
-        case SectionId::Units: {
-            const auto f = static_cast<UnitField>(field);
-            return f >= UnitField::Domain && f <= UnitField::Role;
-        }
-        case SectionId::Advances: {
-            const auto f = static_cast<AdvanceField>(field);
-            return f == AdvanceField::AiValue || f == AdvanceField::Modifier ||
-                   f == AdvanceField::Epoch || f == AdvanceField::Category;
-        }
-    }
-    return false;
-}
+bool IsNumericField(SectionId section, int field) { return Spec(section, field).IsNumeric(); }
 
 bool IsAdvanceField(SectionId section, int field) {
-    if (section == SectionId::Units) {
-        const auto f = static_cast<UnitField>(field);
-        return f == UnitField::ObsoleteBy || f == UnitField::Prereq;
-    }
-    if (section == SectionId::Advances) {
-        const auto f = static_cast<AdvanceField>(field);
-        return f == AdvanceField::Prereq1 || f == AdvanceField::Prereq2;
-    }
-    return false;
+    return Spec(section, field).kind == FieldKind::Advance;
 }
 
 bool IsValidField(const RulesDocument& document, const FieldRef& ref) {

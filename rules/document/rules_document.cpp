@@ -1,5 +1,7 @@
 #include "rules/document/rules_document.h"
 
+#include <algorithm>
+
 namespace rules {
 
 Status RulesDocument::Load(const std::string& fileName, Language language) {
@@ -48,14 +50,34 @@ void RulesDocument::Render() {
     cosmic_.Write(lines_, language_);
 }
 
-Status RulesDocument::Save() {
+bool RulesDocument::HoldsRules() const {
+    const auto missing = std::count_if(findings_.begin(), findings_.end(), [](const Finding& f) {
+        return f.kind == Finding::Kind::MissingHeader;
+    });
+    return missing < 3;
+}
+
+Status RulesDocument::Save(bool* written) {
+    if (written) *written = false;
     if (!parsed_) return Status::Error(kNothingToSave);
+    if (!HoldsRules())
+        return Status::Error(TargetFileName() +
+                             " is not a rules file: it holds none of the sections @COSMIC, "
+                             "@CIVILIZE and @UNITS, so it was left as it is");
     Render();
-    FileStamp written;
-    Status status = lines_.SaveFile(TargetFileName(), &written);
+    if (onDisk_.valid && CompareWithDisk(TargetFileName(), onDisk_) == DiskState::Unchanged) {
+        const ContentDigest digest = lines_.Digest();
+        if (digest.Size() == onDisk_.size && digest.Value() == onDisk_.digest) {
+            TakeBaseline();
+            return Status::Ok();
+        }
+    }
+    FileStamp stamp;
+    Status status = lines_.SaveFile(TargetFileName(), &stamp);
     if (status) {
-        onDisk_ = written;
+        onDisk_ = stamp;
         TakeBaseline();
+        if (written) *written = true;
     }
     return status;
 }

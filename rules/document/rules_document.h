@@ -4,6 +4,7 @@
 
 #include "rules/document/advance_table.h"
 #include "rules/document/cosmic_section.h"
+#include "rules/document/field_table.h"
 #include "rules/document/file_stamp.h"
 #include "rules/document/findings.h"
 #include "rules/document/language.h"
@@ -34,9 +35,14 @@ public:
     // line keeps its bytes. Nothing happens when nothing was parsed.
     void Render();
     // Renders, then writes the file it was loaded from; once written, the
-    // tables as they are become the baseline. When nothing was parsed, writes
-    // nothing and returns an error saying so.
-    Status Save();
+    // tables as they are become the baseline. Bytes equal to what the file
+    // holds are not written again (its time stays); `written` says whether
+    // the file was replaced. Refused, writing nothing: a document never
+    // parsed, and one that holds none of the three sections (an empty or
+    // binary file), whose line breaks a save would still rewrite.
+    Status Save(bool* written = nullptr);
+    // Whether the file read holds at least one of the three sections.
+    bool HoldsRules() const;
     // Renders and returns the bytes Save would write.
     std::string SaveToBytes();
 

@@ -36,25 +36,6 @@ struct UnitRecord {
 
 constexpr int kFlagCount = 15;
 
-// The values the editor's controls offer for a unit's numeric fields: the
-// spinners' bounds and the radio groups' items. The rules check warns about
-// values outside them.
-struct ValueRange {
-    int minimum;
-    int maximum;
-};
-namespace unit_range {
-inline constexpr ValueRange kDomain{0, 2};
-inline constexpr ValueRange kMoves{1, 20};
-inline constexpr ValueRange kRounds{0, 8};
-inline constexpr ValueRange kAttack{0, 99};
-inline constexpr ValueRange kDefense{0, 20};
-inline constexpr ValueRange kHitPoints{1, 10};
-inline constexpr ValueRange kFirepower{1, 5};
-inline constexpr ValueRange kCost{1, 20};
-inline constexpr ValueRange kHold{0, 10};
-inline constexpr ValueRange kRole{0, 7};
-}  // namespace unit_range
 
 // The units of the "@UNITS" section, numbered from 1.
 class UnitTable {

@@ -2,6 +2,7 @@
 
 #include "rules/document/cosmic_section.h"
 #include "rules/document/cp1252.h"
+#include "rules/document/field_table.h"
 #include "rules/document/field_values.h"
 #include "rules/language/document_map.h"
 #include "rules/language/navigation.h"
@@ -50,7 +51,7 @@ std::string UnitText(const RulesDocument& rules, int unit) {
     const UnitRecord& record = rules.Units().At(unit);
     std::string out = "**" + Markdown(record.name) + "** · unit " + std::to_string(unit) + "\n\n";
     for (int field = 1; field < FieldCount(SectionId::Units); ++field)
-        out += "- " + Heading(SectionId::Units, field) + ": " +
+        out += "- " + std::string(Spec(SectionId::Units, field).heading) + ": " +
                Markdown(DisplayText(rules, UnitFieldRef(unit, static_cast<UnitField>(field)))) + "\n";
 
     const UnitFigures figures =
@@ -91,12 +92,6 @@ std::string CosmicText(const RulesDocument& rules, int position) {
 }
 
 }  // namespace
-
-std::string Heading(SectionId section, int field) {
-    std::string heading(FieldLabel(section, field));
-    if (!heading.empty() && heading[0] >= 'a' && heading[0] <= 'z') heading[0] -= 'a' - 'A';
-    return heading;
-}
 
 std::optional<Hover> HoverAt(const OpenDocument& document, TextPoint place) {
     const RulesDocument& rules = document.Rules();

@@ -21,7 +21,4 @@ struct Hover {
 // key, value and allowed range.
 std::optional<Hover> HoverAt(const OpenDocument& document, TextPoint place);
 
-// A field's heading as the Table page shows it ("Hit points").
-std::string Heading(SectionId section, int field);
-
 }  // namespace rules::language

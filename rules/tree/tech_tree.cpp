@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "rules/check/prerequisite_circles.h"
+#include "rules/document/field_table.h"
 
 namespace rules {
 

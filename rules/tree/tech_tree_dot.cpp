@@ -21,10 +21,10 @@ std::string Printable(std::string_view bytes, bool keepLineBreaks = false) {
     return text;
 }
 
-// A DOT quoted string of UTF-8 text. Backslashes are doubled so that a name
-// never reads as one of the label escapes ("\N", "\G", ...); line breaks
-// become "\n".
-std::string Quoted(std::string_view text) {
+// A DOT quoted text that Graphviz expands escapes in (a tool tip), of UTF-8
+// text. Backslashes are doubled so that a name never reads as one of the
+// escapes ("\N", "\G", ...); line breaks become "\n".
+std::string EscapedText(std::string_view text) {
     std::string out = "\"";
     for (char c : text) {
         if (c == '\n') {
@@ -32,6 +32,37 @@ std::string Quoted(std::string_view text) {
             continue;
         }
         if (c == '"' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out + '"';
+}
+
+// A node's name as Graphviz reads it back from QuotedName(). Its reader keeps
+// backslashes as they are, except that a pair reads as a pair and one
+// before a quote escapes it: a run of an odd number of backslashes cannot
+// end the name or stand before a quote, so such a run gets one more.
+std::string DotName(std::string_view text) {
+    std::string name;
+    for (std::size_t at = 0; at < text.size();) {
+        if (text[at] != '\\') {
+            name += text[at++];
+            continue;
+        }
+        std::size_t end = text.find_first_not_of('\\', at);
+        if (end == std::string_view::npos) end = text.size();
+        name.append(end - at, '\\');
+        if ((end - at) % 2 == 1 && (end == text.size() || text[end] == '"')) name += '\\';
+        at = end;
+    }
+    return name;
+}
+
+// A DotName() as a DOT quoted id: only its quotes are escaped, so that the
+// id reads back as the name, a backslash as one backslash.
+std::string QuotedName(std::string_view name) {
+    std::string out = "\"";
+    for (char c : name) {
+        if (c == '"') out += '\\';
         out += c;
     }
     return out + '"';
@@ -73,14 +104,14 @@ std::string NodeStatement(const TechTree& tree, int index, const std::string& id
                  Html(unit.name) + "</FONT>";
     }
     label += ">";
-    std::string out = "    " + Quoted(id) + " [label=" + label;
+    std::string out = "    " + QuotedName(id) + " [label=" + label;
     out += ", fillcolor=\"" + std::string(TreeColours::EpochFill(node.epoch)) + "\"";
     if (node.inCircle || node.neverAvailable || !node.unknownPrereqs.empty()) {
         out += ", color=\"" + std::string(TreeColours::Fault()) + "\", penwidth=2";
         if (!node.unknownPrereqs.empty() || node.neverAvailable)
             out += ", style=\"rounded,filled,dashed\"";
     }
-    out += ", tooltip=" + Quoted(Printable(tree.Describe(index), true));
+    out += ", tooltip=" + EscapedText(Printable(tree.Describe(index), true));
     out += ", advance=" + std::to_string(node.number) + "];\n";
     return out;
 }
@@ -150,11 +181,11 @@ std::string TreeToDot(const TechTree& tree, const TreePart* part) {
     out += "  edge [color=\"" + std::string(TreeColours::Edge()) + "\", arrowsize=0.6];\n";
 
     // The node names as Graphviz reads them: still one per advance once
-    // control characters became spaces.
+    // control characters became spaces and backslashes were evened out.
     std::vector<std::string> ids;
     std::unordered_set<std::string> taken;
     for (const TechNode& node : nodes) {
-        std::string id = Printable(node.id);
+        std::string id = DotName(Printable(node.id));
         while (taken.count(id)) id.append("~").append(std::to_string(node.number));
         taken.insert(id);
         ids.push_back(std::move(id));
@@ -169,7 +200,7 @@ std::string TreeToDot(const TechTree& tree, const TreePart* part) {
     for (int index = 0; index < static_cast<int>(edges.size()); ++index) {
         if (!edgeShown[index]) continue;
         const TechEdge& edge = edges[index];
-        out += "  " + Quoted(ids[edge.from]) + " -> " + Quoted(ids[edge.to]) +
+        out += "  " + QuotedName(ids[edge.from]) + " -> " + QuotedName(ids[edge.to]) +
                " [link=" + std::to_string(index);
         if (edge.inCircle)
             out += ", color=\"" + std::string(TreeColours::Fault()) + "\", penwidth=2";

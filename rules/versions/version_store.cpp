@@ -1,6 +1,8 @@
 #include "rules/versions/version_store.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -104,9 +106,81 @@ Status VersionStore::Keep(std::chrono::system_clock::time_point now) {
         return where(Reason(error));
     }
 
-    const std::vector<KeptVersion> versions = List();
-    for (std::size_t k = kKept; k < versions.size(); ++k) fs::remove(versions[k].path, error);
+    Prune();
     return Status::Ok();
+}
+
+Status VersionStore::KeepBytes(std::string_view bytes, std::chrono::system_clock::time_point now,
+                               int* removedForRoom) {
+    if (removedForRoom) *removedForRoom = 0;
+    const auto where = [this](const std::string& why) {
+        return Status::Error("The version could not be kept in " + folder_.string() + ": " + why);
+    };
+    std::error_code error;
+    fs::create_directories(folder_, error);
+    if (error) return where(Reason(error));
+    if (!fs::is_directory(folder_, error)) return where("it is not a folder");
+
+    const std::vector<KeptVersion> versions = List();
+    if (!versions.empty() && versions.front().size == bytes.size()) {
+        std::string newest;
+        if (ReadWholeFile(versions.front().path, newest) && newest == bytes) return Status::Ok();
+    }
+    std::int64_t ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+    fs::path target = folder_ / VersionName(ms);
+    while (fs::exists(target, error)) target = folder_ / VersionName(++ms);
+    // Written under a name List() ignores, then renamed: a version is whole or absent.
+    const fs::path partial = fs::path(target).concat(".part");
+    {
+        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
+        if (!out) return where(std::generic_category().message(errno));
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            const std::string why = std::generic_category().message(errno);
+            out.close();
+            fs::remove(partial, error);
+            return where(why);
+        }
+    }
+    fs::rename(partial, target, error);
+    if (error) {
+        const std::string why = Reason(error);
+        fs::remove(partial, error);
+        return where(why);
+    }
+    const int removed = Prune();
+    if (removedForRoom) *removedForRoom = removed;
+    return Status::Ok();
+}
+
+int VersionStore::Prune() const {
+    std::error_code error;
+    const std::vector<KeptVersion> versions = List();
+    std::uintmax_t total = 0;
+    int removedForRoom = 0;
+    for (std::size_t k = 0; k < versions.size(); ++k) {
+        total += versions[k].size;
+        const bool tooMany = k >= static_cast<std::size_t>(kKept);
+        const bool tooLarge = k > 0 && total > kKeptBytes;
+        if (!tooMany && !tooLarge) continue;
+        fs::remove(versions[k].path, error);
+        if (!tooMany) ++removedForRoom;
+    }
+    return removedForRoom;
+}
+
+fs::path DefaultVersionsRoot() {
+    fs::path data;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg == '/') {
+        data = xdg;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        data = fs::path(home) / ".local" / "share";
+    } else {
+        return {};
+    }
+    return data / "Ovantra Rules File Editor" / "versions";
 }
 
 std::vector<KeptVersion> VersionStore::List() const {

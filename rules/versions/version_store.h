@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rules/document/status.h"
@@ -24,7 +25,10 @@ struct KeptVersion {
 
 class VersionStore {
   public:
+    // The newest kKept versions are kept, and of those no more than
+    // kKeptBytes in all (the newest is kept whatever its size).
     static constexpr int kKept = 50;
+    static constexpr std::uintmax_t kKeptBytes = 500ull * 1024 * 1024;
 
     // Versions of `rulesFile` live under `root` (the user's data folder,
     // never the game's). A relative `rulesFile` is made absolute against the
@@ -39,6 +43,13 @@ class VersionStore {
     // that does not exist yet has nothing to keep. The error says where and
     // why, for the user.
     Status Keep(std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
+    // Keeps `bytes` (what a save just replaced) as the version replaced at
+    // `now`, unless the newest kept version holds the same bytes. Then
+    // removes what the limits leave out; `removedForRoom` counts the
+    // versions among the newest kKept that went to stay within kKeptBytes.
+    Status KeepBytes(std::string_view bytes,
+                     std::chrono::system_clock::time_point now = std::chrono::system_clock::now(),
+                     int* removedForRoom = nullptr);
 
     // The kept versions, newest first.
     std::vector<KeptVersion> List() const;
@@ -52,9 +63,18 @@ class VersionStore {
     static std::string VersionName(std::int64_t keptAtMs);
 
   private:
+    // Removes all but the newest kKept, then the oldest while the rest
+    // exceed kKeptBytes; returns how many went for the size.
+    int Prune() const;
+
     std::filesystem::path folder_;
     std::filesystem::path rulesFile_;
 };
+
+// Where the editor and the command-line tool keep versions: the user's data
+// folder ($XDG_DATA_HOME, or ~/.local/share) + "/Ovantra Rules File
+// Editor/versions"; empty when neither is set.
+std::filesystem::path DefaultVersionsRoot();
 
 // The bytes of a kept version (or any file).
 Status ReadWholeFile(const std::filesystem::path& path, std::string& bytes);

@@ -93,19 +93,24 @@ TEST(FieldValues, TypedTextIsParsedAsTheFormsWouldTakeIt) {
     EXPECT_EQ(stored(Unit(1, UnitField::Prereq), "nil"), "nil");
     EXPECT_EQ(stored(Unit(1, UnitField::Prereq), "Smelt"),
               "refused: \"Smelt\" is neither \"nil\" nor an advance.");
-    EXPECT_EQ(stored(Unit(1, UnitField::Flags), "10"), "10");
+    // Flags whose leading zeros a spreadsheet dropped get them back.
+    EXPECT_EQ(stored(Unit(1, UnitField::Flags), "10"), "000000000000010");
+    EXPECT_NE(stored(Unit(1, UnitField::Flags), "").find("refused"), std::string::npos);
     EXPECT_NE(stored(Unit(1, UnitField::Flags), "0000000000000002").find("refused"), std::string::npos);
     // Separators would split the line when it is read again.
     EXPECT_NE(stored(Unit(1, UnitField::Name), "Golem, Clay").find("refused"), std::string::npos);
     EXPECT_NE(stored(AdvanceFieldRef(1, AdvanceField::Name), "Kiln; Firing").find("refused"),
               std::string::npos);
-    EXPECT_EQ(stored(Unit(1, UnitField::Name), "Golem; Clay"), "Golem; Clay");
+    // Names are stored as the reader reads them back.
+    EXPECT_EQ(stored(Unit(1, UnitField::Name), "Golem; Clay"), "Golem;Clay");
+    EXPECT_EQ(stored(Unit(1, UnitField::Name), " Mark  2   Tiller "), "Mark 2 Tiller");
+    EXPECT_NE(stored(Unit(1, UnitField::Name), "@Golem").find("refused"), std::string::npos);
     EXPECT_EQ(stored(Unit(1, UnitField::Name), ""), "refused: A name cannot be empty.");
     EXPECT_EQ(stored(CosmicFieldRef(1), "4 5"), "refused: \"4 5\" is not a whole number.");
 }
 
 TEST(FieldValues, AdjustRoundsHalvesAwayFromZeroAndKeepsWithinRange) {
-    const ValueRange attack = unit_range::kAttack;
+    const ValueRange attack = RangeOf(SectionId::Units, static_cast<int>(UnitField::Attack));
     EXPECT_EQ(AdjustNumber(5, AdjustMode::MultiplyPercent, 150, attack), 8);   // 7.5
     EXPECT_EQ(AdjustNumber(3, AdjustMode::MultiplyPercent, 50, attack), 2);    // 1.5
     EXPECT_EQ(AdjustNumber(1, AdjustMode::MultiplyPercent, 10, {1, 20}), 1);   // 0.1 kept at 1

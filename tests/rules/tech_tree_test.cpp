@@ -247,6 +247,16 @@ TEST(TreeFiles, NamesAndAbbreviationsOfAnyBytesStayOneNodeEach) {
     std::string svg;
     ASSERT_TRUE(RenderTree(tree, TreeFormat::Svg, svg));
     EXPECT_NE(svg.find("&lt;b&gt;Bold&lt;/b&gt;&amp;amp;"), std::string::npos);
+
+    // A backslash inside an abbreviation is written once, and the node is
+    // named as the file names it.
+    const TechTree slashed = TreeOf(Parsed(
+        "; slash\r\n@CIVILIZE\r\nSlash, 1, 0, nil, nil, 0, 1 ; S\\l\r\n"
+        "Next, 1, 0, S\\l, nil, 0, 1 ; Nx\r\n;\r\n"));
+    EXPECT_NE(TreeToDot(slashed).find("  \"S\\l\" -> \"Nx\" [link=0];"), std::string::npos)
+        << TreeToDot(slashed);
+    ASSERT_TRUE(RenderTree(slashed, TreeFormat::Svg, svg));
+    EXPECT_NE(svg.find("<title>S\\l</title>"), std::string::npos);
 }
 
 TEST(TreeFiles, AnEmptyTableGivesAnEmptyTreeNotAnError) {

@@ -66,7 +66,7 @@ struct Editor : EditorSession {
     QComboBox* Box(const char* name) { return Find<QComboBox>(name); }
     QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
     ui::RadioGroup* Group(const char* name) { return Find<ui::RadioGroup>(name); }
-    rules::AdvanceRecord& Advance(int number) { return windows.main.Document().Advances().At(number); }
+    const rules::AdvanceRecord& Advance(int number) { return windows.main.Document().Advances().At(number); }
 
     void Click(const char* button) { QTest::mouseClick(Button(button), Qt::LeftButton); }
     void ClickItem(int number) { EditorSession::ClickItem("OutAdvances", number); }
@@ -132,7 +132,7 @@ private slots:
 
         // Before anything is shown the controls hold their own names.
         QCOMPARE(page->findChild<QLineEdit*>("AIvalue")->text(), QString("AIvalue"));
-        QCOMPARE(page->findChild<QComboBox*>("PreBox2")->currentText(), QString("PreBox2"));
+        QCOMPARE(page->findChild<QComboBox*>("PreBox2")->currentText(), QString());
         QCOMPARE(page->findChild<QPushButton*>("GOTO1")->text(), QString("Go To"));
         QCOMPARE(page->findChild<QPushButton*>("GotoNext")->text(), QString("Goto Next"));
         auto* epoch = page->findChild<ui::RadioGroup*>("Epoch");
@@ -315,14 +315,18 @@ private slots:
         editor.TypeInto(typed, "Reed Knotting");
         QCOMPARE(editor.Advance(5).prereq2, std::string("Rkn"));
 
-        // The values: typed text is stored as typed; separators are refused.
+        // The values: a whole number is stored; anything the Table page
+        // would refuse is not, and the edit says why until it is left.
         editor.TypeInto(editor.Edit("AIvalue"), "12");
         QCOMPARE(editor.Advance(5).aiValue, std::string("12"));
         QTest::keyClicks(editor.Edit("AIvalue"), ",;");
-        QCOMPARE(editor.Edit("AIvalue")->text(), QString("12"));
+        QCOMPARE(editor.Advance(5).aiValue, std::string("12"));
+        QVERIFY(editor.Edit("AIvalue")->toolTip().contains("not a whole number"));
         editor.TypeInto(editor.Edit("AImodif"), "-3");
         QTest::keyClick(editor.Edit("AImodif"), Qt::Key_Semicolon);
         QCOMPARE(editor.Advance(5).modifier, std::string("-3"));
+        QTest::keyClick(editor.Edit("AImodif"), Qt::Key_Tab);
+        QCOMPARE(editor.Edit("AImodif")->text(), QString("-3"));
 
         // The radio groups store the index as decimal text.
         editor.ClickRadio("Epoch", "Industrial Revolution");

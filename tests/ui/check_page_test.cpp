@@ -136,8 +136,9 @@ private slots:
         QCOMPARE(s.Find<ui::OutlineList>("OutUnit")->SelectedItem(), 2);
         QCOMPARE(s.Find<QLineEdit>("AttackStength")->text(), QString("2"));
 
-        // A typed value is checked as it is typed.
-        s.TypeInto(s.Find<QLineEdit>("AttackStength"), "7x");
+        // A value the forms cannot give (one read from a file) is checked
+        // as soon as it is stored.
+        s.windows.main.Editor().SetField(rules::UnitFieldRef(2, rules::UnitField::Attack), "7x");
         QCOMPARE(pages->tabText(checkTab), QString("Check (2)"));
     }
 
@@ -151,7 +152,7 @@ private slots:
         auto* preBox2 = s.Find<QComboBox>("PreBox2");
         s.PickInCombo(preBox2, preBox2->findText("Mist Charting"));
         s.ClickTab("Units");
-        s.TypeInto(s.Find<QLineEdit>("AttackStength"), "7x");
+        s.windows.main.Editor().SetField(rules::UnitFieldRef(1, rules::UnitField::Attack), "7x");
         QCOMPARE(pages->tabText(checkTab), QString("Check (2)"));
         s.ClickTab("Check (2)");
         auto* problems = s.Find<QTreeWidget>("ProblemList");

@@ -107,15 +107,28 @@ private slots:
         QCOMPARE(QDir(folder.Path(".")).entryList(QDir::Files | QDir::Hidden).size(), 4);
     }
 
-    void cosmicFieldsRefuseWhatTheFileCannotHold() {
-        ui::EditorWindows windows;
-        auto* field = windows.main.findChild<QLineEdit*>("Sewer");
-        field->clear();
-        for (const QString& typed : {QString("1"), QString::fromUtf8("\u03a9"), QString("2")}) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
-            QApplication::sendEvent(field, &press);  // Omega has no byte in the file's set
+    // A cosmic value is a plain number, as on the Table page: "3 4" and
+    // "3;4" would read back as "3" and "34", a character outside the file's
+    // set cannot be written. Refused text is tinted, never stored, and
+    // leaving the field shows the stored value again.
+    void cosmicFieldsRefuseWhatTheTableRefuses() {
+        EditorSession session(DemoRules());
+        QVERIFY(session.started);
+        auto* field = session.Find<QLineEdit>("Sewer");
+        const auto value = [&] { return session.windows.main.Document().Cosmic().Value(10); };
+        // Typed a key at a time, the text is stored while it is a number.
+        for (const QString& typed : {QString("3 4"), QString("3;4")}) {
+            session.TypeInto(field, typed);
+            QCOMPARE(value(), std::string("3"));
+            QVERIFY(!field->toolTip().isEmpty());
         }
-        QCOMPARE(field->text(), QString("12"));
+        session.TypeInto(field, "");
+        QCOMPARE(value(), std::string("3"));
+        QTest::keyClick(field, Qt::Key_Tab);
+        QCOMPARE(field->text(), QString("3"));
+        session.TypeInto(field, "24");
+        QCOMPARE(session.windows.main.Document().Cosmic().Value(10), std::string("24"));
+        QVERIFY(!session.windows.main.isWindowModified() || session.windows.main.HasUnsavedChanges());
     }
 
     void failedSaveKeepsWhatIsOnDisk() {

@@ -5,10 +5,33 @@
 #include <QtTest>
 
 #include "gui_test_support.h"
+#include "rules/document/rules_document.h"
 #include "ui/dialogs/rename_form.h"
 #include "ui/dialogs/rename_prompt.h"
 
 using namespace testing_support;
+
+namespace {
+
+// One advance and one unit, "Mire Skiff".
+const rules::RulesDocument& Rules() {
+    static const rules::RulesDocument document = [] {
+        rules::RulesDocument d;
+        d.LoadBytes("head\r\n@CIVILIZE\r\nSalt Pans, 1, 0, nil, nil, 0, 1 ; Slt\r\n;\r\n"
+                    "@UNITS\r\nMire Skiff,nil,2,2.,0,1a,1d,1h,1f,3,0,4,nil,000000000000000\r\n;\r\n",
+                    rules::Language::English);
+        d.Parse();
+        return d;
+    }();
+    return document;
+}
+
+rules::FieldRef NameOf(const QString& separators) {
+    return separators == ",;" ? rules::AdvanceFieldRef(1, rules::AdvanceField::Name)
+                              : rules::UnitFieldRef(1, rules::UnitField::Name);
+}
+
+}  // namespace
 
 class RenamePromptTest : public QObject {
     Q_OBJECT
@@ -33,10 +56,13 @@ private slots:
             ClickButton("OKButton")(modal);
         });
         answers.Then(ClickBoxButton(QMessageBox::Ok));
-        const auto name = ui::AskForNewName(form, nullptr, "Mire Skiff", separators);
+        const rules::FieldRef ref = NameOf(separators);
+        const auto name = ui::AskForNewName(form, nullptr, Rules(), ref);
         QVERIFY(!name);
         QVERIFY(answers.WaitDone());
-        QVERIFY2(answers.seenTexts.value(0).contains("The name stays \"Mire Skiff\""),
+        const QString stays = QStringLiteral("The name stays \"%1\"")
+                                  .arg(QString::fromStdString(rules::FieldText(Rules(), ref)));
+        QVERIFY2(answers.seenTexts.value(0).contains(stays),
                  qPrintable(answers.seenTexts.value(0)));
     }
 
@@ -47,12 +73,12 @@ private slots:
             modal->findChild<QLineEdit*>("NewName")->setText(QString::fromUtf8("F\u00e9e du Marais"));
             ClickButton("OKButton")(modal);
         });
-        QCOMPARE(ui::AskForNewName(form, nullptr, "Mire Skiff", ","),
+        QCOMPARE(ui::AskForNewName(form, nullptr, Rules(), NameOf(",")),
                  std::optional<std::string>("F\xE9" "e du Marais"));
         QCOMPARE(answers.Handled(), 1);  // no message
 
         answers.Then(ClickButton("Button1"));
-        QVERIFY(!ui::AskForNewName(form, nullptr, "Mire Skiff", ","));
+        QVERIFY(!ui::AskForNewName(form, nullptr, Rules(), NameOf(",")));
     }
 };
 

@@ -92,7 +92,7 @@ private slots:
         editor.ClickTab("Advances");
         editor.ClickItem("OutAdvances", 5);
         editor.PickInCombo(editor.Find<QComboBox>("PreBox1"), 4);
-        editor.windows.main.Document().Advances().At(1).name = "Clay Firing";
+        editor.windows.main.Editor().SetField(rules::AdvanceFieldRef(1, rules::AdvanceField::Name), "Clay Firing");
         editor.ClickTab("Tree");
         QCOMPARE(editor.Tree()->Tree().Edges().size(), size_t(4));
         QCOMPARE(editor.Marks(), (QList<TreeMark>{TreeMark::Ancestor, TreeMark::Ancestor, TreeMark::Ancestor,
@@ -110,7 +110,7 @@ private slots:
         view->ZoomBy(3.0, view->mapFromScene(tree->NodeItem(4)->sceneBoundingRect().center()));
         const QTransform zoomed = view->transform();
         QUndoStack* stack = editor.windows.main.Editor().Stack();
-        rules::AdvanceTable& advances = editor.windows.main.Document().Advances();
+        const rules::AdvanceTable& advances = editor.windows.main.Document().Advances();
 
         const QPoint bellAt = view->mapFromScene(tree->NodeItem(4)->sceneBoundingRect().center());
         // Bell Casting needs "Smt, no": "no" is a free slot.

@@ -32,7 +32,7 @@ private slots:
         EditorSession s(DemoRules());
         QVERIFY(s.started);
         ui::TMainForm& main = s.windows.main;
-        QVERIFY(main.VersionsFolder().startsWith(data_.path()));
+        QVERIFY(main.Editor().VersionsFolder().startsWith(data_.path()));
         auto* road = s.Find<QLineEdit>("RoadMove");
         const QString original = road->text();
         road->setText("7");
@@ -42,7 +42,7 @@ private slots:
         const QByteArray saved = s.folder.Read("rules.txt");
 
         // Two saves, two versions: the file as read, then as first saved.
-        QDir versions(main.VersionsFolder());
+        QDir versions(main.Editor().VersionsFolder());
         const QStringList kept = versions.entryList(QDir::Files, QDir::Name);
         QCOMPARE(kept.size(), 2);
         QFile oldest(versions.filePath(kept.first()));
@@ -87,8 +87,8 @@ private slots:
         QVERIFY(s.started);
         ui::TMainForm& main = s.windows.main;
         // A file stands where the versions folder must be made.
-        QVERIFY(QDir().mkpath(QFileInfo(main.VersionsFolder()).path()));
-        QFile blocker(main.VersionsFolder());
+        QVERIFY(QDir().mkpath(QFileInfo(main.Editor().VersionsFolder()).path()));
+        QFile blocker(main.Editor().VersionsFolder());
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
         auto* road = s.Find<QLineEdit>("RoadMove");
@@ -97,7 +97,7 @@ private slots:
         QVERIFY(s.Save().contains("\r\n5,  ;"));
         QVERIFY(s.answers.WaitDone());
         QCOMPARE(s.answers.seenTexts.size(), 1);
-        QVERIFY(s.answers.seenTexts.first().contains(main.VersionsFolder()));
+        QVERIFY(s.answers.seenTexts.first().contains(main.Editor().VersionsFolder()));
         road->setText("6");
         QVERIFY(s.Save().contains("\r\n6,  ;"));
         QCOMPARE(s.answers.seenTexts.size(), 1);  // once per session

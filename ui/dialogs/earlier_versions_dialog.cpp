@@ -16,7 +16,7 @@
 #include "ui/edit/document_editor.h"
 #include "ui/widgets/comparison_panel.h"
 #include "ui/widgets/differences_view.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 
@@ -83,7 +83,7 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
     connect(panel_, &ComparisonPanel::RecordActivated, this, &EarlierVersionsDialog::RecordActivated);
     // Whatever changed the tables (a take, an undo), the summaries follow.
     connect(&editor_, &DocumentEditor::FieldsChanged, this, &EarlierVersionsDialog::CompareVersions);
-    connect(&editor_, &DocumentEditor::DocumentReplaced, this,
+    connect(&editor_, &DocumentEditor::Replaced, this,
             &EarlierVersionsDialog::CompareVersions);
 
     auto* splitter = new QSplitter(Qt::Vertical, this);

@@ -4,36 +4,32 @@
 
 #include "ui/dialogs/message_boxes.h"
 #include "ui/dialogs/rename_form.h"
-#include "ui/widgets/text_codec.h"
+#include "rules/document/record_fields.h"
+#include "ui/codec/text_codec.h"
+#include "ui/edit/typed_value.h"
 
 namespace ui {
 
 std::optional<std::string> AskForNewName(TRenameForm& form, QWidget* parent,
-                                         std::string_view currentName, const QString& separators) {
-    form.SetNewName(ToDisplay(currentName));
+                                         const rules::RulesDocument& document,
+                                         const rules::FieldRef& ref) {
+    const QString current = ToDisplay(rules::FieldText(document, ref));
+    form.SetNewName(current);
     form.ShowModal();
     if (!form.RenameAccepted()) return std::nullopt;
 
     const QString typed = form.NewNameText();
-    QString problem;
-    if (typed.trimmed().isEmpty()) {
-        problem = QStringLiteral("A name cannot be empty.");
-    } else if (typed.trimmed().startsWith(QLatin1Char('@'))) {
-        // The line would start with "@" and be read as the next section's header.
-        problem = QStringLiteral("A name cannot begin with \"@\", which starts a new section of the rules file.");
-    } else {
-        problem = FileTextValidator(separators).Problem(typed);
-    }
-    if (!problem.isEmpty()) {
+    rules::ParsedValue name = ReadTypedValue(document, ref, typed);
+    if (!name.problem.empty()) {
         QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
                         QStringLiteral("The name \"%1\" cannot be used. %2\nThe name stays \"%3\".")
-                            .arg(typed, problem, ToDisplay(currentName)),
+                            .arg(typed, QString::fromStdString(name.problem), current),
                         QMessageBox::Ok, parent);
         box.setObjectName(QStringLiteral("RenameRefusedBox"));
         box.exec();
         return std::nullopt;
     }
-    return FromDisplay(typed);
+    return std::move(name.stored);
 }
 
 }  // namespace ui

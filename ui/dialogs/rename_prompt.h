@@ -1,23 +1,26 @@
 #pragma once
 
-#include <QString>
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "rules/document/record_fields.h"
 
 class QWidget;
+
+namespace rules {
+class RulesDocument;
+}
 
 namespace ui {
 
 class TRenameForm;
 
-// Asks for a new name through the rename dialog, preset with the current one.
-// Returns the new name as file bytes when the user confirmed it and the file
-// can hold it. A name is refused, with a message, when it holds one of
-// `separators`, is empty after trimming, begins with "@" (it would read as a
-// section header), or holds a character the file's character set lacks; then
-// nothing is returned.
+// Asks for a new name of the record whose name is `ref` through the rename
+// dialog, preset with the current one. Returns the name to store when the
+// user confirmed one the field takes (as typing it into its Table cell
+// would); a refused name is said in a message and gives nothing.
 std::optional<std::string> AskForNewName(TRenameForm& form, QWidget* parent,
-                                         std::string_view currentName, const QString& separators);
+                                         const rules::RulesDocument& document,
+                                         const rules::FieldRef& ref);
 
 }  // namespace ui

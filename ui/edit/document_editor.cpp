@@ -1,16 +1,61 @@
 #include "ui/edit/document_editor.h"
 
+#include <QFile>
+#include <QStandardPaths>
 #include <QUndoStack>
+#include <algorithm>
 #include <map>
 
+#include "rules/versions/version_store.h"
+#include "ui/codec/text_codec.h"
 #include "ui/edit/replace_document_command.h"
 #include "ui/edit/set_fields_command.h"
-#include "ui/widgets/text_codec.h"
 
 namespace ui {
 
-DocumentEditor::DocumentEditor(rules::RulesDocument& document, QObject* parent)
-    : QObject(parent), document_(document), stack_(new QUndoStack(this)) {}
+DocumentEditor::DocumentEditor(QObject* parent) : QObject(parent), stack_(new QUndoStack(this)) {}
+
+rules::Status DocumentEditor::Load(const std::string& fileName, rules::Language language) {
+    return document_.Load(fileName, language);
+}
+
+void DocumentEditor::LoadBytes(std::string_view bytes, rules::Language language) {
+    document_.LoadBytes(bytes, language);
+}
+
+void DocumentEditor::Parse() {
+    document_.Parse();
+    // What was read is the saved state: nothing to undo before it.
+    stack_->clear();
+    EndTyping();
+    emit Loaded();
+}
+
+std::filesystem::path DocumentEditor::VersionsRoot() {
+    // The user's data folder, never the game's.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (data.isEmpty()) return {};
+    return std::filesystem::path(QFile::encodeName(data).toStdString()) / "versions";
+}
+
+QString DocumentEditor::VersionsFolder() const {
+    const rules::VersionStore store(VersionsRoot(), document_.TargetFileName());
+    return QFile::decodeName(store.Folder().string().c_str());
+}
+
+rules::SaveOutcome DocumentEditor::Save() {
+    EndTyping();
+    rules::SaveOutcome outcome = rules::SaveKeepingVersion(document_, VersionsRoot());
+    if (outcome.saved) {
+        stack_->setClean();
+        emit Saved();
+    }
+    return outcome;
+}
+
+bool DocumentEditor::HasUnsavedChanges() const { return !stack_->isClean(); }
+
+void DocumentEditor::CommitPendingEdits() { emit CommitRequested(); }
 
 void DocumentEditor::SetField(const rules::FieldRef& ref, std::string value, bool typing) {
     if (!rules::IsValidField(document_, ref)) return;
@@ -59,11 +104,6 @@ void DocumentEditor::Undo() {
 void DocumentEditor::Redo() {
     EndTyping();
     stack_->redo();
-}
-
-void DocumentEditor::Reset() {
-    stack_->clear();
-    EndTyping();
 }
 
 QString DocumentEditor::StepName(const rules::FieldRef& ref) const {

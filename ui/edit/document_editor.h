@@ -8,6 +8,7 @@
 
 #include "rules/document/record_fields.h"
 #include "rules/document/rules_document.h"
+#include "rules/versions/keeping_save.h"
 
 class QUndoStack;
 
@@ -19,19 +20,43 @@ struct FieldEdit {
     std::string value;
 };
 
-// The one way the tables change. Every edit, from a form control, a table
-// cell, a paste, a quick fix, a link drawn in the tree or a field taken from
-// another file, becomes a step on this undo stack; whoever shows the tables
-// listens to FieldsChanged and re-reads them. Nothing else writes to the
-// tables, so undo always knows the way back.
+// The owner of the rules document for its whole life: it loads it, saves it
+// (keeping the version a save replaces), replaces it, and is the one way its
+// tables change. Everyone else gets the document read-only. Every edit, from
+// a form control, a table cell, a paste, a quick fix, a link drawn in the
+// tree or a field taken from another file, becomes a step on its undo stack,
+// so undo always knows the way back. Views subscribe to its signals and show
+// the document themselves; nobody pushes refreshes to them.
 class DocumentEditor : public QObject {
     Q_OBJECT
   public:
-    explicit DocumentEditor(rules::RulesDocument& document, QObject* parent = nullptr);
+    explicit DocumentEditor(QObject* parent = nullptr);
 
-    rules::RulesDocument& Document() { return document_; }
     const rules::RulesDocument& Document() const { return document_; }
     QUndoStack* Stack() const { return stack_; }
+
+    // Reads the file's bytes (nothing parsed yet, nothing announced).
+    rules::Status Load(const std::string& fileName, rules::Language language);
+    // The same from bytes (tests, benchmarks).
+    void LoadBytes(std::string_view bytes, rules::Language language);
+    // Reads the three sections of what was loaded: the tables as read are the
+    // saved state, with no step to undo. Announces Loaded.
+    void Parse();
+
+    // Writes the file as Save Changes does (see rules::SaveKeepingVersion),
+    // into the versions folder VersionsRoot(). Once written, or when there was
+    // nothing to write, the tables are the saved state: Saved is announced.
+    rules::SaveOutcome Save();
+    // Where the versions of every rules file are kept.
+    static std::filesystem::path VersionsRoot();
+    // The folder of the loaded file's versions.
+    QString VersionsFolder() const;
+    // Whether the tables differ from what was last loaded or saved.
+    bool HasUnsavedChanges() const;
+
+    // Asks every view with an edit still open (a table cell being typed) to
+    // hand it in now, as a step, before a save, a close or a comparison.
+    void CommitPendingEdits();
 
     // Sets one field as one step. A `typing` edit folds into the step before
     // it when that was typing into the same field too, until EndTyping (the
@@ -56,28 +81,33 @@ class DocumentEditor : public QObject {
     // Ember Guard", "Rename Ember Guard", "RoadMove".
     QString StepName(const rules::FieldRef& ref) const;
 
-    // Forgets every step (a new file was loaded): the tables as they are now
-    // are the saved state.
-    void Reset();
-
   signals:
+    // A file was read: every view fills itself anew.
+    void Loaded();
     // The whole document was replaced (or put back): the number of records
     // may differ, so every view fills itself anew.
-    void DocumentReplaced();
+    void Replaced();
     // Fields of these records of `section` changed (by a new step, an undo or
     // a redo); every view re-reads them.
     void FieldsChanged(rules::SectionId section, const QList<int>& records);
+    // The file was written (or already held the tables): what the tables are
+    // compared with on disk is what they are now.
+    void Saved();
     // An undo or redo changed this field: the window brings its page to the
     // front and shows it, so the user sees what changed.
     void StepRevisited(const rules::FieldRef& ref);
+    // Views holding an edit not yet stored store it now (CommitPendingEdits).
+    void CommitRequested();
 
   private:
     friend class SetFieldsCommand;
     friend class ReplaceDocumentCommand;
+    // For the commands alone: the document they change.
+    rules::RulesDocument& MutableDocument() { return document_; }
     // Called by the commands after they changed the tables.
     void Announce(const std::vector<rules::FieldRef>& refs, bool revisit);
 
-    rules::RulesDocument& document_;
+    rules::RulesDocument document_;
     QUndoStack* stack_;
     int typingSession_ = 0;
 };

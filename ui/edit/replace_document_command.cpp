@@ -18,11 +18,11 @@ void ReplaceDocumentCommand::redo() { Swap(); }
 void ReplaceDocumentCommand::undo() { Swap(); }
 
 void ReplaceDocumentCommand::Swap() {
-    rules::RulesDocument& document = editor_.Document();
+    rules::RulesDocument& document = editor_.MutableDocument();
     rules::RulesDocument::Content current = document.TakeContent();
     document.PutContent(std::move(other_));
     other_ = std::move(current);
-    emit editor_.DocumentReplaced();
+    emit editor_.Replaced();
 }
 
 }  // namespace ui

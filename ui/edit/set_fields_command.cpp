@@ -22,7 +22,7 @@ void SetFieldsCommand::Apply(bool forward) {
     std::vector<rules::FieldRef> refs;
     refs.reserve(changes_.size());
     for (const Change& change : changes_) {
-        rules::SetFieldText(editor_.Document(), change.ref, forward ? change.after : change.before);
+        rules::SetFieldText(editor_.MutableDocument(), change.ref, forward ? change.after : change.before);
         refs.push_back(change.ref);
     }
     editor_.Announce(refs, pushed_);

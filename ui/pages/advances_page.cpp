@@ -14,7 +14,7 @@
 #include "ui/widgets/numeric_text.h"
 #include "ui/widgets/outline_list.h"
 #include "ui/widgets/radio_group.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 #include "ui/widgets/widget_helpers.h"
 
 namespace ui {
@@ -77,13 +77,11 @@ AdvancesPage::AdvancesPage(DocumentEditor& editor, QWidget* parent)
     preBox1_ = new AdvanceChoiceBox(advances, this);
     preBox1_->setObjectName(QStringLiteral("PreBox1"));
     preBox1_->setGeometry(176, 80, 145, 21);
-    preBox1_->setEditText(QStringLiteral("PreBox1"));
     goto1_ =
         MakeButton(QStringLiteral("GOTO1"), QStringLiteral("Go To"), QRect(328, 80, 209, 21), this);
     preBox2_ = new AdvanceChoiceBox(advances, this);
     preBox2_->setObjectName(QStringLiteral("PreBox2"));
     preBox2_->setGeometry(176, 112, 145, 21);
-    preBox2_->setEditText(QStringLiteral("PreBox2"));
     goto2_ = MakeButton(QStringLiteral("GOTO2"), QStringLiteral("Go To"), QRect(328, 112, 209, 21),
                         this);
     gotoNext_ = MakeButton(QStringLiteral("GotoNext"), QStringLiteral("Goto Next"),

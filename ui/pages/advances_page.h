@@ -41,7 +41,6 @@ class AdvancesPage : public RecordPage {
   protected:
     // OutAdvancesClick: fills the form from advance `number`.
     void ShowRecord(int number) override;
-    QString FieldSeparators() const override { return QStringLiteral(",;"); }
     // Renamed advances are renamed in the prerequisite boxes too.
     void RecordsChanged(const QList<int>& records) override;
 

@@ -12,6 +12,8 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
+#include "rules/check/rules_check.h"
+#include "ui/edit/document_editor.h"
 #include "ui/widgets/remembered_settings.h"
 #include "ui/widgets/widget_helpers.h"
 
@@ -87,7 +89,12 @@ protected:
 
 }  // namespace
 
-CheckPage::CheckPage(QWidget* parent) : QWidget(parent) {
+CheckPage::CheckPage(DocumentEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+    // Every change of the tables, an edit wherever it is made, an undo or a
+    // redo, is checked at once.
+    connect(&editor_, &DocumentEditor::Loaded, this, &CheckPage::Recheck);
+    connect(&editor_, &DocumentEditor::Replaced, this, &CheckPage::Recheck);
+    connect(&editor_, &DocumentEditor::FieldsChanged, this, &CheckPage::Recheck);
     MakeLabel(QStringLiteral("CheckLabel"),
               QStringLiteral("What would make the game misread these rules, as they are now. "
                              "Double-click or press <Enter> to show the record."),
@@ -152,6 +159,15 @@ QString CheckPage::Caption() const {
 bool CheckPage::Hidden(const rules::Problem& problem) const {
     return problem.severity != rules::Severity::Error &&
            hidden_.contains(QString::fromStdString(problem.check));
+}
+
+void CheckPage::Recheck() { ShowProblems(rules::CheckRules(editor_.Document())); }
+
+void CheckPage::ApplyFix(const rules::QuickFix& fix) {
+    std::vector<FieldEdit> edits;
+    for (const auto& [ref, value] : fix.edits) edits.push_back({ref, value});
+    if (!edits.empty()) editor_.SetFields(std::move(edits), QString::fromStdString(fix.title));
+    emit ProblemActivated(fix.section, fix.record, -1);
 }
 
 void CheckPage::ShowProblems(rules::Problems problems) {
@@ -250,11 +266,10 @@ void CheckPage::ShowMenu(QTreeWidgetItem* item, const QPoint& globalPos) {
     if (!problem) return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("ProblemMenu"));
-    const std::vector<rules::QuickFix> fixes =
-        fixSource_ ? fixSource_(*problem) : std::vector<rules::QuickFix>{};
+    const std::vector<rules::QuickFix> fixes = rules::QuickFixes(editor_.Document(), *problem);
     for (const rules::QuickFix& fix : fixes) {
         QAction* action = menu.addAction(QString::fromStdString(fix.title));
-        connect(action, &QAction::triggered, this, [this, fix] { emit FixChosen(fix); });
+        connect(action, &QAction::triggered, this, [this, fix] { ApplyFix(fix); });
     }
     if (problem->severity != rules::Severity::Error) {
         if (!fixes.empty()) menu.addSeparator();

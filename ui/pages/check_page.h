@@ -2,7 +2,6 @@
 
 #include <QStringList>
 #include <QWidget>
-#include <functional>
 #include <vector>
 
 #include "rules/check/problem.h"
@@ -15,26 +14,27 @@ class QTreeWidgetItem;
 
 namespace ui {
 
+class DocumentEditor;
+
 // The problems of the tables as they are now, errors first, each with its
 // severity icon, its record and its sentence; what only follows from a
 // problem is folded under it. A double-click or Enter on a problem asks for
 // its record to be shown; a right-click (or Ctrl+.) offers its fixes and
-// hides warnings of its kind, which the editor remembers.
+// hides warnings of its kind, which the editor remembers. It checks the
+// document itself whenever the document changes, and makes a chosen fix one
+// step of the editor's history.
 class CheckPage : public QWidget {
     Q_OBJECT
 public:
-    using FixSource = std::function<std::vector<rules::QuickFix>(const rules::Problem&)>;
-
-    explicit CheckPage(QWidget* parent = nullptr);
+    explicit CheckPage(DocumentEditor& editor, QWidget* parent = nullptr);
 
     void ShowProblems(rules::Problems problems);
     const rules::Problems& Problems() const { return problems_; }
     // "Check (3)", or "Check" when nothing is shown; notes and hidden
     // warnings are not counted.
     QString Caption() const;
-    // Where the fixes of a problem come from (the window, which knows the
-    // tables).
-    void SetFixSource(FixSource source) { fixSource_ = std::move(source); }
+    // Makes the fix's edits one step, then asks for its record to be shown.
+    void ApplyFix(const rules::QuickFix& fix);
 
     // The kinds of warnings the user hid; remembered between runs.
     const QStringList& HiddenKinds() const { return hidden_; }
@@ -42,10 +42,9 @@ public:
     void ShowHiddenKinds();
 
 signals:
-    // The user asked for the record of this problem (see rules::Problem).
+    // The user asked for the record of this problem (see rules::Problem),
+    // or a fix was made to it.
     void ProblemActivated(rules::SectionId section, int record, int line);
-    // The user chose this fix.
-    void FixChosen(const rules::QuickFix& fix);
     // What is shown changed, and with it the caption.
     void CaptionChanged();
 
@@ -53,6 +52,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void Recheck();
     void Rebuild();
     void ShowNote(const QString& text);
     void Activate(QTreeWidgetItem* item);
@@ -66,7 +66,7 @@ private:
     rules::Problems problems_;
     QStringList hidden_;
     int shown_ = 0;
-    FixSource fixSource_;
+    DocumentEditor& editor_;
     bool checked_ = false;  // a check ran; until then the list says nothing was loaded
 };
 

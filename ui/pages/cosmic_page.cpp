@@ -10,9 +10,11 @@
 #include "rules/document/language.h"
 #include "rules/document/record_fields.h"
 #include "ui/edit/document_editor.h"
+#include "ui/edit/typed_value.h"
+#include "ui/widgets/refusal_tint.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/readable_text.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 
@@ -52,6 +54,8 @@ CosmicPage::CosmicPage(DocumentEditor& editor, QWidget* parent)
             [this](rules::SectionId section, const QList<int>& records) {
                 if (section == rules::SectionId::Cosmic) ValuesChanged(records);
             });
+    connect(&editor_, &DocumentEditor::Loaded, this, &CosmicPage::ShowValues);
+    connect(&editor_, &DocumentEditor::Replaced, this, &CosmicPage::ShowValues);
 
     const auto& names = rules::CosmicNames();
     QWidget* previous = nullptr;
@@ -61,14 +65,20 @@ CosmicPage::CosmicPage(DocumentEditor& editor, QWidget* parent)
         field->setGeometry(8, kRowPitch * k, 41, 26);
         field->setFont(ComicFont(13));
         field->setText(QString::fromLatin1(names[k]));
-        field->setValidator(new FileTextValidator(QString(), field));
+        // A value is a plain number, as on the Table page: anything else
+        // ("3 4", "3;4") would be read back as another number. It is not
+        // stored, and the field says why until it is mended or left.
         connect(field, &QLineEdit::textChanged, this, [this, field, k](const QString& text) {
-            std::optional<std::string> bytes = FromDisplay(text);
-            if (!bytes) return;
+            const rules::FieldRef ref = rules::CosmicFieldRef(k + 1);
+            if (!editor_.Document().Parsed() || editor_.Document().Cosmic().LineOf(k) < 0) return;
+            rules::ParsedValue value = ReadTypedValue(editor_.Document(), ref, text);
+            ShowRefusal(field, QString::fromStdString(value.problem));
+            if (!value.problem.empty()) return;
             storing_ = true;
-            editor_.SetField(rules::CosmicFieldRef(k + 1), std::move(*bytes), field->hasFocus());
+            editor_.SetField(ref, std::move(value.stored), field->hasFocus());
             storing_ = false;
         });
+        connect(field, &QLineEdit::editingFinished, this, [this, k] { ValuesChanged({k + 1}); });
         if (previous) setTabOrder(previous, field);
         previous = field;
         fields_[k] = field;
@@ -89,6 +99,7 @@ void CosmicPage::ValuesChanged(const QList<int>& records) {
     for (int record : records) {
         if (record < 1 || record > rules::kCosmicCount) continue;
         QLineEdit* field = fields_[static_cast<std::size_t>(record - 1)];
+        ShowRefusal(field, {});
         const QString text = ToDisplay(cosmic.Value(record - 1));
         if (field->text() == text) continue;
         const QSignalBlocker blocker(field);

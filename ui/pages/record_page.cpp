@@ -7,8 +7,10 @@
 #include "rules/document/record_fields.h"
 #include "ui/dialogs/rename_prompt.h"
 #include "ui/edit/document_editor.h"
+#include "ui/edit/typed_value.h"
+#include "ui/widgets/refusal_tint.h"
 #include "ui/widgets/outline_list.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 
@@ -24,9 +26,12 @@ RecordPage::RecordPage(DocumentEditor& editor, rules::SectionId section, QWidget
             [this](rules::SectionId section, const QList<int>& records) {
                 if (section == section_) RecordsChanged(records);
             });
+    // A file read or a document replaced as a whole: the list is built anew.
+    connect(&editor_, &DocumentEditor::Loaded, this, [this] { Populate(); });
+    connect(&editor_, &DocumentEditor::Replaced, this, [this] { Populate(); });
 }
 
-rules::RulesDocument& RecordPage::Document() const { return editor_.Document(); }
+const rules::RulesDocument& RecordPage::Document() const { return editor_.Document(); }
 
 int RecordPage::RecordCount() const { return rules::RecordCount(Document(), section_); }
 
@@ -98,19 +103,28 @@ void RecordPage::RecordsChanged(const QList<int>& records) {
 void RecordPage::RenameSelected() {
     const int number = outline_->SelectedItem();
     if (number < 1 || number > RecordCount() || !renameForm_) return;
-    std::optional<std::string> name =
-        AskForNewName(*renameForm_, window(), RecordName(number), FieldSeparators());
+    const rules::FieldRef ref{section_, number, 0};
+    std::optional<std::string> name = AskForNewName(*renameForm_, window(), Document(), ref);
     if (!name) return;
-    editor_.SetField({section_, number, 0}, std::move(*name));
+    editor_.SetField(ref, std::move(*name));
 }
 
 void RecordPage::BindEdit(QLineEdit* edit, int field) {
-    edit->setValidator(new FileTextValidator(FieldSeparators(), edit));
     // Typed text and a spinner's step both arrive here; what the user types
-    // while the field has the focus folds into one step.
+    // while the field has the focus folds into one step. A text the field
+    // cannot take (as the Table page would refuse it) is not stored: the
+    // edit is tinted with the reason until it is mended or left.
     connect(edit, &QLineEdit::textChanged, this, [this, edit, field](const QString& text) {
-        if (std::optional<std::string> bytes = FromDisplay(text))
-            StoreField(field, std::move(*bytes), edit->hasFocus());
+        if (!EditAllowed()) return;
+        rules::ParsedValue value = ReadTypedValue(Document(), {section_, currentIndex_, field}, text);
+        ShowRefusal(edit, QString::fromStdString(value.problem));
+        if (value.problem.empty()) StoreField(field, std::move(value.stored), edit->hasFocus());
+    });
+    // Left with a refused text, the edit shows what is stored again.
+    connect(edit, &QLineEdit::editingFinished, this, [this, edit, field] {
+        if (!ShowsRefusal(edit) || !HasRecord()) return;
+        ShowRefusal(edit, {});
+        ShowText(edit, rules::FieldText(Document(), {section_, currentIndex_, field}));
     });
 }
 
@@ -127,6 +141,7 @@ void RecordPage::SetFormControls(QList<QWidget*> controls) {
 }
 
 void RecordPage::ShowText(QLineEdit* edit, const std::string& text) {
+    ShowRefusal(edit, {});
     const QString shown = ToDisplay(text);
     if (edit->text() == shown) return;
     const QSignalBlocker blocker(edit);

@@ -59,16 +59,12 @@ class RecordPage : public QWidget {
     void AttachOutline(OutlineList* outline);
 
     DocumentEditor& Editor() const { return editor_; }
-    rules::RulesDocument& Document() const;
+    const rules::RulesDocument& Document() const;
     int RecordCount() const;
     const std::string& RecordName(int number) const;
     // Fills the form from record `number`; implementations fill each control
     // without reporting it as an edit (ShowText, RadioGroup::SetIndex, ...).
     virtual void ShowRecord(int number) = 0;
-    // Characters that end the fields of the record's line: refused in names
-    // and in typed values, since they would split the line when it is read
-    // again.
-    virtual QString FieldSeparators() const = 0;
     // Fields of these records of this page's section changed: the list
     // follows their names, and the record on show is shown anew unless the
     // change is the one its form just made (re-filling the control the user
@@ -86,9 +82,8 @@ class RecordPage : public QWidget {
     void RenameSelected();
 
     // Binds an edit field to field `field` of the record on show: every
-    // change is stored at once; typing into it is one step until the focus
-    // leaves it. Text the file could not hold (a field separator, a
-    // character outside its code page) is refused as it is typed.
+    // change the field can take is stored at once; typing into it is one
+    // step until the focus leaves it.
     void BindEdit(QLineEdit* edit, int field);
     // The controls of the form: disabled until a record is shown, so with no
     // record (nothing was read) nothing can be changed.

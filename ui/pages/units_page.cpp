@@ -77,21 +77,15 @@ UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
                            rules::UnitField::Hold);
 
     // Spinners: only the moves wrap around; the edits themselves take any text.
-    struct Spin {
-        QLineEdit* edit;
-        rules::ValueRange range;
-        bool wraps;
-    };
-    namespace range = rules::unit_range;
-    const Spin spins[] = {
-        {moves_, range::kMoves, true},           {rounds_, range::kRounds, false},
-        {attack_, range::kAttack, false},        {hitPoints_, range::kHitPoints, false},
-        {cost_, range::kCost, false},            {defense_, range::kDefense, false},
-        {firepower_, range::kFirepower, false},  {hold_, range::kHold, false}};
+    using F = rules::UnitField;
+    const std::pair<QLineEdit*, F> spins[] = {
+        {moves_, F::Moves}, {rounds_, F::Rounds},       {attack_, F::Attack},
+        {hitPoints_, F::HitPoints}, {cost_, F::Cost},   {defense_, F::Defense},
+        {firepower_, F::Firepower}, {hold_, F::Hold}};
     int n = 0;
-    for (const Spin& spin : spins) {
-        auto* upDown =
-            new UpDown(spin.edit, spin.range.minimum, spin.range.maximum, spin.wraps, this);
+    for (const auto& [edit, field] : spins) {
+        const rules::ValueRange range = rules::Spec(rules::SectionId::Units, int(field)).range;
+        auto* upDown = new UpDown(edit, range.minimum, range.maximum, field == F::Moves, this);
         upDown->setObjectName(QStringLiteral("UpDown%1").arg(++n));
     }
 
@@ -106,10 +100,6 @@ UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
     prerequisite_ = new AdvanceChoiceBox(Document().Advances(), this);
     prerequisite_->setObjectName(QStringLiteral("Prerequisite"));
     prerequisite_->setGeometry(336, 184, 145, 21);
-    for (AdvanceChoiceBox* box : {getObsolete_, prerequisite_}) {
-        const QSignalBlocker blocker(box);
-        box->setEditText(box->objectName());
-    }
     connect(getObsolete_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::GetObsoleteChange);
     connect(prerequisite_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::PrerequisiteChange);
     for (AdvanceChoiceBox* box : {getObsolete_, prerequisite_}) {

@@ -40,7 +40,6 @@ class UnitsPage : public RecordPage {
 
   protected:
     void ShowRecord(int number) override;
-    QString FieldSeparators() const override { return QStringLiteral(","); }
 
   private:
     const rules::UnitRecord& Unit(int number) const;

@@ -17,7 +17,7 @@
 #include "rules/tree/record_figures.h"
 #include "rules/tree/tech_tree_dot.h"
 #include "ui/edit/document_editor.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 
@@ -120,6 +120,8 @@ BalanceChart::BalanceChart(DocumentEditor& editor, QWidget* parent)
     // The plot fills the room it is given; texts keep their size.
     connect(view_, &ChartView::Resized, this, &BalanceChart::ScheduleRedraw);
     connect(&editor_, &DocumentEditor::FieldsChanged, this, &BalanceChart::ScheduleRedraw);
+    connect(&editor_, &DocumentEditor::Loaded, this, &BalanceChart::ScheduleRedraw);
+    connect(&editor_, &DocumentEditor::Replaced, this, &BalanceChart::ScheduleRedraw);
     Redraw();
 }
 

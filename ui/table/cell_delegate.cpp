@@ -11,7 +11,7 @@
 #include "rules/document/rules_document.h"
 #include "ui/edit/document_editor.h"
 #include "ui/table/record_table_model.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 
@@ -61,12 +61,12 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
             break;
         }
         case rules::FieldKind::Flags: editor = new FlagsEditor(parent); break;
+        case rules::FieldKind::Name:
         case rules::FieldKind::Text: {
             auto* edit = new QLineEdit(parent);
             edit->setFrame(false);
-            edit->setValidator(new FileTextValidator(
-                section == rules::SectionId::Advances ? QStringLiteral(",;") : QStringLiteral(","),
-                edit));
+            // No validator: what the cell cannot take is refused when it is
+            // stored, with the reason said, as a paste is.
             editor = edit;
             break;
         }

@@ -7,7 +7,7 @@
 #include "rules/document/field_values.h"
 #include "rules/document/rules_document.h"
 #include "ui/edit/document_editor.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 
@@ -50,6 +50,10 @@ QString CellDisplayText(const rules::RulesDocument& document, const rules::Field
 RecordTableModel::RecordTableModel(DocumentEditor& editor, QObject* parent)
     : QAbstractTableModel(parent), editor_(editor) {
     connect(&editor_, &DocumentEditor::FieldsChanged, this, &RecordTableModel::FieldsChanged);
+    // A file read, a document replaced (its record count may differ) or a
+    // save (the texts on disk changed) shows every row anew.
+    for (auto whole : {&DocumentEditor::Loaded, &DocumentEditor::Replaced, &DocumentEditor::Saved})
+        connect(&editor_, whole, this, &RecordTableModel::Refresh);
     SetSection(SectionId::Units);
 }
 

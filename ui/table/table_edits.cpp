@@ -4,7 +4,7 @@
 
 #include "rules/document/rules_document.h"
 #include "ui/table/record_table_model.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 

@@ -60,6 +60,14 @@ void TablePage::Enter() {
     chart_->Redraw();
 }
 
+void TablePage::CommitOpenCell() {
+    if (!view_) return;
+    if (QWidget* editor = view_->indexWidget(view_->currentIndex())) {
+        emit view_->itemDelegate()->commitData(editor);
+        emit view_->itemDelegate()->closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+}
+
 void TablePage::Build() {
     model_ = new RecordTableModel(editor_, this);
     // What the file on disk holds: the text read, or the last saved.
@@ -173,6 +181,9 @@ void TablePage::Build() {
     connect(importCsv, &QToolButton::clicked, this, &TablePage::ImportCsvClick);
     connect(model_, &RecordTableModel::EditRefused, this, &TablePage::ShowMessage);
     connect(chart_, &BalanceChart::UnitClicked, this, &TablePage::SelectUnit);
+    // A save, a close, a page switch or a comparison first takes the text
+    // of a cell still being typed, as a step of its own.
+    connect(&editor_, &DocumentEditor::CommitRequested, this, &TablePage::CommitOpenCell);
     // Each step clears the last refusal: it is about a cell that is gone.
     connect(&editor_, &DocumentEditor::FieldsChanged, message_, &QWidget::hide);
     // Under "Only changed" an undo may bring a record back or let it go.

@@ -72,6 +72,8 @@ class TablePage : public QWidget {
 
   private:
     void Build();
+    // Stores the text of a cell editor still open, as Enter would.
+    void CommitOpenCell();
     void ShowMessage(const QString& text);
     void Refuse(const QString& title, const QString& text);
     void SelectUnit(int unit);

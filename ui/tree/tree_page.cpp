@@ -24,7 +24,7 @@
 #include "rules/tree/tech_tree_dot.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 #include "ui/tree/tree_node_item.h"
 #include "ui/tree/tree_view.h"
 
@@ -181,6 +181,15 @@ void TreePage::SetEditor(DocumentEditor* editor) {
     editor_ = editor;
     if (editor_) {
         connect(editor_, &DocumentEditor::FieldsChanged, this, &TreePage::TablesChanged);
+        // A page in front when the file was read, or replaced, draws it now;
+        // a hidden one catches up when it is entered.
+        for (auto whole : {&DocumentEditor::Loaded, &DocumentEditor::Replaced}) {
+            connect(editor_, whole, this, [this] {
+                if (!isVisible()) return;
+                Refresh(true, highlighted_);
+                ApplyMarks();
+            });
+        }
     }
 }
 

@@ -3,13 +3,14 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPalette>
 #include <QSignalBlocker>
 
 #include "rules/document/advance_table.h"
 #include "ui/widgets/fonts.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 
@@ -55,12 +56,14 @@ int AdvanceChoiceBox::ShowAbbrev(const std::string& abbrev) {
     const QSignalBlocker blocker(this);
     stored_ = abbrev;
     MarkNotTaken(false);
-    if (rules::IsNoAdvance(abbrev)) {
-        setEditText(QStringLiteral("nil"));
-        return 0;
-    }
-    const int number = advances_.FindByAbbrev(abbrev);
-    setEditText(ToDisplay(number > 0 ? advances_.At(number).name : abbrev));
+    const int number = rules::IsNoAdvance(abbrev) ? 0 : advances_.FindByAbbrev(abbrev);
+    // The list's current item follows what is shown. Left on an earlier
+    // record's pick, the toolkit would match the text against the list when
+    // the focus merely passes through and report that item as picked.
+    if (number < count()) setCurrentIndex(rules::IsNoAdvance(abbrev) || number > 0 ? number : -1);
+    setEditText(rules::IsNoAdvance(abbrev)
+                    ? QStringLiteral("nil")
+                    : ToDisplay(number > 0 ? advances_.At(number).name : abbrev));
     return number;
 }
 
@@ -71,8 +74,9 @@ QString AdvanceChoiceBox::StoredText() const {
 }
 
 void AdvanceChoiceBox::Choose(const std::string& abbrev) {
-    stored_ = abbrev;
     MarkNotTaken(false);
+    if (stored_ && *stored_ == abbrev) return;  // nothing new: no step
+    stored_ = abbrev;
     // A whole name is typed: the list of names that begin with it has done
     // its work. Left open it would swallow the next click elsewhere. It is
     // shown after this text change is handled, so it is closed after that.
@@ -129,7 +133,27 @@ void AdvanceChoiceBox::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
     // The list of names opening is no leaving; anything else is.
     if (event->reason() == Qt::PopupFocusReason) return;
-    if (notTaken_ && stored_) ShowAbbrev(*stored_);
+    TakeAbbrevTyped();
+    // Refused text, or an abbreviation taken: the stored choice shows as its
+    // name again.
+    if (stored_ && currentText() != StoredText()) ShowAbbrev(*stored_);
+}
+
+void AdvanceChoiceBox::TakeAbbrevTyped() {
+    // Taken only once the typing is done: on the way to a name, its first
+    // letters may be some other advance's abbreviation.
+    if (!notTaken_) return;
+    const std::optional<std::string> text = FromDisplay(currentText());
+    if (!text || rules::IsNoAdvance(*text)) return;
+    if (advances_.FindByAbbrev(*text) > 0) Choose(*text);
+}
+
+void AdvanceChoiceBox::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        TakeAbbrevTyped();
+        if (stored_ && currentText() != StoredText() && !notTaken_) ShowAbbrev(*stored_);
+    }
+    QComboBox::keyPressEvent(event);
 }
 
 void AdvanceChoiceBox::ItemPicked(int index) {

@@ -48,6 +48,7 @@ public:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 signals:
     // The user's text now names "nil" or an advance: the abbreviation to
@@ -61,6 +62,9 @@ private:
     // already shown.
     void ItemPicked(int index);
     void Choose(const std::string& abbrev);
+    // Text the focus leaves (or Enter ends) that is an advance's
+    // abbreviation as the file writes it ("Kln") chooses that advance.
+    void TakeAbbrevTyped();
     // Tints the box and explains it, or takes both back.
     void MarkNotTaken(bool notTaken);
     // The stored choice as the box shows it: "nil" or the advance's name.

@@ -58,7 +58,7 @@ ComparisonPanel::ComparisonPanel(DocumentEditor& editor, Order order, QWidget* p
     connect(view_, &DifferencesView::RecordActivated, this, &ComparisonPanel::RecordActivated);
     // Whatever changed the tables, the differences shown must be theirs now.
     connect(&editor_, &DocumentEditor::FieldsChanged, this, &ComparisonPanel::Refresh);
-    connect(&editor_, &DocumentEditor::DocumentReplaced, this, &ComparisonPanel::Refresh);
+    connect(&editor_, &DocumentEditor::Replaced, this, &ComparisonPanel::Refresh);
 }
 
 void ComparisonPanel::Show(std::shared_ptr<const rules::RulesDocument> theirs,

@@ -5,7 +5,7 @@
 #include <map>
 
 #include "rules/document/rules_document.h"
-#include "ui/widgets/text_codec.h"
+#include "ui/codec/text_codec.h"
 
 namespace ui {
 

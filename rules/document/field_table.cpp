@@ -1,0 +1,173 @@
+#include "rules/document/field_table.h"
+
+#include <array>
+
+namespace rules {
+
+namespace {
+
+using namespace std::string_view_literals;
+
+constexpr std::array kDomains = {"Land"sv, "Air"sv, "Sea"sv};
+constexpr std::array kRoles = {"Attack"sv,        "Defend"sv,        "Naval Superiority"sv,
+                               "Air Superiority"sv, "Sea Transport"sv, "Settle"sv,
+                               "Diplomacy"sv,     "Trade"sv};
+constexpr std::array kEpochs = {"Ancient"sv, "Renaissance"sv, "Industrial Revolution"sv,
+                                "Modern"sv};
+constexpr std::array kCategories = {"Military"sv, "Economic"sv, "Social"sv, "Academic"sv,
+                                    "Applied"sv};
+static_assert(kEpochs.size() == kEpochCount && kCategories.size() == kCategoryCount);
+constexpr std::array kFlagCaptions = {
+    "Two space visibility"sv,
+    "Ignore zones of control"sv,
+    "Can make amphibious assaults"sv,
+    "Submarine advantages/disadvantages"sv,
+    "Can attack air units (fighter)"sv,
+    "Ship must stay near land (trireme)"sv,
+    "Negates city walls (howitzer)"sv,
+    " Can carry air units (carrier)"sv,
+    " Can make paradrops"sv,
+    "Alpine (treats all squares as road)"sv,
+    "x2 on defense versus horse (pikemen)"sv,
+    "Free support for fundamentalism (fanatics)"sv,
+    "Destroyed after attacking (missiles)"sv,
+    "x2 on defense versus air (AEGIS)"sv,
+    "Unit can spot submarines"sv,
+};
+static_assert(kFlagCaptions.size() == kFlagCount);
+
+// Numbers beyond this are not worth keeping apart; the plain-number reader
+// caps at a larger value, which so stays out of every range.
+constexpr int kLargest = 999'999'999;
+constexpr ValueRange kAny{0, kLargest};
+constexpr ValueRange kNone{0, -1};
+
+// A unit line's fields all end at a comma; an advance line's end at a comma,
+// its last but one at the ";" before the abbreviation; a cosmic value ends at
+// the first space.
+constexpr std::string_view kUnitRefused = ",";
+constexpr std::string_view kAdvanceRefused = ",;";
+constexpr std::string_view kCosmicRefused = ",; ";
+
+constexpr FieldSpec Unit(UnitField f, std::string_view label, std::string_view heading,
+                         FieldKind kind, std::string UnitRecord::* member,
+                         ValueRange range = kNone, std::span<const std::string_view> words = {}) {
+    return {SectionId::Units, static_cast<int>(f), label, heading, kind, range, words,
+            kUnitRefused, member, nullptr};
+}
+
+constexpr FieldSpec Advance(AdvanceField f, std::string_view label, std::string_view heading,
+                            FieldKind kind, std::string AdvanceRecord::* member,
+                            ValueRange range = kNone,
+                            std::span<const std::string_view> words = {}) {
+    return {SectionId::Advances, static_cast<int>(f), label, heading, kind, range, words,
+            kAdvanceRefused, nullptr, member};
+}
+
+using K = FieldKind;
+using U = UnitRecord;
+using A = AdvanceRecord;
+
+const std::array kUnitFields = {
+    Unit(UnitField::Name, "name", "Name", K::Name, &U::name),
+    Unit(UnitField::ObsoleteBy, "obsolete by", "Obsolete by", K::Advance, &U::obsoleteBy),
+    Unit(UnitField::Domain, "domain", "Domain", K::Choice, &U::domain, {0, 2}, kDomains),
+    Unit(UnitField::Moves, "moves", "Moves", K::Number, &U::moves, {1, 20}),
+    Unit(UnitField::Rounds, "rounds in flight", "Rounds", K::Number, &U::rounds, {0, 8}),
+    Unit(UnitField::Attack, "attack", "Attack", K::Number, &U::attack, {0, 99}),
+    Unit(UnitField::Defense, "defense", "Defense", K::Number, &U::defense, {0, 20}),
+    Unit(UnitField::HitPoints, "hit points", "Hit points", K::Number, &U::hitPoints, {1, 10}),
+    Unit(UnitField::Firepower, "firepower", "Firepower", K::Number, &U::firepower, {1, 5}),
+    Unit(UnitField::Cost, "cost", "Cost", K::Number, &U::cost, {1, 20}),
+    Unit(UnitField::Hold, "hold", "Hold", K::Number, &U::hold, {0, 10}),
+    Unit(UnitField::Role, "role", "Role", K::Choice, &U::role, {0, 7}, kRoles),
+    Unit(UnitField::Prereq, "prerequisite", "Prerequisite", K::Advance, &U::prereq),
+    Unit(UnitField::Flags, "flags", "Flags", K::Flags, &U::flags, kNone, kFlagCaptions),
+};
+static_assert(kUnitFields.size() == static_cast<std::size_t>(UnitField::Count));
+
+const std::array kAdvanceFields = {
+    Advance(AdvanceField::Name, "name", "Name", K::Name, &A::name),
+    Advance(AdvanceField::AiValue, "AI value", "AI value", K::Number, &A::aiValue, kAny),
+    Advance(AdvanceField::Modifier, "modifier", "Modifier", K::Number, &A::modifier,
+            {-kLargest, kLargest}),
+    Advance(AdvanceField::Prereq1, "prerequisite 1", "Prerequisite 1", K::Advance, &A::prereq1),
+    Advance(AdvanceField::Prereq2, "prerequisite 2", "Prerequisite 2", K::Advance, &A::prereq2),
+    Advance(AdvanceField::Epoch, "epoch", "Epoch", K::Choice, &A::epoch, {0, kEpochCount - 1},
+            kEpochs),
+    Advance(AdvanceField::Category, "category", "Category", K::Choice, &A::category,
+            {0, kCategoryCount - 1}, kCategories),
+    Advance(AdvanceField::Abbrev, "abbreviation", "Abbreviation", K::Text, &A::abbrev),
+};
+static_assert(kAdvanceFields.size() == static_cast<std::size_t>(AdvanceField::Count));
+
+const std::array kCosmicFields = {
+    FieldSpec{SectionId::Cosmic, 0, "value", "Value", K::Number, kAny, {}, kCosmicRefused},
+};
+
+char Folded(char c) {
+    if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
+    if (c == '-' || c == '_') return ' ';
+    return c;
+}
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (Folded(a[i]) != Folded(b[i])) return false;
+    return true;
+}
+
+const char* WordOf(SectionId section, int field, long value) {
+    return ChoiceWord(section, field, value).data();
+}
+
+}  // namespace
+
+std::span<const FieldSpec> FieldSpecs(SectionId section) {
+    switch (section) {
+        case SectionId::Units: return kUnitFields;
+        case SectionId::Advances: return kAdvanceFields;
+        case SectionId::Cosmic: break;
+    }
+    return kCosmicFields;
+}
+
+const FieldSpec& Spec(SectionId section, int field) {
+    return FieldSpecs(section)[static_cast<std::size_t>(field)];
+}
+
+std::optional<int> FindField(SectionId section, std::string_view name) {
+    for (const FieldSpec& spec : FieldSpecs(section))
+        if (SameName(spec.heading, name) || SameName(spec.label, name)) return spec.field;
+    return std::nullopt;
+}
+
+std::string_view ChoiceWord(SectionId section, int field, long value) {
+    const FieldSpec& spec = Spec(section, field);
+    const long index = value - spec.range.minimum;
+    if (spec.kind != FieldKind::Choice || index < 0 ||
+        index >= static_cast<long>(spec.words.size()))
+        return "";
+    return spec.words[static_cast<std::size_t>(index)];
+}
+
+const char* EpochName(int epoch) {
+    return WordOf(SectionId::Advances, static_cast<int>(AdvanceField::Epoch), epoch);
+}
+const char* CategoryName(int category) {
+    return WordOf(SectionId::Advances, static_cast<int>(AdvanceField::Category), category);
+}
+const char* DomainName(int domain) {
+    return WordOf(SectionId::Units, static_cast<int>(UnitField::Domain), domain);
+}
+const char* RoleName(int role) {
+    return WordOf(SectionId::Units, static_cast<int>(UnitField::Role), role);
+}
+const char* FlagCaption(int checkBox) {
+    return checkBox >= 1 && checkBox <= kFlagCount
+               ? kFlagCaptions[static_cast<std::size_t>(checkBox - 1)].data()
+               : "";
+}
+
+}  // namespace rules
