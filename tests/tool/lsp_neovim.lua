@@ -1,7 +1,8 @@
--- Drives Neovim's own LSP client against `ovantra-rules lsp` on a copy of
--- the demo with planted faults (a circle, an unknown advance after a name
--- with accents, an attack out of range). Run by lsp_neovim.sh.
-local binary = os.getenv('OVANTRA_RULES')
+-- Drives Neovim's own LSP client, set up by the README's configuration,
+-- against `ovantra-rules lsp` on a copy of the demo with planted faults (a
+-- circle, an unknown advance after a name with accents, an attack out of
+-- range). Run by lsp_neovim.sh.
+local binary = 'ovantra-rules'  -- on the PATH, as the configuration wants it
 local file = os.getenv('RULES_FILE')
 local failures = {}
 local function check(ok, what)
@@ -9,23 +10,29 @@ local function check(ok, what)
   return ok
 end
 
-vim.cmd('edit ++enc=cp1252 ' .. vim.fn.fnameescape(file))
+-- The README's configuration (given as the user's init.lua) starts the
+-- client when the file is read; its exit status and diagnostics are watched.
+local published, exit_code, client_id
+local usual_handler = vim.lsp.handlers['textDocument/publishDiagnostics']
+vim.lsp.handlers['textDocument/publishDiagnostics'] = function(err, result, ctx, config)
+  published = result
+  return usual_handler(err, result, ctx, config)
+end
+local start_client = vim.lsp.start_client
+vim.lsp.start_client = function(config)
+  config.on_exit = function(code) exit_code = code end
+  client_id = start_client(config)
+  return client_id
+end
+
+vim.cmd('edit ' .. vim.fn.fnameescape(file))
 local buf = vim.api.nvim_get_current_buf()
 local uri = vim.uri_from_bufnr(buf)
-local published, exit_code
-local client_id = vim.lsp.start_client({
-  name = 'ovantra-rules',
-  cmd = { binary, 'lsp' },
-  root_dir = vim.fn.fnamemodify(file, ':h'),
-  handlers = {
-    ['textDocument/publishDiagnostics'] = function(err, result, ctx, config)
-      published = result
-      vim.lsp.diagnostic.on_publish_diagnostics(err, result, ctx, config)
-    end,
-  },
-  on_exit = function(code) exit_code = code end,
-})
-vim.lsp.buf_attach_client(buf, client_id)
+check(vim.bo.fileencoding == 'cp1252', 'the file is read as ' .. vim.bo.fileencoding)
+if not client_id then
+  io.stderr:write('FAILED: the configuration started no client\n')
+  vim.cmd('cquit 1')
+end
 local client = vim.lsp.get_client_by_id(client_id)
 
 -- The 0-based line that starts with `start`, and the UTF-16 column of
