@@ -14,8 +14,7 @@ const std::vector<Command>& Commands() {
          "write the tree of advances as a DOT graph or an SVG or PNG picture, by OUT's extension",
          RunTree},
         {"lsp", "",
-         "serve the check, hover, completion and fixes to a text editor over the Language Server "
-         "Protocol, on standard input and output",
+         "serve a text editor the check, hover, completion and fixes (Language Server Protocol)",
          RunLsp},
     };
     return commands;
