@@ -41,18 +41,29 @@ struct OpenServer {
     std::ostringstream log;
     lsp::Server server{[this](const lsp::Json& message) { sent += message.dump(); }, log};
     int line = 0;
-    int attack = 0;    // the column just after the attack's digits
-    int prereq = 0;    // the column where the unit's prerequisite starts
+    int attack = 0;  // the column just after the attack's digits
+    int prereq = 0;  // the column where the unit's prerequisite starts
 
     explicit OpenServer(const std::string& text) {
-        server.Handle({{"jsonrpc", "2.0"}, {"id", 1}, {"method", "initialize"}, {"params", {{"capabilities", lsp::Json::object()}}}});
-        server.Handle({{"jsonrpc", "2.0"}, {"method", "textDocument/didOpen"},
-                       {"params", {{"textDocument", {{"uri", kUri}, {"languageId", "ovantra-rules"}, {"version", 1}, {"text", text}}}}}});
+        server.Handle({{"jsonrpc", "2.0"},
+                       {"id", 1},
+                       {"method", "initialize"},
+                       {"params", {{"capabilities", lsp::Json::object()}}}});
+        server.Handle({{"jsonrpc", "2.0"},
+                       {"method", "textDocument/didOpen"},
+                       {"params",
+                        {{"textDocument",
+                          {{"uri", kUri},
+                           {"languageId", "ovantra-rules"},
+                           {"version", 1},
+                           {"text", text}}}}}});
         server.PublishWaitingDiagnostics();
         // The first unit line: its attack is the sixth field, its
         // prerequisite the thirteenth.
         const std::size_t units = text.find("\n@UNITS") + 1;
-        line = static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(units), '\n')) + 1;
+        line = static_cast<int>(std::count(
+                   text.begin(), text.begin() + static_cast<std::ptrdiff_t>(units), '\n')) +
+               1;
         const std::size_t start = text.find('\n', units) + 1;
         const std::string unit = text.substr(start, text.find('\n', start) - start);
         std::size_t comma = 0;
@@ -73,12 +84,15 @@ void Keystroke(benchmark::State& state, const std::string& text) {
         // Typing a digit, then taking it back: every keystroke changes the table.
         const bool typing = version % 2 == 1;
         const lsp::Json change = {
-            {"range", {{"start", {{"line", open.line}, {"character", open.attack}}},
-                       {"end", {{"line", open.line}, {"character", open.attack + (typing ? 0 : 1)}}}}},
+            {"range",
+             {{"start", {{"line", open.line}, {"character", open.attack}}},
+              {"end", {{"line", open.line}, {"character", open.attack + (typing ? 0 : 1)}}}}},
             {"text", typing ? "7" : ""}};
-        const std::string body = Body({{"jsonrpc", "2.0"}, {"method", "textDocument/didChange"},
-                                       {"params", {{"textDocument", {{"uri", kUri}, {"version", ++version}}},
-                                                   {"contentChanges", {change}}}}});
+        const std::string body = Body({{"jsonrpc", "2.0"},
+                                       {"method", "textDocument/didChange"},
+                                       {"params",
+                                        {{"textDocument", {{"uri", kUri}, {"version", ++version}}},
+                                         {"contentChanges", {change}}}}});
         open.sent.clear();
         open.server.Handle(lsp::Json::parse(body));
         open.server.PublishWaitingDiagnostics();
@@ -90,9 +104,13 @@ void Keystroke(benchmark::State& state, const std::string& text) {
 // Every abbreviation offered: nothing typed yet.
 void Completion(benchmark::State& state, const std::string& text) {
     OpenServer open(text);
-    const std::string body = Body({{"jsonrpc", "2.0"}, {"id", 2}, {"method", "textDocument/completion"},
-                                   {"params", {{"textDocument", {{"uri", kUri}}},
-                                               {"position", {{"line", open.line}, {"character", open.prereq}}}}}});
+    const std::string body =
+        Body({{"jsonrpc", "2.0"},
+              {"id", 2},
+              {"method", "textDocument/completion"},
+              {"params",
+               {{"textDocument", {{"uri", kUri}}},
+                {"position", {{"line", open.line}, {"character", open.prereq}}}}}});
     for (auto _ : state) {
         open.sent.clear();
         open.server.Handle(lsp::Json::parse(body));

@@ -50,8 +50,10 @@ void CheckOutput(const std::string& output) {
         if (blank == std::string::npos || output.compare(at, 16, "Content-Length: ") != 0)
             Violation("an answer is not framed");
         const std::size_t length = std::strtoul(output.c_str() + at + 16, nullptr, 10);
-        if (blank + 4 + length > output.size()) Violation("an answer is shorter than its Content-Length");
-        const lsp::Json message = lsp::Json::parse(output.substr(blank + 4, length), nullptr, false);
+        if (blank + 4 + length > output.size())
+            Violation("an answer is shorter than its Content-Length");
+        const lsp::Json message =
+            lsp::Json::parse(output.substr(blank + 4, length), nullptr, false);
         if (message.is_discarded() || !message.is_object() || message.value("jsonrpc", "") != "2.0")
             Violation("an answer is not JSON-RPC");
         at = blank + 4 + length;

@@ -34,7 +34,8 @@ bool LooksLikeHeader(std::string_view line) {
     const std::size_t colon = line.find(':');
     if (colon == 0 || colon == std::string_view::npos) return false;
     return std::all_of(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(colon), [](char c) {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-';
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+               c == '-';
     });
 }
 
@@ -72,7 +73,8 @@ bool FileSource::Ready(int milliseconds) {
 }
 
 std::size_t TextSource::Read(char* buffer, std::size_t size) {
-    while (burst_ < bursts_.size() && at_ == bursts_[burst_].size() && burst_ + 1 < bursts_.size()) {
+    while (burst_ < bursts_.size() && at_ == bursts_[burst_].size() &&
+           burst_ + 1 < bursts_.size()) {
         ++burst_;
         at_ = 0;
         quiet_ = false;
@@ -151,7 +153,8 @@ Frame MessageReader::Next() {
     for (;;) {
         line = TakeLine();
         if (!line) {
-            if (skipped > 0) return Problem("skipped " + std::to_string(skipped) + " bytes that are no message");
+            if (skipped > 0)
+                return Problem("skipped " + std::to_string(skipped) + " bytes that are no message");
             return {};
         }
         if (Trim(*line).empty()) continue;

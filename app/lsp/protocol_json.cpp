@@ -10,9 +10,12 @@ namespace {
 // numbers them.
 int SeverityNumber(rules::Severity severity) {
     switch (severity) {
-        case rules::Severity::Error: return 1;
-        case rules::Severity::Warning: return 2;
-        case rules::Severity::Note: return 3;
+        case rules::Severity::Error:
+            return 1;
+        case rules::Severity::Warning:
+            return 2;
+        case rules::Severity::Note:
+            return 3;
     }
     return 1;
 }
@@ -20,10 +23,14 @@ int SeverityNumber(rules::Severity severity) {
 int SymbolKindNumber(rules::language::Symbol::Kind kind) {
     using Kind = rules::language::Symbol::Kind;
     switch (kind) {
-        case Kind::Section: return 3;       // Namespace
-        case Kind::Advance: return 5;       // Class
-        case Kind::Unit: return 23;         // Struct
-        case Kind::CosmicValue: return 14;  // Constant
+        case Kind::Section:
+            return 3;  // Namespace
+        case Kind::Advance:
+            return 5;  // Class
+        case Kind::Unit:
+            return 23;  // Struct
+        case Kind::CosmicValue:
+            return 14;  // Constant
     }
     return 3;
 }
@@ -33,7 +40,8 @@ constexpr int kCompletionReference = 18;
 }  // namespace
 
 Json Places::Point(TextPoint point) const {
-    return {{"line", point.line}, {"character", text_.UnitColumn(point.line, point.column, encoding_)}};
+    return {{"line", point.line},
+            {"character", text_.UnitColumn(point.line, point.column, encoding_)}};
 }
 
 Json Places::Range(TextRange range) const {
@@ -64,7 +72,8 @@ Json DiagnosticJson(const std::string& uri, const Places& places,
     if (!diagnostic.related.empty()) {
         Json related = Json::array();
         for (const rules::language::RelatedPlace& place : diagnostic.related)
-            related.push_back({{"location", Location(uri, places, place.range)}, {"message", place.message}});
+            related.push_back(
+                {{"location", Location(uri, places, place.range)}, {"message", place.message}});
         out["relatedInformation"] = std::move(related);
     }
     return out;
@@ -80,7 +89,8 @@ Json TextEdits(const Places& places, const std::vector<rules::language::TextEdit
 Json WorkspaceEdit(const std::string& uri, int version, bool documentChanges, const Json& edits) {
     if (documentChanges)
         return {{"documentChanges",
-                 Json::array({{{"textDocument", {{"uri", uri}, {"version", version}}}, {"edits", edits}}})}};
+                 Json::array({{{"textDocument", {{"uri", uri}, {"version", version}}},
+                               {"edits", edits}}})}};
     return {{"changes", {{uri, edits}}}};
 }
 
@@ -133,7 +143,8 @@ void AppendSymbolInformation(Json& out, const std::string& uri, const Places& pl
         AppendSymbolInformation(out, uri, places, child, symbol.name);
 }
 
-Json CodeLensJson(const std::string& uri, const Places& places, const rules::language::CodeLens& lens) {
+Json CodeLensJson(const std::string& uri, const Places& places,
+                  const rules::language::CodeLens& lens) {
     Json targets = Json::array();
     for (const TextRange& target : lens.targets) targets.push_back(Location(uri, places, target));
     return {{"range", places.Range(lens.range)},

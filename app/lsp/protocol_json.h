@@ -56,6 +56,7 @@ void AppendSymbolInformation(Json& out, const std::string& uri, const Places& pl
 // The command a code lens carries: the server answers it with a message
 // listing the places.
 inline constexpr const char* kShowReferences = "ovantra-rules.showReferences";
-Json CodeLensJson(const std::string& uri, const Places& places, const rules::language::CodeLens& lens);
+Json CodeLensJson(const std::string& uri, const Places& places,
+                  const rules::language::CodeLens& lens);
 
 }  // namespace lsp

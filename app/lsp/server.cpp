@@ -81,18 +81,22 @@ void Server::Unreadable(const std::string& why) {
 
 void Server::Handle(const Json& message) {
     if (state_ == State::Exited) return;
-    if (!message.is_object()) return Fail(nullptr, error::kInvalidRequest, "a message must be a JSON object");
+    if (!message.is_object())
+        return Fail(nullptr, error::kInvalidRequest, "a message must be a JSON object");
     const auto id = message.find("id");
     const bool hasId = id != message.end();
     const bool goodId = hasId && (id->is_number_integer() || id->is_string());
     const Json answerTo = goodId ? *id : Json(nullptr);
     const auto method = message.find("method");
     if (method == message.end()) {
-        if (goodId && (message.contains("result") || message.contains("error"))) return Response(message);
+        if (goodId && (message.contains("result") || message.contains("error")))
+            return Response(message);
         return Fail(answerTo, error::kInvalidRequest, "a message without a method");
     }
-    if (!method->is_string()) return Fail(answerTo, error::kInvalidRequest, "the method must be a string");
-    if (hasId && !goodId) return Fail(nullptr, error::kInvalidRequest, "an id must be a number or a string");
+    if (!method->is_string())
+        return Fail(answerTo, error::kInvalidRequest, "the method must be a string");
+    if (hasId && !goodId)
+        return Fail(nullptr, error::kInvalidRequest, "an id must be a number or a string");
     const auto params = message.find("params");
     const Json none = Json::object();
     const Json& given = params == message.end() || params->is_null() ? none : *params;
@@ -104,7 +108,8 @@ void Server::Handle(const Json& message) {
 
 void Server::Request(const Json& id, const std::string& method, const Json& params) {
     if (method == "initialize") {
-        if (state_ != State::Starting) return Fail(id, error::kInvalidRequest, "initialize came twice");
+        if (state_ != State::Starting)
+            return Fail(id, error::kInvalidRequest, "initialize came twice");
         try {
             Json result = Initialize(params);
             state_ = State::Running;
@@ -144,15 +149,22 @@ void Server::Notification(const std::string& method, const Json& params) {
     }
     if (state_ != State::Running) return;  // before initialize, or after shutdown
     try {
-        if (method == "initialized") AskForSettings();
-        else if (method == "textDocument/didOpen") DidOpen(params);
-        else if (method == "textDocument/didChange") DidChange(params);
-        else if (method == "textDocument/didClose") DidClose(params);
+        if (method == "initialized")
+            AskForSettings();
+        else if (method == "textDocument/didOpen")
+            DidOpen(params);
+        else if (method == "textDocument/didChange")
+            DidChange(params);
+        else if (method == "textDocument/didClose")
+            DidClose(params);
         else if (method == "workspace/didChangeConfiguration") {
             const Json settings = Dig(params, {"settings"});
-            if (settings.is_object() && settings.contains(kSettingsSection)) TakeSettings(settings);
-            else if (canAskForSettings_) AskForSettings();
-            else TakeSettings(settings);
+            if (settings.is_object() && settings.contains(kSettingsSection))
+                TakeSettings(settings);
+            else if (canAskForSettings_)
+                AskForSettings();
+            else
+                TakeSettings(settings);
         }
         // Anything else ($/cancelRequest, didSave, ...) needs nothing.
     } catch (const std::exception& e) {
@@ -179,12 +191,14 @@ Json Server::Initialize(const Json& params) {
         for (const Json& encoding : encodings)
             if (encoding == "utf-8") encoding_ = PositionEncoding::Utf8;
     documentChanges_ = Dig(capabilities, {"workspace", "workspaceEdit", "documentChanges"}) == true;
-    hierarchicalSymbols_ =
-        Dig(capabilities, {"textDocument", "documentSymbol", "hierarchicalDocumentSymbolSupport"}) == true;
+    hierarchicalSymbols_ = Dig(capabilities, {"textDocument", "documentSymbol",
+                                              "hierarchicalDocumentSymbolSupport"}) == true;
     canAskForSettings_ = Dig(capabilities, {"workspace", "configuration"}) == true;
-    if (const Json options = Dig(params, {"initializationOptions"}); options.is_object()) TakeSettings(options);
+    if (const Json options = Dig(params, {"initializationOptions"}); options.is_object())
+        TakeSettings(options);
 
-    const bool prepareRename = Dig(capabilities, {"textDocument", "rename", "prepareSupport"}) == true;
+    const bool prepareRename =
+        Dig(capabilities, {"textDocument", "rename", "prepareSupport"}) == true;
     Json capabilitiesOffered = {
         {"positionEncoding", encoding_ == PositionEncoding::Utf8 ? "utf-8" : "utf-16"},
         {"textDocumentSync", {{"openClose", true}, {"change", 2}}},
@@ -212,17 +226,20 @@ void Server::AskForSettings() {
 }
 
 void Server::TakeSettings(const Json& given) {
-    const Json settings = given.is_object() && given.contains(kSettingsSection) ? given[kSettingsSection] : given;
+    const Json settings =
+        given.is_object() && given.contains(kSettingsSection) ? given[kSettingsSection] : given;
     if (!settings.is_object()) return;
     rules::CheckChoice choice;
-    for (const auto& [key, names] : {std::pair{"disable", &choice.disabled}, std::pair{"enable", &choice.enabled}}) {
+    for (const auto& [key, names] :
+         {std::pair{"disable", &choice.disabled}, std::pair{"enable", &choice.enabled}}) {
         for (const std::string& name : Names(Dig(settings, {key}))) {
             const rules::CheckKind* kind = rules::FindCheckKind(name);
             if (kind == nullptr)
                 ShowMessage(kMessageWarning, "ovantra-rules: the settings name no check '" + name +
                                                  "'; 'ovantra-rules --list-checks' lists them.");
             else if (kind->severity == rules::Severity::Error)
-                ShowMessage(kMessageWarning, "ovantra-rules: '" + name + "' is an error, which is always checked.");
+                ShowMessage(kMessageWarning,
+                            "ovantra-rules: '" + name + "' is an error, which is always checked.");
             else
                 names->push_back(name);
         }
@@ -245,7 +262,8 @@ void Server::DidOpen(const Json& params) {
     const Json& item = params.at("textDocument");
     const std::string uri = item.at("uri").get<std::string>();
     documents_.insert_or_assign(
-        uri, Document{rules::language::OpenDocument(LanguageOfUri(uri), item.at("text").get<std::string>()),
+        uri, Document{rules::language::OpenDocument(LanguageOfUri(uri),
+                                                    item.at("text").get<std::string>()),
                       item.value("version", 0)});
     waiting_.insert(uri);
 }

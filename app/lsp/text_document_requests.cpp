@@ -2,7 +2,6 @@
 // the text's, asks rules/language, and turns the answer into JSON.
 
 #include "app/lsp/server.h"
-
 #include "rules/language/annotations.h"
 #include "rules/language/completion.h"
 #include "rules/language/document_edits.h"
@@ -16,7 +15,9 @@ namespace language = rules::language;
 
 namespace {
 
-std::string UriOf(const Json& params) { return params.at("textDocument").at("uri").get<std::string>(); }
+std::string UriOf(const Json& params) {
+    return params.at("textDocument").at("uri").get<std::string>();
+}
 
 }  // namespace
 
@@ -50,7 +51,8 @@ Json Server::DefinitionRequest(const Json& params) {
     const Document* document = Find(params);
     if (!document) return nullptr;
     const Places places = PlacesIn(*document);
-    const auto target = language::DefinitionAt(document->text, places.PointOf(params.at("position")));
+    const auto target =
+        language::DefinitionAt(document->text, places.PointOf(params.at("position")));
     return target ? Location(UriOf(params), places, *target) : Json(nullptr);
 }
 
@@ -59,9 +61,10 @@ Json Server::ReferencesRequest(const Json& params) {
     const Document* document = Find(params);
     if (!document) return out;
     const Places places = PlacesIn(*document);
-    const bool withDeclaration = params.value("context", Json::object()).value("includeDeclaration", false);
-    for (const TextRange& range :
-         language::ReferencesAt(document->text, places.PointOf(params.at("position")), withDeclaration))
+    const bool withDeclaration =
+        params.value("context", Json::object()).value("includeDeclaration", false);
+    for (const TextRange& range : language::ReferencesAt(
+             document->text, places.PointOf(params.at("position")), withDeclaration))
         out.push_back(Location(UriOf(params), places, range));
     return out;
 }
@@ -70,7 +73,8 @@ Json Server::CompletionRequest(const Json& params) {
     const Document* document = Find(params);
     if (!document) return nullptr;
     const Places places = PlacesIn(*document);
-    const auto completion = language::CompleteAt(document->text, places.PointOf(params.at("position")));
+    const auto completion =
+        language::CompleteAt(document->text, places.PointOf(params.at("position")));
     return completion ? CompletionJson(places, *completion) : Json(nullptr);
 }
 
@@ -82,19 +86,19 @@ Json Server::CodeActionRequest(const Json& params) {
     const Json only = params.value("context", Json::object()).value("only", Json());
     if (only.is_array()) {
         bool wanted = false;
-        for (const Json& kind : only)
-            wanted = wanted || kind == "quickfix" || kind == "";
+        for (const Json& kind : only) wanted = wanted || kind == "quickfix" || kind == "";
         if (!wanted) return out;
     }
     const Places places = PlacesIn(*document);
     const std::string uri = UriOf(params);
     for (const language::CodeAction& action :
          language::CodeActions(document->text, choice_, places.RangeOf(params.at("range")))) {
-        Json entry = {{"title", action.title},
-                      {"kind", "quickfix"},
-                      {"diagnostics", Json::array({DiagnosticJson(uri, places, action.diagnostic)})},
-                      {"edit", WorkspaceEdit(uri, document->version, documentChanges_,
-                                             TextEdits(places, action.edits))}};
+        Json entry = {
+            {"title", action.title},
+            {"kind", "quickfix"},
+            {"diagnostics", Json::array({DiagnosticJson(uri, places, action.diagnostic)})},
+            {"edit", WorkspaceEdit(uri, document->version, documentChanges_,
+                                   TextEdits(places, action.edits))}};
         if (action.preferred) entry["isPreferred"] = true;
         out.push_back(std::move(entry));
     }
@@ -107,7 +111,8 @@ Json Server::InlayHintRequest(const Json& params) {
     if (!document) return out;
     const Places places = PlacesIn(*document);
     const TextRange range = places.RangeOf(params.at("range"));
-    for (const language::InlayHint& hint : language::InlayHints(document->text, range.start.line, range.end.line))
+    for (const language::InlayHint& hint :
+         language::InlayHints(document->text, range.start.line, range.end.line))
         out.push_back(InlayHintJson(places, hint));
     return out;
 }
@@ -128,8 +133,10 @@ Json Server::SymbolRequest(const Json& params) {
     if (!document) return out;
     const Places places = PlacesIn(*document);
     for (const language::Symbol& symbol : language::Outline(document->text)) {
-        if (hierarchicalSymbols_) out.push_back(SymbolJson(places, symbol));
-        else AppendSymbolInformation(out, UriOf(params), places, symbol, "");
+        if (hierarchicalSymbols_)
+            out.push_back(SymbolJson(places, symbol));
+        else
+            AppendSymbolInformation(out, UriOf(params), places, symbol, "");
     }
     return out;
 }
@@ -138,7 +145,8 @@ Json Server::PrepareRenameRequest(const Json& params) {
     const Document* document = Find(params);
     if (!document) return nullptr;
     const Places places = PlacesIn(*document);
-    const auto target = language::RenameTargetAt(document->text, places.PointOf(params.at("position")));
+    const auto target =
+        language::RenameTargetAt(document->text, places.PointOf(params.at("position")));
     if (!target) return nullptr;
     return {{"range", places.Range(target->range)}, {"placeholder", target->abbrev}};
 }
@@ -147,10 +155,12 @@ Json Server::RenameRequest(const Json& params) {
     const Document* document = Find(params);
     if (!document) return nullptr;
     const Places places = PlacesIn(*document);
-    const language::RenameOutcome outcome = language::RenameAdvance(
-        document->text, places.PointOf(params.at("position")), params.at("newName").get<std::string>());
+    const language::RenameOutcome outcome =
+        language::RenameAdvance(document->text, places.PointOf(params.at("position")),
+                                params.at("newName").get<std::string>());
     if (!outcome.refusal.empty()) throw RequestRefused(outcome.refusal);
-    return WorkspaceEdit(UriOf(params), document->version, documentChanges_, TextEdits(places, outcome.edits));
+    return WorkspaceEdit(UriOf(params), document->version, documentChanges_,
+                         TextEdits(places, outcome.edits));
 }
 
 Json Server::ExecuteCommandRequest(const Json& params) {

@@ -49,7 +49,8 @@ CodeLens AdvanceLens(const RulesDocument& rules, const DocumentMap& map, int adv
                  : a == 0   ? "needed by " + Counted(u, "unit")
                  : u == 0   ? "needed by " + Counted(a, "advance")
                             : "needed by " + Counted(a, "advance") + ", " + Counted(u, "unit");
-    if (!retires.empty()) lens.title += "; retires " + Counted(static_cast<int>(retires.size()), "unit");
+    if (!retires.empty())
+        lens.title += "; retires " + Counted(static_cast<int>(retires.size()), "unit");
     if (others > 0) lens.title += "; named on " + Counted(others, "other line");
     return lens;
 }
@@ -63,7 +64,8 @@ CodeLens UnitLens(const RulesDocument& rules, const DocumentMap& map, int unit) 
         if (abbrev == "nil") return nil;
         if (abbrev == "no") return no;
         const int advance = map.AdvanceNamed(abbrev);
-        if (advance == 0) return std::string(named) + " \"" + Cp1252ToUtf8(abbrev) + "\", which no advance is";
+        if (advance == 0)
+            return std::string(named) + " \"" + Cp1252ToUtf8(abbrev) + "\", which no advance is";
         const AdvanceRecord& a = rules.Advances().At(advance);
         lens.targets.push_back(map.LineRange(a.line));
         lens.listing += "line " + std::to_string(a.line + 1) + ": " + Cp1252ToUtf8(a.name) + " (" +
@@ -88,11 +90,14 @@ std::vector<InlayHint> InlayHints(const OpenDocument& document, int first, int l
             const FieldRef ref{section, record, field};
             const std::string& text = FieldText(rules, ref);
             std::string label;
-            if (text == "nil") label = "none";
-            else if (text == "no") label = "never";
+            if (text == "nil")
+                label = "none";
+            else if (text == "no")
+                label = "never";
             else if (const int advance = map.AdvanceNamed(text))
                 label = Cp1252ToUtf8(rules.Advances().At(advance).name);
-            else continue;
+            else
+                continue;
             hints.push_back({map.FieldRange(ref).end, std::move(label)});
         }
     };
@@ -107,7 +112,8 @@ std::vector<CodeLens> CodeLenses(const OpenDocument& document) {
     const RulesDocument& rules = document.Rules();
     const DocumentMap& map = document.Map();
     std::vector<CodeLens> lenses;
-    for (int k = 1; k <= rules.Advances().Count(); ++k) lenses.push_back(AdvanceLens(rules, map, k));
+    for (int k = 1; k <= rules.Advances().Count(); ++k)
+        lenses.push_back(AdvanceLens(rules, map, k));
     for (int k = 1; k <= rules.Units().Count(); ++k) lenses.push_back(UnitLens(rules, map, k));
     return lenses;
 }

@@ -25,9 +25,9 @@ std::vector<InlayHint> InlayHints(const OpenDocument& document, int first, int l
 // obsolete.
 struct CodeLens {
     TextRange range;
-    std::string title;                // UTF-8
-    std::vector<TextRange> targets;   // the places it counts
-    std::string listing;              // those places, one line each, UTF-8
+    std::string title;               // UTF-8
+    std::vector<TextRange> targets;  // the places it counts
+    std::string listing;             // those places, one line each, UTF-8
 };
 std::vector<CodeLens> CodeLenses(const OpenDocument& document);
 

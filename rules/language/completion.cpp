@@ -15,7 +15,9 @@ namespace {
 bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
     if (start.size() > text.size()) return false;
     return std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        const auto lower = [](char c) {
+            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+        };
         return lower(a) == lower(b);
     });
 }
@@ -56,7 +58,8 @@ std::optional<Completion> CompleteAt(const OpenDocument& document, TextPoint pla
         for (int k = 1; k <= advances.Count(); ++k) found.push_back(k);
     } else {
         const TechTree tree = TechTree::Build(advances, rules.Units());
-        for (const int node : tree.Find(typed)) found.push_back(tree.Nodes()[static_cast<std::size_t>(node)].number);
+        for (const int node : tree.Find(typed))
+            found.push_back(tree.Nodes()[static_cast<std::size_t>(node)].number);
         std::sort(found.begin(), found.end());
     }
     for (const int k : found) {
@@ -67,10 +70,10 @@ std::optional<Completion> CompleteAt(const OpenDocument& document, TextPoint pla
         const bool byAbbrev = StartsWithIgnoringCase(advance.abbrev, typed);
         const int group = byAbbrev ? 1 : StartsWithIgnoringCase(advance.name, typed) ? 2 : 3;
         const std::string abbrev = Cp1252ToUtf8(advance.abbrev);
-        completion.entries.push_back({abbrev, Cp1252ToUtf8(advance.name),
-                                      byAbbrev ? abbrev + " " + Cp1252ToUtf8(advance.name)
-                                               : Cp1252ToUtf8(typed),
-                                      SortKey(group, k)});
+        completion.entries.push_back(
+            {abbrev, Cp1252ToUtf8(advance.name),
+             byAbbrev ? abbrev + " " + Cp1252ToUtf8(advance.name) : Cp1252ToUtf8(typed),
+             SortKey(group, k)});
     }
     return completion;
 }

@@ -22,10 +22,11 @@ std::string CharacterAt(const EditorText& text, TextPoint place) {
     const std::string_view line = text.Line(place.line);
     std::size_t offset = 0;
     for (int k = 0; k < place.column && offset < line.size(); ++k)
-        offset += static_cast<std::size_t>(Utf8SequenceLength(static_cast<unsigned char>(line[offset])));
+        offset +=
+            static_cast<std::size_t>(Utf8SequenceLength(static_cast<unsigned char>(line[offset])));
     if (offset >= line.size()) return "?";
     return std::string(line.substr(offset, static_cast<std::size_t>(Utf8SequenceLength(
-                                                   static_cast<unsigned char>(line[offset])))));
+                                               static_cast<unsigned char>(line[offset])))));
 }
 
 }  // namespace
@@ -53,7 +54,8 @@ std::vector<Diagnostic> Diagnose(const OpenDocument& document, const CheckChoice
         if (problem.other > 0) {
             const int line = map.LineOf(problem.section, problem.other);
             if (line >= 0)
-                d.related.push_back({map.LineRange(line), "The first of the two: look-ups find this one."});
+                d.related.push_back(
+                    {map.LineRange(line), "The first of the two: look-ups find this one."});
         }
         d.problem = std::move(problem);
     }

@@ -47,7 +47,8 @@ bool ReadsAs(std::string_view line, const RulesDocument& changed, RecordPlace pl
         case SectionId::Advances: {
             AdvanceRecord read;
             read.line = changed.Advances().At(place.record).line;
-            return AdvanceTable::ParseLine(line, read) && read == changed.Advances().At(place.record);
+            return AdvanceTable::ParseLine(line, read) &&
+                   read == changed.Advances().At(place.record);
         }
         case SectionId::Units: {
             UnitRecord read;
@@ -84,8 +85,8 @@ std::optional<std::string> EditedInPlace(std::string_view line, const RulesDocum
               [](const auto& a, const auto& b) { return a.first.begin > b.first.begin; });
     std::string edited(line);
     for (const auto& [span, value] : edits)
-        edited.replace(static_cast<std::size_t>(span.begin), static_cast<std::size_t>(span.end - span.begin),
-                       *value);
+        edited.replace(static_cast<std::size_t>(span.begin),
+                       static_cast<std::size_t>(span.end - span.begin), *value);
     if (!ReadsAs(edited, changed, place)) return std::nullopt;
     return edited;
 }
@@ -109,7 +110,8 @@ std::optional<std::vector<TextEdit>> FieldEdits(const OpenDocument& document,
         const std::string_view before = rules.Lines().GetLine(line);
         const std::optional<std::string> inPlace =
             EditedInPlace(before, changed, *map.RecordOn(line), changes);
-        const std::string_view after = inPlace ? std::string_view(*inPlace) : changed.Lines().GetLine(line);
+        const std::string_view after =
+            inPlace ? std::string_view(*inPlace) : changed.Lines().GetLine(line);
         if (before == after) continue;
         if (HoldsUnstorable(document, line)) return std::nullopt;
         edits.push_back(LineEdit(line, before, after));
@@ -123,7 +125,8 @@ std::vector<CodeAction> CodeActions(const OpenDocument& document, const CheckCho
     for (Diagnostic& diagnostic : Diagnose(document, choice)) {
         // By line: a client asks with the cursor, which need not stand on
         // the field at fault.
-        if (diagnostic.range.end.line < range.start.line || diagnostic.range.start.line > range.end.line)
+        if (diagnostic.range.end.line < range.start.line ||
+            diagnostic.range.start.line > range.end.line)
             continue;
         for (QuickFix& fix : QuickFixes(document.Rules(), diagnostic.problem)) {
             if (fix.edits.empty()) continue;
@@ -152,8 +155,9 @@ RenameOutcome RenameAdvance(const OpenDocument& document, TextPoint place,
     if (!bytes) return {{}, "\"" + shown + "\" holds a character a rules file cannot hold."};
     if (*bytes == rules.Advances().At(target->advance).abbrev) return {};
     if (bytes->size() != kAbbrevLength)
-        return {{}, "An abbreviation has three characters; \"" + shown + "\" has " +
-                        std::to_string(bytes->size()) + "."};
+        return {{},
+                "An abbreviation has three characters; \"" + shown + "\" has " +
+                    std::to_string(bytes->size()) + "."};
     if (bytes->front() == ' ' || bytes->back() == ' ')
         return {{}, "An abbreviation cannot start or end with a space: the file would lose it."};
     if (IsNoAdvance(*bytes)) return {{}, "\"" + shown + "\" stands for no advance."};
@@ -162,8 +166,9 @@ RenameOutcome RenameAdvance(const OpenDocument& document, TextPoint place,
         return {{}, parsed.problem};
     const DocumentMap& map = document.Map();
     if (const int holder = map.AdvanceNamed(*bytes))
-        return {{}, "\"" + shown + "\" is taken: " + Cp1252ToUtf8(rules.Advances().At(holder).name) +
-                        " has it."};
+        return {{},
+                "\"" + shown + "\" is taken: " + Cp1252ToUtf8(rules.Advances().At(holder).name) +
+                    " has it."};
 
     FieldChanges changes = {{own, *bytes}};
     std::vector<TextEdit> edits;

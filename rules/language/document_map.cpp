@@ -72,14 +72,16 @@ std::optional<RecordPlace> DocumentMap::RecordOn(int line) const {
 int DocumentMap::LineOf(SectionId section, int record) const {
     switch (section) {
         case SectionId::Cosmic:
-            return record >= 1 && record <= kCosmicCount ? document_.Cosmic().LineOf(record - 1) : -1;
+            return record >= 1 && record <= kCosmicCount ? document_.Cosmic().LineOf(record - 1)
+                                                         : -1;
         case SectionId::Advances:
             return record >= 1 && record <= document_.Advances().Count()
                        ? document_.Advances().At(record).line
                        : -1;
         case SectionId::Units:
-            return record >= 1 && record <= document_.Units().Count() ? document_.Units().At(record).line
-                                                                       : -1;
+            return record >= 1 && record <= document_.Units().Count()
+                       ? document_.Units().At(record).line
+                       : -1;
     }
     return -1;
 }
@@ -87,7 +89,8 @@ int DocumentMap::LineOf(SectionId section, int record) const {
 TextRange DocumentMap::FieldRange(const FieldRef& ref) const {
     const int line = LineOf(ref.section, ref.record);
     if (line < 0) return {};
-    const std::vector<FieldSpan> spans = RecordFieldSpans(ref.section, document_.Lines().GetLine(line));
+    const std::vector<FieldSpan> spans =
+        RecordFieldSpans(ref.section, document_.Lines().GetLine(line));
     if (ref.field < 0 || ref.field >= static_cast<int>(spans.size())) return LineRange(line);
     const FieldSpan span = spans[static_cast<std::size_t>(ref.field)];
     return {{line, span.begin}, {line, span.end}};

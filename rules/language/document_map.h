@@ -17,7 +17,7 @@ namespace rules::language {
 struct SectionPlace {
     std::string name;  // after the "@", Windows-1252 bytes
     int header = 0;
-    int end = 0;       // the first line after the section
+    int end = 0;  // the first line after the section
     // Which of the three tables the readers filled from it; none for any
     // other section, and for a second header of the same name, which the
     // readers never look at.

@@ -12,7 +12,9 @@ int Utf8SequenceLength(unsigned char lead) {
 }
 
 char32_t DecodeUtf8(std::string_view text, int length) {
-    const auto byte = [&](int k) { return static_cast<unsigned char>(text[static_cast<std::size_t>(k)]); };
+    const auto byte = [&](int k) {
+        return static_cast<unsigned char>(text[static_cast<std::size_t>(k)]);
+    };
     if (length <= 1 || static_cast<std::size_t>(length) > text.size()) return byte(0);
     char32_t value = byte(0) & (0x7F >> length);
     for (int k = 1; k < length; ++k) value = (value << 6) | (byte(k) & 0x3F);
@@ -30,8 +32,8 @@ int Units(std::string_view text, int length, PositionEncoding encoding) {
 // The sequence length at `offset`, never past the end of `line`.
 int SequenceAt(std::string_view line, std::size_t offset) {
     const int length = Utf8SequenceLength(static_cast<unsigned char>(line[offset]));
-    return static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(length),
-                                                  line.size() - offset));
+    return static_cast<int>(
+        std::min<std::size_t>(static_cast<std::size_t>(length), line.size() - offset));
 }
 
 }  // namespace

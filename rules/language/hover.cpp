@@ -52,10 +52,11 @@ std::string UnitText(const RulesDocument& rules, int unit) {
     std::string out = "**" + Markdown(record.name) + "** · unit " + std::to_string(unit) + "\n\n";
     for (int field = 1; field < FieldCount(SectionId::Units); ++field)
         out += "- " + std::string(Spec(SectionId::Units, field).heading) + ": " +
-               Markdown(DisplayText(rules, UnitFieldRef(unit, static_cast<UnitField>(field)))) + "\n";
+               Markdown(DisplayText(rules, UnitFieldRef(unit, static_cast<UnitField>(field)))) +
+               "\n";
 
-    const UnitFigures figures =
-        RecordFigures::Compute(rules.Advances(), rules.Units()).units.at(static_cast<std::size_t>(unit - 1));
+    const UnitFigures figures = RecordFigures::Compute(rules.Advances(), rules.Units())
+                                    .units.at(static_cast<std::size_t>(unit - 1));
     out += "\n";
     if (record.prereq == "nil")
         out += "Needs no advance: it can be built from the start.";
@@ -102,9 +103,12 @@ std::optional<Hover> HoverAt(const OpenDocument& document, TextPoint place) {
     if (!record) return std::nullopt;
     const TextRange line = map.LineRange(place.line);
     switch (record->section) {
-        case SectionId::Advances: return Hover{AdvanceText(rules, record->record), line};
-        case SectionId::Units: return Hover{UnitText(rules, record->record), line};
-        case SectionId::Cosmic: return Hover{CosmicText(rules, record->record), line};
+        case SectionId::Advances:
+            return Hover{AdvanceText(rules, record->record), line};
+        case SectionId::Units:
+            return Hover{UnitText(rules, record->record), line};
+        case SectionId::Cosmic:
+            return Hover{CosmicText(rules, record->record), line};
     }
     return std::nullopt;
 }

@@ -18,8 +18,9 @@ std::string ToFileBytes(std::string_view utf8, std::vector<TextPoint>* unstorabl
             ++offset;
             continue;
         }
-        const int length = std::min<int>(Utf8SequenceLength(static_cast<unsigned char>(utf8[offset])),
-                                         static_cast<int>(utf8.size() - offset));
+        const int length =
+            std::min<int>(Utf8SequenceLength(static_cast<unsigned char>(utf8[offset])),
+                          static_cast<int>(utf8.size() - offset));
         const char32_t c = DecodeUtf8(utf8.substr(offset), length);
         offset += static_cast<std::size_t>(length);
         if (c == '\n' || (c == '\r' && (offset >= utf8.size() || utf8[offset] != '\n'))) {
@@ -29,10 +30,10 @@ std::string ToFileBytes(std::string_view utf8, std::vector<TextPoint>* unstorabl
             continue;
         }
         const bool broken = length == 1 && c >= 0x80;  // not UTF-8 at all
-        const std::optional<char> byte =
-            broken ? std::nullopt
-            : c >= 0x80 && c <= 0x9F ? std::optional<char>(static_cast<char>(c))
-                                     : CodePointToCp1252(c);
+        const std::optional<char> byte = broken ? std::nullopt
+                                         : c >= 0x80 && c <= 0x9F
+                                             ? std::optional<char>(static_cast<char>(c))
+                                             : CodePointToCp1252(c);
         if (byte) {
             bytes += *byte;
         } else {

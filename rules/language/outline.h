@@ -13,7 +13,7 @@ struct Symbol {
     enum class Kind { Section, Advance, Unit, CosmicValue };
     Kind kind = Kind::Section;
     std::string name;
-    std::string detail;  // an advance's abbreviation, a unit's role, a cosmic value
+    std::string detail;   // an advance's abbreviation, a unit's role, a cosmic value
     TextRange range;      // the whole section or record line
     TextRange selection;  // its header or name
     std::vector<Symbol> children;

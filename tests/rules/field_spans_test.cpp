@@ -31,10 +31,10 @@ void ExpectSpansHoldFields(const RulesDocument& doc, SectionId section, int reco
     ASSERT_EQ(static_cast<int>(spans.size()), FieldCount(section));
     for (int field = 0; field < FieldCount(section); ++field) {
         // The unit line's numbers and flags, and the cosmic value, keep digits only.
-        const bool digitsOnly = section == SectionId::Cosmic ||
-                                (section == SectionId::Units &&
-                                 (IsNumericField(section, field) ||
-                                  field == static_cast<int>(UnitField::Flags)));
+        const bool digitsOnly =
+            section == SectionId::Cosmic ||
+            (section == SectionId::Units &&
+             (IsNumericField(section, field) || field == static_cast<int>(UnitField::Flags)));
         EXPECT_EQ(AsReaderReads(text, spans[static_cast<std::size_t>(field)], digitsOnly),
                   FieldText(doc, {section, record, field}))
             << "line " << line << " field " << field << ": " << text;

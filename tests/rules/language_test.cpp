@@ -43,14 +43,16 @@ std::string PlantedDemo() {
 
 std::string TextAt(const OpenDocument& document, TextRange range) {
     const std::string bytes(document.Rules().Lines().GetLine(range.start.line));
-    return Cp1252ToUtf8(bytes.substr(static_cast<std::size_t>(range.start.column),
-                                     static_cast<std::size_t>(range.end.column - range.start.column)));
+    return Cp1252ToUtf8(
+        bytes.substr(static_cast<std::size_t>(range.start.column),
+                     static_cast<std::size_t>(range.end.column - range.start.column)));
 }
 
 void Apply(OpenDocument& document, std::vector<TextEdit> edits) {
     std::sort(edits.begin(), edits.end(),
               [](const TextEdit& a, const TextEdit& b) { return b.range.start < a.range.start; });
-    for (const TextEdit& edit : edits) document.Replace(edit.range.start, edit.range.end, edit.newText);
+    for (const TextEdit& edit : edits)
+        document.Replace(edit.range.start, edit.range.end, edit.newText);
 }
 
 TEST(LanguageText, ColumnsCountCharactersWhateverTheClientCountsIn) {
@@ -128,7 +130,8 @@ TEST(LanguageNavigation, EveryPlaceThatNamesAnAdvanceAndARenameOfAll) {
               "needed by 3 advances, 1 unit; named on 1 other line");
 
     // Refused: taken, too short, a separator.
-    EXPECT_EQ(RenameAdvance(document, onAbbrev, "Bgs").refusal, "\"Bgs\" is taken: Bog Smelting has it.");
+    EXPECT_EQ(RenameAdvance(document, onAbbrev, "Bgs").refusal,
+              "\"Bgs\" is taken: Bog Smelting has it.");
     EXPECT_FALSE(RenameAdvance(document, onAbbrev, "Gg").refusal.empty());
     EXPECT_FALSE(RenameAdvance(document, onAbbrev, "G;r").refusal.empty());
     EXPECT_FALSE(RenameAdvance(document, onAbbrev, "nil").refusal.empty());
@@ -149,17 +152,21 @@ TEST(LanguageNavigation, EveryPlaceThatNamesAnAdvanceAndARenameOfAll) {
 
 TEST(LanguageEdits, QuickFixesMendTheirProblemAndKeepTheLine) {
     OpenDocument document(Language::English, PlantedDemo());
-    const std::vector<CodeAction> onStalker = CodeActions(document, {}, {{kBogStalker, 0}, {kBogStalker, 0}});
+    const std::vector<CodeAction> onStalker =
+        CodeActions(document, {}, {{kBogStalker, 0}, {kBogStalker, 0}});
     std::vector<std::string> titles;
-    for (const CodeAction& action : onStalker) titles.push_back(action.title + (action.preferred ? " *" : ""));
-    EXPECT_EQ(titles, (std::vector<std::string>{"Set to nil", "Did you mean \"Wire Drawing\" (Wdw)? *",
-                                                 "Set to the nearest allowed value, 99 *"}));
+    for (const CodeAction& action : onStalker)
+        titles.push_back(action.title + (action.preferred ? " *" : ""));
+    EXPECT_EQ(titles,
+              (std::vector<std::string>{"Set to nil", "Did you mean \"Wire Drawing\" (Wdw)? *",
+                                        "Set to the nearest allowed value, 99 *"}));
     Apply(document, onStalker[1].edits);
     Apply(document, CodeActions(document, {}, {{kBogStalker, 0}, {kBogStalker, 0}}).at(0).edits);
     EXPECT_EQ(document.Rules().Lines().GetLine(kBogStalker).substr(0, 35),
               "For\xEAt \xC9t\xE9,       Wdw, 0,  1.,0, 99a");
     Apply(document, CodeActions(document, {}, {{kBogSmelting, 0}, {kBogSmelting, 0}}).at(0).edits);
-    EXPECT_EQ(document.Rules().Lines().GetLine(kBogSmelting), "Bog Smelting,     3,  1, Htl, nil, 0, 1  ; Bgs");
+    EXPECT_EQ(document.Rules().Lines().GetLine(kBogSmelting),
+              "Bog Smelting,     3,  1, Htl, nil, 0, 1  ; Bgs");
     EXPECT_EQ(Diagnose(document, {}).size(), 0u);
 }
 
@@ -167,7 +174,8 @@ TEST(LanguageCompletion, AdvancesWhereOneIsExpectedFoundByAnyPartOfTheirName) {
     OpenDocument document(Language::English, PlantedDemo() + "@X\n");
     // A unit line still being typed: after its twelfth comma comes the
     // prerequisite.
-    document.Replace({kBogStalker, 0}, {kBogStalker, 0}, "Scout,nil,0,1.,0,0a,1d,1h,1f,3,0,5,smel\n");
+    document.Replace({kBogStalker, 0}, {kBogStalker, 0},
+                     "Scout,nil,0,1.,0,0a,1d,1h,1f,3,0,5,smel\n");
     const std::optional<Completion> completion = CompleteAt(document, {kBogStalker, 39});
     ASSERT_TRUE(completion);
     EXPECT_EQ(completion->replace, (TextRange{{kBogStalker, 35}, {kBogStalker, 39}}));

@@ -68,26 +68,27 @@ const std::string kShutdownExit = Framed(Call(99, "shutdown")) + Framed(Note("ex
 
 TEST(LspServer, BadInputGetsTheProtocolsErrorsAndTheServerReadsOn) {
     const std::string hover = Call(2, "textDocument/hover").dump();
-    const Session session = Served({
-        Framed(Call(5, "textDocument/hover")) +       // before initialize
-        Framed(Note("textDocument/didOpen")) +        // dropped before initialize
-        kInitialize + Framed(Call(6, "initialize")) + // twice
-        Framed("{\"jsonrpc\": \"2.0\", \"id\": 7, ") +  // no JSON
-        "Content-Length: " + std::to_string(hover.size() - 10) + "\r\n\r\n" + hover +  // too short
-        "Content-Length: 12x\r\n\r\n" +               // no number
-        "Content-Length: 999999999999\r\n\r\n" +      // too long to take
-        "garbage\r\n" +                               // no header
-        Framed(Json::array({1, 2})) +                 // no object
-        Framed(Call(8, "textDocument/frobnicate")) +  // unknown method
-        Framed(Call(9, "textDocument/hover", {{"textDocument", 3}})) +  // wrong params
-        Framed(Note("textDocument/didChange", {{"contentChanges", "x"}})) +  // ignored, logged
-        Framed(Note("$/unknownNotification")) +
-        Framed(Call(10, "textDocument/documentSymbol",
-                    {{"textDocument", {{"uri", "file:///not/open.txt"}}}})) +
-        // A length that runs into the next message: that message is read
-        // again.
-        "Content-Length: 60\r\n\r\n{\"jsonrpc\":\"2.0\",\"id\":11}" + Framed(Call(12, "shutdown")) +
-        Framed(Call(13, "shutdown")) + Framed(Call(14, "textDocument/hover")) + Framed(Note("exit"))});
+    const Session session = Served(
+        {Framed(Call(5, "textDocument/hover")) +         // before initialize
+         Framed(Note("textDocument/didOpen")) +          // dropped before initialize
+         kInitialize + Framed(Call(6, "initialize")) +   // twice
+         Framed("{\"jsonrpc\": \"2.0\", \"id\": 7, ") +  // no JSON
+         "Content-Length: " + std::to_string(hover.size() - 10) + "\r\n\r\n" + hover +  // too short
+         "Content-Length: 12x\r\n\r\n" +                                                // no number
+         "Content-Length: 999999999999\r\n\r\n" +                             // too long to take
+         "garbage\r\n" +                                                      // no header
+         Framed(Json::array({1, 2})) +                                        // no object
+         Framed(Call(8, "textDocument/frobnicate")) +                         // unknown method
+         Framed(Call(9, "textDocument/hover", {{"textDocument", 3}})) +       // wrong params
+         Framed(Note("textDocument/didChange", {{"contentChanges", "x"}})) +  // ignored, logged
+         Framed(Note("$/unknownNotification")) +
+         Framed(Call(10, "textDocument/documentSymbol",
+                     {{"textDocument", {{"uri", "file:///not/open.txt"}}}})) +
+         // A length that runs into the next message: that message is read
+         // again.
+         "Content-Length: 60\r\n\r\n{\"jsonrpc\":\"2.0\",\"id\":11}" +
+         Framed(Call(12, "shutdown")) + Framed(Call(13, "shutdown")) +
+         Framed(Call(14, "textDocument/hover")) + Framed(Note("exit"))});
 
     EXPECT_EQ(session.To(5)["error"]["code"], error::kServerNotInitialized);
     EXPECT_TRUE(session.To(1).contains("result"));
@@ -97,12 +98,13 @@ TEST(LspServer, BadInputGetsTheProtocolsErrorsAndTheServerReadsOn) {
     EXPECT_EQ(session.To(10)["result"], Json::array());
     EXPECT_EQ(session.To(12)["result"], nullptr);
     EXPECT_EQ(session.To(13)["error"]["code"], error::kInvalidRequest);  // after shutdown
-    EXPECT_EQ(session.ErrorCodes(),
-              (std::vector<int>{error::kServerNotInitialized, error::kInvalidRequest,
-                                error::kParseError, error::kParseError, error::kParseError,
-                                error::kParseError, error::kParseError, error::kParseError,
-                                error::kInvalidRequest, error::kMethodNotFound, error::kInvalidParams,
-                                error::kParseError, error::kInvalidRequest, error::kInvalidRequest}));
+    EXPECT_EQ(
+        session.ErrorCodes(),
+        (std::vector<int>{error::kServerNotInitialized, error::kInvalidRequest, error::kParseError,
+                          error::kParseError, error::kParseError, error::kParseError,
+                          error::kParseError, error::kParseError, error::kInvalidRequest,
+                          error::kMethodNotFound, error::kInvalidParams, error::kParseError,
+                          error::kInvalidRequest, error::kInvalidRequest}));
     EXPECT_EQ(session.status, 0);
 }
 
@@ -110,7 +112,8 @@ TEST(LspServer, EndsWithOneOnlyAfterShutdownThenExit) {
     EXPECT_EQ(Served({kInitialize + kShutdownExit}).status, 0);
     EXPECT_EQ(Served({kInitialize + Framed(Note("exit"))}).status, 1);  // no shutdown
     EXPECT_EQ(Served({kInitialize}).status, 1);                         // the input ended
-    EXPECT_EQ(Served({kInitialize + kShutdownExit + Framed(Call(3, "shutdown"))}).messages.size(), 2u);
+    EXPECT_EQ(Served({kInitialize + kShutdownExit + Framed(Call(3, "shutdown"))}).messages.size(),
+              2u);
 }
 
 // The column of the diagnostic after "Forêt Été", and the check's settings.
@@ -118,13 +121,16 @@ Session DiagnoseNames(const Json& capabilities, const Json& options) {
     const std::string text =
         "Invented rules\n@CIVILIZE\nFor\xC3\xAAt \xC3\x89t\xC3\xA9, 1, 0, Zzz, nil, 0, 1 ; Fet\n"
         "For\xC3\xAAt \xC3\x89t\xC3\xA9, 1, 0, nil, nil, 0, 1 ; Fe2\n;\n";
-    const Json open = Note("textDocument/didOpen",
-                           {{"textDocument",
-                             {{"uri", "file:///mods/rules.txt"}, {"languageId", "ovantra-rules"},
-                              {"version", 4}, {"text", text}}}});
-    return Served({Framed(Call(1, "initialize", {{"capabilities", capabilities}, {"initializationOptions", options}})) +
-                       Framed(Note("initialized")) + Framed(open),
-                   kShutdownExit});
+    const Json open = Note("textDocument/didOpen", {{"textDocument",
+                                                     {{"uri", "file:///mods/rules.txt"},
+                                                      {"languageId", "ovantra-rules"},
+                                                      {"version", 4},
+                                                      {"text", text}}}});
+    return Served(
+        {Framed(Call(1, "initialize",
+                     {{"capabilities", capabilities}, {"initializationOptions", options}})) +
+             Framed(Note("initialized")) + Framed(open),
+         kShutdownExit});
 }
 
 TEST(LspServer, ColumnsInTheAgreedEncodingAndChecksAsTheSettingsSay) {
