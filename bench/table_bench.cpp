@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QStringList>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -14,10 +13,11 @@
 
 #include "rules/check/rules_check.h"
 #include "rules/document/rules_document.h"
+#include "rules/edits/table_plans.h"
 #include "ui/edit/document_editor.h"
 #include "ui/table/record_filter.h"
+#include "ui/table/plan_steps.h"
 #include "ui/table/record_table_model.h"
-#include "ui/table/table_edits.h"
 
 namespace {
 
@@ -74,20 +74,21 @@ void BM_PasteWholeColumn(benchmark::State& state) {
     Table table;
     const int attack = table.model->ColumnOfField(static_cast<int>(rules::UnitField::Attack));
     const int units = table.model->rowCount();
-    QList<int> records;
-    for (int u = 1; u <= units; ++u) records << u;
+    std::vector<int> records;
+    for (int u = 1; u <= units; ++u) records.push_back(u);
     // Two columns of values in turn, so that every paste changes every cell.
-    QList<QStringList> columns[2];
+    rules::CellRows columns[2];
     for (int u = 0; u < units; ++u) {
-        columns[0] << QStringList{QString::number(u % 12)};
-        columns[1] << QStringList{QString::number(u % 12 + 1)};
+        columns[0].push_back({std::to_string(u % 12)});
+        columns[1].push_back({std::to_string(u % 12 + 1)});
     }
     int turn = 0;
     for (auto _ : state) {
-        ui::EditPlan plan = ui::PlanPaste(*table.model, records, {attack}, columns[turn]);
-        if (!plan.problem.isEmpty()) state.SkipWithError("paste refused");
-        table.editor->SetFields(std::move(plan.edits), QStringLiteral("Paste"));
-        benchmark::DoNotOptimize(rules::CheckRules(table.editor->Document()));
+        const rules::RulesDocument& document = table.editor->Document();
+        rules::EditPlan plan = rules::PlanPaste(document, rules::SectionId::Units, records, {attack}, columns[turn]);
+        if (plan.Refused()) state.SkipWithError("paste refused");
+        ui::StorePlan(*table.editor, std::move(plan), "Paste", "cell");
+        benchmark::DoNotOptimize(rules::CheckRules(document));
         turn = 1 - turn;
     }
     state.counters["cells"] = units;

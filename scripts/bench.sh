@@ -6,6 +6,7 @@
 #   - rules_check_bench: the rules check on the demo file and on generated
 #     tables of growing size, with the time per record and link;
 #   - rules_compare_bench: two full files compared field by field;
+#   - rules_merge_bench: the demo file merged with two edited copies;
 #   - tree_bench: the tree of advances of a full table (94 advances) built
 #     and laid out by Graphviz, and drawn as SVG;
 #   - table_bench: the Table page's sort and filter of the demo file's 54
@@ -23,7 +24,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset release >/dev/null
-cmake --build --preset release --target rules_bench rules_check_bench rules_compare_bench rules_peak_memory tree_bench editor_undo_bench table_bench lsp_bench
+cmake --build --preset release --target rules_bench rules_check_bench rules_compare_bench rules_merge_bench rules_peak_memory tree_bench editor_undo_bench table_bench lsp_bench
 
 echo
 echo "== Speed (targets: demo file under 100 us, time per line flat as files grow)"
@@ -34,6 +35,9 @@ build/release/bench/rules_check_bench --benchmark_min_time=0.5
 echo
 echo "== Comparing two files (target: a full file under 2 ms)"
 build/release/bench/rules_compare_bench --benchmark_min_time=0.5
+echo
+echo "== Merging the demo file with two edited copies (target: under 2 ms)"
+build/release/bench/rules_merge_bench --benchmark_min_time=0.5
 echo "== Tree of advances (target: layout of the full tree under 200 ms)"
 build/release/bench/tree_bench --benchmark_min_time=0.5
 echo "== Table page (targets: sort or filter of 54 units under 5 ms, a column paste under 20 ms)"

@@ -9,7 +9,7 @@ PACKAGES=(
   cmake ninja-build g++
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-svg-dev
-  pkg-config libgraphviz-dev nlohmann-json3-dev
+  pkg-config libgraphviz-dev nlohmann-json3-dev git
   xvfb xauth xdotool imagemagick
   fonts-comic-neue fonts-roboto-unhinted fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev

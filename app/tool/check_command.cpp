@@ -8,14 +8,11 @@
 #include "app/tool/check_formats.h"
 #include "app/tool/commands.h"
 #include "rules/check/rules_check.h"
+#include "rules/document/text_routines.h"
 
 namespace tool {
 
 namespace {
-
-std::string Counted(int n, const char* what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-}
 
 struct CheckOptions {
     CheckFormat format = CheckFormat::Text;
@@ -136,9 +133,9 @@ int RunCheck(const Arguments& arguments, Streams io) {
     if (options.format == CheckFormat::Sarif)
         WriteCheckSarif(io.out, checked, WorkingDirectory(), status);
     if (options.format == CheckFormat::Text) {
-        io.out << Counted(errors, "error") << " and " << Counted(warnings, "warning") << " in "
-               << Counted(static_cast<int>(checked.size()) - unread, "file") << " checked";
-        if (unread > 0) io.out << "; " << Counted(unread, "file") << " could not be read";
+        io.out << rules::Counted(errors, "error") << " and " << rules::Counted(warnings, "warning") << " in "
+               << rules::Counted(static_cast<int>(checked.size()) - unread, "file") << " checked";
+        if (unread > 0) io.out << "; " << rules::Counted(unread, "file") << " could not be read";
         io.out << ".\n";
     }
     return status;

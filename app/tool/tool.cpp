@@ -41,10 +41,13 @@ std::string Usage() {
         "each followed by the notes that only follow from it (FILE:LINE: note: TEXT [CHECK]).\n"
         "--list-checks lists the checks, which check --disable and --enable switch.\n"
         "Differences are printed as OTHER:LINE: TEXT, at their line in OTHER.\n"
-        "Exit status: 0 when no file has an error (warnings allowed) or, for diff, when\n"
-        "nothing differs; 1 when a file has an error or the files differ; 2 when a file\n"
-        "cannot be read or the arguments are wrong.\n"
-        "Rules files are only read, never changed; only tree writes, and only its OUT.\n";
+        "Merge conflicts are printed as OURS:LINE: conflict: TEXT; OURS's text stays there.\n"
+        "Exit status: 0 when no file has an error (warnings allowed), for diff when\n"
+        "nothing differs, for merge when nothing conflicts; 1 when a file has an error,\n"
+        "the files differ or the merge has conflicts; 2 when a file cannot be read or\n"
+        "the arguments are wrong.\n"
+        "Rules files are only read, never changed; only tree and merge write, and only\n"
+        "their OUT; git-setup writes git's attributes and configuration.\n";
     return text;
 }
 

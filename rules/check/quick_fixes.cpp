@@ -92,7 +92,10 @@ std::vector<QuickFix> QuickFixes(const RulesDocument& document, const Problem& p
     } else if (problem.check == "not-a-number") {
         const bool minusAllowed =
             problem.field >= 0 && Spec(problem.section, problem.field).MinusAllowed();
-        if (const std::string number = LeadingNumber(text, minusAllowed); !number.empty())
+        // Only a fix that changes the table: a line read as "7x" already
+        // holds 7 in it, and a save writes 7 once the unit changes.
+        if (const std::string number = LeadingNumber(text, minusAllowed);
+            !number.empty() && number != text)
             fix("Keep the leading number, " + number, number);
     } else if ((problem.check == "shared-abbreviation" || problem.check == "same-name") &&
                problem.other > 0) {

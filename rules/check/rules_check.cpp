@@ -174,11 +174,16 @@ class Checker {
 
     // The numeric fields of record k: each warned about when it is not a
     // plain number or lies outside the range the editor offers.
+    // `asWritten`: a unit's fields as its line holds them, where the line
+    // still holds what the table does (the reader keeps a number's digits,
+    // so "7x" reads as 7: the warning names what the line says).
     void CheckNumbers(SectionId section, int k, int line,
-                      const std::function<std::string()>& subject) {
+                      const std::function<std::string()>& subject,
+                      const UnitRecord* asWritten = nullptr) {
         for (const FieldSpec& spec : FieldSpecs(section)) {
             if (!spec.IsNumeric()) continue;
-            const std::string& text = FieldText(document_, {section, k, spec.field});
+            const std::string& text = asWritten ? asWritten->*spec.unitMember
+                                                : FieldText(document_, {section, k, spec.field});
             const std::string label(spec.label);
             const std::optional<long> value = PlainNumber(text, spec.MinusAllowed());
             if (!value) {
@@ -345,10 +350,14 @@ class Checker {
                 context_.problems.back().other = it->second;
             }
 
-            CheckNumbers(SectionId::Units, k, line, subject);
-            if (!WellFormedFlags(u.flags))
+            UnitRecord written;
+            const bool asRead = !units_.Changed(k) && line >= 0 &&
+                                UnitTable::ParseLineAsWritten(document_.Lines().GetLine(line), written);
+            CheckNumbers(SectionId::Units, k, line, subject, asRead ? &written : nullptr);
+            const std::string& flags = asRead ? written.flags : u.flags;
+            if (!WellFormedFlags(flags))
                 UnitProblem(Severity::Warning, "bad-flags", k,
-                            subject() + ": flags " + Quoted(u.flags) +
+                            subject() + ": flags " + Quoted(flags) +
                                 " are not exactly 15 characters of \"0\" and \"1\".",
                             UnitField::Flags);
 

@@ -1,26 +1,15 @@
 #include "rules/compare/comparison.h"
 
 #include <algorithm>
-#include <string_view>
-#include <unordered_map>
 
+#include "rules/compare/line_matcher.h"
+#include "rules/document/field_table.h"
 #include "rules/document/rules_document.h"
+#include "rules/document/text_routines.h"
 
 namespace rules {
 
 namespace {
-
-// The record's line in the document, or -1 when the document lacks it (the
-// table ends before it, or the cosmic value was never read).
-int RecordLine(const RulesDocument& document, SectionId section, int record) {
-    if (record < 1 || record > RecordCount(document, section)) return -1;
-    switch (section) {
-        case SectionId::Units: return document.Units().At(record).line;
-        case SectionId::Advances: return document.Advances().At(record).line;
-        case SectionId::Cosmic: return document.Cosmic().LineOf(record - 1);
-    }
-    return -1;
-}
 
 void CompareSection(const RulesDocument& base, const RulesDocument& other, SectionId section,
                     std::vector<RecordDifference>& out) {
@@ -54,138 +43,27 @@ void CompareSection(const RulesDocument& base, const RulesDocument& other, Secti
     }
 }
 
-// The lines of a document that hold no record: comments, headers, section
-// ends, and the lines a reader set aside.
-struct FreeLines {
-    std::vector<int> index;
-    std::vector<std::string_view> text;
 
-    explicit FreeLines(const RulesDocument& document) {
-        const LineStore& lines = document.Lines();
-        std::vector<bool> held(static_cast<std::size_t>(lines.LineCount()), false);
-        const auto hold = [&](int line) {
-            if (line >= 0 && line < lines.LineCount()) held[static_cast<std::size_t>(line)] = true;
-        };
-        for (int k = 1; k <= document.Units().Count(); ++k) hold(document.Units().At(k).line);
-        for (int k = 1; k <= document.Advances().Count(); ++k) hold(document.Advances().At(k).line);
-        for (int p = 0; p < kCosmicCount; ++p) hold(document.Cosmic().LineOf(p));
-        for (int line = 0; line < lines.LineCount(); ++line) {
-            if (held[static_cast<std::size_t>(line)]) continue;
-            index.push_back(line);
-            text.push_back(lines.GetLine(line));
-        }
+}  // namespace
+
+int RecordLine(const RulesDocument& document, SectionId section, int record) {
+    if (record < 1 || record > RecordCount(document, section)) return -1;
+    switch (section) {
+        case SectionId::Units: return document.Units().At(record).line;
+        case SectionId::Advances: return document.Advances().At(record).line;
+        case SectionId::Cosmic: return document.Cosmic().LineOf(record - 1);
     }
-    int Size() const { return static_cast<int>(index.size()); }
-};
+    return -1;
+}
 
-// Matches the free lines of two files as a reader would: lines that occur
-// once in each part still to be matched anchor it (the longest run of them
-// in the same order in both), the parts between anchors are matched the same
-// way, and what is left in a part that has no anchor pairs up line by line
-// (a changed line); the surplus is lines one file has and the other lacks.
-// This keeps an inserted comment from making every later line "differ", and
-// stays near-linear on files of a few thousand lines.
-class LineMatcher {
-  public:
-    LineMatcher(const FreeLines& base, const FreeLines& other, std::vector<LineDifference>& out)
-        : a_(base), b_(other), out_(out) {}
-
-    void Run() { Match(0, a_.Size(), 0, b_.Size(), 0); }
-
-  private:
-    // Deep enough for any real file; a pathological one falls back to
-    // pairing line by line instead of recursing further.
-    static constexpr int kMaxDepth = 64;
-
-    struct Anchor {
-        int a;
-        int b;
-    };
-
-    void Match(int a0, int a1, int b0, int b1, int depth) {
-        while (a0 < a1 && b0 < b1 && a_.text[a0] == b_.text[b0]) ++a0, ++b0;
-        while (a0 < a1 && b0 < b1 && a_.text[a1 - 1] == b_.text[b1 - 1]) --a1, --b1;
-        if (a0 == a1 || b0 == b1 || depth >= kMaxDepth) return Unmatched(a0, a1, b0, b1);
-        const std::vector<Anchor> anchors = Anchors(a0, a1, b0, b1);
-        if (anchors.empty()) return Unmatched(a0, a1, b0, b1);
-        for (const Anchor& anchor : anchors) {
-            Match(a0, anchor.a, b0, anchor.b, depth + 1);
-            a0 = anchor.a + 1;
-            b0 = anchor.b + 1;
-        }
-        Match(a0, a1, b0, b1, depth + 1);
-    }
-
-    void Unmatched(int a0, int a1, int b0, int b1) {
-        const int paired = std::min(a1 - a0, b1 - b0);
-        for (int k = 0; k < paired; ++k) out_.push_back({a_.index[a0 + k], b_.index[b0 + k]});
-        for (int k = a0 + paired; k < a1; ++k) out_.push_back({a_.index[k], -1});
-        for (int k = b0 + paired; k < b1; ++k) out_.push_back({-1, b_.index[k]});
-    }
-
-    // Lines found exactly once in a[a0, a1) and once in b[b0, b1), the
-    // longest chain of them in the same order in both.
-    std::vector<Anchor> Anchors(int a0, int a1, int b0, int b1) const {
-        struct Seen {
-            int inA = 0, inB = 0, a = -1, b = -1;
-        };
-        std::unordered_map<std::string_view, Seen> seen;
-        seen.reserve(static_cast<std::size_t>(a1 - a0));
-        for (int i = a0; i < a1; ++i) {
-            Seen& s = seen[a_.text[i]];
-            ++s.inA;
-            s.a = i;
-        }
-        for (int j = b0; j < b1; ++j) {
-            const auto found = seen.find(b_.text[j]);
-            if (found == seen.end()) continue;
-            ++found->second.inB;
-            found->second.b = j;
-        }
-        std::vector<Anchor> unique;
-        for (int i = a0; i < a1; ++i) {
-            const Seen& s = seen.find(a_.text[i])->second;
-            if (s.inA == 1 && s.inB == 1) unique.push_back({i, s.b});
-        }
-        // Longest increasing run of b positions (patience sorting).
-        std::vector<int> tails;  // index into `unique` of the smallest tail per length
-        std::vector<int> before(unique.size(), -1);
-        for (int k = 0; k < static_cast<int>(unique.size()); ++k) {
-            const auto at = std::lower_bound(tails.begin(), tails.end(), unique[k].b,
-                                             [&](int t, int b) { return unique[t].b < b; });
-            if (at != tails.begin()) before[k] = *(at - 1);
-            if (at == tails.end())
-                tails.push_back(k);
-            else
-                *at = k;
-        }
-        std::vector<Anchor> chain;
-        for (int k = tails.empty() ? -1 : tails.back(); k >= 0; k = before[k])
-            chain.push_back(unique[k]);
-        std::reverse(chain.begin(), chain.end());
-        return chain;
-    }
-
-    const FreeLines& a_;
-    const FreeLines& b_;
-    std::vector<LineDifference>& out_;
-};
-
-// A value as the difference lines show it: names in quotes, and any text
-// that would otherwise not read as one value (empty, or with a space).
-std::string Shown(const std::string& text, bool quoted) {
-    if (!quoted && !text.empty() && text.find(' ') == std::string::npos) return text;
+std::string ShownValue(std::string_view text, bool quoted) {
+    if (!quoted && !text.empty() && text.find(' ') == std::string_view::npos)
+        return std::string(text);
     std::string shown = "\"";
     shown += text;
     shown += '"';
     return shown;
 }
-
-std::string Counted(int n, const char* what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-}
-
-}  // namespace
 
 int Comparison::RecordsDiffering(SectionId section) const {
     return static_cast<int>(std::count_if(records.begin(), records.end(), [&](const auto& r) {
@@ -219,14 +97,18 @@ Comparison Compare(const RulesDocument& base, const RulesDocument& other) {
     return comparison;
 }
 
-std::string RecordLabel(const RecordDifference& record) {
-    switch (record.section) {
-        case SectionId::Units: return "Unit " + Shown(record.name, true);
+std::string RecordLabel(SectionId section, std::string_view name, std::string_view abbrev) {
+    switch (section) {
+        case SectionId::Units: return "Unit " + ShownValue(name, true);
         case SectionId::Advances:
-            return "Advance " + Shown(record.name, true) + " (" + record.abbrev + ")";
-        case SectionId::Cosmic: return "Cosmic value " + record.name;
+            return "Advance " + ShownValue(name, true) + " (" + std::string(abbrev) + ")";
+        case SectionId::Cosmic: return "Cosmic value " + std::string(name);
     }
     return {};
+}
+
+std::string RecordLabel(const RecordDifference& record) {
+    return RecordLabel(record.section, record.name, record.abbrev);
 }
 
 std::string DifferenceText(const RecordDifference& record, const FieldDifference& field) {
@@ -236,10 +118,10 @@ std::string DifferenceText(const RecordDifference& record, const FieldDifference
         text += FieldLabel(field.ref.section, field.ref.field);
         text += ' ';
     }
-    const bool name = record.section != SectionId::Cosmic && field.ref.field == 0;
-    text += Shown(field.before, name);
+    const bool name = Spec(field.ref).kind == FieldKind::Name;
+    text += ShownValue(field.before, name);
     text += " -> ";
-    text += Shown(field.after, name);
+    text += ShownValue(field.after, name);
     return text;
 }
 

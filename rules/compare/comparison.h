@@ -7,6 +7,7 @@
 // as a line. Texts stay Windows-1252 bytes.
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "rules/document/findings.h"
@@ -69,8 +70,17 @@ struct Comparison {
 // Both documents must be parsed. Neither is changed.
 Comparison Compare(const RulesDocument& base, const RulesDocument& other);
 
+// The record's 0-based line in the document, or -1 when the document lacks
+// it (its table ends before it, or the cosmic value was never read).
+int RecordLine(const RulesDocument& document, SectionId section, int record);
+
 // `Unit "Ember Guard"`, `Advance "Kiln Firing" (Kln)`, `Cosmic value RoadMove`.
+std::string RecordLabel(SectionId section, std::string_view name, std::string_view abbrev);
 std::string RecordLabel(const RecordDifference& record);
+// A value as the difference lines show it: names (`quoted`) in quotes, and
+// any text that would otherwise not read as one value (empty, or with a
+// space).
+std::string ShownValue(std::string_view text, bool quoted);
 // One line per difference: `Unit "Ember Guard": attack 1 -> 2`,
 // `Advance "Kiln Firing" (Kln): prerequisite 1 nil -> Emk`,
 // `Cosmic value RoadMove: 3 -> 4`, `Unit "Old": name "Old" -> "New"`.

@@ -86,6 +86,14 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+    std::size_t pos = 0;
+    char32_t cp = 0;
+    while (pos < bytes.size())
+        if (!DecodeUtf8(bytes, pos, cp)) return false;
+    return true;
+}
+
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());

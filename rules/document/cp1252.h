@@ -18,6 +18,9 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 // byte (or is not valid UTF-8): such text is refused, never approximated.
 std::optional<std::string> Utf8ToCp1252(std::string_view utf8);
 
+// Whether the bytes are strict UTF-8 (no overlongs, no surrogates).
+bool IsValidUtf8(std::string_view bytes);
+
 // Bytes that may or may not be UTF-8, such as a file name, as valid UTF-8:
 // what is UTF-8 stays, and every other byte is read as Windows-1252, the
 // text of the game's files, so that a name written there still reads.

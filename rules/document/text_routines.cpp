@@ -72,4 +72,8 @@ void SqueezeSpaces(std::string& text) {
     text.resize(out);
 }
 
+std::string Counted(int n, std::string_view noun) {
+    return std::to_string(n) + " " + std::string(noun) + (n == 1 ? "" : "s");
+}
+
 }  // namespace rules

@@ -34,6 +34,10 @@ std::string ScanField(int& cursor, std::string_view text, char delimiter, bool d
 // are not spaces.
 void SqueezeSpaces(std::string& text);
 
+// "1 row", "3 rows": a count and a noun that takes an "s" for any other
+// number than one.
+std::string Counted(int n, std::string_view noun);
+
 // A line inside a section is a data line when it has more than 5 bytes.
 constexpr bool IsDataLine(std::string_view line) { return line.size() > 5; }
 

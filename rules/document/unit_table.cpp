@@ -54,6 +54,37 @@ bool UnitTable::ParseLine(std::string_view line, UnitRecord& out) {
     return true;
 }
 
+bool UnitTable::ParseLineAsWritten(std::string_view line, UnitRecord& out) {
+    std::string squeezed(line);
+    SqueezeSpaces(squeezed);
+    if (std::count(squeezed.begin(), squeezed.end(), ',') < 13) return false;
+    int cursor = 1;
+    // A number with the letter the writer puts after it: the letter goes.
+    auto number = [&](char letter) {
+        std::string field = ScanField(cursor, squeezed, ',', false);
+        if (letter && !field.empty() && field.back() == letter) field.pop_back();
+        return field;
+    };
+    UnitRecord record;
+    record.name = number('\0');
+    record.obsoleteBy = number('\0');
+    record.domain = number('\0');
+    record.moves = number('.');
+    record.rounds = number('\0');
+    record.attack = number('a');
+    record.defense = number('d');
+    record.hitPoints = number('h');
+    record.firepower = number('f');
+    record.cost = number('\0');
+    record.hold = number('\0');
+    record.role = number('\0');
+    record.prereq = number('\0');
+    record.flags = ScanField(cursor, squeezed, '\0', false);
+    record.line = out.line;
+    out = std::move(record);
+    return true;
+}
+
 void UnitTable::Read(const LineStore& store, Findings& findings) {
     detail::ReadRecords(store, "UNITS", SectionId::Units, findings, records_, kCapacity, count_,
                         range_, &UnitTable::ParseLine);

@@ -61,6 +61,9 @@ public:
 
     // false for a malformed line (fewer than 13 commas after squeezing).
     static bool ParseLine(std::string_view line, UnitRecord& out);
+    // The same, but every field as the line holds it ("7x" where ParseLine
+    // keeps "7"); only the letters the writer puts after a number go.
+    static bool ParseLineAsWritten(std::string_view line, UnitRecord& out);
 
 private:
     std::array<UnitRecord, kCapacity> records_;

@@ -42,7 +42,9 @@ std::string Reason(const std::error_code& error) { return error.message(); }
 
 }  // namespace
 
-VersionStore::VersionStore(const fs::path& root, const fs::path& rulesFile) {
+VersionStore::VersionStore(const fs::path& root, const fs::path& rulesFile,
+                           std::uintmax_t keptBytes)
+    : keptBytes_(keptBytes) {
     std::error_code error;
     rulesFile_ = fs::absolute(rulesFile, error);
     if (error) rulesFile_ = rulesFile;
@@ -85,29 +87,6 @@ std::string VersionStore::VersionName(std::int64_t keptAtMs) {
                   int(time.minutes().count()), int(time.seconds().count()),
                   int(time.subseconds().count()));
     return name;
-}
-
-Status VersionStore::Keep(std::chrono::system_clock::time_point now) {
-    std::error_code error;
-    if (!fs::is_regular_file(rulesFile_, error)) return Status::Ok();  // nothing replaced
-    const auto where = [this](const std::string& why) {
-        return Status::Error("The version could not be kept in " + folder_.string() + ": " + why);
-    };
-    fs::create_directories(folder_, error);
-    if (error) return where(Reason(error));
-    // Two saves within one millisecond keep the later bytes under the next
-    // free name, so neither version is lost.
-    std::int64_t ms =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
-    fs::path target = folder_ / VersionName(ms);
-    while (fs::exists(target, error)) target = folder_ / VersionName(++ms);
-    if (!fs::copy_file(rulesFile_, target, fs::copy_options::none, error)) {
-        fs::remove(target, error);  // no half-written version
-        return where(Reason(error));
-    }
-
-    Prune();
-    return Status::Ok();
 }
 
 Status VersionStore::KeepBytes(std::string_view bytes, std::chrono::system_clock::time_point now,
@@ -163,7 +142,7 @@ int VersionStore::Prune() const {
     for (std::size_t k = 0; k < versions.size(); ++k) {
         total += versions[k].size;
         const bool tooMany = k >= static_cast<std::size_t>(kKept);
-        const bool tooLarge = k > 0 && total > kKeptBytes;
+        const bool tooLarge = k > 0 && total > keptBytes_;
         if (!tooMany && !tooLarge) continue;
         fs::remove(versions[k].path, error);
         if (!tooMany) ++removedForRoom;

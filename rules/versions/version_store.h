@@ -33,20 +33,18 @@ class VersionStore {
     // Versions of `rulesFile` live under `root` (the user's data folder,
     // never the game's). A relative `rulesFile` is made absolute against the
     // working directory.
-    VersionStore(const std::filesystem::path& root, const std::filesystem::path& rulesFile);
+    // `keptBytes` lowers the size limit (tests).
+    VersionStore(const std::filesystem::path& root, const std::filesystem::path& rulesFile,
+                 std::uintmax_t keptBytes = kKeptBytes);
 
     // The folder of this rules file's versions.
     const std::filesystem::path& Folder() const { return folder_; }
 
-    // Copies the rules file as it is now into the store as the version
-    // replaced at `now`, then removes all but the newest kKept. A rules file
-    // that does not exist yet has nothing to keep. The error says where and
-    // why, for the user.
-    Status Keep(std::chrono::system_clock::time_point now = std::chrono::system_clock::now());
     // Keeps `bytes` (what a save just replaced) as the version replaced at
     // `now`, unless the newest kept version holds the same bytes. Then
     // removes what the limits leave out; `removedForRoom` counts the
     // versions among the newest kKept that went to stay within kKeptBytes.
+    // The error says where and why, for the user.
     Status KeepBytes(std::string_view bytes,
                      std::chrono::system_clock::time_point now = std::chrono::system_clock::now(),
                      int* removedForRoom = nullptr);
@@ -69,6 +67,7 @@ class VersionStore {
 
     std::filesystem::path folder_;
     std::filesystem::path rulesFile_;
+    std::uintmax_t keptBytes_;
 };
 
 // Where the editor and the command-line tool keep versions: the user's data

@@ -199,6 +199,25 @@ TEST(RulesCheck, WarnsAboutValuesTheEditorWouldNotOfferAndUnitsNeverBuilt) {
               }));
 }
 
+// The reader keeps a number's digits, so "7xa" reads as 7: the check says
+// what the line holds, until the unit is changed and its line written anew.
+TEST(RulesCheck, NamesWhatTheLineHoldsNotWhatTheReaderKept) {
+    RulesDocument doc = Parsed(RulesFile(
+        {Advance("Wheel", "Whl")}, {"Scout,nil,0,1.,0,7xa,1d,1h,1f,1,0,0,nil,00100000000000z"}));
+    ASSERT_EQ(doc.Units().At(1).attack, "7");
+    const Problems problems = RecordChecks(doc);
+    EXPECT_EQ(Texts(problems),
+              (std::vector<std::string>{
+                  "warning @29: Unit \"Scout\": attack \"7x\" is not a plain number.",
+                  "warning @29: Unit \"Scout\": flags \"00100000000000z\" are not exactly 15 "
+                  "characters of \"0\" and \"1\"."}));
+    // Setting 7 would change nothing: no such fix is offered.
+    EXPECT_TRUE(QuickFixes(doc, problems.front()).empty());
+    SetFieldText(doc, UnitFieldRef(1, UnitField::Attack), "6");
+    SetFieldText(doc, UnitFieldRef(1, UnitField::Flags), "001000000000000");
+    EXPECT_TRUE(RecordChecks(doc).empty());
+}
+
 TEST(RulesCheck, ReportsTheLinesTheReadersSetAsideAndChangesNothing) {
     const std::string bytes =
         RulesFile({Advance("Wheel", "Whl"), "a line without its commas"}, {Unit("Chariot", "nil", "Whl")});

@@ -34,6 +34,13 @@ LineStore StoreOf(std::string_view bytes) {
     return store;
 }
 
+RulesDocument DocumentOf(std::string_view bytes) {
+    RulesDocument document;
+    document.LoadBytes(bytes, Language::English);
+    document.Parse();
+    return document;
+}
+
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "rules/document/line_store.h"
+#include "rules/document/rules_document.h"
 
 namespace rules::testing {
 
@@ -28,6 +29,8 @@ class ScratchDir {
 
 // A line store holding these bytes.
 LineStore StoreOf(std::string_view bytes);
+// An English rules document read from these bytes.
+RulesDocument DocumentOf(std::string_view bytes);
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);

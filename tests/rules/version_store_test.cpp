@@ -1,10 +1,14 @@
-// Earlier versions of a rules file: kept before each save, newest first,
-// pruned to the newest 50, and a failure told with where and why.
+// Earlier versions of a rules file: kept once a save replaced it, newest
+// first, pruned to the newest 50 and a size limit, never twice in a row, and
+// a failure told with where and why.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <filesystem>
 
+#include "rules/document/record_fields.h"
+#include "rules/document/rules_document.h"
+#include "rules/versions/keeping_save.h"
 #include "rules/versions/version_store.h"
 #include "test_files.h"
 
@@ -16,20 +20,15 @@ using std::chrono::system_clock;
 
 system_clock::time_point At(std::int64_t ms) { return system_clock::time_point(milliseconds(ms)); }
 
-TEST(VersionStore, KeepsEachReplacedFileNewestFirstAndPrunesToFifty) {
+TEST(VersionStore, KeepsEachReplacedFileNewestFirstAndPrunesToFiftyAndTheLimit) {
     testing::ScratchDir scratch;
     const std::string rules = scratch / "rules.txt";
     VersionStore store(scratch.Path() / "data", rules);
 
-    // Before the first save there is no file: nothing to keep, no error.
-    EXPECT_TRUE(store.Keep(At(1000)));
-    EXPECT_TRUE(store.List().empty());
-
     const std::int64_t start = 1'765'000'000'000;  // some day in 2025
     for (int k = 0; k < VersionStore::kKept + 3; ++k) {
-        testing::WriteBytes(rules, "version " + std::to_string(k));
         // Two saves in the same millisecond keep both.
-        ASSERT_TRUE(store.Keep(At(start + (k / 2) * 1000)));
+        ASSERT_TRUE(store.KeepBytes("version " + std::to_string(k), At(start + (k / 2) * 1000)));
     }
     const std::vector<KeptVersion> kept = store.List();
     ASSERT_EQ(kept.size(), std::size_t(VersionStore::kKept));
@@ -39,8 +38,21 @@ TEST(VersionStore, KeepsEachReplacedFileNewestFirstAndPrunesToFifty) {
     for (std::size_t k = 1; k < kept.size(); ++k) EXPECT_GT(kept[k - 1].keptAtMs, kept[k].keptAtMs);
     EXPECT_EQ(kept.front().size, std::string("version 52").size());
     EXPECT_EQ(VersionStore::VersionName(start), "20251206-054640-000.txt");
-    // The rules file itself is never touched.
-    EXPECT_EQ(testing::ReadBytes(rules), "version 52");
+
+    // The same bytes as the newest are not kept again.
+    ASSERT_TRUE(store.KeepBytes("version 52", At(start + 99'000)));
+    EXPECT_EQ(store.List().size(), std::size_t(VersionStore::kKept));
+
+    // Beyond the size limit the oldest go first, and that is counted; the
+    // newest stays whatever its size.
+    VersionStore small(scratch.Path() / "small", rules, 25);
+    int removed = -1;
+    for (int k = 0; k < 3; ++k) ASSERT_TRUE(small.KeepBytes("ten bytes" + std::to_string(k), At(start + k), &removed));
+    EXPECT_EQ(removed, 1);
+    EXPECT_EQ(small.List().size(), 2u);
+    ASSERT_TRUE(small.KeepBytes(std::string(40, 'x'), At(start + 10), &removed));
+    EXPECT_EQ(removed, 2);
+    EXPECT_EQ(small.List().size(), 1u);
 }
 
 TEST(VersionStore, EachRulesFileHasAFolderOfItsOwn) {
@@ -60,10 +72,50 @@ TEST(VersionStore, AFolderThatCannotBeMadeSaysWhereAndWhy) {
     testing::WriteBytes(rules, "bytes");
     testing::WriteBytes(scratch / "data", "a file where the folder should be");
     VersionStore store(scratch.Path() / "data", rules);
-    const Status kept = store.Keep();
+    const Status kept = store.KeepBytes("bytes");
     ASSERT_FALSE(kept);
     EXPECT_NE(kept.message.find(store.Folder().string()), std::string::npos) << kept.message;
+    EXPECT_EQ(kept.message.find("Success"), std::string::npos) << kept.message;
     EXPECT_TRUE(store.List().empty());
+}
+
+// A save keeps the bytes it replaced only once it really replaced them: not
+// when it fails, not when the file already holds what it would write.
+TEST(KeepingSave, KeepsAVersionOnlyWhenTheFileWasReplaced) {
+    testing::ScratchDir scratch;
+    testing::WorkingDir inside(scratch.Path());
+    const std::string asRead = "; mine\r\n@COSMIC\r\n3     ; roads\r\n;\r\n";
+    testing::WriteBytes("rules.txt", asRead);
+    const std::filesystem::path root = scratch.Path() / "versions";
+    RulesDocument document;
+    ASSERT_TRUE(document.Load("rules.txt", Language::English));
+    document.Parse();
+
+    SaveOutcome outcome = SaveKeepingVersion(document, root);
+    EXPECT_TRUE(outcome.saved);
+    EXPECT_FALSE(outcome.written);
+    EXPECT_FALSE(std::filesystem::exists(root));
+
+    SetFieldText(document, CosmicFieldRef(1), "4");
+    outcome = SaveKeepingVersion(document, root);
+    EXPECT_TRUE(outcome.saved && outcome.written && outcome.kept);
+    const VersionStore store(root, "rules.txt");
+    ASSERT_EQ(store.List().size(), 1u);
+    EXPECT_EQ(testing::ReadBytes(store.List().front().path.string()), asRead);
+
+    // Not a rules file: refused, naming it, and nothing kept however often.
+    const std::string junk("\x00\x01binary\n\nno sections", 22);
+    testing::WriteBytes("junk.txt", junk);
+    RulesDocument other;
+    ASSERT_TRUE(other.Load("junk.txt", Language::English));
+    other.Parse();
+    for (int k = 0; k < 3; ++k) {
+        outcome = SaveKeepingVersion(other, root);
+        EXPECT_FALSE(outcome.saved);
+        EXPECT_NE(outcome.saved.message.find("junk.txt"), std::string::npos);
+    }
+    EXPECT_EQ(testing::ReadBytes("junk.txt"), junk);
+    EXPECT_TRUE(VersionStore(root, "junk.txt").List().empty());
 }
 
 }  // namespace

@@ -24,7 +24,6 @@
 #include "ui/table/balance_chart.h"
 #include "ui/table/cell_delegate.h"
 #include "ui/table/record_filter.h"
-#include "ui/table/table_edits.h"
 #include "ui/table/table_page.h"
 
 using namespace testing_support;
@@ -83,10 +82,9 @@ class TablePageTest : public QObject {
     void TypingStoresOneStepThatTheUnitsPageShows();
     void PasteIsAllOrNothing();
     void AdjustIsOneStep();
-    void CsvRoundTripChangesNothingAndImportNamesItsRow();
+    void CsvRoundTripChangesNothingAndImportShowsWhatItRestored();
     void ChangedCellsAreMarkedUntilSaved();
     void ChartPlotsEveryUnitAndFollowsEdits();
-    void DelimitedTextKeepsQuotedCellsWhole();
     void CellEditorsFollowTheForms();
 };
 
@@ -190,7 +188,7 @@ void TablePageTest::PasteIsAllOrNothing() {
     s.answers.Then(ClickBoxButton(QMessageBox::Ok));
     QVERIFY(!s.Page()->PasteText("5\t2\n150\t2\n7\t2\n"));
     QVERIFY(s.answers.WaitDone());
-    QVERIFY(s.answers.seenTexts.last().contains("Glass Lancer, Attack: 150 is outside 0 to 99"));
+    QVERIFY(s.answers.seenTexts.last().startsWith("Nothing was pasted. Glass Lancer, Attack:"));
     QCOMPARE(s.Field(1, UnitField::Attack), std::string("1"));
     QCOMPARE(s.Editor().Stack()->count(), 0);
 
@@ -244,7 +242,7 @@ void TablePageTest::AdjustIsOneStep() {
     QCOMPARE(s.Column(cost), QStringList({"12", "4", "9"}));
 }
 
-void TablePageTest::CsvRoundTripChangesNothingAndImportNamesItsRow() {
+void TablePageTest::CsvRoundTripChangesNothingAndImportShowsWhatItRestored() {
     Session s;
     QVERIFY(s.started);
     s.ClickTab("Table");
@@ -256,25 +254,22 @@ void TablePageTest::CsvRoundTripChangesNothingAndImportNamesItsRow() {
     QVERIFY(s.Page()->ImportCsv(file));
     QCOMPARE(s.Editor().Stack()->count(), 0);
 
-    // Rows may come in any order and leave columns out.
-    s.folder.Write("edit.csv", "Attack,Name,Domain\r\n9,bog stalker,sea\r\n4,Glass Lancer,Sea\r\n");
+    // Rows may come in any order and leave columns out; flags that lost
+    // their leading zeros get them back, and the dialog says so.
+    s.folder.Write("edit.csv", "Attack,Name,Domain,Flags\r\n9,bog stalker,sea,10\r\n4,Glass Lancer,Sea\r\n");
     s.answers.Then([](QWidget* modal) {
         auto* list = modal->findChild<QListWidget*>("ImportDifferences");
-        if (!list || list->count() != 2) qFatal("unexpected differences");
+        auto* notes = modal->findChild<QListWidget*>("ImportNotes");
+        if (!list || list->count() != 3 || !notes || notes->count() != 1) qFatal("unexpected differences");
         QMetaObject::invokeMethod(modal, "accept", Qt::QueuedConnection);
     });
     QVERIFY(s.Page()->ImportCsv(s.folder.Path("edit.csv")));
     QVERIFY(s.answers.WaitDone());
     QCOMPARE(s.Field(3, UnitField::Attack), std::string("9"));
     QCOMPARE(s.Field(3, UnitField::Domain), std::string("2"));
+    QCOMPARE(s.Field(3, UnitField::Flags), std::string("000000000000010"));
     QCOMPARE(s.Editor().Stack()->count(), 1);
-
-    s.folder.Write("bad.csv", "Name,Attack\r\nMossrider,3\r\nMoss Rider,3\r\n");
-    s.answers.Then(ClickBoxButton(QMessageBox::Ok));
-    QVERIFY(!s.Page()->ImportCsv(s.folder.Path("bad.csv")));
-    QVERIFY(s.answers.WaitDone());
-    QVERIFY(s.answers.seenTexts.last().contains("Row 3: there is no record named \"Moss Rider\""));
-    QCOMPARE(s.Field(1, UnitField::Attack), std::string("1"));
+    QCOMPARE(s.Editor().Stack()->undoText(), QStringLiteral("Import 3 fields"));
 }
 
 void TablePageTest::ChangedCellsAreMarkedUntilSaved() {
@@ -320,25 +315,6 @@ void TablePageTest::ChartPlotsEveryUnitAndFollowsEdits() {
     QCOMPARE(s.View()->currentIndex().row(), 2);
 }
 
-void TablePageTest::DelimitedTextKeepsQuotedCellsWhole() {
-    // As spreadsheets put cells on the clipboard: a final line break ends
-    // the last row; quotes keep tabs, breaks and doubled quotes in a cell.
-    const QList<QStringList> rows =
-        ui::ParseTabText("a\t\"b\tc\"\r\n\"say \"\"hi\"\"\nthere\"\t\r\n");
-    QCOMPARE(rows, (QList<QStringList>{{"a", "b\tc"}, {"say \"hi\"\nthere", ""}}));
-    QCOMPARE(ui::ParseTabText(ui::TabText(rows)), rows);
-    // A quote inside a cell is plain text, and an open one no quoting at all.
-    QCOMPARE(ui::ParseTabText("5\"\t6\n"), (QList<QStringList>{{"5\"", "6"}}));
-    QCOMPARE(ui::ParseTabText("\"7\t8"), (QList<QStringList>{{"\"7", "8"}}));
-
-    QString problem;
-    QCOMPARE(ui::ParseCsv("Name,Cost\r\n\"Raft, small\",3\r\n\r\n", &problem),
-             (QList<QStringList>{{"Name", "Cost"}, {"Raft, small", "3"}}));
-    QVERIFY(problem.isEmpty());
-    QVERIFY(ui::ParseCsv("Name\r\n\"open", &problem).isEmpty());
-    QCOMPARE(problem, QStringLiteral("A quoted cell is never closed."));
-}
-
 void TablePageTest::CellEditorsFollowTheForms() {
     Session s;
     QVERIFY(s.started);
@@ -379,6 +355,17 @@ void TablePageTest::CellEditorsFollowTheForms() {
     QTest::keyClicks(s.View(), "S");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTRY_COMPARE(s.Field(1, UnitField::Domain), std::string("2"));
+
+    // A name the file cannot hold is refused with the reason, not cut short.
+    s.Select(0, 0);
+    s.View()->setFocus();
+    QTest::keyClick(s.View(), Qt::Key_M, Qt::ShiftModifier);  // opens the editor
+    QTest::keyClicks(QApplication::focusWidget(), "oss");
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QStringLiteral("\u2713"),
+                        Qt::NoModifier);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(s.Find<QLabel>("TableMessage")->text().contains("cannot hold"));
+    QCOMPARE(s.Field(1, UnitField::Name), std::string("Mossrider"));
 }
 
 QTEST_MAIN(TablePageTest)

@@ -8,8 +8,10 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "rules/document/text_routines.h"
 #include "ui/edit/document_editor.h"
-#include "ui/table/table_edits.h"
+#include "rules/edits/table_plans.h"
+#include "ui/table/plan_steps.h"
 
 namespace ui {
 
@@ -70,20 +72,16 @@ void AdjustDialog::SetAdjustment(rules::AdjustMode mode, double amount) {
 }
 
 int AdjustDialog::ChangedCount() const {
-    return static_cast<int>(PlanAdjust(editor_.Document(), cells_, Mode(), Amount()).edits.size());
+    return static_cast<int>(rules::PlanAdjust(editor_.Document(), cells_, Mode(), Amount()).edits.size());
 }
 
 void AdjustDialog::Update() {
     const int count = ChangedCount();
-    summary_->setText(count == 1 ? QStringLiteral("1 cell will change.")
-                                 : QStringLiteral("%1 cells will change.").arg(count));
+    summary_->setText(QString::fromStdString(rules::Counted(count, "cell")) + QStringLiteral(" will change."));
 }
 
 void AdjustDialog::Apply() {
-    EditPlan plan = PlanAdjust(editor_.Document(), cells_, Mode(), Amount());
-    const int count = static_cast<int>(plan.edits.size());
-    editor_.SetFields(std::move(plan.edits),
-                      count == 1 ? QString() : QStringLiteral("Adjust %1 cells").arg(count));
+    StorePlan(editor_, rules::PlanAdjust(editor_.Document(), cells_, Mode(), Amount()), "Adjust", "cell");
 }
 
 }  // namespace ui

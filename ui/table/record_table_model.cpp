@@ -6,6 +6,7 @@
 
 #include "rules/document/field_values.h"
 #include "rules/document/rules_document.h"
+#include "rules/edits/table_cells.h"
 #include "ui/edit/document_editor.h"
 #include "ui/codec/text_codec.h"
 
@@ -13,39 +14,11 @@ namespace ui {
 
 namespace {
 
-using rules::AdvanceField;
 using rules::SectionId;
-using rules::UnitField;
-
-// The computed and descriptive columns.
-enum Computed : int {
-    kAvailable = -1,
-    kUnitAdvancesNeeded = -2,
-    kRetiredBy = -3,
-    kAdvancesNeeded = -4,
-    kOpens = -5,
-    kUnitsBrought = -6,
-    kCosmicName = -7,
-    kCosmicDescription = -8,
-};
 
 const QColor kChangedTint(255, 244, 200);
 
-int F(UnitField f) { return static_cast<int>(f); }
-int F(AdvanceField f) { return static_cast<int>(f); }
-
-QString EpochText(int epoch) {
-    if (epoch == rules::UnitFigures::kStart) return QStringLiteral("start");
-    if (epoch == rules::UnitFigures::kNone) return {};
-    if (epoch == rules::UnitFigures::kUnknown) return QStringLiteral("unknown");
-    return QString::fromLatin1(rules::EpochName(epoch));
-}
-
 }  // namespace
-
-QString CellDisplayText(const rules::RulesDocument& document, const rules::FieldRef& ref) {
-    return ToDisplay(rules::DisplayText(document, ref));
-}
 
 RecordTableModel::RecordTableModel(DocumentEditor& editor, QObject* parent)
     : QAbstractTableModel(parent), editor_(editor) {
@@ -60,49 +33,6 @@ RecordTableModel::RecordTableModel(DocumentEditor& editor, QObject* parent)
 void RecordTableModel::SetSection(SectionId section) {
     beginResetModel();
     section_ = section;
-    columns_.clear();
-    const auto add = [this](const char* heading, int field) {
-        columns_.append({QString::fromLatin1(heading), field});
-    };
-    switch (section) {
-        case SectionId::Units:
-            add("Name", F(UnitField::Name));
-            add("Obsolete by", F(UnitField::ObsoleteBy));
-            add("Domain", F(UnitField::Domain));
-            add("Moves", F(UnitField::Moves));
-            add("Rounds", F(UnitField::Rounds));
-            add("Attack", F(UnitField::Attack));
-            add("Defense", F(UnitField::Defense));
-            add("Hit points", F(UnitField::HitPoints));
-            add("Firepower", F(UnitField::Firepower));
-            add("Cost", F(UnitField::Cost));
-            add("Hold", F(UnitField::Hold));
-            add("Role", F(UnitField::Role));
-            add("Prerequisite", F(UnitField::Prereq));
-            add("Flags", F(UnitField::Flags));
-            add("Available", kAvailable);
-            add("Advances needed", kUnitAdvancesNeeded);
-            add("Retired by", kRetiredBy);
-            break;
-        case SectionId::Advances:
-            add("Name", F(AdvanceField::Name));
-            add("Abbreviation", F(AdvanceField::Abbrev));
-            add("AI value", F(AdvanceField::AiValue));
-            add("Modifier", F(AdvanceField::Modifier));
-            add("Prerequisite 1", F(AdvanceField::Prereq1));
-            add("Prerequisite 2", F(AdvanceField::Prereq2));
-            add("Epoch", F(AdvanceField::Epoch));
-            add("Category", F(AdvanceField::Category));
-            add("Advances needed", kAdvancesNeeded);
-            add("Opens", kOpens);
-            add("Units", kUnitsBrought);
-            break;
-        case SectionId::Cosmic:
-            add("Name", kCosmicName);
-            add("Value", 0);
-            add("Description", kCosmicDescription);
-            break;
-    }
     figures_.reset();
     EndReset();
 }
@@ -112,16 +42,16 @@ void RecordTableModel::EndReset() {
     shownRows_ = rowCount();
 }
 
-int RecordTableModel::FieldOfColumn(int column) const {
-    if (column < 0 || column >= columns_.size()) return -1;
-    return std::max(columns_[column].field, -1);
+const rules::TableColumn& RecordTableModel::ColumnAt(int column) const {
+    return rules::TableColumns(section_).at(static_cast<std::size_t>(column));
 }
 
-int RecordTableModel::ColumnOfField(int field) const {
-    for (int c = 0; c < columns_.size(); ++c)
-        if (columns_[c].field == field) return c;
-    return -1;
+int RecordTableModel::FieldOfColumn(int column) const {
+    if (column < 0 || column >= columnCount()) return -1;
+    return ColumnAt(column).field;
 }
+
+int RecordTableModel::ColumnOfField(int field) const { return rules::ColumnOfField(section_, field); }
 
 rules::FieldRef RecordTableModel::RefAt(int row, int column) const {
     return {section_, row + 1, FieldOfColumn(column)};
@@ -129,9 +59,7 @@ rules::FieldRef RecordTableModel::RefAt(int row, int column) const {
 
 bool RecordTableModel::IsEditable(int row, int column) const {
     const rules::FieldRef ref = RefAt(row, column);
-    if (ref.field < 0 || !rules::IsValidField(editor_.Document(), ref)) return false;
-    // A cosmic value the file has no line for is never written.
-    return section_ != SectionId::Cosmic || editor_.Document().Cosmic().LineOf(row) >= 0;
+    return ref.field >= 0 && rules::IsWritable(editor_.Document(), ref);
 }
 
 void RecordTableModel::SetDiskTextSource(DiskTextSource source) {
@@ -196,53 +124,33 @@ int RecordTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int RecordTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
+    return parent.isValid() ? 0 : static_cast<int>(rules::TableColumns(section_).size());
 }
 
-QVariant RecordTableModel::ComputedValue(int record, int computed, bool sortKey) const {
-    const rules::RecordFigures& figures = Figures();
-    const auto at = [](const auto& list, int number) -> const auto& {
-        return list[static_cast<std::size_t>(number - 1)];
-    };
-    switch (computed) {
-        case kAvailable: {
-            const rules::UnitFigures& f = at(figures.units, record);
-            if (f.neverAvailable) return sortKey ? QVariant(100) : QVariant(QStringLiteral("never"));
-            return sortKey ? QVariant(f.availableEpoch) : QVariant(EpochText(f.availableEpoch));
-        }
-        case kUnitAdvancesNeeded: return at(figures.units, record).advancesNeeded;
-        case kRetiredBy: {
-            const int epoch = at(figures.units, record).retiredEpoch;
-            // Never retired sorts after every epoch.
-            if (sortKey) return epoch == rules::UnitFigures::kNone ? 100 : epoch;
-            return EpochText(epoch);
-        }
-        case kAdvancesNeeded: return at(figures.advances, record).advancesNeeded;
-        case kOpens: return at(figures.advances, record).opens;
-        case kUnitsBrought: return at(figures.advances, record).units;
-        case kCosmicName:
-            return QString::fromLatin1(rules::CosmicNames()[static_cast<std::size_t>(record - 1)]);
-        case kCosmicDescription:
-            return ToDisplay(rules::CosmicComments(rules::Language::English)[static_cast<std::size_t>(
-                record - 1)]);
-        default: return {};
+bool RecordTableModel::IsNumberColumn(int column) const {
+    const rules::TableColumn& shown = ColumnAt(column);
+    using rules::ComputedColumn;
+    switch (shown.computed) {
+        case ComputedColumn::None: return rules::KindOf(section_, shown.field) == rules::FieldKind::Number;
+        case ComputedColumn::UnitAdvancesNeeded:
+        case ComputedColumn::AdvancesNeeded:
+        case ComputedColumn::Opens:
+        case ComputedColumn::UnitsBrought: return true;
+        default: return false;
     }
 }
 
 QString RecordTableModel::CellText(int row, int column) const {
-    const int field = columns_[column].field;
-    if (field < 0) return ComputedValue(row + 1, field, false).toString();
-    // A cosmic value the file has no line for holds nothing of the file's.
-    if (section_ == SectionId::Cosmic && editor_.Document().Cosmic().LineOf(row) < 0) return {};
-    return CellDisplayText(editor_.Document(), RefAt(row, column));
+    return ToDisplay(rules::TableCellText(editor_.Document(), Figures(), section_, column, row + 1));
 }
 
 QVariant RecordTableModel::SortKey(int row, int column) const {
-    const int field = columns_[column].field;
+    const int field = ColumnAt(column).field;
     if (field < 0) {
-        const QVariant value = ComputedValue(row + 1, field, true);
-        if (value.typeId() == QMetaType::QString) return value.toString().toLower();
-        return value.toLongLong();
+        const rules::ComputedCell cell =
+            rules::ComputeCell(editor_.Document(), Figures(), ColumnAt(column).computed, row + 1);
+        if (cell.order) return qlonglong(*cell.order);
+        return ToDisplay(cell.text).toLower();
     }
     const rules::FieldRef ref = RefAt(row, column);
     const std::string& text = rules::FieldText(editor_.Document(), ref);
@@ -297,10 +205,7 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
             if (IsChanged(RefAt(row, column))) return QBrush(kChangedTint);
             return {};
         case Qt::TextAlignmentRole: {
-            const int field = columns_[column].field;
-            const bool number = field < 0 ? field != kCosmicName && field != kCosmicDescription &&
-                                                field != kAvailable && field != kRetiredBy
-                                          : rules::KindOf(section_, field) == rules::FieldKind::Number;
+            const bool number = IsNumberColumn(column);
             return QVariant::fromValue(Qt::AlignVCenter |
                                        (number ? Qt::AlignRight : Qt::AlignLeft));
         }
@@ -311,7 +216,8 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
 QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < columns_.size() ? columns_[section].heading : QString();
+        return section >= 0 && section < columnCount() ? QString::fromLatin1(ColumnAt(section).heading)
+                                                       : QString();
     return section + 1;
 }
 
@@ -326,20 +232,13 @@ bool RecordTableModel::setData(const QModelIndex& index, const QVariant& value, 
     if (role != Qt::EditRole || !index.isValid() || !IsEditable(index.row(), index.column()))
         return false;
     const rules::FieldRef ref = RefAt(index.row(), index.column());
-    const QString text = value.toString();
-    const std::optional<std::string> bytes = FromDisplay(text);
-    if (!bytes) {
-        emit EditRefused(QStringLiteral("The text holds a character that the rules file cannot "
-                                        "store (it is written in the Windows-1252 character set)."));
-        return false;
-    }
-    const rules::ParsedValue parsed = rules::ParseDisplayText(editor_.Document(), ref, *bytes);
-    if (!parsed.problem.empty()) {
-        emit EditRefused(ToDisplay(parsed.problem));
+    const rules::CellValue cell = rules::ReadCell(editor_.Document(), ref, value.toString().toStdString());
+    if (!cell.problem.empty()) {
+        emit EditRefused(QString::fromStdString(cell.problem));
         return false;
     }
     // The editor announces the change; FieldsChanged tells the views.
-    editor_.SetField(ref, parsed.stored);
+    editor_.SetField(ref, cell.stored);
     return true;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "rules/document/record_fields.h"
+#include "rules/edits/table_cells.h"
 #include "rules/tree/record_figures.h"
 
 namespace ui {
@@ -15,8 +16,9 @@ namespace ui {
 class DocumentEditor;
 
 // One section of the tables as rows and columns: a unit, an advance or a
-// cosmic value per row in file order, their fields as the Units and Advances
-// pages name them, and read-only columns computed from the tables. It keeps
+// cosmic value per row in file order, and the section's Table columns
+// (rules::TableColumns): its fields, then read-only figures computed from
+// the tables. It keeps
 // no copy of the tables: every cell is read from the document when asked
 // for, and every stored cell is a step on the editor's undo stack.
 class RecordTableModel : public QAbstractTableModel {
@@ -71,29 +73,21 @@ class RecordTableModel : public QAbstractTableModel {
     void EditRefused(const QString& reason);
 
   private:
-    struct Column {
-        QString heading;
-        int field;  // >= 0: a field of the record; < 0: computed (see the .cpp)
-    };
-
     void FieldsChanged(rules::SectionId section, const QList<int>& records);
     const rules::RecordFigures& Figures() const;
-    QVariant ComputedValue(int record, int computed, bool sortKey) const;
+    const rules::TableColumn& ColumnAt(int column) const;
+    bool IsNumberColumn(int column) const;
     QString CellText(int row, int column) const;
     QVariant SortKey(int row, int column) const;
     QString ToolTip(int row, int column) const;
 
     DocumentEditor& editor_;
     rules::SectionId section_ = rules::SectionId::Units;
-    QList<Column> columns_;
     DiskTextSource diskText_;
     void EndReset();
 
     mutable std::optional<rules::RecordFigures> figures_;
     int shownRows_ = 0;  // rows the views know of  // derived; dropped on every change
 };
-
-// The display text of a field, as the table shows it and copies it.
-QString CellDisplayText(const rules::RulesDocument& document, const rules::FieldRef& ref);
 
 }  // namespace ui

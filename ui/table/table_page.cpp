@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -13,25 +12,23 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
 #include <QToolButton>
-#include <QUndoStack>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <map>
 
 #include "rules/document/rules_document.h"
+#include "rules/edits/csv_exchange.h"
+#include "rules/edits/table_plans.h"
 #include "ui/edit/document_editor.h"
 #include "ui/table/adjust_dialog.h"
 #include "ui/table/balance_chart.h"
 #include "ui/table/cell_delegate.h"
+#include "ui/table/plan_steps.h"
 #include "ui/table/record_filter.h"
-#include "ui/table/table_edits.h"
 
 namespace ui {
 
@@ -105,21 +102,6 @@ void TablePage::Build() {
         MakeToolButton(QStringLiteral("ExportCsvButton"), QStringLiteral("Export CSV..."), this);
     auto* importCsv =
         MakeToolButton(QStringLiteral("ImportCsvButton"), QStringLiteral("Import CSV..."), this);
-    auto* undo = MakeToolButton(QStringLiteral("TableUndo"), QStringLiteral("Undo"), this);
-    auto* redo = MakeToolButton(QStringLiteral("TableRedo"), QStringLiteral("Redo"), this);
-    QUndoStack* stack = editor_.Stack();
-    undo->setEnabled(stack->canUndo());
-    redo->setEnabled(stack->canRedo());
-    connect(stack, &QUndoStack::canUndoChanged, undo, &QWidget::setEnabled);
-    connect(stack, &QUndoStack::canRedoChanged, redo, &QWidget::setEnabled);
-    connect(stack, &QUndoStack::undoTextChanged, undo, [undo](const QString& text) {
-        undo->setToolTip(text.isEmpty() ? QString() : QStringLiteral("Undo %1").arg(text));
-    });
-    connect(stack, &QUndoStack::redoTextChanged, redo, [redo](const QString& text) {
-        redo->setToolTip(text.isEmpty() ? QString() : QStringLiteral("Redo %1").arg(text));
-    });
-    connect(undo, &QToolButton::clicked, stack, &QUndoStack::undo);
-    connect(redo, &QToolButton::clicked, stack, &QUndoStack::redo);
 
     view_ = new QTableView(this);
     view_->setObjectName(QStringLiteral("RecordTable"));
@@ -160,8 +142,6 @@ void TablePage::Build() {
                        static_cast<QWidget*>(importCsv)})
         commands->addWidget(w);
     commands->addStretch();
-    commands->addWidget(undo);
-    commands->addWidget(redo);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(4);
@@ -286,66 +266,57 @@ void TablePage::CopySelection() {
         left = std::min(left, index.column());
         right = std::max(right, index.column());
     }
-    QList<QStringList> rows;
+    rules::CellRows rows;
     for (int r = top; r <= bottom; ++r) {
-        QStringList cells;
+        std::vector<std::string>& cells = rows.emplace_back();
         for (int c = left; c <= right; ++c) {
             const QModelIndex index = filter_->index(r, c);
-            cells << (view_->selectionModel()->isSelected(index) ? index.data().toString() : QString());
+            cells.push_back(view_->selectionModel()->isSelected(index) ? index.data().toString().toStdString()
+                                                                        : std::string());
         }
-        rows << cells;
     }
-    QApplication::clipboard()->setText(TabText(rows));
+    QApplication::clipboard()->setText(QString::fromStdString(rules::TabText(rows)));
 }
 
 void TablePage::PasteClipboard() { PasteText(QApplication::clipboard()->text()); }
 
 bool TablePage::PasteText(const QString& text) {
     if (!Built() || text.isEmpty()) return false;
-    const QList<QStringList> rows = ParseTabText(text);
-    if (rows.isEmpty()) return false;
+    const rules::CellRows rows = rules::ParseTabText(text.toStdString());
+    if (rows.empty()) return false;
     QModelIndexList selected = view_->selectionModel()->selectedIndexes();
     if (selected.isEmpty() && view_->currentIndex().isValid()) selected << view_->currentIndex();
     if (selected.isEmpty()) return false;
 
-    const auto recordsFrom = [&](int viewRow) {
-        QList<int> records;
-        for (int r = viewRow; r < filter_->rowCount(); ++r)
-            records << filter_->mapToSource(filter_->index(r, 0)).row() + 1;
-        return records;
-    };
-    const auto columnsFrom = [&](int viewColumn) {
-        QList<int> columns;
-        for (int c = viewColumn; c < filter_->columnCount(); ++c) columns << c;
-        return columns;
-    };
-
-    EditPlan plan;
+    const rules::RulesDocument& document = editor_.Document();
+    rules::EditPlan plan;
     if (rows.size() == 1 && rows[0].size() == 1 && selected.size() > 1) {
         // One value onto many cells fills each of them.
+        std::vector<std::pair<int, int>> cells;
         for (const QModelIndex& index : selected) {
-            EditPlan one = PlanPaste(*model_, recordsFrom(index.row()), columnsFrom(index.column()), rows);
-            if (!one.problem.isEmpty()) {
-                plan = std::move(one);
-                break;
-            }
-            for (FieldEdit& edit : one.edits) plan.edits.push_back(std::move(edit));
+            const QModelIndex source = filter_->mapToSource(index);
+            cells.emplace_back(source.row() + 1, source.column());
         }
+        plan = rules::PlanFill(document, model_->Section(), cells, rows[0][0]);
     } else {
         int top = INT_MAX, left = INT_MAX;
         for (const QModelIndex& index : selected) {
             top = std::min(top, index.row());
             left = std::min(left, index.column());
         }
-        plan = PlanPaste(*model_, recordsFrom(top), columnsFrom(left), rows);
+        // The rows from the corner down as shown (sorted, filtered), and the columns to its right.
+        std::vector<int> records, columns;
+        for (int r = top; r < filter_->rowCount(); ++r)
+            records.push_back(filter_->mapToSource(filter_->index(r, 0)).row() + 1);
+        for (int c = left; c < filter_->columnCount(); ++c) columns.push_back(c);
+        plan = rules::PlanPaste(document, model_->Section(), records, columns, rows);
     }
-    if (!plan.problem.isEmpty()) {
-        Refuse(QStringLiteral("Paste"), QStringLiteral("Nothing was pasted. %1").arg(plan.problem));
+    if (plan.Refused()) {
+        Refuse(QStringLiteral("Paste"),
+               QStringLiteral("Nothing was pasted. %1").arg(QString::fromStdString(plan.problem)));
         return false;
     }
-    const int count = static_cast<int>(plan.edits.size());
-    editor_.SetFields(std::move(plan.edits),
-                      count == 1 ? QString() : QStringLiteral("Paste %1 cells").arg(count));
+    StorePlan(editor_, std::move(plan), "Paste", "cell");
     return true;
 }
 
@@ -381,7 +352,8 @@ bool TablePage::ExportCsv(const QString& fileName) {
     if (!Built()) Build();
     QFile file(fileName);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(CsvText(*model_).toUtf8()) < 0 || !file.flush()) {
+        file.write(QByteArray::fromStdString(rules::CsvText(editor_.Document(), model_->Section()))) < 0 ||
+        !file.flush()) {
         Refuse(QStringLiteral("Export CSV"),
                QStringLiteral("%1 could not be written: %2").arg(fileName, file.errorString()));
         return false;
@@ -397,34 +369,18 @@ bool TablePage::ImportCsv(const QString& fileName) {
                QStringLiteral("%1 could not be read: %2").arg(fileName, file.errorString()));
         return false;
     }
-    ImportPlan plan = PlanCsvImport(*model_, QString::fromUtf8(file.readAll()));
-    if (!plan.problem.isEmpty()) {
-        Refuse(QStringLiteral("Import CSV"), QStringLiteral("Nothing was imported. %1").arg(plan.problem));
+    rules::EditPlan plan = rules::PlanCsvImport(editor_.Document(), model_->Section(), file.readAll().toStdString());
+    if (plan.Refused()) {
+        Refuse(QStringLiteral("Import CSV"),
+               QStringLiteral("Nothing was imported. %1").arg(QString::fromStdString(plan.problem)));
         return false;
     }
     if (plan.edits.empty()) {
         ShowMessage(QStringLiteral("The file holds the same values as the table: nothing to import."));
         return true;
     }
-    QDialog confirm(window());
-    confirm.setObjectName(QStringLiteral("ImportDialog"));
-    confirm.setWindowTitle(QStringLiteral("Import CSV"));
-    auto* list = new QListWidget(&confirm);
-    list->setObjectName(QStringLiteral("ImportDifferences"));
-    list->addItems(plan.differences);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &confirm);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("Import"));
-    connect(buttons, &QDialogButtonBox::accepted, &confirm, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &confirm, &QDialog::reject);
-    auto* layout = new QVBoxLayout(&confirm);
-    layout->addWidget(new QLabel(
-        QStringLiteral("%1 fields will change:").arg(plan.differences.size()), &confirm));
-    layout->addWidget(list);
-    layout->addWidget(buttons);
-    confirm.resize(460, 320);
-    if (confirm.exec() != QDialog::Accepted) return false;
-    const int count = static_cast<int>(plan.edits.size());
-    editor_.SetFields(std::move(plan.edits), QStringLiteral("Import %1 fields").arg(count));
+    if (!ConfirmImport(window(), plan)) return false;
+    StorePlan(editor_, std::move(plan), "Import", "field");
     return true;
 }
 

@@ -20,7 +20,7 @@
 
 #include "rules/tree/graphviz/tree_layout.h"
 #include "rules/document/rules_document.h"
-#include "rules/check/prerequisite_circles.h"
+#include "rules/edits/link_plan.h"
 #include "rules/tree/tech_tree_dot.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
@@ -452,43 +452,26 @@ void TreePage::SetFocused(bool focused) {
 }
 
 int TreePage::DrawLink(int from, int to, std::optional<int> slot, QPoint menuAt) {
-    const rules::AdvanceTable& advances = document_.Advances();
-    if (!editor_ || from == to || from < 1 || to < 1 || from > advances.Count() || to > advances.Count()) return 0;
-    const std::string& abbrev = advances.At(from).abbrev;
-    const QString fromName = ToDisplay(advances.At(from).name);
-    // A prerequisite names an abbreviation, and the game takes the first
-    // advance that has it: one that another advance shares earlier, or that
-    // reads as "no advance", would link something else.
-    if (abbrev.empty() || rules::IsNoAdvance(abbrev) || rules::PrerequisiteLinks(advances).Lookup(abbrev) != from) {
-        ShowErrorBox(this, QStringLiteral("%1 cannot be named as a prerequisite: its abbreviation \"%2\" %3")
-                               .arg(fromName, ToDisplay(abbrev),
-                                    abbrev.empty() || rules::IsNoAdvance(abbrev)
-                                        ? QStringLiteral("means no advance")
-                                        : QStringLiteral("belongs to an earlier advance too")));
+    if (!editor_) return 0;
+    rules::LinkPlan link = rules::PlanLink(document_.Advances(), from, to, slot);
+    if (link.plan.Refused()) {
+        ShowErrorBox(this, QString::fromStdString(link.plan.problem));
         return 0;
     }
-    const rules::AdvanceRecord& target = advances.At(to);
-    if (target.prereq1 == abbrev || target.prereq2 == abbrev) return 0;
-    int chosen = rules::IsNoAdvance(target.prereq1) ? 1 : rules::IsNoAdvance(target.prereq2) ? 2 : 0;
-    if (!chosen && slot) chosen = *slot == 1 || *slot == 2 ? *slot : 0;
-    if (!chosen && !slot) {
+    if (link.mustChoose) {
         // Both slots are taken: the user says which one gives way.
         QMenu menu(this);
         menu.setObjectName(QStringLiteral("ReplacePrerequisiteMenu"));
-        menu.addSection(QStringLiteral("%1 needs two advances already").arg(ToDisplay(target.name)));
-        for (int which : {1, 2}) {
-            const std::string& old = which == 1 ? target.prereq1 : target.prereq2;
-            const int node = tree_.NodeOfAbbrev(old);
-            const QString oldName = node >= 0 ? ToDisplay(tree_.Nodes()[node].name) : ToDisplay(old);
-            menu.addAction(QStringLiteral("Replace %1 with %2").arg(oldName, fromName))->setData(which);
-        }
-        if (QAction* picked = menu.exec(menuAt)) chosen = picked->data().toInt();
+        menu.addSection(QString::fromStdString(link.question));
+        for (int which : {1, 2})
+            menu.addAction(QString::fromStdString(link.choices[static_cast<std::size_t>(which - 1)]))->setData(which);
+        QAction* picked = menu.exec(menuAt);
+        if (!picked) return 0;
+        link = rules::PlanLink(document_.Advances(), from, to, picked->data().toInt());
     }
-    if (!chosen) return 0;
-    editor_->SetField(
-        rules::AdvanceFieldRef(to, chosen == 1 ? rules::AdvanceField::Prereq1 : rules::AdvanceField::Prereq2),
-        abbrev);
-    return chosen;
+    if (link.plan.edits.empty()) return 0;
+    editor_->SetField(link.plan.edits.front().ref, link.plan.edits.front().value);
+    return link.slot;
 }
 
 void TreePage::RemoveLink(int edge) {

@@ -1,0 +1,109 @@
+#pragma once
+
+// A three-way merge of rules files, field by field: what THEIRS changed
+// against BASE is brought onto OURS. Records are matched by position, as the
+// comparison matches them; a field changed on one side only takes that
+// side's text, on both sides to the same text takes it, and on both sides to
+// different texts is a conflict, where OURS's text stays. The lines outside
+// the records merge line by line the same way (a line changed, removed or
+// added on one side is taken). Nothing here ever writes conflict markers:
+// the result is always a rules file the game can read.
+//
+// The editor applies a plan through its own edit commands (the field edits
+// as one step) and shows the conflicts; the command-line tool writes the
+// merged bytes.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "rules/document/language.h"
+#include "rules/document/record_fields.h"
+
+namespace rules {
+
+class RulesDocument;
+
+// A field THEIRS changed while OURS kept BASE's text: set it on OURS.
+struct MergeFieldEdit {
+    FieldRef ref;
+    std::string text;   // THEIRS's text, Windows-1252
+    int oursLine = -1;  // 0-based line of the record in OURS
+};
+
+// A change of OURS's lines that no field edit makes: a line outside the
+// records that THEIRS changed, a line or record THEIRS removed, lines (and
+// records) THEIRS added.
+struct MergeLineEdit {
+    enum class Kind { Replace, Remove, InsertAfter };
+    Kind kind = Kind::Replace;
+    // 0-based line of OURS; for InsertAfter, -1 puts the lines before the
+    // first line.
+    int oursLine = -1;
+    // Replace: THEIRS's line; InsertAfter: THEIRS's lines; Remove: none.
+    std::vector<std::string> texts;
+};
+
+// A place both sides changed differently. OURS's text stays there.
+struct MergeConflict {
+    enum class Kind {
+        Field,  // a field both sides changed to different texts
+        Record, // a record one side removed and the other changed
+        Lines,  // lines outside the records (or records both sides added)
+    };
+    Kind kind = Kind::Field;
+    FieldRef ref;        // Field: the field; Record: its section and record
+    std::string label;   // `Unit "Ember Guard"` (OURS's name); empty for lines
+    std::string what;    // Record and Lines: "removed in theirs, changed in ours", ...
+    int oursLine = -1;   // 0-based; -1 where OURS lacks it
+    // The texts of each side, Windows-1252: the field's, or the lines' (one
+    // line per line); none where that side lacks it.
+    std::optional<std::string> base, ours, theirs;
+};
+
+struct MergePlan {
+    std::vector<MergeFieldEdit> fields;         // in section and field order
+    std::vector<MergeLineEdit> lines;           // in OURS's line order
+    std::vector<MergeConflict> conflicts;  // in OURS's line order; those OURS lacks last
+
+    bool Clean() const { return conflicts.empty(); }
+    // How many changes of THEIRS the plan brings: fields, and lines
+    // replaced, removed or added.
+    int Changes() const;
+};
+
+// What THEIRS changed against BASE that can be brought onto OURS, and the
+// conflicts. The three documents must be parsed; OURS may hold unsaved
+// edits (the editor's document). None is changed.
+MergePlan PlanMerge(const RulesDocument& base, const RulesDocument& ours,
+                    const RulesDocument& theirs);
+
+// Sets the plan's fields on OURS (the document the plan was made for) and
+// returns the bytes a save would write, with the plan's line edits made.
+std::string ApplyMerge(RulesDocument& ours, const MergePlan& plan);
+
+struct MergeResult {
+    MergePlan plan;
+    std::string bytes;  // the merged file
+};
+
+// The whole merge of three files' bytes. When OURS is BASE byte for byte the
+// result is THEIRS byte for byte, and the other way round; when there is
+// nothing to take from THEIRS it is OURS's bytes. `language` is OURS's: a
+// cosmic value taken from THEIRS is written in its words.
+MergeResult MergeFiles(std::string_view base, std::string_view ours, std::string_view theirs,
+                       Language language);
+
+// One conflict in words, Windows-1252:
+// `Unit "Ember Guard": attack base 2, ours 3, theirs 4`,
+// `Cosmic value RoadMove: base 3, ours 4, theirs 5`,
+// `Unit "Sky Barge": removed in theirs, changed in ours`,
+// `line base "; old", ours "; mine", theirs "; yours"`.
+std::string ConflictText(const MergeConflict& conflict);
+
+// "No conflicts; 3 changes taken from theirs." or
+// "1 conflict, where ours is kept; 2 changes taken from theirs."
+std::string MergeSummary(const MergePlan& plan);
+
+}  // namespace rules

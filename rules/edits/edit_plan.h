@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "rules/document/record_fields.h"
+
+namespace rules {
+
+// One field and the text it is to hold, as the file holds it (Windows-1252).
+struct FieldEdit {
+    FieldRef ref;
+    std::string value;
+};
+
+// The changes a paste, an adjustment, an import or a drawn link would make,
+// worked out before anything changes, so that the editor can show them,
+// ask, and store them as one step; or why none may be made. A refused plan
+// holds no edits: every command here is all or nothing.
+struct EditPlan {
+    std::vector<FieldEdit> edits;
+    // One line per changed field for the user to confirm ("Ember Guard,
+    // Attack: 4 → 6"), where the command shows them; UTF-8.
+    std::vector<std::string> differences;
+    // What was read otherwise than it stood, and why; UTF-8.
+    std::vector<std::string> notes;
+    // Why nothing may change; UTF-8, empty when accepted.
+    std::string problem;
+
+    bool Refused() const { return !problem.empty(); }
+};
+
+// A refused plan: no edits, no differences, only the reason.
+inline EditPlan RefusedPlan(std::string problem) {
+    EditPlan plan;
+    plan.problem = std::move(problem);
+    return plan;
+}
+
+}  // namespace rules

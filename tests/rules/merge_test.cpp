@@ -1,0 +1,102 @@
+#include "rules/compare/merge.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "rules/document/rules_document.h"
+
+namespace rules {
+namespace {
+
+// Line 0 comment, 1 header, 2..3 cosmic, 4 ";", 5 comment, 6 header,
+// 7..8 advances, 9 ";", 10 header, 11..13 units, 14 ";".
+const std::string kBase =
+    "; Invented base\r\n@COSMIC\r\n3     ; roads\r\n12    ; rafts\r\n;\r\n"
+    "; the advances\r\n@CIVILIZE\r\n"
+    "Ember Kilns, 2, 0, nil, nil, 0, 4 ; Emk\r\n"
+    "Kiln Firing, 3, 0, nil, nil, 1, 4 ; Kln\r\n;\r\n@UNITS\r\n"
+    "Ember Guard,nil,0,1.,0,2a,1d,1h,1f,2,0,5,Emk,000000000000000\r\n"
+    "Ash Bowman,Kln,0,1.,0,2a,1d,1h,1f,3,0,5,Emk,000000000000000\r\n"
+    "Mud Hauler,nil,0,1.,0,0a,1d,1h,1f,3,0,5,nil,000000000000000\r\n;\r\n";
+
+std::string Edited(std::string text, const std::string& from, const std::string& to) {
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+RulesDocument Parsed(const std::string& bytes) {
+    RulesDocument document;
+    document.LoadBytes(bytes, Language::English);
+    document.Parse();
+    return document;
+}
+
+std::vector<std::string> Conflicts(const MergePlan& plan) {
+    std::vector<std::string> texts;
+    for (const MergeConflict& conflict : plan.conflicts)
+        texts.push_back(std::to_string(conflict.oursLine) + ": " + ConflictText(conflict));
+    return texts;
+}
+
+TEST(Merge, TakesWhatOnlyTheirsChangedAndKeepsOursWhereBothChangedDifferently) {
+    std::string ours = Edited(kBase, "1.,0,2a", "1.,0,3a");  // Ember Guard's attack
+    ours = Edited(ours, "3     ; roads", "4     ; roads");
+    ours = Edited(ours, "; the advances", "; the advances, ours");
+    ours = Edited(ours, "Ash Bowman", "Ash Archer");
+    std::string theirs = Edited(kBase, "1.,0,2a,1d", "1.,0,4a,2d");  // attack and defense
+    theirs = Edited(theirs, "3     ; roads", "4 ; road moves");    // the same value
+    theirs = Edited(theirs, "3, 0, nil, nil, 1", "3, 0, Emk, nil, 1");
+    theirs = Edited(theirs, "; Invented base", "; Invented base, theirs");
+    theirs = Edited(theirs, "Ash Bowman", "Ash Slinger");
+    theirs = Edited(theirs, "000000000000000\r\n;\r\n",
+                    "000000000000000\r\nSky Barge,nil,1,4.,1,0a,1d,1h,1f,4,0,3,nil,000000000010000\r\n;\r\n");
+
+    const MergeResult result = MergeFiles(kBase, ours, theirs, Language::English);
+    EXPECT_EQ(Conflicts(result.plan),
+              (std::vector<std::string>{
+                  "11: Unit \"Ember Guard\": attack base 2, ours 3, theirs 4",
+                  "12: Unit \"Ash Archer\": name base \"Ash Bowman\", ours \"Ash Archer\", theirs \"Ash Slinger\""}));
+    EXPECT_EQ(MergeSummary(result.plan), "2 conflicts, where ours is kept; 4 changes taken from theirs.");
+
+    const RulesDocument merged = Parsed(result.bytes);
+    EXPECT_EQ(FieldText(merged, UnitFieldRef(1, UnitField::Attack)), "3");
+    EXPECT_EQ(FieldText(merged, UnitFieldRef(1, UnitField::Defense)), "2");
+    EXPECT_EQ(FieldText(merged, AdvanceFieldRef(2, AdvanceField::Prereq1)), "Emk");
+    EXPECT_EQ(FieldText(merged, CosmicFieldRef(1)), "4");
+    ASSERT_EQ(merged.Units().Count(), 4);
+    EXPECT_EQ(merged.Units().At(4).name, "Sky Barge");
+    // Lines no change of theirs reached keep ours's bytes.
+    const RulesDocument oursDocument = Parsed(ours);
+    EXPECT_EQ(merged.Lines().GetLine(0), "; Invented base, theirs");
+    for (const int line : {2, 5, 7, 12, 13})
+        EXPECT_EQ(merged.Lines().GetLine(line), oursDocument.Lines().GetLine(line)) << line;
+}
+
+TEST(Merge, WhatOneSideRemovedTheOtherChangedAndWhatBothAddedDifferentlyKeepOurs) {
+    std::string ours = Edited(kBase, "1f,3,0,5,nil", "1f,4,0,5,nil");  // Mud Hauler's cost
+    ours = Edited(ours, "; the advances", "; the advances, ours");
+    ours = Edited(ours, "1, 4 ; Kln\r\n", "1, 4 ; Kln\r\nSky Lore, 1, 0, nil, nil, 2, 1 ; Skl\r\n");
+    std::string theirs = Edited(kBase, "Mud Hauler,nil,0,1.,0,0a,1d,1h,1f,3,0,5,nil,000000000000000\r\n", "");
+    theirs = Edited(theirs, "; the advances\r\n", "");
+    theirs = Edited(theirs, "1, 4 ; Kln\r\n", "1, 4 ; Kln\r\nStar Lore, 1, 0, nil, nil, 2, 1 ; Stl\r\n");
+
+    const MergeResult result = MergeFiles(kBase, ours, theirs, Language::English);
+    EXPECT_EQ(Conflicts(result.plan),
+              (std::vector<std::string>{
+                  "5: line removed in theirs, changed in ours",
+                  "9: Advance \"Sky Lore\" (Skl): added on both sides, differently",
+                  "14: Unit \"Mud Hauler\": removed in theirs, changed in ours"}));
+    EXPECT_EQ(result.bytes, ours);
+
+    // Where ours left the record and the line alone, their removal is taken;
+    // every other line keeps its bytes.
+    const std::string touched = Edited(kBase, "; Invented base", "; Invented base, ours");
+    const MergeResult removal = MergeFiles(kBase, touched, theirs, Language::English);
+    EXPECT_TRUE(removal.plan.Clean());
+    EXPECT_EQ(removal.bytes, Edited(theirs, "; Invented base", "; Invented base, ours"));
+}
+
+}  // namespace
+}  // namespace rules

@@ -1,0 +1,102 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <string>
+
+#include "app/tool/tool.h"
+#include "test_files.h"
+#include "tool_outcome.h"
+
+namespace tool {
+namespace {
+
+using rules::testing::ReadBytes;
+using rules::testing::ScratchDir;
+using rules::testing::WriteBytes;
+
+// Lines counted from 1: 1 comment, 2 header, 3 cosmic, 4 ";", 5 header,
+// 6 unit, 7 ";".
+const std::string kBase =
+    "; Invented base\r\n@COSMIC\r\n3     ; roads\r\n;\r\n@UNITS\r\n"
+    "Ember Guard,nil,0,1.,0,2a,1d,1h,1f,2,0,5,Emk,000000000000000\r\n;\r\n";
+
+std::string Edited(std::string text, const std::string& from, const std::string& to) {
+    text.replace(text.find(from), from.size(), to);
+    return text;
+}
+
+TEST(MergeCommand, WritesOutAndReportsConflictsAtTheirLineInOurs) {
+    ScratchDir dir;
+    const std::string base = dir / "base.txt", ours = dir / "ours.txt", theirs = dir / "theirs.txt",
+                      out = dir / "out.txt";
+    const std::string oursBytes = Edited(kBase, "0,2a", "0,3a");
+    WriteBytes(base, kBase);
+    WriteBytes(ours, oursBytes);
+    WriteBytes(theirs, Edited(kBase, "; Invented base", "; Invented base, theirs"));
+
+    Outcome run = Tool({"merge", base, ours, theirs, "-o", out});
+    EXPECT_EQ(run.status, kExitOk);
+    EXPECT_EQ(run.out, "No conflicts; 1 change taken from theirs.\n");
+    EXPECT_EQ(ReadBytes(out), Edited(oursBytes, "; Invented base", "; Invented base, theirs"));
+
+    // Git's way: the result replaces OURS, and a conflict is exit status 1.
+    WriteBytes(theirs, Edited(kBase, "0,2a", "0,4a"));
+    run = Tool({"merge", base, ours, theirs, "-o", ours});
+    EXPECT_EQ(run.status, kExitProblems);
+    EXPECT_EQ(run.out, ours + ":6: conflict: Unit \"Ember Guard\": attack base 2, ours 3, theirs 4\n"
+                       "1 conflict, where ours is kept; nothing to take from theirs.\n");
+    EXPECT_EQ(ReadBytes(ours), oursBytes);
+
+    // Without -o the file goes to standard output and the report, here JSON,
+    // to standard error.
+    run = Tool({"merge", "--format=json", base, ours, theirs});
+    EXPECT_EQ(run.status, kExitProblems);
+    EXPECT_EQ(run.out, oursBytes);
+    const nlohmann::json report = nlohmann::json::parse(run.err);
+    EXPECT_EQ(report["clean"], false);
+    ASSERT_EQ(report["conflicts"].size(), 1u);
+    const nlohmann::json& conflict = report["conflicts"][0];
+    EXPECT_EQ(conflict["line"], 6);
+    EXPECT_EQ(conflict["field"], "attack");
+    EXPECT_EQ(conflict["base"], "2");
+    EXPECT_EQ(conflict["ours"], "3");
+    EXPECT_EQ(conflict["theirs"], "4");
+}
+
+TEST(MergeCommand, AFileThatCannotBeReadWritesNothing) {
+    ScratchDir dir;
+    const std::string base = dir / "base.txt", out = dir / "out.txt";
+    WriteBytes(base, kBase);
+    const Outcome run = Tool({"merge", base, dir / "missing.txt", base, "-o", out});
+    EXPECT_EQ(run.status, kExitFailure);
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "ovantra-rules: Cannot open file " + (dir / "missing.txt") + ".\n");
+    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_EQ(Tool({"merge", base, base}).status, kExitFailure);
+}
+
+TEST(TextconvCommand, PrintsOneLinePerFieldAndEveryOtherLineAsItIs) {
+    ScratchDir dir;
+    const std::string file = dir / "rules.txt";
+    WriteBytes(file, Edited(kBase, "Ember Guard", "Ember Gu\xE9rd"));
+    const Outcome run = Tool({"textconv", file});
+    EXPECT_EQ(run.status, kExitOk);
+    // The lines outside the records as they are; one line per field, in
+    // field order, named by the field table's labels.
+    const std::string unit = "Unit \"Ember Gu\u00e9rd\" ";
+    const std::string head = "; Invented base\n@COSMIC\nCosmic value RoadMove 3\n;\n@UNITS\n" + unit +
+                             "name \"Ember Gu\u00e9rd\"\n" + unit + "obsolete by nil\n";
+    EXPECT_EQ(run.out.substr(0, head.size()), head);
+    EXPECT_NE(run.out.find("\n" + unit + "attack 2\n" + unit + "defense 1\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\n" + unit + "flags 000000000000000\n;\n"), std::string::npos);
+    std::size_t fields = 0;
+    for (std::size_t at = run.out.find(unit); at != std::string::npos; at = run.out.find(unit, at + 1))
+        ++fields;
+    EXPECT_EQ(fields, 14u);
+    EXPECT_EQ(Tool({"textconv", dir / "missing.txt"}).status, kExitFailure);
+}
+
+}  // namespace
+}  // namespace tool
