@@ -22,6 +22,7 @@
 #include "rules/versions/version_store.h"
 #include "ui/dialogs/compare_with_dialog.h"
 #include "ui/dialogs/earlier_versions_dialog.h"
+#include "ui/dialogs/merge_dialog.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
 #include "ui/edit/undo_keys.h"
@@ -36,6 +37,7 @@
 #include "ui/tree/tree_page.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/widget_helpers.h"
+#include "ui/no_rules_notice.h"
 #include "ui/window_placement.h"
 
 namespace ui {
@@ -148,95 +150,6 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     CentreOnScreen(this);
 }
 
-void TMainForm::BuildMenus(QWidget* aboutPage) {
-    menuBar_ = new QMenuBar(this);
-    menuBar_->setObjectName(QStringLiteral("MenuBar"));
-    // The menus are the desktop's, not part of the designed window.
-    menuBar_->setFont(QApplication::font(menuBar_));
-
-    QMenu* file = menuBar_->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("FileMenu"));
-    QAction* save = file->addAction(tr("&Save Changes"), this, &TMainForm::SaveChangesClick);
-    save->setObjectName(QStringLiteral("SaveChangesAction"));
-    save->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    earlierVersions_ = file->addAction(tr("&Earlier Versions..."), this,
-                                       &TMainForm::EarlierVersionsClick);
-    earlierVersions_->setObjectName(QStringLiteral("EarlierVersionsAction"));
-    compareWith_ = file->addAction(tr("&Compare With..."), this, &TMainForm::CompareWithClick);
-    compareWith_->setObjectName(QStringLiteral("CompareWithAction"));
-    file->addSeparator();
-    QAction* quit = file->addAction(tr("&Quit"), this, &TMainForm::QuitButtonClick);
-    quit->setObjectName(QStringLiteral("QuitAction"));
-    quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-
-    QMenu* edit = menuBar_->addMenu(tr("&Edit"));
-    edit->setObjectName(QStringLiteral("EditMenu"));
-    // The keys themselves are handled by UndoKeys wherever the focus is; the
-    // actions show them and act on a click.
-    QAction* undo = editor_->Stack()->createUndoAction(edit, tr("Undo"));
-    undo->setObjectName(QStringLiteral("UndoAction"));
-    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    QAction* redo = editor_->Stack()->createRedoAction(edit, tr("Redo"));
-    redo->setObjectName(QStringLiteral("RedoAction"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                        QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    // Through the editor, so a step being typed ends first.
-    disconnect(undo, &QAction::triggered, nullptr, nullptr);
-    disconnect(redo, &QAction::triggered, nullptr, nullptr);
-    connect(undo, &QAction::triggered, editor_, &DocumentEditor::Undo);
-    connect(redo, &QAction::triggered, editor_, &DocumentEditor::Redo);
-    edit->addAction(undo);
-    edit->addAction(redo);
-
-    viewMenu_ = menuBar_->addMenu(tr("&View"));
-    viewMenu_->setObjectName(QStringLiteral("ViewMenu"));
-    // Built now for the shortcuts, and again on opening for the captions
-    // (the Check page counts its problems) and any page added since.
-    FillViewMenu();
-    connect(viewMenu_, &QMenu::aboutToShow, this, &TMainForm::FillViewMenu);
-
-    QMenu* help = menuBar_->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("HelpMenu"));
-    help->addAction(tr("&Keyboard Shortcuts"), this, &TMainForm::ShowKeyboardShortcuts)
-        ->setObjectName(QStringLiteral("KeyboardShortcutsAction"));
-    help->addAction(tr("&About"), this, [this, aboutPage] {
-            pageControl_->setCurrentWidget(aboutPage);
-        })->setObjectName(QStringLiteral("AboutAction"));
-}
-
-void TMainForm::FillViewMenu() {
-    viewMenu_->clear();
-    for (int i = 0; i < pageControl_->count(); ++i) {
-        QWidget* page = pageControl_->widget(i);
-        QAction* action = viewMenu_->addAction(pageControl_->tabText(i), this,
-                                               [this, page] { pageControl_->setCurrentWidget(page); });
-        action->setObjectName(QStringLiteral("View%1Action").arg(page->objectName()));
-        action->setCheckable(true);
-        action->setChecked(pageControl_->currentIndex() == i);
-        if (i < 9) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)));
-    }
-}
-
-void TMainForm::ShowKeyboardShortcuts() {
-    QList<QPair<QString, QString>> rows = {{tr("Ctrl+S"), tr("Save Changes")},
-                                           {tr("Ctrl+Q"), tr("Quit")},
-                                           {tr("Ctrl+Z"), tr("Undo")},
-                                           {tr("Ctrl+Shift+Z, Ctrl+Y"), tr("Redo")}};
-    for (int i = 0; i < pageControl_->count() && i < 9; ++i)
-        rows.append({tr("Ctrl+%1").arg(i + 1), tr("The %1 page").arg(pageControl_->tabText(i))});
-    rows.append({tr("Enter, double-click"), tr("Rename the unit or advance selected in a list")});
-    QString table = QStringLiteral("<table cellspacing=\"2\">");
-    for (const auto& [keys, action] : rows) {
-        table += QStringLiteral("<tr><td><b>%1</b></td><td>&nbsp;&nbsp;%2</td></tr>")
-                     .arg(keys.toHtmlEscaped(), action.toHtmlEscaped());
-    }
-    table += QStringLiteral("</table>");
-    QMessageBox box(QMessageBox::Information, ApplicationTitle(), table, QMessageBox::Ok, this);
-    box.setObjectName(QStringLiteral("KeyboardShortcutsBox"));
-    box.setTextFormat(Qt::RichText);
-    box.exec();
-}
-
 void TMainForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The bar spans the window; the client area keeps its designed controls
@@ -305,6 +218,16 @@ void TMainForm::CompareWithClick() {
         dialog->show();
         dialog->activateWindow();
     }
+}
+
+void TMainForm::MergeClick() {
+    editor_->CommitPendingEdits();
+    if (!Document().Parsed()) {
+        ShowInformationBox(this, tr("No rules file was loaded, so there is nothing to merge into."));
+        return;
+    }
+    if (MergeDialog* dialog = MergeDialog::Run(*editor_, this))
+        connect(dialog, &MergeDialog::RecordActivated, this, &TMainForm::GoToRecord);
 }
 
 bool TMainForm::HasUnsavedChanges() const { return editor_ && editor_->HasUnsavedChanges(); }
@@ -397,46 +320,7 @@ void TMainForm::GoToRecord(rules::SectionId section, int number) {
 }
 
 void TMainForm::ShowNoRulesFile(const QString& fileName) {
-    const QString folder = QDir::toNativeSeparators(QDir::currentPath()).toHtmlEscaped();
-    const QString name = fileName.toHtmlEscaped();
-    // A command never breaks across lines, so it can be read and copied whole.
-    auto command = [](const QString& words) {
-        return QStringLiteral("<span style='white-space:nowrap'>%1</span>").arg(words);
-    };
-    const QFileInfo file(fileName);
-    QString text;
-    if (file.isDir()) {
-        text = QStringLiteral("%1 in %2 is a folder, not a file.").arg(name, folder);
-    } else if (file.exists()) {
-        text = QStringLiteral("%1 in %2 cannot be read: check its permissions.").arg(name, folder);
-    } else {
-        text = QStringLiteral("%1 could not be opened in %2. Start the editor in the game's "
-                              "folder: %3, or %4.")
-                   .arg(name, folder, command(QStringLiteral("ovantra-rules-editor FOLDER")),
-                        command(QStringLiteral("ovantra-rules-editor --choose-folder")));
-    }
-    for (QWidget* page : {static_cast<QWidget*>(cosmicPage_), static_cast<QWidget*>(unitsPage_),
-                          static_cast<QWidget*>(advancesPage_)}) {
-        // The controls stay (nothing else depends on them going), but out of
-        // reach under the notice.
-        for (QWidget* control : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            control->setEnabled(false);
-        }
-        auto* notice = new QLabel(text, page);
-        notice->setTextFormat(Qt::RichText);
-        notice->setObjectName(QStringLiteral("NoRulesNotice"));
-        notice->setWordWrap(true);
-        notice->setAlignment(Qt::AlignCenter);
-        notice->setMargin(24);
-        notice->setAutoFillBackground(true);
-        notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        // A layout of its own keeps the notice over the whole page, whatever
-        // size the page gets; the controls stay where they were placed.
-        auto* cover = new QVBoxLayout(page);
-        cover->setContentsMargins(0, 0, 0, 0);
-        cover->addWidget(notice);
-        notice->show();
-    }
+    CoverWithNoRulesNotice({cosmicPage_, unitsPage_, advancesPage_}, fileName);
 }
 
 bool TMainForm::SaveDocument() {

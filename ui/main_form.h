@@ -78,6 +78,9 @@ public:
     // differs between it and the tables, beside the window.
     void CompareWithClick();
     QAction* CompareWithAction() const { return compareWith_; }
+    // File -> Merge...: asks for a base file and their file and brings
+    // their changes onto the tables, listing what both changed.
+    void MergeClick();
     // The designed client area below the menu bar: 625 by 548 pixels.
     QWidget* ClientArea() const { return client_; }
 

@@ -14,6 +14,7 @@
 #include "rules/document/record_fields.h"
 #include "ui/dialogs/compare_with_dialog.h"
 #include "ui/dialogs/earlier_versions_dialog.h"
+#include "ui/dialogs/merge_dialog.h"
 #include "ui/edit/document_editor.h"
 #include "ui/widgets/comparison_panel.h"
 #include "ui/widgets/differences_view.h"
@@ -33,6 +34,44 @@ void SelectOnly(QTreeWidget* view, QTreeWidgetItem* row) {
 class CompareWithTest : public QObject {
     Q_OBJECT
 private slots:
+    // File -> Merge...: their change of another field arrives as one step;
+    // the field both changed keeps ours, is listed with base, ours and
+    // theirs, and Take theirs resolves it.
+    void mergesTheirChangesAndListsWhatBothChanged() {
+        EditorSession s(DemoRules());
+        QVERIFY(s.started);
+        ui::DocumentEditor& editor = s.windows.main.Editor();
+        const rules::FieldRef attack = rules::UnitFieldRef(3, rules::UnitField::Attack);
+        const rules::FieldRef defense = rules::UnitFieldRef(3, rules::UnitField::Defense);
+        QCOMPARE(rules::RecordName(s.windows.main.Document(), rules::SectionId::Units, 3),
+                 std::string("Mossrider"));
+        QByteArray theirs = DemoRules();
+        theirs.replace("Mossrider,       Hft, 0,  1.,0,   1a, 1d,", "Mossrider,       Hft, 0,  1.,0,   4a, 5d,");
+        QVERIFY(s.folder.Write("base.txt", DemoRules()));
+        QVERIFY(s.folder.Write("theirs.txt", theirs));
+        editor.SetField(attack, "3");
+
+        ui::MergeDialog* dialog = ui::MergeDialog::Merge(
+            editor, s.folder.Path("base.txt"), s.folder.Path("theirs.txt"), &s.windows.main);
+        QVERIFY(dialog);
+        QCOMPARE(rules::FieldText(s.windows.main.Document(), defense), std::string("5"));
+        QCOMPARE(rules::FieldText(s.windows.main.Document(), attack), std::string("3"));
+        QTreeWidget* list = dialog->List();
+        QCOMPARE(list->topLevelItemCount(), 1);
+        QTreeWidgetItem* row = list->topLevelItem(0);
+        QCOMPARE(row->text(0), QString("Unit \"Mossrider\": attack"));
+        QCOMPARE(QStringList({row->text(1), row->text(2), row->text(3)}), QStringList({"1", "3", "4"}));
+        SelectOnly(list, row);
+        dialog->TakeButton()->click();
+        QCOMPARE(rules::FieldText(s.windows.main.Document(), attack), std::string("4"));
+        QCOMPARE(list->topLevelItemCount(), 0);
+        editor.Undo();  // the take
+        QCOMPARE(list->topLevelItemCount(), 1);
+        editor.Undo();  // the merge
+        QCOMPARE(rules::FieldText(s.windows.main.Document(), defense), std::string("1"));
+        delete dialog;
+    }
+
     void takesOneFieldFromAnotherFileAndUndoesIt() {
         EditorSession s(DemoRules());
         QVERIFY(s.started);

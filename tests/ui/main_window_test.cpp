@@ -1,4 +1,5 @@
 // The main window: its frame and pages, Save Changes and Quit.
+#include <QAction>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -33,6 +34,22 @@ QPushButton* Button(ui::EditorWindows& w, const char* name) {
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
+    // The list is gathered from the window: every key a page, list or menu
+    // handles is in it, the pages' own keys included.
+    void keyboardShortcutsListEveryKey() {
+        ui::EditorWindows windows;
+        ModalAnswerer answers;
+        answers.Then(ClickBoxButton(QMessageBox::Ok));
+        windows.main.findChild<QAction*>("KeyboardShortcutsAction")->trigger();
+        QVERIFY(answers.WaitDone());
+        const QString list = answers.seenTexts.value(0);
+        for (const char* keys : {"Ctrl+S", "Ctrl+Q", "Ctrl+Z", "Ctrl+Y", "Ctrl+1", "Ctrl+F",
+                                 "Ctrl+.", "Alt+T", "Ctrl+A", "Ctrl+C, Ctrl+V", "Escape",
+                                 "Enter, Shift+Enter", "Enter, double-click"})
+            QVERIFY2(list.contains(QString::fromLatin1(keys)), keys);
+        QVERIFY(list.contains("Undo, wherever the focus is"));
+    }
+
     void frameAndPages() {
         ui::EditorWindows windows;
         ui::TMainForm& main = windows.main;

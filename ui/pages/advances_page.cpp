@@ -87,15 +87,13 @@ AdvancesPage::AdvancesPage(DocumentEditor& editor, QWidget* parent)
     gotoNext_ = MakeButton(QStringLiteral("GotoNext"), QStringLiteral("Goto Next"),
                            QRect(176, 144, 361, 21), this);
 
+    using rules::AdvanceField;
     epoch_ = MakeGroup(QStringLiteral("Epoch"), QStringLiteral(" Epoch "),
-                       {QStringLiteral("Ancient"), QStringLiteral("Renaissance"),
-                        QStringLiteral("Industrial Revolution"), QStringLiteral("Modern")},
+                       ChoiceItems(rules::SectionId::Advances, int(AdvanceField::Epoch)),
                        QRect(176, 176, 185, 105), QColor(255, 0, 0), this);
-    category_ =
-        MakeGroup(QStringLiteral("Category"), QStringLiteral(" Category "),
-                  {QStringLiteral("Military"), QStringLiteral("Economic"), QStringLiteral("Social"),
-                   QStringLiteral("Academic"), QStringLiteral("Applied")},
-                  QRect(376, 176, 161, 129), QColor(0, 0, 255), this);
+    category_ = MakeGroup(QStringLiteral("Category"), QStringLiteral(" Category "),
+                          ChoiceItems(rules::SectionId::Advances, int(AdvanceField::Category)),
+                          QRect(376, 176, 161, 129), QColor(0, 0, 255), this);
 
     // The right-click help that the window's hint announces; its items only
     // inform, choosing one does nothing.

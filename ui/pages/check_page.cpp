@@ -14,6 +14,7 @@
 
 #include "rules/check/rules_check.h"
 #include "ui/edit/document_editor.h"
+#include "ui/widgets/key_help.h"
 #include "ui/widgets/remembered_settings.h"
 #include "ui/widgets/widget_helpers.h"
 
@@ -122,6 +123,9 @@ CheckPage::CheckPage(DocumentEditor& editor, QWidget* parent) : QWidget(parent),
     auto* fixKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Period), list_);
     fixKey->setObjectName(QStringLiteral("FixShortcut"));
     fixKey->setContext(Qt::WidgetShortcut);
+    fixKey->setWhatsThis(QStringLiteral("Fixes of the selected problem (Check page)"));
+    DeclareKeys(list_, QStringLiteral("Enter, double-click"),
+                QStringLiteral("Show the record of the selected problem (Check page)"));
     connect(fixKey, &QShortcut::activated, this, [this] {
         QTreeWidgetItem* item = list_->currentItem();
         if (!item) return;

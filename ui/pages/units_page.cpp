@@ -58,7 +58,7 @@ UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
                            QStringLiteral("1"), rules::UnitField::Cost);
 
     domain_ = new RadioGroup(QStringLiteral(" Domain of Activity ? "),
-                             {QStringLiteral("Land"), QStringLiteral("Air"), QStringLiteral("Sea")},
+                             ChoiceItems(rules::SectionId::Units, int(rules::UnitField::Domain)),
                              3, this);
     domain_->setObjectName(QStringLiteral("DomainOfActivity"));
     domain_->setGeometry(368, 8, 241, 49);
@@ -111,12 +111,9 @@ UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
                 if (section == rules::SectionId::Advances) AdvancesChanged(records);
             });
 
-    role_ = new RadioGroup(
-        QStringLiteral(" Unit Role "),
-        {QStringLiteral("Attack"), QStringLiteral("Defend"), QStringLiteral("Naval Superiority"),
-         QStringLiteral("Air Superiority"), QStringLiteral("Sea Transport"),
-         QStringLiteral("Settle"), QStringLiteral("Diplomacy"), QStringLiteral("Trade")},
-        4, this);
+    role_ = new RadioGroup(QStringLiteral(" Unit Role "),
+                           ChoiceItems(rules::SectionId::Units, int(rules::UnitField::Role)), 4,
+                           this);
     role_->setObjectName(QStringLiteral("UnitRole"));
     role_->setGeometry(168, 216, 441, 73);
     SetTextColour(role_, kMaroon);

@@ -31,16 +31,10 @@ constexpr int kUnitKey = 0;  // item data: the unit's number
 const QColor kStartColour(156, 204, 156);
 const QColor kFaultColour(192, 57, 43);
 
-struct Axis {
-    const char* heading;
-    UnitField field;
-};
-constexpr Axis kAxes[] = {
-    {"Moves", UnitField::Moves},         {"Rounds", UnitField::Rounds},
-    {"Attack", UnitField::Attack},       {"Defense", UnitField::Defense},
-    {"Hit points", UnitField::HitPoints}, {"Firepower", UnitField::Firepower},
-    {"Cost", UnitField::Cost},           {"Hold", UnitField::Hold},
-};
+// The unit numbers worth plotting against each other.
+constexpr UnitField kAxes[] = {UnitField::Moves,     UnitField::Rounds,    UnitField::Attack,
+                               UnitField::Defense,   UnitField::HitPoints, UnitField::Firepower,
+                               UnitField::Cost,      UnitField::Hold};
 
 // The tree's pale epoch colours, made strong enough to tell small points apart.
 QColor EpochColour(int epoch) {
@@ -91,9 +85,11 @@ BalanceChart::BalanceChart(DocumentEditor& editor, QWidget* parent)
     across_->setObjectName(QStringLiteral("ChartAcross"));
     up_ = new QComboBox(this);
     up_->setObjectName(QStringLiteral("ChartUp"));
-    for (const Axis& axis : kAxes) {
-        across_->addItem(QString::fromLatin1(axis.heading), static_cast<int>(axis.field));
-        up_->addItem(QString::fromLatin1(axis.heading), static_cast<int>(axis.field));
+    for (UnitField axis : kAxes) {
+        const std::string_view heading = rules::Spec(rules::SectionId::Units, int(axis)).heading;
+        const QString caption = QString::fromLatin1(heading.data(), qsizetype(heading.size()));
+        across_->addItem(caption, static_cast<int>(axis));
+        up_->addItem(caption, static_cast<int>(axis));
     }
     view_ = new ChartView(scene_, this);
     view_->setObjectName(QStringLiteral("ChartView"));

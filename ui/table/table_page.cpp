@@ -29,6 +29,7 @@
 #include "ui/table/cell_delegate.h"
 #include "ui/table/plan_steps.h"
 #include "ui/table/record_filter.h"
+#include "ui/widgets/key_help.h"
 
 namespace ui {
 
@@ -44,7 +45,13 @@ QToolButton* MakeToolButton(const QString& name, const QString& text, QWidget* p
 
 }  // namespace
 
-TablePage::TablePage(DocumentEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {}
+TablePage::TablePage(DocumentEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+    // Declared now, though the table is built on first entry, so that the
+    // list of shortcuts has them from the start.
+    DeclareKeys(this, QStringLiteral("Ctrl+C, Ctrl+V"),
+                QStringLiteral("Copy, paste cells as a spreadsheet does (Table page)"));
+    DeclareKeys(this, QStringLiteral("Ctrl+A"), QStringLiteral("Select every cell (Table page)"));
+}
 
 void TablePage::showEvent(QShowEvent* event) {
     if (!Built()) Build();

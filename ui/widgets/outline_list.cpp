@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include "ui/widgets/key_help.h"
 
 namespace ui {
 
@@ -13,6 +14,8 @@ OutlineList::OutlineList(QWidget* parent) : QListWidget(parent) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setUniformItemSizes(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DeclareKeys(this, QStringLiteral("Enter, double-click"),
+                QStringLiteral("Rename the unit or advance selected in a list"));
     connect(this, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0) emit ItemSelected(row + 1);
     });

@@ -1,10 +1,19 @@
 #include "ui/widgets/radio_group.h"
 
+#include "rules/document/field_table.h"
+
 #include <QGridLayout>
 #include <QRadioButton>
 #include <QSignalBlocker>
 
 namespace ui {
+
+QStringList ChoiceItems(rules::SectionId section, int field) {
+    QStringList items;
+    for (std::string_view word : rules::Spec(section, field).words)
+        items << QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
+    return items;
+}
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns,
                        QWidget* parent)

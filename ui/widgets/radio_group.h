@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/document/findings.h"
+
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QStringList>
@@ -9,6 +11,9 @@ namespace ui {
 // A captioned group of radio items laid out in columns. The program sets the
 // selected item by index without it counting as the user's choice; the user's
 // choices are reported as IndexChosen.
+// The words of a choice field as a group's items, in value order.
+QStringList ChoiceItems(rules::SectionId section, int field);
+
 class RadioGroup : public QGroupBox {
     Q_OBJECT
 public:
