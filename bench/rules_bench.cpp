@@ -80,6 +80,33 @@ void RoundTripInMemory(benchmark::State& state, const std::string& input) {
 void BM_DemoInMemory(benchmark::State& state) { RoundTripInMemory(state, DemoBytes()); }
 BENCHMARK(BM_DemoInMemory)->Unit(benchmark::kMicrosecond);
 
+// Saving the demo file after edits, to bytes: argument 1 changes one
+// unit's attack, argument 0 one field of every record (every unit, advance
+// and cosmic value), so that every record line is written anew.
+void BM_DemoSaveAfterEdits(benchmark::State& state) {
+    rules::RulesDocument doc;
+    doc.LoadBytes(DemoBytes(), rules::Language::English);
+    doc.Parse();
+    const auto bump = [](std::string& text) { text = std::to_string(std::stoi("0" + text) + 1); };
+    if (state.range(0) == 1) {
+        bump(doc.Units().At(1).attack);
+    } else {
+        for (int k = 1; k <= doc.Units().Count(); ++k) bump(doc.Units().At(k).attack);
+        for (int k = 1; k <= doc.Advances().Count(); ++k) bump(doc.Advances().At(k).aiValue);
+        for (int p = 0; p < rules::kCosmicCount; ++p) {
+            std::string value = doc.Cosmic().Value(p);
+            bump(value);
+            doc.Cosmic().SetValue(p, value);
+        }
+    }
+    for (auto _ : state) {
+        std::string out = doc.SaveToBytes();
+        benchmark::DoNotOptimize(out.data());
+    }
+    ReportPerLine(state, doc.Lines().LineCount(), DemoBytes().size());
+}
+BENCHMARK(BM_DemoSaveAfterEdits)->Arg(1)->Arg(0)->Unit(benchmark::kMicrosecond);
+
 // (b) The demo file from and to disk, as the editor does it.
 void BM_DemoOnDisk(benchmark::State& state) {
     const fs::path path = ScratchDir() / "rules.txt";

@@ -9,6 +9,14 @@ const std::vector<Command>& Commands() {
         {"diff", "BASE OTHER [--format=json]",
          "print what OTHER changes against BASE, field by field, one line per difference",
          RunDiff},
+        {"set", "FILE SECTION RECORD FIELD=VALUE... [--dry-run]",
+         "change fields of one unit, advance or cosmic value as the Table page does, and save the "
+         "file as Save Changes does",
+         RunSet},
+        {"format", "FILE [-o OUT] [--check]",
+         "align the columns of the units, advances and cosmic values; --check lists the lines "
+         "that are not aligned",
+         RunFormat},
         {"merge", "BASE OURS THEIRS [-o OUT] [OPTIONS]",
          "bring what THEIRS changed against BASE onto OURS, field by field; git's merge driver",
          RunMerge},

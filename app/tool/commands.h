@@ -7,6 +7,8 @@ namespace tool {
 // The commands, one source file each; commands.cpp lists them.
 int RunCheck(const Arguments& arguments, Streams io);
 int RunDiff(const Arguments& arguments, Streams io);
+int RunFormat(const Arguments& arguments, Streams io);
+int RunSet(const Arguments& arguments, Streams io);
 int RunMerge(const Arguments& arguments, Streams io);
 int RunTextconv(const Arguments& arguments, Streams io);
 int RunGitSetup(const Arguments& arguments, Streams io);

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "app/tool/commands.h"
+#include "app/tool/differences.h"
 #include "app/tool/json_text.h"
 #include "rules/compare/comparison.h"
 #include "rules/document/cp1252.h"
@@ -15,64 +16,6 @@
 namespace tool {
 
 namespace {
-
-using rules::RecordDifference;
-
-// One difference as printed: where it is, and the core's data behind it.
-struct Entry {
-    bool inBase = false;  // placed in BASE (a record OTHER lacks), else in OTHER
-    int line = -1;        // 0-based
-    const RecordDifference* record = nullptr;
-    const rules::FieldDifference* field = nullptr;  // with `record`: a field
-    const rules::LineDifference* freeLine = nullptr;
-
-    std::string Text() const {  // UTF-8
-        if (freeLine) return "line differs";
-        return rules::Cp1252ToUtf8(field ? rules::DifferenceText(*record, *field)
-                                         : rules::PresenceText(*record));
-    }
-};
-
-// Everything OTHER's lines can name, in OTHER's line order; then the records
-// only BASE holds, in BASE's order. Lines only one file has are counted, not
-// listed.
-std::vector<Entry> Entries(const rules::Comparison& comparison) {
-    std::vector<Entry> entries;
-    for (const RecordDifference& record : comparison.records) {
-        if (record.presence == RecordDifference::Presence::Both) {
-            for (const rules::FieldDifference& field : record.fields)
-                entries.push_back({false, field.otherLine, &record, &field, nullptr});
-        } else if (record.presence == RecordDifference::Presence::OnlyInOther) {
-            entries.push_back({false, record.otherLine, &record, nullptr, nullptr});
-        } else {
-            entries.push_back({true, record.baseLine, &record, nullptr, nullptr});
-        }
-    }
-    for (const rules::LineDifference& line : comparison.lines)
-        if (line.baseLine >= 0 && line.otherLine >= 0)
-            entries.push_back({false, line.otherLine, nullptr, nullptr, &line});
-    std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-        if (a.inBase != b.inBase) return b.inBase;
-        return a.line < b.line;
-    });
-    return entries;
-}
-
-std::string LinesLacking(const std::string& has, int count, const std::string& lacks) {
-    return has + " has " + std::to_string(count) + (count == 1 ? " line" : " lines") + " that " +
-           lacks + " lacks.";
-}
-
-void PrintText(const rules::Comparison& comparison, const std::string& base,
-               const std::string& other, std::ostream& out) {
-    for (const Entry& entry : Entries(comparison))
-        out << (entry.inBase ? base : other) << ":" << entry.line + 1 << ": " << entry.Text()
-            << "\n";
-    if (const int n = comparison.LinesOnlyInOther()) out << LinesLacking(other, n, base) << "\n";
-    if (const int n = comparison.LinesOnlyInBase()) out << LinesLacking(base, n, other) << "\n";
-    out << rules::SummarySentence(comparison) << "\n";
-}
-
 
 const char* SectionKey(rules::SectionId section) {
     switch (section) {
@@ -91,7 +34,7 @@ Json JsonEntry(const Entry& entry, const std::string& base, const std::string& o
         item["kind"] = "line";
         item["baseLine"] = entry.freeLine->baseLine + 1;
     } else {
-        const RecordDifference& record = *entry.record;
+        const rules::RecordDifference& record = *entry.record;
         item["kind"] = entry.field ? "field" : entry.inBase ? "removed" : "added";
         item["section"] = SectionKey(record.section);
         item["record"] = record.record;
@@ -159,7 +102,7 @@ int RunDiff(const Arguments& arguments, Streams io) {
     if (json)
         PrintJson(comparison, files[0], files[1], io.out);
     else
-        PrintText(comparison, files[0], files[1], io.out);
+        PrintDifferences(comparison, files[0], files[1], io.out);
     return comparison.Empty() ? kExitOk : kExitProblems;
 }
 

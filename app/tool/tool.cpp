@@ -6,14 +6,18 @@
 
 #include "app/tool/commands.h"
 #include "rules/document/rules_document.h"
+#include "rules/versions/keeping_save.h"
+#include "rules/versions/version_store.h"
 
 namespace tool {
+
+bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
+
+bool IsHelp(const std::string& argument) { return argument == "--help" || argument == "-h"; }
 
 namespace {
 
 constexpr const char* kProgram = "ovantra-rules";
-
-bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
 
 std::string CommandLine(const Command& command) {
     return std::string(kProgram) + " " + command.name + " " + command.arguments;
@@ -43,11 +47,13 @@ std::string Usage() {
         "Differences are printed as OTHER:LINE: TEXT, at their line in OTHER.\n"
         "Merge conflicts are printed as OURS:LINE: conflict: TEXT; OURS's text stays there.\n"
         "Exit status: 0 when no file has an error (warnings allowed), for diff when\n"
-        "nothing differs, for merge when nothing conflicts; 1 when a file has an error,\n"
-        "the files differ or the merge has conflicts; 2 when a file cannot be read or\n"
-        "the arguments are wrong.\n"
-        "Rules files are only read, never changed; only tree and merge write, and only\n"
-        "their OUT; git-setup writes git's attributes and configuration.\n";
+        "nothing differs, for merge when nothing conflicts, for format --check when all\n"
+        "is aligned; 1 when a file has an error, the files differ, the merge has\n"
+        "conflicts or a line is not aligned; 2 when a file cannot be read or written,\n"
+        "set refuses a value, or the arguments are wrong.\n"
+        "Only set and format change a rules file, saving it as the editor's Save Changes\n"
+        "does (an earlier version kept); tree, merge and format -o write only their OUT;\n"
+        "git-setup writes git's attributes and configuration.\n";
     return text;
 }
 
@@ -87,6 +93,36 @@ std::string ReadRulesFileOrWhy(const std::string& file, rules::RulesDocument& do
 
 bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Streams io) {
     return ReadRulesFileOrWhy(file, document, io).empty();
+}
+
+bool ReadRulesFileToChange(const std::string& file, rules::RulesDocument& document, Streams io) {
+    const rules::Language language =
+        rules::LanguageFromFileName(file).value_or(rules::Language::English);
+    if (const rules::Status status = document.Load(file, language); !status) {
+        io.err << kProgram << ": " << status.message << ".\n";
+        return false;
+    }
+    document.Parse();
+    if (!document.HoldsRules()) {
+        io.err << kProgram << ": " << file
+               << " holds none of the sections @COSMIC, @CIVILIZE and @UNITS: it is not a rules "
+                  "file, and was left as it is.\n";
+        return false;
+    }
+    return true;
+}
+
+int SaveAsTheEditorDoes(rules::RulesDocument& document, Streams io) {
+    const rules::SaveOutcome outcome =
+        rules::SaveKeepingVersion(document, rules::DefaultVersionsRoot());
+    if (!outcome.saved) {
+        io.err << kProgram << ": " << outcome.saved.message << ".\n";
+        return kExitFailure;
+    }
+    if (!outcome.kept)
+        io.err << kProgram << ": warning: " << outcome.kept.message
+               << ". The file is saved all the same, without keeping the one it replaces.\n";
+    return kExitOk;
 }
 
 const Command& CommandNamed(const std::string& name) {

@@ -62,6 +62,26 @@ bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Stre
 std::string ReadRulesFileOrWhy(const std::string& file, rules::RulesDocument& document,
                                Streams io);
 
+// Loads and parses a rules file that a command will change: its name gives
+// the language (.fre French, .ger German, anything else English), which only
+// the designed form of a cosmic line uses. A file holding none of the three
+// sections is refused, as the editor refuses to save one. On failure says
+// why on the error stream and gives false.
+bool ReadRulesFileToChange(const std::string& file, rules::RulesDocument& document, Streams io);
+
+// Saves the document as the editor's Save Changes does: written only when
+// its bytes change, the bytes it replaces kept as an earlier version in the
+// editor's folder for them, a file the user may not write refused with the
+// editor's message. Says what went wrong on the error stream; gives the
+// exit status (a version that could not be kept is a warning only).
+int SaveAsTheEditorDoes(rules::RulesDocument& document, Streams io);
+
+// Whether an argument is an option ("-x", "--long"); "-" alone is not.
+bool IsOption(const std::string& argument);
+
+// "--help" or "-h".
+bool IsHelp(const std::string& argument);
+
 // The command of that name; the tool's own list must hold it.
 const Command& CommandNamed(const std::string& name);
 

@@ -1,7 +1,9 @@
 #include "rules/document/advance_table.h"
 
 #include <algorithm>
+#include <array>
 
+#include "rules/document/field_table.h"
 #include "rules/document/section_reader.h"
 
 namespace rules {
@@ -23,45 +25,78 @@ std::string AdvanceRecord::Render() const {
 
 AdvanceTable::AdvanceTable() { At(1).prereq1 = At(1).prereq2 = At(1).abbrev = "endend"; }
 
-bool AdvanceTable::ParseLine(std::string_view line, AdvanceRecord& out) {
-    std::string squeezed(line);
-    SqueezeSpaces(squeezed);
-
-    // Each field needs its delimiter: six commas, then a ";" for the category.
+bool AdvanceTable::ParseLine(std::string_view line, AdvanceRecord& out, AdvanceLayout* layout) {
+    constexpr int kFields = static_cast<int>(AdvanceField::Count);
+    // Six commas end the first six fields, a ";" after them the category;
+    // the abbreviation runs to the end. Every field keeps all its characters.
+    std::array<std::size_t, kFields> ends;
     std::size_t pos = 0;
-    for (int commas = 0; commas < 6; ++commas) {
-        pos = squeezed.find(',', pos);
-        if (pos == std::string::npos) return false;
-        ++pos;
+    for (int f = 0; f + 1 < kFields; ++f) {
+        pos = line.find(f + 2 < kFields ? ',' : ';', pos);
+        if (pos == std::string_view::npos) return false;
+        ends[static_cast<std::size_t>(f)] = pos++;
     }
-    if (squeezed.find(';', pos) == std::string::npos) return false;
+    ends[kFields - 1] = line.size();
 
-    int cursor = 1;
+    AdvanceLayout spans;
     AdvanceRecord record;
-    record.name = ScanField(cursor, squeezed, ',', false);
-    record.aiValue = ScanField(cursor, squeezed, ',', false);
-    record.modifier = ScanField(cursor, squeezed, ',', false);
-    record.prereq1 = ScanField(cursor, squeezed, ',', false);
-    record.prereq2 = ScanField(cursor, squeezed, ',', false);
-    record.epoch = ScanField(cursor, squeezed, ',', false);
-    record.category = ScanField(cursor, squeezed, ';', false);
-    record.abbrev = ScanField(cursor, squeezed, '\0', false);
+    std::size_t begin = 0;
+    for (int f = 0; f < kFields; ++f) {
+        const std::size_t end = ends[static_cast<std::size_t>(f)];
+        FieldOf(record, f) =
+            ReadValue(line, begin, end, ValueReading::Text, spans[static_cast<std::size_t>(f)]);
+        begin = end + 1;
+    }
     record.line = out.line;
     out = std::move(record);
+    if (layout) *layout = spans;
     return true;
 }
 
 void AdvanceTable::Read(const LineStore& store, Findings& findings) {
-    detail::ReadRecords(store, "CIVILIZE", SectionId::Advances, findings, slots_, kCapacity, count_,
-                        range_, &AdvanceTable::ParseLine);
+    detail::ReadRecords(store, "CIVILIZE", SectionId::Advances, findings, slots_,
+                        baseline_.layouts, kCapacity, count_, range_,
+                        [](std::string_view text, AdvanceRecord& record, AdvanceLayout* layout) {
+                            return ParseLine(text, record, layout);
+                        });
     AdvanceRecord& sentinel = At(count_ + 1);
     sentinel.prereq1 = sentinel.prereq2 = sentinel.abbrev = "endend";
-    TakeBaseline(store);
+    baseline_.Take(slots_, count_, store);
 }
 
-void AdvanceTable::Write(LineStore& store) const { detail::WriteRecords(store, slots_, count_, baseline_); }
+const AdvanceTable::Baseline::Members& AdvanceTable::Members() {
+    static const Baseline::Members members = [] {
+        Baseline::Members all{};
+        for (const FieldSpec& spec : FieldSpecs(SectionId::Advances))
+            all[static_cast<std::size_t>(spec.field)] = spec.advanceMember;
+        return all;
+    }();
+    return members;
+}
 
-void AdvanceTable::TakeBaseline(const LineStore& store) { baseline_.Take(slots_, count_, store); }
+void AdvanceTable::Write(LineStore& store) const {
+    detail::WriteRecords(store, SectionId::Advances, Members(), slots_, count_, baseline_);
+}
+
+void AdvanceTable::TakeBaseline(const LineStore& store) {
+    baseline_.TakeSaved(slots_, count_, store,
+                        [](std::string_view text, AdvanceRecord& record, AdvanceLayout* layout) {
+                            return ParseLine(text, record, layout);
+                        });
+}
+
+bool AdvanceTable::Respace(int number, std::string line) {
+    AdvanceRecord reread;
+    AdvanceLayout layout;
+    const auto k = static_cast<std::size_t>(number - 1);
+    reread.line = baseline_.records.at(k).line;
+    if (!IsDataLine(line) || detail::StartsLikeHeader(line) || !ParseLine(line, reread, &layout) ||
+        !(reread == baseline_.records[k]))
+        return false;
+    baseline_.lines[k] = std::move(line);
+    baseline_.layouts[k] = layout;
+    return true;
+}
 
 int AdvanceTable::FindByAbbrev(std::string_view abbrev) const {
     for (int k = 1; k <= count_; ++k) {

@@ -7,6 +7,7 @@
 
 #include "rules/document/findings.h"
 #include "rules/document/line_store.h"
+#include "rules/document/record_fields.h"
 #include "rules/document/section_reader.h"
 #include "rules/document/text_routines.h"
 
@@ -23,10 +24,14 @@ struct AdvanceRecord {
     std::string abbrev;
     int line = -1;  // line it was read from; the writer puts it back there
 
+    // The designed form, for a line that cannot be edited in place:
     // "name, aiValue, modifier, prereq1, prereq2, epoch, category ; abbrev"
     std::string Render() const;
     bool operator==(const AdvanceRecord&) const = default;
 };
+
+// Where each of an advance's values stands on its line.
+using AdvanceLayout = LineLayout<static_cast<std::size_t>(AdvanceField::Count)>;
 
 // How many values `epoch` and `category` take; their words are in the field
 // table.
@@ -47,9 +52,22 @@ class AdvanceTable {
     AdvanceTable();
 
     void Read(const LineStore& store, Findings& findings);
-    // Writes the records that differ from their baseline; every other record
-    // line gets back the bytes it had when read or last saved.
+    // Writes the records that differ from their baseline, each edited in
+    // place on its line (see LineNow); every other record line gets back the
+    // bytes it had when read or last saved.
     void Write(LineStore& store) const;
+    // The line that saving writes for record `number` now.
+    std::string LineNow(int number) const {
+        return baseline_.LineNow(SectionId::Advances, Members(), slots_, number);
+    }
+    // Record `number`'s line as read or last saved, and where its values
+    // stand on it (unknown for a line that was not read as an advance).
+    const std::string& SavedLine(int number) const { return baseline_.lines.at(number - 1); }
+    const AdvanceLayout& SavedLayout(int number) const { return baseline_.layouts.at(number - 1); }
+    // Gives record `number` another saved line holding the same values, with
+    // other spacing (aligning the columns); false, and nothing changes, when
+    // `line` does not read as the saved record.
+    bool Respace(int number, std::string line);
     // Makes the records as they are now, and their lines in `store`, the
     // baseline: called once the file holding them has been written.
     void TakeBaseline(const LineStore& store);
@@ -79,14 +97,17 @@ class AdvanceTable {
 
     // Parses one data line (already known to be longer than 5 bytes); false
     // for a malformed line (fewer than 6 commas or no ";" after the 6th comma,
-    // counted after squeezing).
-    static bool ParseLine(std::string_view line, AdvanceRecord& out);
+    // counted after squeezing). With `layout`, notes where each value stands.
+    static bool ParseLine(std::string_view line, AdvanceRecord& out,
+                          AdvanceLayout* layout = nullptr);
 
   private:
     std::array<AdvanceRecord, kSlots> slots_;
     int count_ = 0;
     SectionRange range_;
-    detail::Baseline<AdvanceRecord, kSlots> baseline_;
+    using Baseline = detail::Baseline<AdvanceRecord, kSlots, static_cast<std::size_t>(AdvanceField::Count)>;
+    static const Baseline::Members& Members();
+    Baseline baseline_;
 };
 
 }  // namespace rules

@@ -1,5 +1,7 @@
 #include "rules/document/cosmic_section.h"
 
+#include "rules/document/line_edit.h"
+
 namespace rules {
 
 namespace {
@@ -111,8 +113,12 @@ CosmicSection::CosmicSection() {
 }
 
 std::string CosmicSection::ParseValue(std::string_view line) {
-    int cursor = 1;
-    return ScanField(cursor, line, ' ', true);
+    ValueSpan span;
+    return ReadCosmicValue(line, span);
+}
+
+std::string CosmicSection::ParseValue(std::string_view line, ValueSpan& span) {
+    return ReadCosmicValue(line, span);
 }
 
 std::string CosmicSection::RenderLine(std::string_view value, std::string_view comment) {
@@ -126,12 +132,13 @@ std::string CosmicSection::RenderLine(std::string_view value, std::string_view c
 
 void CosmicSection::Read(const LineStore& store, Findings& findings) {
     lines_.fill(-1);
+    savedSpans_.fill(ValueSpan{});
     range_ = SectionRange{};
     range_.first = FindSection(store, "COSMIC");
     const int count = store.LineCount();
     if (range_.first > count) {
         findings.push_back({Finding::Kind::MissingHeader, SectionId::Cosmic, -1});
-        TakeBaseline(store);
+        TakeRead(store);
         return;
     }
     int k = 0;
@@ -147,7 +154,8 @@ void CosmicSection::Read(const LineStore& store, Findings& findings) {
         if (IsDataLine(text)) {
             // Lines after the 21st are read and their values dropped.
             if (k < kCosmicCount) {
-                values_[static_cast<std::size_t>(k)] = ParseValue(text);
+                values_[static_cast<std::size_t>(k)] =
+                    ParseValue(text, savedSpans_[static_cast<std::size_t>(k)]);
                 lines_[static_cast<std::size_t>(k)] = line;
             }
             ++k;
@@ -156,21 +164,57 @@ void CosmicSection::Read(const LineStore& store, Findings& findings) {
     }
     if (!closed)
         findings.push_back({Finding::Kind::MissingTerminator, SectionId::Cosmic, range_.first - 1});
-    TakeBaseline(store);
+    TakeRead(store);
 }
 
-void CosmicSection::TakeBaseline(const LineStore& store) {
+// After reading: the spans are the reader's own.
+void CosmicSection::TakeRead(const LineStore& store) {
     savedValues_ = values_;
     for (std::size_t k = 0; k < kCosmicCount; ++k)
         savedLines_[k] = lines_[k] >= 0 ? std::string(store.GetLine(lines_[k])) : std::string();
 }
 
+void CosmicSection::TakeBaseline(const LineStore& store) {
+    savedValues_ = values_;
+    for (std::size_t k = 0; k < kCosmicCount; ++k) {
+        if (lines_[k] < 0) {
+            savedLines_[k].clear();
+            continue;
+        }
+        const std::string_view now = store.GetLine(lines_[k]);
+        if (now == savedLines_[k] && savedSpans_[k].Known()) continue;
+        savedLines_[k] = std::string(now);
+        ParseValue(now, savedSpans_[k]);
+    }
+}
+
+std::string CosmicSection::LineNow(int position, Language language) const {
+    const auto k = static_cast<std::size_t>(position);
+    if (values_.at(k) == savedValues_[k]) return savedLines_[k];
+    const FieldChange change{0, values_[k]};
+    if (auto edited = EditLine(SectionId::Cosmic, savedLines_[k],
+                               std::span<const ValueSpan>(&savedSpans_[k], 1),
+                               std::span<const FieldChange>(&change, 1)))
+        return std::move(*edited);
+    return RenderLine(values_[k], CosmicComments(language)[k]);
+}
+
+bool CosmicSection::Respace(int position, std::string line) {
+    const auto k = static_cast<std::size_t>(position);
+    ValueSpan span;
+    if (lines_.at(k) < 0 || !IsDataLine(line) || IsSectionHeader(line) || IsSectionEnd(line) ||
+        ParseValue(line, span) != savedValues_[k])
+        return false;
+    savedLines_[k] = std::move(line);
+    savedSpans_[k] = span;
+    return true;
+}
+
 void CosmicSection::Write(LineStore& store, Language language) const {
-    const auto& comments = CosmicComments(language);
     for (std::size_t k = 0; k < kCosmicCount; ++k) {
         if (lines_[k] < 0) continue;
         if (values_[k] != savedValues_[k])
-            store.PutLine(lines_[k], RenderLine(values_[k], comments[k]));
+            store.PutLine(lines_[k], LineNow(static_cast<int>(k), language));
         else if (store.GetLine(lines_[k]) != savedLines_[k])
             store.PutLine(lines_[k], savedLines_[k]);
     }

@@ -8,6 +8,7 @@
 #include "rules/document/language.h"
 #include "rules/document/line_store.h"
 #include "rules/document/text_routines.h"
+#include "rules/document/value_span.h"
 
 namespace rules {
 
@@ -27,10 +28,23 @@ public:
     // Reads the "@COSMIC" section. Data lines (more than 5 bytes) give the
     // digits found before the first space (the whole line when it has none).
     void Read(const LineStore& store, Findings& findings);
-    // Writes "value,  ;comment" on the line of each position that was read
-    // and whose value differs from its baseline; an unchanged value's line
-    // gets back the bytes it had when read or last saved, comment included.
+    // Writes each position that was read and whose value differs from its
+    // baseline onto its line, in place of the old value (see LineNow); an
+    // unchanged value's line gets back the bytes it had when read or last
+    // saved, comment included.
     void Write(LineStore& store, Language language) const;
+    // The line that saving writes for `position` now: its saved line, with
+    // the value replaced in place when it changed, the comment, its spacing
+    // and the presence or absence of a comma kept; "value,  ;comment" only
+    // where that cannot be done.
+    std::string LineNow(int position, Language language) const;
+    // The line of a position as read or last saved, and where its value
+    // stands on it.
+    const std::string& SavedLine(int position) const { return savedLines_.at(position); }
+    const ValueSpan& SavedSpan(int position) const { return savedSpans_.at(position); }
+    // Gives a position another saved line holding the same value, with other
+    // spacing; false, and nothing changes, when `line` does not read so.
+    bool Respace(int position, std::string line);
     // Makes the values as they are now, and their lines in `store`, the
     // baseline: called once the file holding them has been written.
     void TakeBaseline(const LineStore& store);
@@ -49,13 +63,17 @@ public:
     // "value,  ;comment"
     static std::string RenderLine(std::string_view value, std::string_view comment);
     static std::string ParseValue(std::string_view line);
+    static std::string ParseValue(std::string_view line, ValueSpan& span);
 
 private:
+    void TakeRead(const LineStore& store);
+
     std::array<std::string, kCosmicCount> values_;
     std::array<int, kCosmicCount> lines_;
     SectionRange range_;
     std::array<std::string, kCosmicCount> savedValues_;
     std::array<std::string, kCosmicCount> savedLines_;
+    std::array<ValueSpan, kCosmicCount> savedSpans_;
 };
 
 }  // namespace rules

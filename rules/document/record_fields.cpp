@@ -14,6 +14,13 @@ std::string AdvanceRecord::* AdvanceMember(int field) {
 
 }  // namespace
 
+const std::string& FieldOf(const UnitRecord& record, int field) { return record.*UnitMember(field); }
+std::string& FieldOf(UnitRecord& record, int field) { return record.*UnitMember(field); }
+const std::string& FieldOf(const AdvanceRecord& record, int field) {
+    return record.*AdvanceMember(field);
+}
+std::string& FieldOf(AdvanceRecord& record, int field) { return record.*AdvanceMember(field); }
+
 int FieldCount(SectionId section) { return static_cast<int>(FieldSpecs(section).size()); }
 
 int RecordCount(const RulesDocument& document, SectionId section) {

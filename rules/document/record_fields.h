@@ -8,6 +8,8 @@
 namespace rules {
 
 class RulesDocument;
+struct UnitRecord;
+struct AdvanceRecord;
 
 // The fields of a unit line, in the order they stand on it.
 enum class UnitField : int {
@@ -50,6 +52,12 @@ std::string_view FieldLabel(SectionId section, int field);
 bool IsNumericField(SectionId section, int field);
 // Whether the field names an advance by abbreviation ("nil"/"no" for none).
 bool IsAdvanceField(SectionId section, int field);
+
+// Field `field` (UnitField, AdvanceField) of one record.
+const std::string& FieldOf(const UnitRecord& record, int field);
+std::string& FieldOf(UnitRecord& record, int field);
+const std::string& FieldOf(const AdvanceRecord& record, int field);
+std::string& FieldOf(AdvanceRecord& record, int field);
 
 // The text of a field. The reference must name an existing record.
 const std::string& FieldText(const RulesDocument& document, const FieldRef& ref);

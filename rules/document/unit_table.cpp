@@ -1,7 +1,9 @@
 #include "rules/document/unit_table.h"
 
 #include <algorithm>
+#include <array>
 
+#include "rules/document/field_table.h"
 #include "rules/document/section_reader.h"
 
 namespace rules {
@@ -26,31 +28,33 @@ std::string UnitRecord::Render() const {
     return out;
 }
 
-bool UnitTable::ParseLine(std::string_view line, UnitRecord& out) {
-    std::string squeezed(line);
-    SqueezeSpaces(squeezed);
-    if (std::count(squeezed.begin(), squeezed.end(), ',') < 13) return false;
+bool UnitTable::ParseLine(std::string_view line, UnitRecord& out, UnitLayout* layout) {
+    constexpr int kFields = static_cast<int>(UnitField::Count);
+    // Thirteen commas end the first thirteen fields; the flags run to the end.
+    std::array<std::size_t, kFields> ends;
+    std::size_t pos = 0;
+    for (int f = 0; f + 1 < kFields; ++f) {
+        pos = line.find(',', pos);
+        if (pos == std::string_view::npos) return false;
+        ends[static_cast<std::size_t>(f)] = pos++;
+    }
+    ends[kFields - 1] = line.size();
 
-    int cursor = 1;
-    auto text = [&] { return ScanField(cursor, squeezed, ',', false); };
-    auto digits = [&] { return ScanField(cursor, squeezed, ',', true); };
+    UnitLayout spans;
     UnitRecord record;
-    record.name = text();
-    record.obsoleteBy = text();
-    record.domain = digits();
-    record.moves = digits();
-    record.rounds = digits();
-    record.attack = digits();
-    record.defense = digits();
-    record.hitPoints = digits();
-    record.firepower = digits();
-    record.cost = digits();
-    record.hold = digits();
-    record.role = digits();
-    record.prereq = text();
-    record.flags = ScanField(cursor, squeezed, '\0', true);
+    std::size_t begin = 0;
+    for (int f = 0; f < kFields; ++f) {
+        // The numbers and the flags keep only their digits.
+        const FieldSpec& spec = Spec(SectionId::Units, f);
+        const bool digits = spec.IsNumeric() || spec.kind == FieldKind::Flags;
+        const std::size_t end = ends[static_cast<std::size_t>(f)];
+        FieldOf(record, f) = ReadValue(line, begin, end, digits ? ValueReading::Digits : ValueReading::Text,
+                                       spans[static_cast<std::size_t>(f)]);
+        begin = end + 1;
+    }
     record.line = out.line;
     out = std::move(record);
+    if (layout) *layout = spans;
     return true;
 }
 
@@ -86,14 +90,47 @@ bool UnitTable::ParseLineAsWritten(std::string_view line, UnitRecord& out) {
 }
 
 void UnitTable::Read(const LineStore& store, Findings& findings) {
-    detail::ReadRecords(store, "UNITS", SectionId::Units, findings, records_, kCapacity, count_,
-                        range_, &UnitTable::ParseLine);
-    TakeBaseline(store);
+    detail::ReadRecords(store, "UNITS", SectionId::Units, findings, records_, baseline_.layouts,
+                        kCapacity, count_, range_,
+                        [](std::string_view text, UnitRecord& record, UnitLayout* layout) {
+                            return ParseLine(text, record, layout);
+                        });
+    baseline_.Take(records_, count_, store);
 }
 
-void UnitTable::Write(LineStore& store) const { detail::WriteRecords(store, records_, count_, baseline_); }
+const UnitTable::Baseline::Members& UnitTable::Members() {
+    static const Baseline::Members members = [] {
+        Baseline::Members all{};
+        for (const FieldSpec& spec : FieldSpecs(SectionId::Units))
+            all[static_cast<std::size_t>(spec.field)] = spec.unitMember;
+        return all;
+    }();
+    return members;
+}
 
-void UnitTable::TakeBaseline(const LineStore& store) { baseline_.Take(records_, count_, store); }
+void UnitTable::Write(LineStore& store) const {
+    detail::WriteRecords(store, SectionId::Units, Members(), records_, count_, baseline_);
+}
+
+void UnitTable::TakeBaseline(const LineStore& store) {
+    baseline_.TakeSaved(records_, count_, store,
+                        [](std::string_view text, UnitRecord& record, UnitLayout* layout) {
+                            return ParseLine(text, record, layout);
+                        });
+}
+
+bool UnitTable::Respace(int number, std::string line) {
+    UnitRecord reread;
+    UnitLayout layout;
+    const auto k = static_cast<std::size_t>(number - 1);
+    reread.line = baseline_.records.at(k).line;
+    if (!IsDataLine(line) || detail::StartsLikeHeader(line) || !ParseLine(line, reread, &layout) ||
+        !(reread == baseline_.records[k]))
+        return false;
+    baseline_.lines[k] = std::move(line);
+    baseline_.layouts[k] = layout;
+    return true;
+}
 
 std::vector<std::string> UnitTable::Names() const {
     std::vector<std::string> names;

@@ -93,8 +93,8 @@ TEST(AdvanceReader, ShortLinesInsideTheSectionKeepEveryRecordOnItsOwnLine) {
     l.table.At(2).epoch = "3";
     l.table.Write(l.store);
     EXPECT_EQ(l.store.SaveBytes(),
-              "x\r\n@CIVILIZE\r\n\r\nTidecraft, 3, -2, nil, nil, 2, 1 ; Tdc\r\n12345\r\n"
-              "Glass Working, 1, 0, Tdc, nil, 3, 4 ; Gls\r\n;\r\n");
+              "x\r\n@CIVILIZE\r\n\r\nTidecraft,3,-2,nil,nil,2,1;Tdc\r\n12345\r\n"
+              "Glass Working,1,0,Tdc,nil,3,4;Gls\r\n;\r\n");
 }
 
 TEST(AdvanceReader, NinetyFifthAdvanceIsLeftAsideAndTheSentinelStaysInTheTable) {

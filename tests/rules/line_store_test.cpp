@@ -21,22 +21,14 @@ using testing::StoreOf;
 namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::ScratchDir;
+using testing::RunAsOrdinaryUser;
+using testing::RunInChild;
 using testing::WriteBytes;
 
 std::vector<std::string> LinesOf(const LineStore& store) {
     std::vector<std::string> lines;
     for (int i = 0; i < store.LineCount(); ++i) lines.emplace_back(store.GetLine(i));
     return lines;
-}
-
-// Runs `body` in a child process and returns its exit code, so that process
-// limits and a change of user stay out of the test runner.
-int RunInChild(const std::function<int()>& body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) ::_exit(body());
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
 }
 
 std::vector<std::string> FolderEntries(const fs::path& folder) {
@@ -218,15 +210,6 @@ TEST(LineStoreSave, APipeUnderTheNameIsWrittenToNotReplaced) {
     EXPECT_TRUE(fs::is_fifo(path));
     EXPECT_EQ(std::string(buffer, got > 0 ? static_cast<std::size_t>(got) : 0),
               "through the pipe\r\n");
-}
-
-// Runs `body` as an ordinary user, so that folder permissions apply even
-// when the tests run as root.
-int RunAsOrdinaryUser(const std::function<int()>& body) {
-    return RunInChild([&] {
-        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 90;
-        return body();
-    });
 }
 
 TEST(LineStoreSave, ReadOnlyFolderWithWritableFileIsRewrittenInPlace) {

@@ -115,15 +115,46 @@ std::string RulesFileGenerator::CosmicLine() {
     std::string value = Number(250);
     if (Chance(10)) value = "-" + value;
     if (Chance(5)) value += "a";
-    std::string line = value + Spaces(6) + " ; " + Word() + " " + Word();
+    const std::string comment = Word() + " " + Word();
+    if (options_.spacing == Spacing::Aligned) {
+        value.resize(std::max<std::size_t>(value.size(), 6), ' ');
+        return value + "; " + comment;
+    }
+    if (options_.spacing == Spacing::Squeezed) return value + ",  ;" + comment;
+    std::string line = value + Spaces(6) + " ; " + comment;
     if (Chance(10)) line = "1" + Number(99999) + "9999";  // no space at all
     return line;
 }
 
+// Cells joined by their separators, spaced as the options say; `widths` are
+// the columns' widths for aligned lines.
+std::string RulesFileGenerator::SpacedLine(const std::string* cells, const bool* right,
+                                           const char* separators, const int* widths, int count) {
+    std::string line;
+    int pad = 0;  // owed by a left-aligned cell, paid after its separator
+    for (int i = 0; i < count; ++i) {
+        const int width = widths[i] - static_cast<int>(cells[i].size());
+        if (options_.spacing == Spacing::Aligned) {
+            if (i > 0) pad += 1;
+            if (right[i]) pad += std::max(width, 0);
+            line.append(static_cast<std::size_t>(pad), ' ');
+            pad = right[i] ? 0 : std::max(width, 0);
+        } else if (options_.spacing == Spacing::Random && i > 0) {
+            line += Spaces(4);
+        }
+        line += cells[i];
+        if (i + 1 < count) {
+            if (options_.spacing == Spacing::Random) line += Spaces(3);
+            line += separators[i];
+        }
+    }
+    return line;
+}
+
 std::string RulesFileGenerator::AdvanceLine(int index) {
-    auto sep = [&](const char* s) { return Spaces(3) + s + Spaces(4); };
     std::string name = Word();
     if (Chance(40)) name += (Chance(80) ? " " : "  ") + Word();
+    if (options_.tabs && Chance(20)) name += "\t" + Word();
     std::string abbrev = Word().substr(0, 3) + std::to_string(index);
     if (Chance(10)) abbrev += " " + Word();
     auto prereq = [&] {
@@ -131,23 +162,31 @@ std::string RulesFileGenerator::AdvanceLine(int index) {
         return Word().substr(0, 3) + std::to_string(Below(static_cast<std::uint64_t>(index) + 1));
     };
     std::string modifier = Chance(30) ? "-" + Number(3) : Number(3);
-    return name + sep(",") + Number(12) + sep(",") + modifier + sep(",") + prereq() + sep(",") +
-           prereq() + sep(",") + Number(3) + sep(",") + Number(4) + sep(";") + abbrev;
+    const std::string cells[] = {name,     Number(12), modifier,  prereq(),
+                                 prereq(), Number(3),  Number(4), abbrev};
+    static constexpr bool kRight[] = {false, true, true, false, false, true, true, false};
+    static constexpr int kWidths[] = {26, 2, 2, 8, 8, 1, 1, 0};
+    return SpacedLine(cells, kRight, ",,,,,,;", kWidths, 8);
 }
 
 std::string RulesFileGenerator::UnitLine(int index) {
-    auto sep = [&] { return Spaces(2) + "," + Spaces(3); };
     std::string name = Word() + (Chance(40) ? " " + Word() : "");
     if (Chance(10)) name += " " + std::to_string(index);  // space before a digit is lost
+    if (options_.tabs && Chance(20)) name = Word() + "\t" + name;
     std::string flags;
     const int flagCount = Chance(85) ? 15 : static_cast<int>(Below(20));
     for (int i = 0; i < flagCount; ++i) flags.push_back(Chance(20) ? '1' : '0');
-    const char* obsolete = Chance(50) ? "nil" : "no";
-    return name + sep() + obsolete + sep() + Number(2) + sep() + Number(3) + "." + sep() +
-           Number(3) + sep() + Number(12) + "a" + sep() + Number(12) + "d" + sep() + Number(4) +
-           "h" + sep() + Number(3) + "f" + sep() + Number(20) + sep() + Number(8) + sep() +
-           Number(7) + sep() + Word().substr(0, 3) + sep() + flags +
-           (Chance(5) ? " ; 3 remark" : "");
+    if (Chance(5)) flags += " ; 3 remark";
+    std::string attack = Number(12);
+    if (options_.tabs && Chance(20)) attack = "\t" + attack;  // read as its digits
+    const std::string cells[] = {name,   Chance(50) ? "nil" : "no", Number(2),  Number(3) + ".",
+                                 Number(3), attack + "a", Number(12) + "d", Number(4) + "h",
+                                 Number(3) + "f", Number(20), Number(8), Number(7),
+                                 Word().substr(0, 3), flags};
+    static constexpr bool kRight[] = {false, false, true, true, true, true, true,
+                                      true,  true,  true, true, true, false, false};
+    static constexpr int kWidths[] = {26, 3, 1, 2, 1, 4, 3, 2, 2, 2, 1, 1, 3, 0};
+    return SpacedLine(cells, kRight, ",,,,,,,,,,,,,", kWidths, 14);
 }
 
 std::string RulesFileGenerator::MalformedAdvance() {

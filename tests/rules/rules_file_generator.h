@@ -11,6 +11,11 @@
 
 namespace rules::testing {
 
+// How the values of a record line are spaced: at random, in columns aligned
+// by hand (text padded after its separator, numbers in front), or with no
+// spaces at all.
+enum class Spacing { Random, Aligned, Squeezed };
+
 struct GeneratorOptions {
     // Sections may lose their header or their closing ";" line, hold short
     // lines, malformed lines and more lines than the tables take.
@@ -18,6 +23,9 @@ struct GeneratorOptions {
     // Free text around the sections: NUL bytes, Windows-1252 bytes, long lines.
     bool wildFreeText = true;
     int freeTextLines = 12;  // upper bound per stretch of free text
+    Spacing spacing = Spacing::Random;
+    // Tabs inside names and among a unit's digits (a tab is never a space).
+    bool tabs = false;
 };
 
 struct GeneratedFile {
@@ -48,6 +56,8 @@ class RulesFileGenerator {
     std::string CosmicLine();
     std::string AdvanceLine(int index);
     std::string UnitLine(int index);
+    std::string SpacedLine(const std::string* cells, const bool* right, const char* separators,
+                           const int* widths, int count);
     std::string MalformedAdvance();
     std::string MalformedUnit();
     std::string Break();

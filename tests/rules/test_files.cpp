@@ -1,5 +1,8 @@
 #include "test_files.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -60,6 +63,21 @@ WorkingDir::WorkingDir(const fs::path& path) : previous_(fs::current_path()) {
 WorkingDir::~WorkingDir() {
     std::error_code ec;
     fs::current_path(previous_, ec);
+}
+
+int RunInChild(const std::function<int()>& body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(body());
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 100;
+}
+
+int RunAsOrdinaryUser(const std::function<int()>& body) {
+    return RunInChild([&] {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0)) return 90;
+        return body();
+    });
 }
 
 }  // namespace rules::testing

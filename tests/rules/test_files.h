@@ -3,6 +3,7 @@
 // Scratch folders and small file helpers for the core tests.
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -46,5 +47,13 @@ class WorkingDir {
   private:
     std::filesystem::path previous_;
 };
+
+// Runs `body` in a child process and returns its exit code (100 when it did
+// not exit), so that process limits and a change of user stay out of the
+// test runner.
+int RunInChild(const std::function<int()>& body);
+// The same as an ordinary user, so that permissions apply even when the
+// tests run as root; 90 when root cannot become one.
+int RunAsOrdinaryUser(const std::function<int()>& body);
 
 }  // namespace rules::testing

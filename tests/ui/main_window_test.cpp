@@ -112,13 +112,14 @@ private slots:
         QCOMPARE(folder.Read("rules.txt"), DemoRules("rules.txt"));
         QCOMPARE(folder.Read("rules.ger"), DemoRules("rules.ger"));
 
-        // An edited value goes in; saving twice gives the same file.
+        // An edited value goes in, in place: the file's own French comment
+        // stays; saving twice gives the same file.
         road->setText("5");
         windows.main.findChild<QLineEdit*>("FoodCitizen")->setText("9");
         Button(windows, "SaveChanges")->click();
         const QByteArray edited = folder.Read("rules.fre");
-        QVERIFY(edited.contains("\r\n5,  ;Le multiplicateur du mouvement de la route\r\n"));
-        QVERIFY(edited.contains("\r\n9,  ;Qt\xE9 de nourriture"));  // Windows-1252, not UTF-8
+        QVERIFY(edited.contains("\r\n5     ; Multiplicateur de d\xE9placement sur les routes\r\n"));
+        QVERIFY(edited.contains("\r\n9     ; Nourriture mang\xE9""e par"));  // Windows-1252, not UTF-8
         Button(windows, "SaveChanges")->click();
         QCOMPARE(folder.Read("rules.fre"), edited);
         QCOMPARE(QDir(folder.Path(".")).entryList(QDir::Files | QDir::Hidden).size(), 4);
@@ -265,7 +266,7 @@ private slots:
         QVERIFY(QDir(folder.Path(".")).rmdir("rules.txt"));
         answers.Then(ClickBoxButton(QMessageBox::Save));
         QVERIFY(windows.main.close());
-        QVERIFY(folder.Read("rules.txt").contains("\r\n9,  ;"));
+        QVERIFY(folder.Read("rules.txt").contains("\r\n9     ; Movement multiplier on roads\r\n"));
         QVERIFY(!windows.main.isWindowModified());
     }
 

@@ -279,7 +279,8 @@ private slots:
         s.ClickUnit(4);
         s.ClickUnit(1);
         QCOMPARE(s.Combo("Prerequisite")->currentText(), QString("Reed Weaving"));
-        QCOMPARE(s.SavedUnits()[0], QByteArray("Mossrider,Tdc,0,2.,0,1a,1d,1h,1f,2,0,5,Rdw,000000000000001"));
+        QCOMPARE(s.SavedUnits()[0],
+                 QByteArray("Mossrider,  Tdc, 0,2.,0,  1a,1d,  1h,1f,2,0,  5, Rdw,  000000000000001"));
     }
 
     void renameByDoubleClickOrEnter() {

@@ -94,12 +94,12 @@ private slots:
         auto* road = s.Find<QLineEdit>("RoadMove");
         s.answers.Then(ClickBoxButton(QMessageBox::Ok));
         road->setText("5");
-        QVERIFY(s.Save().contains("\r\n5,  ;"));
+        QVERIFY(s.Save().contains("\r\n5     ; Movement multiplier on roads\r\n"));
         QVERIFY(s.answers.WaitDone());
         QCOMPARE(s.answers.seenTexts.size(), 1);
         QVERIFY(s.answers.seenTexts.first().contains(main.Editor().VersionsFolder()));
         road->setText("6");
-        QVERIFY(s.Save().contains("\r\n6,  ;"));
+        QVERIFY(s.Save().contains("\r\n6     ; Movement multiplier on roads\r\n"));
         QCOMPARE(s.answers.seenTexts.size(), 1);  // once per session
         QVERIFY(blocker.remove());
     }

@@ -1,0 +1,94 @@
+// ovantra-rules set FILE SECTION RECORD FIELD=VALUE... [--dry-run]: changes
+// fields as the Table page does and saves the file as Save Changes does.
+
+#include <optional>
+#include <ostream>
+
+#include "app/tool/commands.h"
+#include "app/tool/differences.h"
+#include "rules/compare/comparison.h"
+#include "rules/document/cp1252.h"
+#include "rules/document/rules_document.h"
+#include "rules/edits/field_assignment.h"
+
+namespace tool {
+
+namespace {
+
+// The command line is UTF-8; the file and the tables are Windows-1252.
+std::optional<std::string> FileText(const std::string& utf8, const std::string& what, Streams io) {
+    std::optional<std::string> bytes = rules::Utf8ToCp1252(utf8);
+    if (!bytes)
+        io.err << "ovantra-rules: " << what << " \"" << utf8
+               << "\" holds a character that a rules file (Windows-1252) cannot.\n";
+    return bytes;
+}
+
+}  // namespace
+
+int RunSet(const Arguments& arguments, Streams io) {
+    const Command& command = CommandNamed("set");
+    bool dryRun = false;
+    bool optionsEnded = false;
+    Arguments words;
+    for (const std::string& argument : arguments) {
+        if (!optionsEnded && argument == "--") {
+            optionsEnded = true;
+        } else if (!optionsEnded && IsHelp(argument)) {
+            io.out << "usage: ovantra-rules set " << command.arguments << "\n" << command.summary << ".\n";
+            return kExitOk;
+        } else if (!optionsEnded && argument == "--dry-run") {
+            dryRun = true;
+        } else if (!optionsEnded && IsOption(argument)) {
+            return UsageError(command, "unknown option " + argument, io);
+        } else {
+            words.push_back(argument);
+        }
+    }
+    if (words.size() < 4)
+        return UsageError(command, "set takes a file, a section, a record and FIELD=VALUE", io);
+    const std::string& file = words[0];
+    const std::optional<rules::SectionId> section = rules::SectionNamed(words[1]);
+    if (!section)
+        return UsageError(command, "unknown section " + words[1] + " (unit, advance or cosmic)", io);
+    std::vector<rules::Assignment> assignments;
+    for (std::size_t i = 3; i < words.size(); ++i) {
+        const std::size_t equals = words[i].find('=');
+        if (equals == std::string::npos || equals == 0)
+            return UsageError(command, words[i] + " is not FIELD=VALUE", io);
+        const std::optional<std::string> field = FileText(words[i].substr(0, equals), "The field", io);
+        const std::optional<std::string> value = FileText(words[i].substr(equals + 1), "The value", io);
+        if (!field || !value) return kExitFailure;
+        assignments.push_back({*field, *value});
+    }
+    const std::optional<std::string> name = FileText(words[2], "The record", io);
+    if (!name) return kExitFailure;
+
+    rules::RulesDocument document;
+    if (!ReadRulesFileToChange(file, document, io)) return kExitFailure;
+    const rules::RecordLookup found = rules::FindRecord(document, *section, *name);
+    if (!found.problem.empty()) {
+        io.err << "ovantra-rules: " << file << ": " << rules::Cp1252ToUtf8(found.problem) << "\n";
+        return kExitFailure;
+    }
+    const rules::RulesDocument before = document;
+    if (const std::string problem = rules::Assign(document, *section, found.record, assignments);
+        !problem.empty()) {
+        io.err << "ovantra-rules: " << file << ": " << rules::Cp1252ToUtf8(problem)
+               << " Nothing was changed.\n";
+        return kExitFailure;
+    }
+    if (dryRun) {
+        // What `diff` would print between the file and the file saved.
+        const std::string bytes = document.SaveToBytes();
+        rules::RulesDocument after;
+        after.LoadBytes(bytes, document.GetLanguage());
+        after.Parse();
+        PrintDifferences(rules::Compare(before, after), file, file, io.out);
+        return kExitOk;
+    }
+    if (!document.HasUnsavedChanges()) return kExitOk;  // nothing to write
+    return SaveAsTheEditorDoes(document, io);
+}
+
+}  // namespace tool
