@@ -210,6 +210,7 @@ Json Server::Initialize(const Json& params) {
         {"inlayHintProvider", true},
         {"codeLensProvider", {{"resolveProvider", false}}},
         {"documentSymbolProvider", true},
+        {"documentFormattingProvider", true},
         {"renameProvider", prepareRename ? Json{{"prepareProvider", true}} : Json(true)},
         {"executeCommandProvider", {{"commands", {kShowReferences}}}},
     };

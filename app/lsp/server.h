@@ -91,6 +91,7 @@ class Server {
     Json SymbolRequest(const Json& params);
     Json PrepareRenameRequest(const Json& params);
     Json RenameRequest(const Json& params);
+    Json FormattingRequest(const Json& params);
     Json ExecuteCommandRequest(const Json& params);
 
     // The document a request names; nullptr when it is not open.

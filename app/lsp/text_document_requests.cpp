@@ -33,6 +33,7 @@ Server::Handler Server::DocumentHandler(const std::string& method) {
         {"textDocument/documentSymbol", &Server::SymbolRequest},
         {"textDocument/prepareRename", &Server::PrepareRenameRequest},
         {"textDocument/rename", &Server::RenameRequest},
+        {"textDocument/formatting", &Server::FormattingRequest},
         {"workspace/executeCommand", &Server::ExecuteCommandRequest},
     };
     const auto found = handlers.find(method);
@@ -161,6 +162,16 @@ Json Server::RenameRequest(const Json& params) {
     if (!outcome.refusal.empty()) throw RequestRefused(outcome.refusal);
     return WorkspaceEdit(UriOf(params), document->version, documentChanges_,
                          TextEdits(places, outcome.edits));
+}
+
+Json Server::FormattingRequest(const Json& params) {
+    const Document* document = Find(params);
+    if (!document) return Json::array();
+    const auto edits = language::FormatEdits(document->text);
+    if (!edits)
+        throw RequestRefused(
+            "A line to align holds a character the rules file cannot hold; mend that first.");
+    return TextEdits(PlacesIn(*document), *edits);
 }
 
 Json Server::ExecuteCommandRequest(const Json& params) {

@@ -7,13 +7,16 @@
 
 namespace rules {
 
+// The fields of a line that may not be a record yet: one being typed, which
+// no reader has taken (completion needs to know which field the cursor is
+// in). Where the values of the lines the readers did take stand, they keep
+// themselves (value_span.h); these spans agree with theirs.
+
 // Where one field's text stands on its line: byte offsets [begin, end) into
 // the line as stored, the spaces that pad it left out.
 struct FieldSpan {
     int begin = 0;
     int end = 0;
-
-    bool Contains(int column) const { return column >= begin && column <= end; }
 };
 
 // The spans of every field of a record line of `section`, in field order
@@ -21,7 +24,7 @@ struct FieldSpan {
 // squeezing only removes spaces, so the n-th delimiter of the stored line is
 // the one the reader split at. A field the line lacks gets an empty span at
 // the line's end. A cosmic line has one span, the value before the first
-// space. Only meaningful for a line the reader took as a record.
+// space.
 std::vector<FieldSpan> RecordFieldSpans(SectionId section, std::string_view line);
 
 // The field of a line of `section` that a byte offset falls into, counted

@@ -4,8 +4,8 @@
 #include <set>
 
 #include "rules/check/quick_fixes.h"
+#include "rules/document/align_columns.h"
 #include "rules/document/cp1252.h"
-#include "rules/document/field_spans.h"
 #include "rules/document/field_values.h"
 #include "rules/language/document_map.h"
 #include "rules/language/navigation.h"
@@ -38,57 +38,20 @@ TextEdit LineEdit(int line, std::string_view before, std::string_view after) {
             Cp1252ToUtf8(after.substr(prefix, after.size() - prefix - suffix))};
 }
 
-// Whether the section's reader reads `line` as exactly the record that
-// `changed` holds at `place`.
-bool ReadsAs(std::string_view line, const RulesDocument& changed, RecordPlace place) {
-    switch (place.section) {
-        case SectionId::Cosmic:
-            return CosmicSection::ParseValue(line) == changed.Cosmic().Value(place.record - 1);
-        case SectionId::Advances: {
-            AdvanceRecord read;
-            read.line = changed.Advances().At(place.record).line;
-            return AdvanceTable::ParseLine(line, read) &&
-                   read == changed.Advances().At(place.record);
-        }
-        case SectionId::Units: {
-            UnitRecord read;
-            read.line = changed.Units().At(place.record).line;
-            return UnitTable::ParseLine(line, read) && read == changed.Units().At(place.record);
-        }
+// The edits that give `lines` of the document what they hold in `changed`;
+// nothing when one of them holds a character the file cannot store.
+std::optional<std::vector<TextEdit>> LineEdits(const OpenDocument& document,
+                                               const RulesDocument& changed,
+                                               const std::vector<int>& lines) {
+    std::vector<TextEdit> edits;
+    for (const int line : lines) {
+        const std::string_view before = document.Rules().Lines().GetLine(line);
+        const std::string_view after = changed.Lines().GetLine(line);
+        if (before == after) continue;
+        if (HoldsUnstorable(document, line)) return std::nullopt;
+        edits.push_back(LineEdit(line, before, after));
     }
-    return false;
-}
-
-// The record's line with each changed value put where the old one stands,
-// everything else kept; nothing when the reader would not read the result
-// as the changed record. A number the reader takes the digits of ("4a")
-// keeps the letters around them.
-std::optional<std::string> EditedInPlace(std::string_view line, const RulesDocument& changed,
-                                         RecordPlace place, const FieldChanges& changes) {
-    const std::vector<FieldSpan> spans = RecordFieldSpans(place.section, line);
-    std::vector<std::pair<FieldSpan, const std::string*>> edits;
-    for (const auto& [ref, value] : changes) {
-        if (ref.section != place.section || ref.record != place.record) continue;
-        if (ref.field < 0 || ref.field >= static_cast<int>(spans.size())) return std::nullopt;
-        FieldSpan span = spans[static_cast<std::size_t>(ref.field)];
-        const std::string_view old = line.substr(static_cast<std::size_t>(span.begin),
-                                                 static_cast<std::size_t>(span.end - span.begin));
-        const std::size_t first = old.find_first_of("0123456789");
-        if (IsNumericField(place.section, ref.field) && first != std::string_view::npos) {
-            const std::size_t last = old.find_last_of("0123456789");
-            span = {span.begin + static_cast<int>(first), span.begin + static_cast<int>(last) + 1};
-        }
-        edits.emplace_back(span, &value);
-    }
-    // From the right, so that the spans to the left stay where they are.
-    std::sort(edits.begin(), edits.end(),
-              [](const auto& a, const auto& b) { return a.first.begin > b.first.begin; });
-    std::string edited(line);
-    for (const auto& [span, value] : edits)
-        edited.replace(static_cast<std::size_t>(span.begin),
-                       static_cast<std::size_t>(span.end - span.begin), *value);
-    if (!ReadsAs(edited, changed, place)) return std::nullopt;
-    return edited;
+    return edits;
 }
 
 }  // namespace
@@ -104,19 +67,10 @@ std::optional<std::vector<TextEdit>> FieldEdits(const OpenDocument& document,
         SetFieldText(changed, ref, value);
         if (const int line = map.LineOf(ref.section, ref.record); line >= 0) lines.insert(line);
     }
+    // Saving edits each changed line in place: only the changed values'
+    // characters move.
     changed.Render();
-    std::vector<TextEdit> edits;
-    for (const int line : lines) {
-        const std::string_view before = rules.Lines().GetLine(line);
-        const std::optional<std::string> inPlace =
-            EditedInPlace(before, changed, *map.RecordOn(line), changes);
-        const std::string_view after =
-            inPlace ? std::string_view(*inPlace) : changed.Lines().GetLine(line);
-        if (before == after) continue;
-        if (HoldsUnstorable(document, line)) return std::nullopt;
-        edits.push_back(LineEdit(line, before, after));
-    }
-    return edits;
+    return LineEdits(document, changed, std::vector<int>(lines.begin(), lines.end()));
 }
 
 std::vector<CodeAction> CodeActions(const OpenDocument& document, const CheckChoice& choice,
@@ -186,6 +140,16 @@ RenameOutcome RenameAdvance(const OpenDocument& document, TextPoint place,
     std::sort(edits.begin(), edits.end(),
               [](const TextEdit& a, const TextEdit& b) { return a.range.start < b.range.start; });
     return {std::move(edits), {}};
+}
+
+}  // namespace rules::language
+
+namespace rules::language {
+
+std::optional<std::vector<TextEdit>> FormatEdits(const OpenDocument& document) {
+    RulesDocument aligned = document.Rules();
+    const std::vector<int> lines = AlignColumns(aligned);
+    return LineEdits(document, aligned, lines);
 }
 
 }  // namespace rules::language

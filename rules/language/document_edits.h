@@ -17,15 +17,11 @@ namespace rules::language {
 // Values to give fields, as the rules file holds them (Windows-1252).
 using FieldChanges = std::vector<std::pair<FieldRef, std::string>>;
 
-// The text edits that set these fields. Each changed value takes the place
-// of the old one on its line, everything else of the line kept, where the
-// reader reads the result back as the changed record; otherwise the line
-// becomes what Save would write for the record. Each edit covers only the
-// part of its line that differs. Nothing when a line to change holds a
-// character the rules file cannot store, which the edit would turn into "?".
-//
-// Once the document edits its own lines in place on saving, this takes that
-// edit instead.
+// The text edits that set these fields, each line edited as Save edits it:
+// only the changed values' characters move, the padding of their columns
+// taking up a change of length. Each edit covers only the part of its line
+// that differs. Nothing when a line to change holds a character the rules
+// file cannot store, which the edit would turn into "?".
 std::optional<std::vector<TextEdit>> FieldEdits(const OpenDocument& document,
                                                 const FieldChanges& changes);
 
@@ -42,6 +38,11 @@ struct CodeAction {
 // record are left out: the diagnostic's related places do that.
 std::vector<CodeAction> CodeActions(const OpenDocument& document, const CheckChoice& choice,
                                     TextRange range);
+
+// Align Columns as text edits: each column of the three sections starting
+// at one place, only spaces changed. Nothing when a line to change holds a
+// character the rules file cannot store.
+std::optional<std::vector<TextEdit>> FormatEdits(const OpenDocument& document);
 
 // What renaming an advance's abbreviation may start from: the abbreviation
 // on its line or any place that names it by it. The range and the text to

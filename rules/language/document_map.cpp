@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "rules/document/field_spans.h"
 #include "rules/document/text_routines.h"
 
 namespace rules::language {
@@ -86,14 +85,38 @@ int DocumentMap::LineOf(SectionId section, int record) const {
     return -1;
 }
 
+ValueSpan DocumentMap::SpanOf(const FieldRef& ref) const {
+    // The document is read and never edited: what its readers saved is
+    // where the values stand.
+    if (LineOf(ref.section, ref.record) < 0 || ref.field < 0 ||
+        ref.field >= FieldCount(ref.section))
+        return {};
+    const auto field = static_cast<std::size_t>(ref.field);
+    switch (ref.section) {
+        case SectionId::Cosmic:
+            return document_.Cosmic().SavedSpan(ref.record - 1);
+        case SectionId::Advances:
+            return document_.Advances().SavedLayout(ref.record).at(field);
+        case SectionId::Units:
+            return document_.Units().SavedLayout(ref.record).at(field);
+    }
+    return {};
+}
+
 TextRange DocumentMap::FieldRange(const FieldRef& ref) const {
     const int line = LineOf(ref.section, ref.record);
     if (line < 0) return {};
-    const std::vector<FieldSpan> spans =
-        RecordFieldSpans(ref.section, document_.Lines().GetLine(line));
-    if (ref.field < 0 || ref.field >= static_cast<int>(spans.size())) return LineRange(line);
-    const FieldSpan span = spans[static_cast<std::size_t>(ref.field)];
-    return {{line, span.begin}, {line, span.end}};
+    const ValueSpan span = SpanOf(ref);
+    if (!span.Known()) return LineRange(line);
+    return {{line, span.cellBegin}, {line, span.cellEnd}};
+}
+
+int DocumentMap::FieldAt(RecordPlace record, int column) const {
+    for (int field = 0; field < FieldCount(record.section); ++field) {
+        const ValueSpan span = SpanOf({record.section, record.record, field});
+        if (span.Known() && column >= span.fieldBegin && column <= span.fieldEnd) return field;
+    }
+    return -1;
 }
 
 TextRange DocumentMap::LineRange(int line) const {

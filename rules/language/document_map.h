@@ -7,6 +7,7 @@
 
 #include "rules/document/record_fields.h"
 #include "rules/document/rules_document.h"
+#include "rules/document/value_span.h"
 #include "rules/language/text_places.h"
 
 namespace rules::language {
@@ -51,8 +52,13 @@ class DocumentMap {
     std::optional<RecordPlace> RecordOn(int line) const;
     // The line a record was read from; -1 when none holds it.
     int LineOf(SectionId section, int record) const;
-    // Where a field's text stands on its record's line.
+    // Where a field's text stands on its record's line, as its reader found
+    // it (without the spaces around it).
     TextRange FieldRange(const FieldRef& ref) const;
+    // The field of a record whose stretch between its separators holds the
+    // column (a column on a separator belongs to the field before it); -1
+    // when none does.
+    int FieldAt(RecordPlace record, int column) const;
     // A line's text without the spaces around it.
     TextRange LineRange(int line) const;
 
@@ -63,6 +69,7 @@ class DocumentMap {
     const std::vector<Mention>& MentionsOf(int number) const;
 
   private:
+    ValueSpan SpanOf(const FieldRef& ref) const;
     void MapSections();
     void MapMentions();
 

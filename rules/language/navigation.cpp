@@ -1,6 +1,5 @@
 #include "rules/language/navigation.h"
 
-#include "rules/document/field_spans.h"
 #include "rules/language/document_map.h"
 
 namespace rules::language {
@@ -10,8 +9,8 @@ std::optional<AdvanceAtPlace> AdvanceAt(const OpenDocument& document, TextPoint 
     const DocumentMap& map = document.Map();
     const std::optional<RecordPlace> record = map.RecordOn(place.line);
     if (record && record->section != SectionId::Cosmic) {
-        const std::string_view line = rules.Lines().GetLine(place.line);
-        const int field = FieldAtColumn(record->section, line, place.column);
+        const int field = map.FieldAt(*record, place.column);
+        if (field < 0) return std::nullopt;
         const FieldRef ref{record->section, record->record, field};
         const TextRange range = map.FieldRange(ref);
         if (!range.Contains(place)) return std::nullopt;

@@ -1,7 +1,8 @@
-// The spans of a record line's fields hold what the reader read: over a few
-// hundred generated files (spaces, tabs, damaged sections, Windows-1252
-// names), each field's span, squeezed as the reader squeezes (digits only
-// where the reader keeps only digits), gives the field's text.
+// The fields of a line being typed are found as the readers find them: over
+// a few hundred generated files (spaces, tabs, damaged sections,
+// Windows-1252 names), the span of each field of each record line is the
+// cell its reader noted, and every column of the field's stretch falls into
+// that field.
 
 #include "rules/document/field_spans.h"
 
@@ -14,15 +15,17 @@
 namespace rules {
 namespace {
 
-std::string AsReaderReads(std::string_view line, FieldSpan span, bool digitsOnly) {
-    std::string text(line.substr(static_cast<std::size_t>(span.begin),
-                                 static_cast<std::size_t>(span.end - span.begin)));
-    SqueezeSpaces(text);
-    if (!digitsOnly) return text;
-    std::string digits;
-    for (char c : text)
-        if (c >= '0' && c <= '9') digits += c;
-    return digits;
+ValueSpan ReadersSpan(const RulesDocument& doc, SectionId section, int record, int field) {
+    const auto f = static_cast<std::size_t>(field);
+    switch (section) {
+        case SectionId::Cosmic:
+            return doc.Cosmic().SavedSpan(record - 1);
+        case SectionId::Advances:
+            return doc.Advances().SavedLayout(record).at(f);
+        case SectionId::Units:
+            return doc.Units().SavedLayout(record).at(f);
+    }
+    return {};
 }
 
 void ExpectSpansHoldFields(const RulesDocument& doc, SectionId section, int record, int line) {
@@ -30,14 +33,16 @@ void ExpectSpansHoldFields(const RulesDocument& doc, SectionId section, int reco
     const std::vector<FieldSpan> spans = RecordFieldSpans(section, text);
     ASSERT_EQ(static_cast<int>(spans.size()), FieldCount(section));
     for (int field = 0; field < FieldCount(section); ++field) {
-        // The unit line's numbers and flags, and the cosmic value, keep digits only.
-        const bool digitsOnly =
-            section == SectionId::Cosmic ||
-            (section == SectionId::Units &&
-             (IsNumericField(section, field) || field == static_cast<int>(UnitField::Flags)));
-        EXPECT_EQ(AsReaderReads(text, spans[static_cast<std::size_t>(field)], digitsOnly),
-                  FieldText(doc, {section, record, field}))
+        const ValueSpan reader = ReadersSpan(doc, section, record, field);
+        const FieldSpan span = spans[static_cast<std::size_t>(field)];
+        EXPECT_EQ(span.begin, reader.cellBegin)
             << "line " << line << " field " << field << ": " << text;
+        EXPECT_EQ(span.end, reader.cellEnd)
+            << "line " << line << " field " << field << ": " << text;
+        if (section == SectionId::Cosmic) continue;  // one field: no separators to count
+        for (int column = reader.fieldBegin; column <= reader.fieldEnd; ++column)
+            EXPECT_EQ(FieldAtColumn(section, text, column), field)
+                << "column " << column << ": " << text;
     }
 }
 

@@ -162,12 +162,23 @@ TEST(LanguageEdits, QuickFixesMendTheirProblemAndKeepTheLine) {
                                         "Set to the nearest allowed value, 99 *"}));
     Apply(document, onStalker[1].edits);
     Apply(document, CodeActions(document, {}, {{kBogStalker, 0}, {kBogStalker, 0}}).at(0).edits);
-    EXPECT_EQ(document.Rules().Lines().GetLine(kBogStalker).substr(0, 35),
-              "For\xEAt \xC9t\xE9,       Wdw, 0,  1.,0, 99a");
+    EXPECT_EQ(document.Rules().Lines().GetLine(kBogStalker).substr(0, 36),
+              "For\xEAt \xC9t\xE9,       Wdw, 0,  1.,0,  99a");
     Apply(document, CodeActions(document, {}, {{kBogSmelting, 0}, {kBogSmelting, 0}}).at(0).edits);
     EXPECT_EQ(document.Rules().Lines().GetLine(kBogSmelting),
               "Bog Smelting,     3,  1, Htl, nil, 0, 1  ; Bgs");
     EXPECT_EQ(Diagnose(document, {}).size(), 0u);
+
+    // Formatting aligns a squeezed line with the rest, and only moves spaces.
+    document.Replace({kBogSmelting, 0}, {kBogSmelting, 99}, "Bog Smelting,3,1,Htl,nil,0,1;Bgs");
+    const AdvanceRecord squeezed = document.Rules().Advances().At(20);
+    const std::optional<std::vector<TextEdit>> format = FormatEdits(document);
+    ASSERT_TRUE(format && !format->empty());
+    Apply(document, *format);
+    EXPECT_EQ(document.Rules().Advances().At(20), squeezed);
+    EXPECT_EQ(document.Rules().Lines().GetLine(kBogSmelting).find(", 3,"),
+              document.Rules().Lines().GetLine(kBogSmelting + 1).find(", 5,"));
+    EXPECT_TRUE(FormatEdits(document)->empty());
 }
 
 TEST(LanguageCompletion, AdvancesWhereOneIsExpectedFoundByAnyPartOfTheirName) {

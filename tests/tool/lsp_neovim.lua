@@ -151,6 +151,18 @@ check(buffer_line('Glass Orchard') == 'Glass Orchard,             30, Grg', 'the
 check(buffer_line('Glass Lancer'):find('^Glass Lancer,    Btl, 0,  2.,0,   4a, 2d,  1h,1f, 4,0,  0, Grg, 0') ~= nil,
   'the unit line keeps its layout: ' .. buffer_line('Glass Lancer'))
 
+-- Formatting aligns the columns, also after "Forêt Été", and then has
+-- nothing more to do.
+local formatting = request('textDocument/formatting', { options = { tabSize = 4, insertSpaces = true } })
+if formatting then vim.lsp.util.apply_text_edits(formatting, buf, client.offset_encoding) end
+local _, wdx_byte = position('For', 'Wdx')
+local _, unh_byte = position('Oath Keeper', 'Unh')
+check(vim.fn.strdisplaywidth(buffer_line('For'):sub(1, wdx_byte)) ==
+      vim.fn.strdisplaywidth(buffer_line('Oath Keeper'):sub(1, unh_byte)),
+  'aligned columns after "Forêt Été": ' .. buffer_line('For') .. ' / ' .. buffer_line('Oath Keeper'))
+formatting = request('textDocument/formatting', { options = { tabSize = 4, insertSpaces = true } })
+check(formatting and #formatting == 0, 'formatting twice: ' .. vim.inspect(formatting))
+
 -- The diagnostics follow the edits, and still agree with the check.
 if wait_for_diagnostics(version) then
   vim.wait(300, function() return false end)  -- the last change's diagnostics
