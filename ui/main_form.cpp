@@ -32,6 +32,8 @@
 #include "ui/pages/check_page.h"
 #include "ui/pages/cosmic_page.h"
 #include "ui/pages/units_page.h"
+#include "ui/source/source_page.h"
+#include "ui/source/source_tab.h"
 #include "ui/startup_sequence.h"
 #include "ui/table/table_page.h"
 #include "ui/tree/tree_page.h"
@@ -86,6 +88,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     tablePage_ = new TablePage(*editor_);
     tablePage_->setObjectName(QStringLiteral("Table"));
     pageControl_->addTab(tablePage_, QStringLiteral("Table"));
+    AddSourcePage(*this, *pageControl_, *checkPage_);  // built when first shown too
     // An advance clicked in the tree is the one the Advances page shows next.
     connect(treePage_, &TreePage::AdvanceChosen, advancesPage_, &RecordPage::ShowOnNextEntry);
     connect(treePage_, &TreePage::ShowOnAdvancesPage, this,
@@ -114,6 +117,10 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
         // The table shows every record: it points at the cell instead.
         if (pageControl_->currentWidget() == tablePage_) {
             tablePage_->ShowField(ref);
+            return;
+        }
+        if (auto* source = qobject_cast<SourcePage*>(pageControl_->currentWidget())) {
+            source->ShowRecord(ref.section, ref.record);
             return;
         }
         GoToRecord(ref.section, ref.record);

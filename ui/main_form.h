@@ -28,7 +28,7 @@ class UnitsPage;
 
 // The editor's one working window: a menu bar above the designed client
 // area, which holds the Cosmic, Units, Advances and About pages, the Check,
-// Tree and Table pages after them, and the Save Changes and Quit commands. Its first
+// Tree, Table and Source pages after them, and the Save Changes and Quit commands. Its first
 // activation runs the start-up sequence that loads the rules file. The title
 // marks unsaved changes, and closing with unsaved changes asks first.
 class TMainForm : public QWidget {

@@ -62,6 +62,15 @@ void TMainForm::BuildMenus(QWidget* aboutPage) {
     connect(redo, &QAction::triggered, editor_, &DocumentEditor::Redo);
     edit->addAction(undo);
     edit->addAction(redo);
+    edit->addSeparator();
+    QAction* align = edit->addAction(tr("&Align Columns"), this, [this] {
+        editor_->CommitPendingEdits();
+        if (!Document().Parsed())
+            ShowInformationBox(this, tr("No rules file was loaded, so there is nothing to align."));
+        else if (!editor_->AlignColumns())
+            ShowInformationBox(this, tr("Every column is aligned already."));
+    });
+    align->setObjectName(QStringLiteral("AlignColumnsAction"));
 
     viewMenu_ = menuBar_->addMenu(tr("&View"));
     viewMenu_->setObjectName(QStringLiteral("ViewMenu"));

@@ -37,6 +37,9 @@ const std::vector<Command>& Commands() {
         {"tree", "FILE [--focus ABBREV] -o OUT",
          "write the tree of advances as a DOT graph or an SVG or PNG picture, by OUT's extension",
          RunTree},
+        {"lsp", "",
+         "serve a text editor the check, hover, completion and fixes (Language Server Protocol)",
+         RunLsp},
     };
     return commands;
 }

@@ -16,6 +16,7 @@ int RunTextconv(const Arguments& arguments, Streams io);
 int RunGitSetup(const Arguments& arguments, Streams io);
 int RunShow(const Arguments& arguments, Streams io);
 int RunTree(const Arguments& arguments, Streams io);
+int RunLsp(const Arguments& arguments, Streams io);
 
 // ovantra-rules --list-checks: every check name, its severity, whether it is
 // on by default, and what it finds.

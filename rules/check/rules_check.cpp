@@ -13,6 +13,17 @@
 
 namespace rules {
 
+std::optional<Problem> NotARulesFile(const RulesDocument& document) {
+    int missing = 0;
+    for (const Finding& finding : document.GetFindings())
+        missing += finding.kind == Finding::Kind::MissingHeader ? 1 : 0;
+    if (missing < 3) return std::nullopt;
+    Problem problem;
+    problem.text = "no @COSMIC, @CIVILIZE or @UNITS section: this is not a rules file";
+    problem.check = "not-a-rules-file";
+    return problem;
+}
+
 const char* SeverityName(Severity severity) {
     switch (severity) {
         case Severity::Error: return "error";

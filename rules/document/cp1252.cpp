@@ -69,6 +69,17 @@ char32_t Cp1252ToCodePoint(unsigned char byte) {
     return byte;
 }
 
+unsigned char FoldCase(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xc0 && c <= 0xde && c != 0xd7)) return c + 0x20;
+    switch (c) {
+        case 0x8a: return 0x9a;  // S caron
+        case 0x8c: return 0x9c;  // OE
+        case 0x8e: return 0x9e;  // Z caron
+        case 0x9f: return 0xff;  // Y diaeresis
+        default: return c;
+    }
+}
+
 std::optional<char> CodePointToCp1252(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
         return static_cast<char>(static_cast<unsigned char>(codePoint));

@@ -30,4 +30,9 @@ std::string ValidUtf8(std::string_view bytes);
 std::optional<char> CodePointToCp1252(char32_t codePoint);
 char32_t Cp1252ToCodePoint(unsigned char byte);
 
+// A byte as its small letter (A-Z, the accented capitals, S and Z caron, OE,
+// Y diaeresis), for finding text without regard to letter case; every other
+// byte as it is.
+unsigned char FoldCase(unsigned char byte);
+
 }  // namespace rules

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "rules/check/prerequisite_circles.h"
+#include "rules/document/cp1252.h"
 #include "rules/document/field_table.h"
 
 namespace rules {
@@ -30,24 +31,12 @@ void AppendList(std::string& out, const char* caption, const std::vector<std::st
     }
 }
 
-// A Windows-1252 byte as its small letter, for finding without regard to case.
-unsigned char Folded(unsigned char c) {
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xc0 && c <= 0xde && c != 0xd7)) return c + 0x20;
-    switch (c) {
-        case 0x8a: return 0x9a;  // S caron
-        case 0x8c: return 0x9c;  // OE
-        case 0x8e: return 0x9e;  // Z caron
-        case 0x9f: return 0xff;  // Y diaeresis
-        default: return c;
-    }
-}
-
 bool ContainsFolded(std::string_view text, const std::string& foldedPart) {
     if (foldedPart.size() > text.size()) return false;
     for (std::size_t at = 0; at + foldedPart.size() <= text.size(); ++at) {
         std::size_t i = 0;
         while (i < foldedPart.size() &&
-               Folded(static_cast<unsigned char>(text[at + i])) == static_cast<unsigned char>(foldedPart[i]))
+               FoldCase(static_cast<unsigned char>(text[at + i])) == static_cast<unsigned char>(foldedPart[i]))
             ++i;
         if (i == foldedPart.size()) return true;
     }
@@ -168,7 +157,7 @@ std::vector<int> TechTree::Find(std::string_view text) const {
     std::vector<int> found;
     if (text.empty()) return found;
     std::string folded;
-    for (char c : text) folded += static_cast<char>(Folded(static_cast<unsigned char>(c)));
+    for (char c : text) folded += static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
     for (int i = 0; i < static_cast<int>(nodes_.size()); ++i) {
         if (ContainsFolded(nodes_[i].name, folded) || ContainsFolded(nodes_[i].abbrev, folded))
             found.push_back(i);

@@ -8,6 +8,8 @@
 #include <QtTest>
 
 #include "editor_session.h"
+#include "rules/document/align_columns.h"
+#include "rules/document/record_fields.h"
 #include "rules/document/rules_document.h"
 #include "ui/edit/document_editor.h"
 #include <QUndoStack>
@@ -50,6 +52,31 @@ private slots:
         QVERIFY(list.contains("Undo, wherever the focus is"));
     }
 
+    // Edit > Align Columns: one step, values unchanged, what a save writes
+    // needs no more aligning; undone, the lines are as they were.
+    void alignColumnsIsOneStepThatASaveKeeps() {
+        EditorSession session(DemoRules());
+        QVERIFY(session.started);
+        ui::DocumentEditor& editor = session.windows.main.Editor();
+        editor.SetField(rules::UnitFieldRef(1, rules::UnitField::Attack), "12");
+        session.windows.main.findChild<QAction*>("AlignColumnsAction")->trigger();
+        QCOMPARE(editor.Stack()->count(), 2);
+        QCOMPARE(rules::FieldText(session.windows.main.Document(),
+                                  rules::UnitFieldRef(1, rules::UnitField::Attack)),
+                 std::string("12"));
+        const QByteArray saved = session.Save();
+        rules::RulesDocument reread;
+        reread.LoadBytes(std::string_view(saved.constData(), size_t(saved.size())),
+                         rules::Language::English);
+        reread.Parse();
+        QVERIFY(rules::AlignColumns(reread).empty());
+        QCOMPARE(rules::FieldText(reread, rules::UnitFieldRef(1, rules::UnitField::Attack)),
+                 std::string("12"));
+        editor.Undo();
+        editor.Undo();
+        QCOMPARE(session.Save(), DemoRules());
+    }
+
     void frameAndPages() {
         ui::EditorWindows windows;
         ui::TMainForm& main = windows.main;
@@ -63,11 +90,11 @@ private slots:
         QCOMPARE(main.ClientArea()->pos(), QPoint(0, bar));
         QCOMPARE(main.size(), QSize(625, 548 + bar));
         auto* pages = main.findChild<QTabWidget*>("PageControl");
-        QCOMPARE(pages->count(), 7);
+        QCOMPARE(pages->count(), 8);
         QStringList captions;
         for (int i = 0; i < pages->count(); ++i) captions << pages->tabText(i);
         QCOMPARE(captions,
-                 (QStringList{"Cosmic", "Units", "Advances", "About", "Check", "Tree", "Table"}));
+                 (QStringList{"Cosmic", "Units", "Advances", "About", "Check", "Tree", "Table", "Source"}));
         QCOMPARE(pages->currentWidget()->objectName(), QString("TabSheet2"));
         QVERIFY(!Button(windows, "Button1")->isEnabled());
         QCOMPARE(Button(windows, "Button1")->text(), QString::fromUtf8("\u00df"));

@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -19,6 +20,7 @@
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
 #include "ui/edit/undo_keys.h"
+#include "ui/window_placement.h"
 
 namespace ui {
 
@@ -158,6 +160,8 @@ MergeDialog::MergeDialog(DocumentEditor& editor, std::vector<rules::MergeConflic
     connect(&editor_, &DocumentEditor::Replaced, this, &MergeDialog::Refresh);
     Refresh();
     list_->setFocus();
+    // Beside the window, so a record shown on its page stays in sight.
+    if (parent) PlaceBesideWindow(this, parent->window());
     undoKeys_ = new UndoKeys(this, editor);
 }
 
@@ -198,7 +202,12 @@ void MergeDialog::Refresh() {
         // Whole records and lines are the user's to mend on their page.
         if (!field) item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
     }
-    take_->setEnabled(false);
+    // The keyboard can take at once: the first open conflict is selected.
+    if (QTreeWidgetItem* first = list_->topLevelItem(0)) {
+        list_->setCurrentItem(first);
+        first->setSelected(first->flags() & Qt::ItemIsEnabled);
+    }
+    take_->setEnabled(list_->currentItem() && (list_->currentItem()->flags() & Qt::ItemIsEnabled));
 }
 
 void MergeDialog::TakeSelected() {

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 
+#include "rules/document/align_columns.h"
 #include "rules/versions/version_store.h"
 #include "ui/codec/text_codec.h"
 #include "rules/sections/section_cells.h"
@@ -127,6 +128,13 @@ void DocumentEditor::ReplaceDocument(rules::RulesDocument::Content content, cons
     EndTyping();
     stack_->push(new ReplaceDocumentCommand(*this, std::move(content), text));
     EndTyping();
+}
+
+bool DocumentEditor::AlignColumns() {
+    rules::RulesDocument aligned = document_;
+    if (rules::AlignColumns(aligned).empty()) return false;
+    ReplaceDocument(aligned.TakeContent(), tr("Align Columns"));
+    return true;
 }
 
 void DocumentEditor::EndTyping() { ++typingSession_; }

@@ -78,6 +78,10 @@ class DocumentEditor : public QObject {
     // Replaces the whole document by `content` as one step named `text`
     // ("Restore the version of 8 Dec 2026 11:02").
     void ReplaceDocument(rules::RulesDocument::Content content, const QString& text);
+    // Edit -> Align Columns: re-pads the lines of the three sections so each
+    // column starts at one place, as one step; values never change. False
+    // when every line was aligned already.
+    bool AlignColumns();
     // Ends the folding of keystrokes into the current step.
     void EndTyping();
     // Undoes or redoes one step; a step being typed ends first.

@@ -275,6 +275,12 @@ void CheckPage::ShowMenu(QTreeWidgetItem* item, const QPoint& globalPos) {
     if (!problem) return;
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("ProblemMenu"));
+    if (problem->line >= 0 || problem->record > 0) {
+        const rules::Problem shown = *problem;
+        connect(menu.addAction(QStringLiteral("Show in Source")), &QAction::triggered, this,
+                [this, shown] { emit ShowInSource(shown.section, shown.record, shown.line); });
+        menu.addSeparator();
+    }
     const std::vector<rules::QuickFix> fixes = rules::QuickFixes(editor_.Document(), *problem);
     for (const rules::QuickFix& fix : fixes) {
         QAction* action = menu.addAction(QString::fromStdString(fix.title));
@@ -287,7 +293,8 @@ void CheckPage::ShowMenu(QTreeWidgetItem* item, const QPoint& globalPos) {
         hide->setToolTip(kind);
         connect(hide, &QAction::triggered, this, [this, kind] { HideKind(kind); });
     }
-    if (menu.isEmpty()) menu.addAction(QStringLiteral("No fix for this problem"))->setEnabled(false);
+    if (fixes.empty() && problem->severity == rules::Severity::Error)
+        menu.addAction(QStringLiteral("No fix for this problem"))->setEnabled(false);
     menu.exec(globalPos);
 }
 

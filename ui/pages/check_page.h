@@ -19,8 +19,8 @@ class DocumentEditor;
 // The problems of the tables as they are now, errors first, each with its
 // severity icon, its record and its sentence; what only follows from a
 // problem is folded under it. A double-click or Enter on a problem asks for
-// its record to be shown; a right-click (or Ctrl+.) offers its fixes and
-// hides warnings of its kind, which the editor remembers. It checks the
+// its record to be shown; a right-click (or Ctrl+.) offers to show its line
+// in the file, its fixes, and to hide warnings of its kind, which the editor remembers. It checks the
 // document itself whenever the document changes, and makes a chosen fix one
 // step of the editor's history.
 class CheckPage : public QWidget {
@@ -47,6 +47,9 @@ signals:
     void ProblemActivated(rules::SectionId section, int record, int line);
     // A problem of another section's cell was activated.
     void CellActivated(const rules::CellRef& cell);
+    // The user asked to see the problem's line in the file (its record's
+    // line when it is tied to none).
+    void ShowInSource(rules::SectionId section, int record, int line);
     // What is shown changed, and with it the caption.
     void CaptionChanged();
 
