@@ -16,6 +16,7 @@
 #include "rules/edits/csv_exchange.h"
 #include "rules/edits/table_plans.h"
 #include "rules/sections/section_cells.h"
+#include "rules/source/written_lines.h"
 #include "test_files.h"
 
 namespace rules {
@@ -65,6 +66,11 @@ TEST(OtherSections, AnEditedRowKeepsItsLayoutAndUndoGivesTheSavedBytes) {
     // the wider number take their room from the padding where it has more
     // than one space.
     EXPECT_EQ(after.GetLine(line), "Salt Marsh,       2, 12, 1, 0, 0 ; smh");
+    // The Source page shows the line as saving will write it, unsaved.
+    WrittenLines written;
+    written.Take(document);
+    EXPECT_EQ(written.Line(line), after.GetLine(line));
+    EXPECT_EQ(written.UnsavedLines(), std::vector<int>{line});
 
     SetCellText(document, {terrain, 1, 2}, "1");
     SetCellText(document, {terrain, 1, 0}, "Saltmarsh");

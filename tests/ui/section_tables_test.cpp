@@ -18,6 +18,7 @@
 #include "rules/sections/section_cells.h"
 #include "ui/edit/document_editor.h"
 #include "ui/main_form.h"
+#include "ui/source/source_view.h"
 #include "ui/table/adjust_dialog.h"
 #include "ui/table/table_page.h"
 #include "ui/widgets/comparison_panel.h"
@@ -170,6 +171,14 @@ void SectionTablesTest::TakenFromAnotherFileAndReachedFromTheCheck() {
     const int governments = s.Document().Others().Find("GOVERNMENTS");
     QCOMPARE(rules::CellText(s.Document(), {governments, 2, 1}), std::string("Ash Lord"));
     QVERIFY(s.Editor().Stack()->undoText().startsWith("Take Theirs"));
+
+    // A row's line activated on the Source page shows the row on the table.
+    s.ClickTab("Source");
+    auto* source = s.Find<ui::SourceView>("SourceView");
+    emit source->LineActivated(s.Document().Others().At(governments).LineOf(3));
+    QCOMPARE(s.Find<QTabWidget>("PageControl")->currentWidget(), s.Page());
+    QCOMPARE(s.Page()->OtherSection(), governments);
+    QCOMPARE(s.View()->currentIndex().row(), 2);
 
     // The stray "2x" is a problem of its cell; activated, the table shows it.
     s.ClickTab("Check");
