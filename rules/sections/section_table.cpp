@@ -65,14 +65,11 @@ SectionTable SectionTable::Read(const LineStore& store, int headerLine) {
         const std::string_view text = store.GetLine(line);
         if (IsSectionEnd(text) || IsSectionHeader(text)) break;
         if (!IsRowLine(text)) continue;
-        RowLayout layout;
-        table.rows_.push_back(ReadRow(text, &layout));
-        table.layouts_.push_back(std::move(layout));
+        table.rows_.push_back(ReadRow(text));
         table.lines_.push_back(line);
         table.savedLines_.emplace_back(text);
     }
     table.end_ = line;
-    table.saved_ = table.rows_;
 
     std::map<int, int> counts;  // values per row -> rows
     for (const RowText& row : table.rows_) {
@@ -113,7 +110,8 @@ void SectionTable::FindAlignments() {
     for (int column = 0; column < valueColumns_; ++column) {
         const auto c = static_cast<std::size_t>(column);
         bool numbers = false;
-        for (const RowText& row : saved_) {
+        for (std::size_t k = 0; k < rows_.size(); ++k) {
+            const RowText& row = SavedRow(k);
             if (c >= row.values.size()) continue;
             numbers = PlainWholeNumber(row.values[c], true).has_value();
             if (!numbers) break;
@@ -148,24 +146,32 @@ const std::string& SectionTable::Cell(int row, int column) const {
 
 const std::string& SectionTable::SavedCell(int row, int column) const {
     if (row < 1 || row > RowCount()) return kNoText;
-    return CellOf(saved_[static_cast<std::size_t>(row - 1)], column, CommentColumn());
+    return CellOf(SavedRow(static_cast<std::size_t>(row - 1)), column, CommentColumn());
+}
+
+const RowText& SectionTable::SavedRow(std::size_t k) const {
+    const auto found = saved_.find(k);
+    return found != saved_.end() ? found->second : rows_.at(k);
 }
 
 void SectionTable::SetCell(int row, int column, std::string text) {
     if (!HasCell(row, column)) return;
-    RowText& now = rows_[static_cast<std::size_t>(row - 1)];
+    const auto k = static_cast<std::size_t>(row - 1);
+    RowText& now = rows_[k];
+    saved_.try_emplace(k, now);  // the row as saved, before its first change
     (column == CommentColumn() ? now.comment : now.values[static_cast<std::size_t>(column)]) = std::move(text);
 }
 
 bool SectionTable::RowChanged(int row) const {
+    const auto found = saved_.find(static_cast<std::size_t>(row - 1));
+    if (found == saved_.end()) return false;
     const RowText& now = Row(row);
-    const RowText& saved = saved_.at(static_cast<std::size_t>(row - 1));
-    return now.values != saved.values || now.comment != saved.comment;
+    return now.values != found->second.values || now.comment != found->second.comment;
 }
 
 bool SectionTable::Changed() const {
-    for (int row = 1; row <= RowCount(); ++row)
-        if (RowChanged(row)) return true;
+    for (const auto& [k, saved] : saved_)
+        if (RowChanged(static_cast<int>(k) + 1)) return true;
     return false;
 }
 
@@ -185,10 +191,14 @@ std::string SectionTable::LineNow(int row) const {
     std::vector<CellChange> changes;
     for (int column = 0; column < ColumnCount(); ++column)
         if (HasCell(row, column) && Changed(row, column)) changes.push_back({column, Cell(row, column)});
+    // Where the values stand is read again for the changed rows alone: a
+    // few, where a section may have a million.
+    RowLayout layout;
+    ReadRow(savedLines_[k], &layout);
     // The saved line's layout numbers the comment after its own values.
     for (CellChange& change : changes)
-        if (change.column == CommentColumn()) change.column = static_cast<int>(layouts_[k].values.size());
-    return EditRowLine(savedLines_[k], layouts_[k], alignments_, changes);
+        if (change.column == CommentColumn()) change.column = static_cast<int>(layout.values.size());
+    return EditRowLine(savedLines_[k], layout, alignments_, changes);
 }
 
 void SectionTable::Write(LineStore& store) const {
@@ -204,14 +214,16 @@ void SectionTable::Write(LineStore& store) const {
 void SectionTable::TakeBaseline(const LineStore& store) {
     for (std::size_t k = 0; k < rows_.size(); ++k) {
         const std::string_view now = store.GetLine(lines_[k]);
-        if (now != savedLines_[k]) {
-            savedLines_[k] = std::string(now);
-            // What the line now reads as is what the file holds, whatever
-            // the tables meant it to hold.
-            saved_[k] = ReadRow(now, &layouts_[k]);
-        } else {
-            saved_[k] = rows_[k];
-        }
+        const bool written = now != savedLines_[k];
+        if (written) savedLines_[k] = std::string(now);
+        if (!written && !saved_.count(k)) continue;
+        // What the line now reads as is what the file holds, whatever the
+        // tables meant it to hold.
+        RowText onDisk = ReadRow(savedLines_[k]);
+        if (onDisk.values == rows_[k].values && onDisk.comment == rows_[k].comment)
+            saved_.erase(k);
+        else
+            saved_[k] = std::move(onDisk);
     }
     FindAlignments();
 }

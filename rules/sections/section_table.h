@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "rules/document/line_store.h"
@@ -75,6 +76,7 @@ class SectionTable {
 
   private:
     void FindHeadings(const LineStore& store);
+    const RowText& SavedRow(std::size_t k) const;
     void FindAlignments();
 
     std::string name_;
@@ -82,9 +84,11 @@ class SectionTable {
     int end_ = 0;
     std::vector<int> lines_;
     std::vector<RowText> rows_;
-    std::vector<RowText> saved_;
     std::vector<std::string> savedLines_;
-    std::vector<RowLayout> layouts_;
+    // What the rows set since the file was read or saved held then (by
+    // 0-based row); every other row holds what it was read with. Kept apart
+    // so that a section of a million rows costs one reading of them.
+    std::unordered_map<std::size_t, RowText> saved_;
     // How each value column keeps its place on the saved lines: numbers
     // (every value a whole number) right-aligned, other texts left.
     std::vector<Alignment> alignments_;
