@@ -31,23 +31,27 @@ bool SectionTableModel::Shown() const {
     return document.Parsed() && section_ >= 0 && section_ < document.Others().Count();
 }
 
-void SectionTableModel::SetSection(int section) {
+void SectionTableModel::SetSection(int section) { Reset(section); }
+
+void SectionTableModel::Reset(int section) {
     beginResetModel();
     section_ = section;
     numbers_.clear();
     endResetModel();
-}
-
-void SectionTableModel::Reset() {
-    beginResetModel();
-    numbers_.clear();
-    endResetModel();
+    shownRows_ = rowCount();
+    shownColumns_ = columnCount();
 }
 
 void SectionTableModel::Refresh() {
     // Another document may hold other rows, or the section no more.
-    if (!Shown()) section_ = -1;
-    Reset();
+    const int section = Shown() ? section_ : -1;
+    numbers_.clear();
+    // The same rows keep their places, so the selection and the order stay.
+    if (section >= 0 && rowCount() > 0 && rowCount() == shownRows_ && columnCount() == shownColumns_) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        return;
+    }
+    Reset(section);
 }
 
 void SectionTableModel::CellsChanged(int section, const QList<int>& rows) {

@@ -53,10 +53,12 @@ class SectionTableModel : public QAbstractTableModel {
   private:
     bool Shown() const;
     void CellsChanged(int section, const QList<int>& rows);
-    void Reset();
+    void Reset(int section);
 
     DocumentEditor& editor_;
     int section_ = -1;
+    int shownRows_ = 0;     // what the views know of
+    int shownColumns_ = 0;
     mutable std::vector<signed char> numbers_;  // per column: -1 unknown, 0 no, 1 yes
 };
 
