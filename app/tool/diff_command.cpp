@@ -17,15 +17,6 @@ namespace tool {
 
 namespace {
 
-const char* SectionKey(rules::SectionId section) {
-    switch (section) {
-        case rules::SectionId::Cosmic: return "cosmic";
-        case rules::SectionId::Advances: return "advances";
-        case rules::SectionId::Units: return "units";
-    }
-    return "";
-}
-
 std::string Utf8(const std::string& cp1252) { return rules::Cp1252ToUtf8(cp1252); }
 
 Json JsonEntry(const Entry& entry, const std::string& base, const std::string& other) {

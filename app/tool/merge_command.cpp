@@ -19,15 +19,6 @@ namespace tool {
 
 namespace {
 
-const char* SectionKey(rules::SectionId section) {
-    switch (section) {
-        case rules::SectionId::Cosmic: return "cosmic";
-        case rules::SectionId::Advances: return "advances";
-        case rules::SectionId::Units: return "units";
-    }
-    return "";
-}
-
 const char* KindKey(rules::MergeConflict::Kind kind) {
     switch (kind) {
         case rules::MergeConflict::Kind::Field: return "field";
