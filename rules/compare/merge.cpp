@@ -87,7 +87,7 @@ std::string ConflictText(const MergeConflict& conflict) {
     switch (conflict.kind) {
         case MergeConflict::Kind::Field: {
             std::string text = conflict.label + ": ";
-            if (conflict.cell.section >= 0) return text + "column \"" + conflict.column + "\" " + sides(false);
+            if (!conflict.otherSection.empty()) return text + "column \"" + conflict.column + "\" " + sides(false);
             if (conflict.ref.section != SectionId::Cosmic) {
                 text += FieldLabel(conflict.ref.section, conflict.ref.field);
                 text += ' ';

@@ -69,8 +69,11 @@ struct MergeConflict {
     // The texts of each side, Windows-1252: the field's, or the lines' (one
     // line per line); none where that side lacks it.
     std::optional<std::string> base, ours, theirs;
-    // A row's cell rather than a field: the cell in OURS (its section -1
-    // for a field) and its column's heading.
+    // A row of another section rather than a record: the name of its
+    // section ("TERRAIN"; empty for a record), the cell in OURS (its section
+    // -1 where OURS lacks the row; column 0 for a whole row) and, for a
+    // cell, its column's heading.
+    std::string otherSection;
     CellRef cell;
     std::string column;
 };

@@ -219,16 +219,19 @@ class Planner {
                 Cells(section, row, Ours().Others().At(ours.section), ours.section,
                       Theirs().Others().At(theirs.section), ours.line);
             } else if (ours.line >= 0) {
-                if (!ours_.changed[At(baseLine)])
+                if (!ours_.changed[At(baseLine)]) {
                     plan_.lines.push_back({MergeLineEdit::Kind::Remove, ours.line, {}});
-                else
-                    AddConflict(MergeConflict::Kind::Record, {}, RowLabel(Ours().Others().At(ours.section), row),
-                                "removed in theirs, changed in ours", ours.line,
-                                LineText(base_, baseLine), LineText(Ours(), ours.line), std::nullopt);
+                    continue;
+                }
+                AddConflict(MergeConflict::Kind::Record, {}, RowLabel(Ours().Others().At(ours.section), row),
+                            "removed in theirs, changed in ours", ours.line, LineText(base_, baseLine),
+                            LineText(Ours(), ours.line), std::nullopt);
+                RowOfConflict(section, {ours.section, row, 0});
             } else if (theirs.line >= 0 && theirs_.changed[At(baseLine)]) {
                 AddConflict(MergeConflict::Kind::Record, {}, RowLabel(section, row),
                             "removed in ours, changed in theirs", -1, LineText(base_, baseLine),
                             std::nullopt, LineText(Theirs(), theirs.line));
+                RowOfConflict(section, {-1, row, 0});
             }
         }
     }
@@ -255,11 +258,17 @@ class Planner {
                 continue;
             }
             AddConflict(MergeConflict::Kind::Field, {}, RowLabel(ours, row), "", oursLine, b, o, t);
-            plan_.conflicts.back().cell = ref;
+            RowOfConflict(base, ref);
             plan_.conflicts.back().column = comment                       ? std::string("Comment")
                                             : column < ours.ValueColumns() ? ours.Headings()[c]
                                                                            : "Column " + std::to_string(c + 1);
         }
+    }
+
+    // The conflict just added is about a row of `section`, at `cell` in OURS.
+    void RowOfConflict(const SectionTable& section, CellRef cell) {
+        plan_.conflicts.back().otherSection = section.Name();
+        plan_.conflicts.back().cell = cell;
     }
 
     void FreeLines() {
@@ -336,7 +345,7 @@ class Planner {
                      int oursLine, std::optional<std::string> base,
                      std::optional<std::string> ours, std::optional<std::string> theirs) {
         plan_.conflicts.push_back({kind, ref, std::move(label), std::move(what), oursLine,
-                                   std::move(base), std::move(ours), std::move(theirs), {}, {}});
+                                   std::move(base), std::move(ours), std::move(theirs), {}, {}, {}});
     }
 
     const RulesDocument& base_;

@@ -383,6 +383,8 @@ TEST(OtherSections, AMergeTakesTheirCellsAndKeepsOursWhereBothChangedOneDifferen
     ASSERT_EQ(result.plan.conflicts.size(), 1u);
     EXPECT_EQ(ConflictText(result.plan.conflicts[0]),
               "Row \"Ashfield\" of TERRAIN: column \"food\" base 1, ours 4, theirs 6");
+    EXPECT_EQ(result.plan.conflicts[0].otherSection, "TERRAIN");
+    EXPECT_EQ(result.plan.conflicts[0].cell, (CellRef{1, 3, 3}));
     EXPECT_EQ(result.plan.cells.size(), 2u);
     EXPECT_TRUE(result.plan.lines.empty());
     std::string expected = Edited(ours, "Reedbank,         1, 0, 3, 0, 1", "Reedbank,         1, 0, 3, 5, 1");

@@ -172,7 +172,7 @@ void MergeDialog::Refresh() {
     const rules::RulesDocument& now = editor_.Document();
     for (std::size_t k = 0; k < conflicts_.size(); ++k) {
         const rules::MergeConflict& conflict = conflicts_[k];
-        const bool cell = conflict.cell.section >= 0;
+        const bool cell = !conflict.otherSection.empty();
         const bool field = conflict.kind == rules::MergeConflict::Kind::Field && conflict.theirs &&
                            (cell ? rules::IsValidCell(now, conflict.cell) : rules::IsValidField(now, conflict.ref));
         if (field && (cell ? rules::CellText(now, conflict.cell) : rules::FieldText(now, conflict.ref)) ==
@@ -216,7 +216,7 @@ void MergeDialog::TakeSelected() {
     for (QTreeWidgetItem* item : list_->selectedItems()) {
         const auto& conflict = conflicts_[static_cast<std::size_t>(item->data(kWhat, kConflictRole).toInt())];
         if (!(item->flags() & Qt::ItemIsEnabled) || !conflict.theirs) continue;
-        if (conflict.cell.section >= 0)
+        if (!conflict.otherSection.empty())
             cells.push_back({conflict.cell, *conflict.theirs});
         else
             edits.push_back({conflict.ref, *conflict.theirs});
