@@ -14,6 +14,9 @@
 #     the rules check;
 #   - editor_undo_bench: one undo and one redo in the editor's window on the
 #     demo file, the pages and the check included (offscreen);
+#   - lsp_bench: the language server's time from a message to its answer:
+#     the diagnostics after one keystroke and a completion, on the demo file
+#     and on a generated file of 1 MB;
 #   - rules_peak_memory: peak resident memory of a fresh process that loads,
 #     parses, renders and saves a generated 1M-line file, against its size.
 # Extra arguments go to rules_bench (e.g. --benchmark_filter=Demo).
@@ -21,7 +24,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 cmake --preset release >/dev/null
-cmake --build --preset release --target rules_bench rules_check_bench rules_compare_bench rules_merge_bench rules_peak_memory tree_bench editor_undo_bench table_bench
+cmake --build --preset release --target rules_bench rules_check_bench rules_compare_bench rules_merge_bench rules_peak_memory tree_bench editor_undo_bench table_bench lsp_bench
 
 echo
 echo "== Speed (targets: demo file under 100 us, time per line flat as files grow)"
@@ -42,6 +45,9 @@ build/release/bench/table_bench --benchmark_min_time=0.2
 echo
 echo "== Undo and redo in the window (target: each step, check included, under 5 ms)"
 build/release/bench/editor_undo_bench --benchmark_min_time=0.5
+echo
+echo "== Language server (targets: demo under 5 ms, 1 MB under 50 ms)"
+build/release/bench/lsp_bench --benchmark_min_time=0.5
 echo
 echo "== Peak memory (target: at most 3 times the file size)"
 build/release/bench/rules_peak_memory 1000000

@@ -15,6 +15,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream
   python3-jsonschema
+  neovim tmux
   "$@"
 )
 

@@ -11,14 +11,17 @@ cmake --build --preset default
 
 fuzz_status=0
 if command -v clang++ >/dev/null 2>&1; then
-  echo "== Fuzzing the rules document briefly (5 s)"
-  if ! RULES_FUZZ_FRESH=1 timeout --kill-after=10 300 bash scripts/fuzz.sh 5 >build/fuzz-smoke.log 2>&1; then
-    fuzz_status=1
-    tail -n 40 build/fuzz-smoke.log
-    echo "test: the fuzzer FAILED (full log: build/fuzz-smoke.log)"
-  else
-    grep -E "^fuzz: no property broken" build/fuzz-smoke.log || true
-  fi
+  for target in rules lsp; do
+    echo "== Fuzzing the $target target briefly (5 s)"
+    log=build/fuzz-smoke-$target.log
+    if ! RULES_FUZZ_FRESH=1 timeout --kill-after=10 300 bash scripts/fuzz.sh 5 "$target" >"$log" 2>&1; then
+      fuzz_status=1
+      tail -n 40 "$log"
+      echo "test: the fuzzer FAILED (full log: $log)"
+    else
+      grep -E "^fuzz: no property broken" "$log" || true
+    fi
+  done
 else
   echo "== clang++ not found: fuzzing skipped"
 fi

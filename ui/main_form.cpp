@@ -128,8 +128,10 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     // Keystrokes fold into one step until the focus moves on.
     connect(qApp, &QApplication::focusChanged, editor_, &DocumentEditor::EndTyping);
     new UndoKeys(this, *editor_);
+    connect(editor_, &DocumentEditor::CellRevisited, this, &TMainForm::GoToCell);
     connect(checkPage_, &CheckPage::ProblemActivated, this,
             [this](rules::SectionId section, int record, int) { GoToRecord(section, record); });
+    connect(checkPage_, &CheckPage::CellActivated, this, &TMainForm::GoToCell);
     connect(checkPage_, &CheckPage::CaptionChanged, this, [this] {
         pageControl_->setTabText(pageControl_->indexOf(checkPage_), checkPage_->Caption());
     });
@@ -203,6 +205,7 @@ void TMainForm::EarlierVersionsClick() {
     }
     EarlierVersionsDialog dialog(*editor_, std::move(versions), this);
     connect(&dialog, &EarlierVersionsDialog::RecordActivated, this, &TMainForm::GoToRecord);
+    connect(&dialog, &EarlierVersionsDialog::CellActivated, this, &TMainForm::GoToCell);
     dialog.exec();
 }
 
@@ -222,6 +225,7 @@ void TMainForm::CompareWithClick() {
     if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) return;
     if (CompareWithDialog* dialog = CompareWithDialog::Open(*editor_, chooser.selectedFiles().first(), this)) {
         connect(dialog, &CompareWithDialog::RecordActivated, this, &TMainForm::GoToRecord);
+        connect(dialog, &CompareWithDialog::CellActivated, this, &TMainForm::GoToCell);
         dialog->show();
         dialog->activateWindow();
     }
@@ -233,8 +237,10 @@ void TMainForm::MergeClick() {
         ShowInformationBox(this, tr("No rules file was loaded, so there is nothing to merge into."));
         return;
     }
-    if (MergeDialog* dialog = MergeDialog::Run(*editor_, this))
+    if (MergeDialog* dialog = MergeDialog::Run(*editor_, this)) {
         connect(dialog, &MergeDialog::RecordActivated, this, &TMainForm::GoToRecord);
+        connect(dialog, &MergeDialog::CellActivated, this, &TMainForm::GoToCell);
+    }
 }
 
 bool TMainForm::HasUnsavedChanges() const { return editor_ && editor_->HasUnsavedChanges(); }
@@ -324,6 +330,11 @@ void TMainForm::GoToRecord(rules::SectionId section, int number) {
     } else {
         pageControl_->setCurrentWidget(page);  // PageControlChange enters it
     }
+}
+
+void TMainForm::GoToCell(const rules::CellRef& cell) {
+    pageControl_->setCurrentWidget(tablePage_);  // PageControlChange enters it
+    tablePage_->ShowCell(cell);
 }
 
 void TMainForm::ShowNoRulesFile(const QString& fileName) {

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "rules/document/rules_document.h"
+#include "rules/sections/cell_ref.h"
 #include "rules/versions/keeping_save.h"
 
 class QAction;
@@ -64,6 +65,9 @@ public:
     // the field of cosmic value `number` (1 to 21). Number 0 brings the page
     // to the front as the user's own switch does.
     void GoToRecord(rules::SectionId section, int number);
+    // Brings the Table page to the front with this cell of another section
+    // current: the one page those sections are shown on.
+    void GoToCell(const rules::CellRef& cell);
     // The one path by which the tables change: every edit is a step on its
     // undo stack.
     DocumentEditor& Editor() { return *editor_; }

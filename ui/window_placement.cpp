@@ -14,4 +14,11 @@ void CentreOnScreen(QWidget* window) {
                                             screen->availableGeometry()));
 }
 
+void PlaceBesideWindow(QWidget* tool, const QWidget* window) {
+    const QRect frame = window->frameGeometry();
+    const QScreen* screen = window->screen();
+    if (screen && frame.right() + 8 + tool->width() <= screen->availableGeometry().right())
+        tool->move(frame.right() + 8, frame.top());
+}
+
 }  // namespace ui

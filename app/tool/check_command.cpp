@@ -14,15 +14,6 @@ namespace tool {
 
 namespace {
 
-// A file that holds none of the three sections (an empty or a binary file,
-// or the wrong file) would otherwise pass with three warnings.
-bool HasNoSection(const rules::RulesDocument& document) {
-    int missing = 0;
-    for (const rules::Finding& finding : document.GetFindings())
-        missing += finding.kind == rules::Finding::Kind::MissingHeader ? 1 : 0;
-    return missing == 3;
-}
-
 struct CheckOptions {
     CheckFormat format = CheckFormat::Text;
     rules::CheckChoice choice;
@@ -127,11 +118,8 @@ int RunCheck(const Arguments& arguments, Streams io) {
             ++unread;
             continue;
         }
-        if (HasNoSection(document)) {
-            rules::Problem notRules;
-            notRules.text = "no @COSMIC, @CIVILIZE or @UNITS section: this is not a rules file";
-            notRules.check = "not-a-rules-file";
-            result.problems.push_back(std::move(notRules));
+        if (std::optional<rules::Problem> notRules = rules::NotARulesFile(document)) {
+            result.problems.push_back(std::move(*notRules));
         } else {
             result.problems = rules::CheckRules(document, options.choice);
         }

@@ -17,6 +17,14 @@ const std::vector<Command>& Commands() {
          "align the columns of the units, advances and cosmic values; --check lists the lines "
          "that are not aligned",
          RunFormat},
+        {"export", "FILE SECTION [-o OUT.csv]",
+         "write a section (units, advances, cosmic or another section's name) as the Table "
+         "page's CSV, to OUT.csv or the standard output",
+         RunExport},
+        {"import", "FILE IN.csv [SECTION] [--dry-run]",
+         "bring a CSV into a section as the Table page does, all or nothing, print the changes "
+         "as diff does and save the file as Save Changes does",
+         RunImport},
         {"merge", "BASE OURS THEIRS [-o OUT] [OPTIONS]",
          "bring what THEIRS changed against BASE onto OURS, field by field; git's merge driver",
          RunMerge},
@@ -29,6 +37,9 @@ const std::vector<Command>& Commands() {
         {"tree", "FILE [--focus ABBREV] -o OUT",
          "write the tree of advances as a DOT graph or an SVG or PNG picture, by OUT's extension",
          RunTree},
+        {"lsp", "",
+         "serve a text editor the check, hover, completion and fixes (Language Server Protocol)",
+         RunLsp},
     };
     return commands;
 }

@@ -17,15 +17,6 @@ namespace tool {
 
 namespace {
 
-const char* SectionKey(rules::SectionId section) {
-    switch (section) {
-        case rules::SectionId::Cosmic: return "cosmic";
-        case rules::SectionId::Advances: return "advances";
-        case rules::SectionId::Units: return "units";
-    }
-    return "";
-}
-
 std::string Utf8(const std::string& cp1252) { return rules::Cp1252ToUtf8(cp1252); }
 
 Json JsonEntry(const Entry& entry, const std::string& base, const std::string& other) {
@@ -33,6 +24,16 @@ Json JsonEntry(const Entry& entry, const std::string& base, const std::string& o
     if (entry.freeLine) {
         item["kind"] = "line";
         item["baseLine"] = entry.freeLine->baseLine + 1;
+    } else if (entry.row) {
+        item["kind"] = entry.cell ? "cell" : entry.inBase ? "removed" : "added";
+        item["section"] = Utf8(entry.row->section);
+        item["row"] = entry.row->row;
+        item["name"] = Utf8(entry.row->name);
+        if (entry.cell) {
+            item["column"] = Utf8(entry.cell->column);
+            item["before"] = Utf8(entry.cell->before);
+            item["after"] = Utf8(entry.cell->after);
+        }
     } else {
         const rules::RecordDifference& record = *entry.record;
         item["kind"] = entry.field ? "field" : entry.inBase ? "removed" : "added";
@@ -66,6 +67,7 @@ void PrintJson(const rules::Comparison& comparison, const std::string& base,
          {{"units", comparison.RecordsDiffering(rules::SectionId::Units)},
           {"advances", comparison.RecordsDiffering(rules::SectionId::Advances)},
           {"cosmicValues", comparison.RecordsDiffering(rules::SectionId::Cosmic)},
+          {"otherSectionRows", comparison.RowsDiffering()},
           {"otherLines", comparison.lines.size()},
           {"text", rules::SummarySentence(comparison)}}}};
     out << JsonLines(document);

@@ -11,6 +11,7 @@ using rules::RecordDifference;
 
 std::string Entry::Text() const {
     if (freeLine) return "line differs";
+    if (row) return rules::Cp1252ToUtf8(cell ? rules::DifferenceText(*row, *cell) : rules::PresenceText(*row));
     return rules::Cp1252ToUtf8(field ? rules::DifferenceText(*record, *field)
                                      : rules::PresenceText(*record));
 }
@@ -20,16 +21,31 @@ std::vector<Entry> Entries(const rules::Comparison& comparison) {
     for (const RecordDifference& record : comparison.records) {
         if (record.presence == RecordDifference::Presence::Both) {
             for (const rules::FieldDifference& field : record.fields)
-                entries.push_back({false, field.otherLine, &record, &field, nullptr});
+                entries.push_back({false, field.otherLine, &record, &field, nullptr, nullptr, nullptr});
         } else if (record.presence == RecordDifference::Presence::OnlyInOther) {
-            entries.push_back({false, record.otherLine, &record, nullptr, nullptr});
+            entries.push_back({false, record.otherLine, &record, nullptr, nullptr, nullptr, nullptr});
         } else {
-            entries.push_back({true, record.baseLine, &record, nullptr, nullptr});
+            entries.push_back({true, record.baseLine, &record, nullptr, nullptr, nullptr, nullptr});
+        }
+    }
+    for (const rules::RowDifference& row : comparison.rows) {
+        Entry entry;
+        entry.row = &row;
+        if (row.presence == RecordDifference::Presence::Both) {
+            for (const rules::CellDifference& cell : row.cells) {
+                entry.line = cell.otherLine;
+                entry.cell = &cell;
+                entries.push_back(entry);
+            }
+        } else {
+            entry.inBase = row.presence == RecordDifference::Presence::OnlyInBase;
+            entry.line = entry.inBase ? row.baseLine : row.otherLine;
+            entries.push_back(entry);
         }
     }
     for (const rules::LineDifference& line : comparison.lines)
         if (line.baseLine >= 0 && line.otherLine >= 0)
-            entries.push_back({false, line.otherLine, nullptr, nullptr, &line});
+            entries.push_back({false, line.otherLine, nullptr, nullptr, &line, nullptr, nullptr});
     std::stable_sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
         if (a.inBase != b.inBase) return b.inBase;
         return a.line < b.line;

@@ -18,12 +18,15 @@ struct Entry {
     const rules::RecordDifference* record = nullptr;
     const rules::FieldDifference* field = nullptr;  // with `record`: a field
     const rules::LineDifference* freeLine = nullptr;
+    // A row of another section: with `cell`, a cell of it.
+    const rules::RowDifference* row = nullptr;
+    const rules::CellDifference* cell = nullptr;
 
     std::string Text() const;  // UTF-8
 };
 
 // Everything OTHER's lines can name, in OTHER's line order; then the records
-// only BASE holds, in BASE's order. Lines only one file has are counted, not
+// and rows only BASE holds, in BASE's order. Lines only one file has are counted, not
 // listed.
 std::vector<Entry> Entries(const rules::Comparison& comparison);
 

@@ -49,4 +49,13 @@ std::string JsonLines(const Json& document) { return Opened(document, "", true) 
 
 std::string JsonIndented(const Json& document) { return Dumped(document, 2) + "\n"; }
 
+const char* SectionKey(rules::SectionId section) {
+    switch (section) {
+        case rules::SectionId::Cosmic: return "cosmic";
+        case rules::SectionId::Advances: return "advances";
+        case rules::SectionId::Units: return "units";
+    }
+    return "";
+}
+
 }  // namespace tool

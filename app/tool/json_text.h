@@ -6,6 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "rules/document/findings.h"
+
 namespace tool {
 
 // Keeps the fields in the order they are set in, as the README shows them.
@@ -19,5 +21,8 @@ std::string JsonLines(const Json& document);
 // Every object and array indented on lines of their own, for the larger
 // SARIF log. Ends with a line break.
 std::string JsonIndented(const Json& document);
+
+// A section as the JSON documents name it: "cosmic", "advances", "units".
+const char* SectionKey(rules::SectionId section);
 
 }  // namespace tool

@@ -19,15 +19,6 @@ namespace tool {
 
 namespace {
 
-const char* SectionKey(rules::SectionId section) {
-    switch (section) {
-        case rules::SectionId::Cosmic: return "cosmic";
-        case rules::SectionId::Advances: return "advances";
-        case rules::SectionId::Units: return "units";
-    }
-    return "";
-}
-
 const char* KindKey(rules::MergeConflict::Kind kind) {
     switch (kind) {
         case rules::MergeConflict::Kind::Field: return "field";
@@ -58,12 +49,19 @@ void PrintJson(const rules::MergePlan& plan, const std::vector<std::string>& fil
         Json entry = {{"file", rules::ValidUtf8(oursName)},
                       {"line", conflict.oursLine >= 0 ? Json(conflict.oursLine + 1) : Json(nullptr)},
                       {"kind", KindKey(conflict.kind)}};
-        if (!conflict.label.empty()) {
-            entry["section"] = SectionKey(conflict.ref.section);
-            entry["record"] = conflict.ref.record;
+        if (!conflict.otherSection.empty()) {
+            entry["section"] = rules::Cp1252ToUtf8(conflict.otherSection);
+            entry["row"] = conflict.cell.row;
+            if (conflict.kind == rules::MergeConflict::Kind::Field)
+                entry["column"] = rules::Cp1252ToUtf8(conflict.column);
+        } else {
+            if (!conflict.label.empty()) {
+                entry["section"] = SectionKey(conflict.ref.section);
+                entry["record"] = conflict.ref.record;
+            }
+            if (conflict.kind == rules::MergeConflict::Kind::Field)
+                entry["field"] = rules::FieldLabel(conflict.ref.section, conflict.ref.field);
         }
-        if (conflict.kind == rules::MergeConflict::Kind::Field)
-            entry["field"] = rules::FieldLabel(conflict.ref.section, conflict.ref.field);
         entry["base"] = Text(conflict.base);
         entry["ours"] = Text(conflict.ours);
         entry["theirs"] = Text(conflict.theirs);

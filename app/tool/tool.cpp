@@ -50,10 +50,10 @@ std::string Usage() {
         "nothing differs, for merge when nothing conflicts, for format --check when all\n"
         "is aligned; 1 when a file has an error, the files differ, the merge has\n"
         "conflicts or a line is not aligned; 2 when a file cannot be read or written,\n"
-        "set refuses a value, or the arguments are wrong.\n"
-        "Only set and format change a rules file, saving it as the editor's Save Changes\n"
-        "does (an earlier version kept); tree, merge and format -o write only their OUT;\n"
-        "git-setup writes git's attributes and configuration.\n";
+        "set or import refuses a value, or the arguments are wrong.\n"
+        "Only set, import and format change a rules file, saving it as the editor's Save\n"
+        "Changes does (an earlier version kept); tree, export, merge and format -o write\n"
+        "only their OUT; git-setup writes git's attributes and configuration.\n";
     return text;
 }
 

@@ -52,8 +52,11 @@ const std::vector<CheckKind>& CheckKinds() {
          "Two advances, or two units, with the same name.",
          "Rename one of the two: players, and the editor's lists, cannot tell them apart."},
         {"not-a-number", Severity::Warning, true,
-         "A numeric field is empty or not a plain number.",
-         "A numeric field that is not a plain number (`7x`), or is empty.",
+         "A numeric field is empty or not a plain number, or a value of another section is not "
+         "a whole number while the rest of its column are.",
+         "A numeric field that is not a plain number (`7x`), or is empty; in a section the "
+         "editor has no form for (`@TERRAIN`), the one value of a column that is not a whole "
+         "number while at least two others are and none else is not.",
          "Write a plain whole number. The editor's Check page offers to keep the leading "
          "number where there is one."},
         {"out-of-range", Severity::Warning, true,
@@ -77,6 +80,14 @@ const std::vector<CheckKind>& CheckKinds() {
          "A line that the section readers set aside (listed after loading) and write back as "
          "it is.",
          "Correct the line so that it reads as an entry of its section, or remove it."},
+        {"column-count", Severity::Warning, true,
+         "A row of a section the editor has no form for holds more or fewer values than most "
+         "rows of its section.",
+         "A data line of a section other than `@COSMIC`, `@CIVILIZE` and `@UNITS` whose count "
+         "of comma-separated values differs from the count that more than half of its "
+         "section's lines have.",
+         "Add the missing value or remove the extra comma, so that every value stands in its "
+         "column; the Table page shows the section's rows as columns."},
         {"no-starting-unit", Severity::Warning, true,
          "No unit can be built at the start of a game: every unit needs an advance.",
          "Every unit needs an advance, so none can be built at the start of a game (at the "

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "rules/document/findings.h"
+#include "rules/sections/cell_ref.h"
 
 namespace rules {
 
@@ -33,6 +34,9 @@ struct Problem {
     // The other record of the same section involved (the first advance with
     // the same abbreviation or name), or 0.
     int other = 0;
+    // For a problem in another section ("@TERRAIN"): the cell it is about
+    // (`record` is then 0, and `section` means nothing); section -1 otherwise.
+    CellRef cell;
     // Problems that only follow from this one (what waits on a circle), in
     // file order, each of severity Note. A note has no notes.
     std::vector<Problem> notes;

@@ -74,9 +74,11 @@ std::vector<QuickFix> QuickFixes(const RulesDocument& document, const Problem& p
     if (problem.check == "unknown-advance") {
         fix("Set to nil", "nil");
         const int skip = problem.section == SectionId::Advances ? problem.record : 0;
-        if (const int k = ClosestAdvance(document.Advances(), text, skip))
+        if (const int k = ClosestAdvance(document.Advances(), text, skip)) {
             fix("Did you mean " + AdvanceLabel(document.Advances().At(k)) + "?",
                 document.Advances().At(k).abbrev);
+            fixes.back().preferred = true;
+        }
     } else if (problem.check == "prerequisite-circle") {
         fix("Remove the prerequisite that closes the circle", "nil");
     } else if (problem.check == "out-of-range") {
@@ -99,6 +101,7 @@ std::vector<QuickFix> QuickFixes(const RulesDocument& document, const Problem& p
                problem.other > 0) {
         fixes.push_back({"Show both", {}, problem.section, problem.other});
     }
+    if (fixes.size() == 1) fixes.front().preferred = true;
     return fixes;
 }
 

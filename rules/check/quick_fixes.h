@@ -17,6 +17,9 @@ struct QuickFix {
     std::vector<std::pair<FieldRef, std::string>> edits;  // values as the file holds them
     SectionId section = SectionId::Advances;
     int record = 0;
+    // The fix that most likely does what was meant (a close match for an
+    // unknown advance, or the only fix there is); at most one per problem.
+    bool preferred = false;
 };
 
 // What mends `problem`, a problem CheckRules found in `document` as it is

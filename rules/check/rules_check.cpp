@@ -13,6 +13,17 @@
 
 namespace rules {
 
+std::optional<Problem> NotARulesFile(const RulesDocument& document) {
+    int missing = 0;
+    for (const Finding& finding : document.GetFindings())
+        missing += finding.kind == Finding::Kind::MissingHeader ? 1 : 0;
+    if (missing < 3) return std::nullopt;
+    Problem problem;
+    problem.text = "no @COSMIC, @CIVILIZE or @UNITS section: this is not a rules file";
+    problem.check = "not-a-rules-file";
+    return problem;
+}
+
 const char* SeverityName(Severity severity) {
     switch (severity) {
         case Severity::Error: return "error";
@@ -107,6 +118,7 @@ class Checker {
         CheckAdvances();
         CheckUnits();
         CheckBalance(context_, choice_.IsOn("redundant-prerequisite"));
+        CheckOtherSections(context_);
         AttachNotes();
         Problems problems;
         problems.reserve(context_.problems.size());
@@ -116,11 +128,10 @@ class Checker {
                           [this](const Problem& note) { return !choice_.IsOn(note.check); });
             problems.push_back(std::move(problem));
         }
-        std::stable_sort(problems.begin(), problems.end(),
-                         [](const Problem& a, const Problem& b) {
-                             if (a.severity != b.severity) return a.severity == Severity::Error;
-                             return a.line < b.line;
-                         });
+        std::stable_sort(problems.begin(), problems.end(), [](const Problem& a, const Problem& b) {
+            if (a.severity != b.severity) return a.severity == Severity::Error;
+            return a.line < b.line;
+        });
         return problems;
     }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "rules/check/check_kinds.h"
 #include "rules/check/problem.h"
 #include "rules/document/rules_document.h"
@@ -16,5 +18,10 @@ namespace rules {
 // in the records plus the prerequisite links, and in the square of the
 // units.
 Problems CheckRules(const RulesDocument& document, const CheckChoice& choice = {});
+
+// The error of a document that holds none of the @COSMIC, @CIVILIZE and
+// @UNITS sections (an empty or a binary file, or another file altogether),
+// which CheckRules would pass with three warnings; nothing for a rules file.
+std::optional<Problem> NotARulesFile(const RulesDocument& document);
 
 }  // namespace rules

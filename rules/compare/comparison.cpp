@@ -8,6 +8,7 @@
 #include "rules/document/field_table.h"
 #include "rules/document/rules_document.h"
 #include "rules/document/text_routines.h"
+#include "rules/sections/section_cells.h"
 
 namespace rules {
 
@@ -61,7 +62,74 @@ int SectionRank(SectionId section) {
     return 3;
 }
 
+// The heading of value column `column` where one of the two has it.
+std::string ColumnHeading(const SectionTable* base, const SectionTable* other, int column) {
+    for (const SectionTable* section : {base, other})
+        if (section && column < section->ValueColumns())
+            return section->Headings()[static_cast<std::size_t>(column)];
+    return "Column " + std::to_string(column + 1);
+}
+
+// The rows of one section, by position, in `base` (index `s`) and `other`
+// (index `t`); either may be missing.
+void CompareSectionRows(const SectionTable* base, int s, const SectionTable* other, int t,
+                        std::vector<RowDifference>& out) {
+    const int rows = std::max(base ? base->RowCount() : 0, other ? other->RowCount() : 0);
+    for (int r = 1; r <= rows; ++r) {
+        const bool inBase = base && r <= base->RowCount();
+        const bool inOther = other && r <= other->RowCount();
+        RowDifference difference;
+        difference.section = (base ? base : other)->Name();
+        difference.baseSection = base ? s : -1;
+        difference.otherSection = other ? t : -1;
+        difference.row = r;
+        difference.baseLine = inBase ? base->LineOf(r) : -1;
+        difference.otherLine = inOther ? other->LineOf(r) : -1;
+        if (!inBase || !inOther) {
+            difference.presence = inBase ? RecordDifference::Presence::OnlyInBase
+                                         : RecordDifference::Presence::OnlyInOther;
+        } else {
+            const RowText& a = base->Row(r);
+            const RowText& b = other->Row(r);
+            const std::size_t values = std::max(a.values.size(), b.values.size());
+            for (std::size_t c = 0; c < values; ++c) {
+                const std::string before = c < a.values.size() ? a.values[c] : std::string();
+                const std::string after = c < b.values.size() ? b.values[c] : std::string();
+                if (before == after) continue;
+                const int column = static_cast<int>(c);
+                difference.cells.push_back({{s, r, column}, {t, r, column},
+                                            ColumnHeading(base, other, column), before, after,
+                                            difference.otherLine});
+            }
+            if (a.comment != b.comment)
+                difference.cells.push_back({{s, r, base->CommentColumn()}, {t, r, other->CommentColumn()},
+                                            "Comment", a.comment, b.comment, difference.otherLine});
+            if (difference.cells.empty()) continue;
+        }
+        difference.name = RowName(inBase ? *base : *other, r);
+        out.push_back(std::move(difference));
+    }
+}
+
+void CompareRows(const RulesDocument& base, const RulesDocument& other, std::vector<RowDifference>& out) {
+    const OtherSections& a = base.Others();
+    const OtherSections& b = other.Others();
+    std::vector<bool> answered(static_cast<std::size_t>(b.Count()), false);
+    for (int s = 0; s < a.Count(); ++s) {
+        const int t = a.CounterpartIn(b, s);
+        if (t >= 0) answered[static_cast<std::size_t>(t)] = true;
+        CompareSectionRows(&a.At(s), s, t >= 0 ? &b.At(t) : nullptr, t, out);
+    }
+    for (int t = 0; t < b.Count(); ++t)
+        if (!answered[static_cast<std::size_t>(t)]) CompareSectionRows(nullptr, -1, &b.At(t), t, out);
+}
+
 }  // namespace
+
+int Comparison::RowsDiffering(std::string_view section) const {
+    return static_cast<int>(
+        std::count_if(rows.begin(), rows.end(), [&](const auto& r) { return r.section == section; }));
+}
 
 int RecordLine(const RulesDocument& document, SectionId section, int record) {
     if (record < 1 || record > RecordCount(document, section)) return -1;
@@ -108,6 +176,7 @@ Comparison Compare(const RulesDocument& base, const RulesDocument& other) {
     Comparison comparison;
     for (SectionId section : {SectionId::Cosmic, SectionId::Advances, SectionId::Units})
         CompareSection(base, other, section, comparison.records);
+    CompareRows(base, other, comparison.rows);
     const FreeLines baseLines(base);
     const FreeLines otherLines(other);
     LineMatcher(baseLines, otherLines, comparison.lines).Run();
@@ -166,6 +235,17 @@ std::string PresenceText(const RecordDifference& record) {
     return {};
 }
 
+std::string RowLabel(const RowDifference& row) { return RowLabel(row.section, row.name, row.row); }
+
+std::string DifferenceText(const RowDifference& row, const CellDifference& cell) {
+    return RowLabel(row) + ": column \"" + cell.column + "\" " + ShownValue(cell.before, false) +
+           " -> " + ShownValue(cell.after, false);
+}
+
+std::string PresenceText(const RowDifference& row) {
+    return RowLabel(row) + (row.presence == RecordDifference::Presence::OnlyInOther ? ": added" : ": removed");
+}
+
 std::string SummaryLine(const Comparison& comparison) {
     std::vector<std::string> parts;
     int total = 0;
@@ -177,6 +257,15 @@ std::string SummaryLine(const Comparison& comparison) {
     add(comparison.RecordsDiffering(SectionId::Units), "unit");
     add(comparison.RecordsDiffering(SectionId::Advances), "advance");
     add(comparison.RecordsDiffering(SectionId::Cosmic), "cosmic value");
+    std::vector<std::string> sections;
+    for (const RowDifference& row : comparison.rows)
+        if (std::find(sections.begin(), sections.end(), row.section) == sections.end())
+            sections.push_back(row.section);
+    for (const std::string& section : sections) {
+        const int n = comparison.RowsDiffering(section);
+        parts.push_back(Counted(n, "row") + " of " + section);
+        total += n;
+    }
     add(static_cast<int>(comparison.lines.size()), "other line");
     if (parts.empty()) return "No differences";
     std::string text;

@@ -3,8 +3,9 @@
 // What differs between two parsed rules documents, field by field, as the
 // game reads them: units and advances are matched by position (the game
 // knows them by their place in the table, not by name), the cosmic values by
-// their fixed positions, and every other line of the two files is compared
-// as a line. Texts stay Windows-1252 bytes.
+// their fixed positions, the rows of the other sections by their section's
+// name and their position in it, cell by cell, and every other line of the
+// two files is compared as a line. Texts stay Windows-1252 bytes.
 
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 
 #include "rules/document/findings.h"
 #include "rules/document/record_fields.h"
+#include "rules/sections/cell_ref.h"
 
 namespace rules {
 
@@ -44,6 +46,32 @@ struct RecordDifference {
     std::vector<FieldDifference> fields;  // in field order; empty unless Both
 };
 
+// One cell whose text differs in a row both documents hold.
+struct CellDifference {
+    CellRef ref;         // the cell in the base document
+    CellRef otherRef;    // the same cell in the other document (its section's
+                         // index, and its comment's column, may differ there)
+    std::string column;  // its heading: "defense", "Column 3", "Comment"
+    std::string before;
+    std::string after;   // what "take theirs" copies
+    int otherLine = -1;
+};
+
+// A row of another section that differs: in both documents with some cells
+// changed, or in one only (its section ends earlier, or is missing, in the
+// other).
+struct RowDifference {
+    std::string section;     // "TERRAIN"
+    int baseSection = -1;    // its index among each document's other
+    int otherSection = -1;   //   sections; -1 where the document lacks it
+    int row = 0;             // 1-based position in the section
+    RecordDifference::Presence presence = RecordDifference::Presence::Both;
+    std::string name;        // its first value (the other's when only it has the row)
+    int baseLine = -1;
+    int otherLine = -1;
+    std::vector<CellDifference> cells;  // values in column order, then the comment
+};
+
 // A line outside the records that differs: a line of the base changed into
 // one of the other (both lines set), or a line only one file has (the
 // other's index -1).
@@ -55,12 +83,18 @@ struct LineDifference {
 struct Comparison {
     // Cosmic values first, then advances, then units, each by position.
     std::vector<RecordDifference> records;
+    // The other sections' rows, section by section in the base's order
+    // (sections only the other has last), each by position.
+    std::vector<RowDifference> rows;
     // In file order.
     std::vector<LineDifference> lines;
 
-    bool Empty() const { return records.empty() && lines.empty(); }
+    bool Empty() const { return records.empty() && rows.empty() && lines.empty(); }
     // Differing records of a section (those only one side holds included).
     int RecordsDiffering(SectionId section) const;
+    // Differing rows of the other sections, all or of one section.
+    int RowsDiffering() const { return static_cast<int>(rows.size()); }
+    int RowsDiffering(std::string_view section) const;
     // Lines outside the records: changed, and held by one file only.
     int LinesChanged() const;
     int LinesOnlyInBase() const;
@@ -94,8 +128,13 @@ std::string DifferenceText(const RecordDifference& record, const FieldDifference
 // For a record one side lacks: `Unit "Sky Barge": added` (only in the
 // other), `... : removed` (only in the base).
 std::string PresenceText(const RecordDifference& record);
+// The same for rows: `Row "Saltmarsh" of TERRAIN: column "defense" 1 -> 2`,
+// `Row "Bog" of TERRAIN: added`.
+std::string RowLabel(const RowDifference& row);
+std::string DifferenceText(const RowDifference& row, const CellDifference& cell);
+std::string PresenceText(const RowDifference& row);
 
-// "3 units, 1 advance, 2 cosmic values and 4 other lines differ." or
+// "3 units, 1 advance, 2 rows of TERRAIN and 4 other lines differ." or
 // "No differences."
 std::string SummarySentence(const Comparison& comparison);
 // The same without the full stop, for a list of versions:

@@ -16,8 +16,9 @@ struct LinePair {
     int other;
 };
 
-// The lines of the records both documents hold, in an order both files
-// share (a section moved elsewhere in one file drops out).
+// The lines of the records (and rows of other sections) both documents
+// hold, in an order both files share (a section moved elsewhere in one file
+// drops out).
 std::vector<LinePair> SharedRecordLines(const RulesDocument& base, const RulesDocument& other) {
     std::vector<LinePair> pairs;
     for (const SectionId section : {SectionId::Cosmic, SectionId::Advances, SectionId::Units}) {
@@ -27,6 +28,14 @@ std::vector<LinePair> SharedRecordLines(const RulesDocument& base, const RulesDo
             const int otherLine = RecordLine(other, section, record);
             if (baseLine >= 0 && otherLine >= 0) pairs.push_back({baseLine, otherLine});
         }
+    }
+    for (int s = 0; s < base.Others().Count(); ++s) {
+        const int t = base.Others().CounterpartIn(other.Others(), s);
+        if (t < 0) continue;
+        const SectionTable& a = base.Others().At(s);
+        const SectionTable& b = other.Others().At(t);
+        for (int row = 1; row <= std::min(a.RowCount(), b.RowCount()); ++row)
+            pairs.push_back({a.LineOf(row), b.LineOf(row)});
     }
     std::sort(pairs.begin(), pairs.end(), [](LinePair a, LinePair b) { return a.base < b.base; });
     std::vector<int> otherLines;

@@ -28,6 +28,10 @@ FreeLines::FreeLines(const RulesDocument& document) : store(&document.Lines()) {
     for (int k = 1; k <= document.Units().Count(); ++k) hold(document.Units().At(k).line);
     for (int k = 1; k <= document.Advances().Count(); ++k) hold(document.Advances().At(k).line);
     for (int p = 0; p < kCosmicCount; ++p) hold(document.Cosmic().LineOf(p));
+    for (int s = 0; s < document.Others().Count(); ++s) {
+        const SectionTable& section = document.Others().At(s);
+        for (int row = 1; row <= section.RowCount(); ++row) hold(section.LineOf(row));
+    }
     index.reserve(static_cast<std::size_t>(lines.LineCount()));
     for (int line = 0; line < lines.LineCount(); ++line) {
         if (held[static_cast<std::size_t>(line)]) continue;

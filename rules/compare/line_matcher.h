@@ -13,8 +13,9 @@ namespace rules {
 
 class RulesDocument;
 
-// The lines of a document that hold no record: comments, headers, section
-// ends, and the lines a reader set aside.
+// The lines of a document that hold no record and no row of another
+// section: comments, headers, section ends, and the lines a reader set
+// aside.
 struct FreeLines {
     std::vector<int> index;
 

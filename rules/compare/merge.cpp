@@ -6,6 +6,7 @@
 #include "rules/document/field_table.h"
 #include "rules/document/text_routines.h"
 #include "rules/document/rules_document.h"
+#include "rules/sections/section_cells.h"
 
 namespace rules {
 
@@ -46,6 +47,7 @@ std::string EditedLines(const LineStore& lines, const std::vector<MergeLineEdit>
 
 std::string ApplyMerge(RulesDocument& ours, const MergePlan& plan) {
     for (const MergeFieldEdit& edit : plan.fields) SetFieldText(ours, edit.ref, edit.text);
+    for (const MergeCellEdit& edit : plan.cells) SetCellText(ours, edit.ref, edit.text);
     // The fields go through the save itself, so a changed line is written as
     // the editor's own save writes it.
     std::string saved = ours.SaveToBytes();
@@ -85,6 +87,7 @@ std::string ConflictText(const MergeConflict& conflict) {
     switch (conflict.kind) {
         case MergeConflict::Kind::Field: {
             std::string text = conflict.label + ": ";
+            if (!conflict.otherSection.empty()) return text + "column \"" + conflict.column + "\" " + sides(false);
             if (conflict.ref.section != SectionId::Cosmic) {
                 text += FieldLabel(conflict.ref.section, conflict.ref.field);
                 text += ' ';

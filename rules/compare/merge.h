@@ -2,7 +2,8 @@
 
 // A three-way merge of rules files, field by field: what THEIRS changed
 // against BASE is brought onto OURS. Records are matched by position, as the
-// comparison matches them; a field changed on one side only takes that
+// comparison matches them, and so are the rows of the other sections (cell
+// by cell, a row's values and its comment taken as its fields); a field changed on one side only takes that
 // side's text, on both sides to the same text takes it, and on both sides to
 // different texts is a conflict, where OURS's text stays. The lines outside
 // the records merge line by line the same way (a line changed, removed or
@@ -20,6 +21,7 @@
 
 #include "rules/document/language.h"
 #include "rules/document/record_fields.h"
+#include "rules/sections/cell_ref.h"
 
 namespace rules {
 
@@ -30,6 +32,13 @@ struct MergeFieldEdit {
     FieldRef ref;
     std::string text;   // THEIRS's text, Windows-1252
     int oursLine = -1;  // 0-based line of the record in OURS
+};
+
+// A cell of another section THEIRS changed while OURS kept BASE's text.
+struct MergeCellEdit {
+    CellRef ref;  // the cell in OURS
+    std::string text;
+    int oursLine = -1;
 };
 
 // A change of OURS's lines that no field edit makes: a line outside the
@@ -54,16 +63,24 @@ struct MergeConflict {
     };
     Kind kind = Kind::Field;
     FieldRef ref;        // Field: the field; Record: its section and record
-    std::string label;   // `Unit "Ember Guard"` (OURS's name); empty for lines
+    std::string label;   // `Unit "Ember Guard"`, `Row "Bog" of TERRAIN` (OURS's name); empty for lines
     std::string what;    // Record and Lines: "removed in theirs, changed in ours", ...
     int oursLine = -1;   // 0-based; -1 where OURS lacks it
     // The texts of each side, Windows-1252: the field's, or the lines' (one
     // line per line); none where that side lacks it.
     std::optional<std::string> base, ours, theirs;
+    // A row of another section rather than a record: the name of its
+    // section ("TERRAIN"; empty for a record), the cell in OURS (its section
+    // -1 where OURS lacks the row; column 0 for a whole row) and, for a
+    // cell, its column's heading.
+    std::string otherSection;
+    CellRef cell;
+    std::string column;
 };
 
 struct MergePlan {
     std::vector<MergeFieldEdit> fields;         // in section and field order
+    std::vector<MergeCellEdit> cells;           // in section, row and column order
     std::vector<MergeLineEdit> lines;           // in OURS's line order
     std::vector<MergeConflict> conflicts;  // in OURS's line order; those OURS lacks last
 
@@ -79,7 +96,7 @@ struct MergePlan {
 MergePlan PlanMerge(const RulesDocument& base, const RulesDocument& ours,
                     const RulesDocument& theirs);
 
-// Sets the plan's fields on OURS (the document the plan was made for) and
+// Sets the plan's fields and cells on OURS (the document the plan was made for) and
 // returns the bytes a save would write, with the plan's line edits made.
 std::string ApplyMerge(RulesDocument& ours, const MergePlan& plan);
 
@@ -97,6 +114,7 @@ MergeResult MergeFiles(std::string_view base, std::string_view ours, std::string
 
 // One conflict in words, Windows-1252:
 // `Unit "Ember Guard": attack base 2, ours 3, theirs 4`,
+// `Row "Bog" of TERRAIN: column "defense" base 1, ours 2, theirs 3`,
 // `Cosmic value RoadMove: base 3, ours 4, theirs 5`,
 // `Unit "Sky Barge": removed in theirs, changed in ours`,
 // `line base "; old", ours "; mine", theirs "; yours"`.

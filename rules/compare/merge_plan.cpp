@@ -9,6 +9,7 @@
 #include "rules/compare/line_alignment.h"
 #include "rules/compare/merge.h"
 #include "rules/document/rules_document.h"
+#include "rules/sections/section_cells.h"
 
 namespace rules {
 
@@ -37,6 +38,22 @@ bool RecordDiffers(const RulesDocument& a, const RulesDocument& b, SectionId sec
         if (FieldText(a, ref) != FieldText(b, ref)) return true;
     }
     return false;
+}
+
+bool RowDiffers(const SectionTable& a, const SectionTable& b, int row) {
+    return a.Row(row).values != b.Row(row).values || a.Row(row).comment != b.Row(row).comment;
+}
+
+// Row `row` of the side's counterpart of BASE's section `s`: its section
+// index and line, or -1s.
+struct RowPlace {
+    int section = -1;
+    int line = -1;
+};
+RowPlace RowIn(const RulesDocument& base, const RulesDocument& side, int s, int row) {
+    const int t = base.Others().CounterpartIn(side.Others(), s);
+    if (t < 0 || row > side.Others().At(t).RowCount()) return {t, -1};
+    return {t, side.Others().At(t).LineOf(row)};
 }
 
 std::string Label(const RulesDocument& document, SectionId section, int record) {
@@ -70,6 +87,15 @@ struct Side {
                 const int sideLine = RecordLine(side, section, record);
                 if (baseLine >= 0 && sideLine >= 0)
                     Link(baseLine, sideLine, RecordDiffers(base, side, section, record));
+            }
+        }
+        for (int s = 0; s < base.Others().Count(); ++s) {
+            const SectionTable& section = base.Others().At(s);
+            for (int row = 1; row <= section.RowCount(); ++row) {
+                const RowPlace place = RowIn(base, side, s, row);
+                if (place.line >= 0)
+                    Link(section.LineOf(row), place.line,
+                         RowDiffers(section, side.Others().At(place.section), row));
             }
         }
     }
@@ -119,6 +145,7 @@ class Planner {
 
     MergePlan Run() {
         for (const SectionId section : kSections) Records(section);
+        for (int s = 0; s < base_.Others().Count(); ++s) Rows(s);
         FreeLines();
         AddedLines();
         std::stable_sort(plan_.lines.begin(), plan_.lines.end(), [](const auto& a, const auto& b) {
@@ -179,6 +206,69 @@ class Planner {
                 AddConflict(MergeConflict::Kind::Field, ref, Label(Ours(), section, record), "",
                             oursLine, base, ours, theirs);
         }
+    }
+
+    // A section's rows, as Records does a designed section's records.
+    void Rows(int s) {
+        const SectionTable& section = base_.Others().At(s);
+        for (int row = 1; row <= section.RowCount(); ++row) {
+            const int baseLine = section.LineOf(row);
+            const RowPlace ours = RowIn(base_, Ours(), s, row);
+            const RowPlace theirs = RowIn(base_, Theirs(), s, row);
+            if (ours.line >= 0 && theirs.line >= 0) {
+                Cells(section, row, Ours().Others().At(ours.section), ours.section,
+                      Theirs().Others().At(theirs.section), ours.line);
+            } else if (ours.line >= 0) {
+                if (!ours_.changed[At(baseLine)]) {
+                    plan_.lines.push_back({MergeLineEdit::Kind::Remove, ours.line, {}});
+                    continue;
+                }
+                AddConflict(MergeConflict::Kind::Record, {}, RowLabel(Ours().Others().At(ours.section), row),
+                            "removed in theirs, changed in ours", ours.line, LineText(base_, baseLine),
+                            LineText(Ours(), ours.line), std::nullopt);
+                RowOfConflict(section, {ours.section, row, 0});
+            } else if (theirs.line >= 0 && theirs_.changed[At(baseLine)]) {
+                AddConflict(MergeConflict::Kind::Record, {}, RowLabel(section, row),
+                            "removed in ours, changed in theirs", -1, LineText(base_, baseLine),
+                            std::nullopt, LineText(Theirs(), theirs.line));
+                RowOfConflict(section, {-1, row, 0});
+            }
+        }
+    }
+
+    void Cells(const SectionTable& base, int row, const SectionTable& ours, int oursSection,
+               const SectionTable& theirs, int oursLine) {
+        const auto text = [row](const SectionTable& section, std::size_t c) {
+            const std::vector<std::string>& values = section.Row(row).values;
+            return c < values.size() ? values[c] : std::string();
+        };
+        const std::size_t values = std::max({base.Row(row).values.size(), ours.Row(row).values.size(),
+                                             theirs.Row(row).values.size()});
+        for (std::size_t c = 0; c <= values; ++c) {
+            const bool comment = c == values;
+            const int column = comment ? ours.CommentColumn() : static_cast<int>(c);
+            const std::string b = comment ? base.Row(row).comment : text(base, c);
+            const std::string o = comment ? ours.Row(row).comment : text(ours, c);
+            const std::string t = comment ? theirs.Row(row).comment : text(theirs, c);
+            if (t == b || t == o) continue;
+            const CellRef ref{oursSection, row, column};
+            // A value OURS's line lacks cannot be set there: a conflict.
+            if (o == b && ours.HasCell(row, column)) {
+                plan_.cells.push_back({ref, t, oursLine});
+                continue;
+            }
+            AddConflict(MergeConflict::Kind::Field, {}, RowLabel(ours, row), "", oursLine, b, o, t);
+            RowOfConflict(base, ref);
+            plan_.conflicts.back().column = comment                       ? std::string("Comment")
+                                            : column < ours.ValueColumns() ? ours.Headings()[c]
+                                                                           : "Column " + std::to_string(c + 1);
+        }
+    }
+
+    // The conflict just added is about a row of `section`, at `cell` in OURS.
+    void RowOfConflict(const SectionTable& section, CellRef cell) {
+        plan_.conflicts.back().otherSection = section.Name();
+        plan_.conflicts.back().cell = cell;
     }
 
     void FreeLines() {
@@ -243,6 +333,10 @@ class Planner {
                 what = "added on both sides, differently";
             }
         }
+        if (const OtherSections::Place row = Ours().Others().RowAt(mine.first); row.section >= 0) {
+            label = RowLabel(Ours().Others().At(row.section), row.row);
+            what = "added on both sides, differently";
+        }
         AddConflict(MergeConflict::Kind::Lines, ref, label, what, mine.first, std::nullopt,
                     Joined(mine.texts), Joined(theirs.texts));
     }
@@ -251,7 +345,7 @@ class Planner {
                      int oursLine, std::optional<std::string> base,
                      std::optional<std::string> ours, std::optional<std::string> theirs) {
         plan_.conflicts.push_back({kind, ref, std::move(label), std::move(what), oursLine,
-                                   std::move(base), std::move(ours), std::move(theirs)});
+                                   std::move(base), std::move(ours), std::move(theirs), {}, {}, {}});
     }
 
     const RulesDocument& base_;
@@ -264,7 +358,7 @@ class Planner {
 }  // namespace
 
 int MergePlan::Changes() const {
-    int changes = static_cast<int>(fields.size());
+    int changes = static_cast<int>(fields.size() + cells.size());
     for (const MergeLineEdit& edit : lines)
         changes += edit.kind == MergeLineEdit::Kind::InsertAfter ? static_cast<int>(edit.texts.size()) : 1;
     return changes;

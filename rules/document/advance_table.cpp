@@ -86,16 +86,10 @@ void AdvanceTable::TakeBaseline(const LineStore& store) {
 }
 
 bool AdvanceTable::Respace(int number, std::string line) {
-    AdvanceRecord reread;
-    AdvanceLayout layout;
-    const auto k = static_cast<std::size_t>(number - 1);
-    reread.line = baseline_.records.at(k).line;
-    if (!IsDataLine(line) || detail::StartsLikeHeader(line) || !ParseLine(line, reread, &layout) ||
-        !(reread == baseline_.records[k]))
-        return false;
-    baseline_.lines[k] = std::move(line);
-    baseline_.layouts[k] = layout;
-    return true;
+    return baseline_.Respace(static_cast<std::size_t>(number - 1), std::move(line),
+                             [](std::string_view text, AdvanceRecord& record, AdvanceLayout* layout) {
+                                 return ParseLine(text, record, layout);
+                             });
 }
 
 int AdvanceTable::FindByAbbrev(std::string_view abbrev) const {

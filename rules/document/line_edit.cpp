@@ -12,8 +12,9 @@
 namespace rules {
 
 namespace {
-// More fields than any record line has (a unit's 14).
-constexpr std::size_t kMostFields = 16;
+// More fields than any record line has (a unit's 14), and as many as the
+// bit masks below hold: enough for the rows of any section.
+constexpr std::size_t kMostFields = 32;
 }  // namespace
 
 Alignment ColumnAlignment(SectionId section, int field) {
@@ -78,11 +79,16 @@ bool AllDigits(std::string_view text) {
     return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-// Whether the span's bytes are the value itself: digits alone, or text
-// without a space (nothing squeezed). Then each character is one byte.
+// Whether the span's bytes are the value itself: digits alone, text
+// without a space (nothing squeezed), or any value read exactly. Then each
+// character is one byte.
 bool SpanIsValue(std::string_view raw, ValueReading reading) {
-    return reading == ValueReading::Digits ? AllDigits(raw)
-                                           : raw.find(' ') == std::string_view::npos;
+    switch (reading) {
+        case ValueReading::Digits: return AllDigits(raw);
+        case ValueReading::Text: return raw.find(' ') == std::string_view::npos;
+        case ValueReading::Exact: break;
+    }
+    return true;
 }
 
 // Appends to `out` the cell of a field whose value became `text`: only the
@@ -154,6 +160,28 @@ std::optional<std::string> EditLine(SectionId section, std::string_view line,
                                     std::span<const FieldChange> changes) {
     const std::size_t count = layout.size();
     if (count == 0 || count > kMostFields) return std::nullopt;
+    std::array<Alignment, kMostFields> alignments;
+    for (std::size_t i = 0; i < count; ++i) alignments[i] = ColumnAlignment(section, static_cast<int>(i));
+    std::optional<std::string> out =
+        EditLine(std::span<const Alignment>(alignments.data(), count), line, layout, changes);
+    if (!out) return out;
+    // It must still be read as a record line at all: long enough, and not
+    // starting like a section header (only the first field can make it so).
+    if (!IsDataLine(*out)) return std::nullopt;
+    const bool firstChanged = std::any_of(changes.begin(), changes.end(),
+                                          [](const FieldChange& change) { return change.field == 0; });
+    if (firstChanged) {
+        const std::size_t first = out->find_first_not_of(' ');
+        if (first != std::string::npos && (*out)[first] == '@') return std::nullopt;
+    }
+    return out;
+}
+
+std::optional<std::string> EditLine(std::span<const Alignment> alignments, std::string_view line,
+                                    std::span<const ValueSpan> layout,
+                                    std::span<const FieldChange> changes) {
+    const std::size_t count = layout.size();
+    if (count == 0 || count > kMostFields || alignments.size() != count) return std::nullopt;
     // The fields whose bytes change (a new cell, or other spaces around
     // it), one bit each; for those, the spaces before and after the cell
     // and, for a changed one, where its new cell stands in `cells`.
@@ -188,7 +216,7 @@ std::optional<std::string> EditLine(SectionId section, std::string_view line,
         AppendNewCell(line, span, change.text, cells);
         cellLength[i] = cells.size() - cellAt[i];
 
-        const Alignment alignment = ColumnAlignment(section, change.field);
+        const Alignment alignment = alignments[i];
         // The spaces after the cell pad a column only when something follows.
         const bool trailPads = static_cast<std::size_t>(span.fieldEnd) < line.size();
         const bool emptyLeft = span.cellBegin == span.cellEnd && alignment == Alignment::Left;
@@ -245,13 +273,6 @@ std::optional<std::string> EditLine(SectionId section, std::string_view line,
         copied = static_cast<std::size_t>(span.fieldEnd);
     }
     out.append(line.substr(copied));
-    // It must still be read as a record line at all: long enough, and not
-    // starting like a section header (only the first field can make it so).
-    if (!IsDataLine(out)) return std::nullopt;
-    if (touched & 1u) {
-        const std::size_t first = out.find_first_not_of(' ');
-        if (first != std::string::npos && out[first] == '@') return std::nullopt;
-    }
     return out;
 }
 

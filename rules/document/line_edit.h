@@ -45,4 +45,13 @@ std::optional<std::string> EditLine(SectionId section, std::string_view line,
                                     std::span<const ValueSpan> layout,
                                     std::span<const FieldChange> changes);
 
+// The same for a line whose columns are aligned as `alignments` says (one
+// per span of `layout`), with no rule of its own for what the result must
+// read as: a row of a section the editor has no form for, whose caller
+// knows that. Nothing when the layout is not that of the line, or has more
+// than 32 spans.
+std::optional<std::string> EditLine(std::span<const Alignment> alignments, std::string_view line,
+                                    std::span<const ValueSpan> layout,
+                                    std::span<const FieldChange> changes);
+
 }  // namespace rules

@@ -22,6 +22,7 @@ void RulesDocument::ResetTables() {
     cosmic_ = CosmicSection();
     advances_ = AdvanceTable();
     units_ = UnitTable();
+    others_ = OtherSections();
     findings_.clear();
     parsed_ = false;
 }
@@ -41,6 +42,7 @@ void RulesDocument::Parse() {
     cosmic_.Read(lines_, findings_);
     advances_.Read(lines_, findings_);
     units_.Read(lines_, findings_);
+    others_.Read(lines_);
     parsed_ = true;
 }
 
@@ -49,6 +51,7 @@ void RulesDocument::Render() {
     units_.Write(lines_);
     advances_.Write(lines_);
     cosmic_.Write(lines_, language_);
+    others_.Write(lines_);
 }
 
 bool RulesDocument::HoldsRules() const {
@@ -101,6 +104,7 @@ void RulesDocument::TakeBaseline() {
     cosmic_.TakeBaseline(lines_);
     advances_.TakeBaseline(lines_);
     units_.TakeBaseline(lines_);
+    others_.TakeBaseline(lines_);
 }
 
 const std::string& RulesDocument::SavedText(const FieldRef& ref) const {
@@ -130,7 +134,7 @@ bool RulesDocument::HasUnsavedChanges() const {
             if (RecordChanged(section, record)) return true;
         }
     }
-    return false;
+    return others_.Changed();
 }
 
 std::string RulesDocument::TargetFileName() const {
@@ -143,12 +147,12 @@ bool RulesDocument::ChangedOnDisk() const {
 }
 
 RulesDocument::Content RulesDocument::TakeContent() const& {
-    return {lines_, cosmic_, advances_, units_, findings_, parsed_};
+    return {lines_, cosmic_, advances_, units_, others_, findings_, parsed_};
 }
 
 RulesDocument::Content RulesDocument::TakeContent() && {
-    return {std::move(lines_), std::move(cosmic_), std::move(advances_), std::move(units_),
-            std::move(findings_), parsed_};
+    return {std::move(lines_),    std::move(cosmic_), std::move(advances_), std::move(units_),
+            std::move(others_),   std::move(findings_), parsed_};
 }
 
 RulesDocument::Content RulesDocument::SwapContent(Content content) {
@@ -165,6 +169,7 @@ void RulesDocument::PutContent(Content content) {
     cosmic_ = std::move(content.cosmic);
     advances_ = std::move(content.advances);
     units_ = std::move(content.units);
+    others_ = std::move(content.others);
     findings_ = std::move(content.findings);
     parsed_ = content.parsed;
 }

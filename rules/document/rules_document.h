@@ -12,11 +12,12 @@
 #include "rules/document/record_fields.h"
 #include "rules/document/status.h"
 #include "rules/document/unit_table.h"
+#include "rules/sections/other_sections.h"
 
 namespace rules {
 
-// One loaded rules file: its lines, its language, and the three section
-// tables parsed from it.
+// One loaded rules file: its lines, its language, the three section tables
+// parsed from it, and the tables of its other sections.
 class RulesDocument {
 public:
     // Loads the file into the line store and remembers the language and the
@@ -25,14 +26,16 @@ public:
     // Same, from bytes (tests, fuzzing, benchmarks).
     void LoadBytes(std::string_view bytes, Language language);
 
-    // Runs the three readers: cosmic, advances, units, in that order.
+    // Runs the three readers: cosmic, advances, units, in that order; then
+    // reads the other sections.
     void Parse();
     bool Parsed() const { return parsed_; }
 
-    // Runs the writers (units, advances, cosmic) into the line store. Only
-    // the lines of records and cosmic values that differ from their baseline
-    // (what was read, or what the last save wrote) are rendered; every other
-    // line keeps its bytes. Nothing happens when nothing was parsed.
+    // Runs the writers (units, advances, cosmic, the other sections) into the
+    // line store. Only the lines of records, cosmic values and rows that
+    // differ from their baseline (what was read, or what the last save
+    // wrote) are rendered; every other line keeps its bytes. Nothing happens
+    // when nothing was parsed.
     void Render();
     // Renders, then writes the file it was loaded from; once written, the
     // tables as they are become the baseline. Bytes equal to what the file
@@ -66,7 +69,8 @@ public:
     // file on disk holds for it.
     const std::string& SavedText(const FieldRef& ref) const;
     // Whether a field, a record (a cosmic value for the cosmic section) or
-    // anything at all differs from what the file on disk holds.
+    // anything at all (a row of another section included) differs from what
+    // the file on disk holds.
     bool Changed(const FieldRef& ref) const;
     bool RecordChanged(SectionId section, int record) const;
     bool HasUnsavedChanges() const;
@@ -78,6 +82,7 @@ public:
         CosmicSection cosmic;
         AdvanceTable advances;
         UnitTable units;
+        OtherSections others;
         Findings findings;
         bool parsed = false;
     };
@@ -99,6 +104,8 @@ public:
     const AdvanceTable& Advances() const { return advances_; }
     UnitTable& Units() { return units_; }
     const UnitTable& Units() const { return units_; }
+    OtherSections& Others() { return others_; }
+    const OtherSections& Others() const { return others_; }
 
     Language GetLanguage() const { return language_; }
     const std::string& FileName() const { return fileName_; }
@@ -114,6 +121,7 @@ private:
     CosmicSection cosmic_;
     AdvanceTable advances_;
     UnitTable units_;
+    OtherSections others_;
     Findings findings_;
     Language language_ = Language::English;
     std::string fileName_;

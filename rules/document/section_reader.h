@@ -122,6 +122,20 @@ struct Baseline {
         }
         records = current;
     }
+    // Takes `line` as record k's (0-based) saved line when it reads as the
+    // very same record, only spaced otherwise (aligned columns).
+    template <typename Parse>
+    bool Respace(std::size_t k, std::string line, Parse&& parse) {
+        Record reread;
+        Layout layout;
+        reread.line = records.at(k).line;
+        if (!IsDataLine(line) || StartsLikeHeader(line) || !parse(line, reread, &layout) ||
+            !(reread == records[k]))
+            return false;
+        lines[k] = std::move(line);
+        layouts[k] = layout;
+        return true;
+    }
     bool Changed(const std::array<Record, N>& current, int number) const {
         const auto k = static_cast<std::size_t>(number - 1);
         return !(current.at(k) == records.at(k));

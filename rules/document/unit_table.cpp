@@ -120,16 +120,10 @@ void UnitTable::TakeBaseline(const LineStore& store) {
 }
 
 bool UnitTable::Respace(int number, std::string line) {
-    UnitRecord reread;
-    UnitLayout layout;
-    const auto k = static_cast<std::size_t>(number - 1);
-    reread.line = baseline_.records.at(k).line;
-    if (!IsDataLine(line) || detail::StartsLikeHeader(line) || !ParseLine(line, reread, &layout) ||
-        !(reread == baseline_.records[k]))
-        return false;
-    baseline_.lines[k] = std::move(line);
-    baseline_.layouts[k] = layout;
-    return true;
+    return baseline_.Respace(static_cast<std::size_t>(number - 1), std::move(line),
+                             [](std::string_view text, UnitRecord& record, UnitLayout* layout) {
+                                 return ParseLine(text, record, layout);
+                             });
 }
 
 std::vector<std::string> UnitTable::Names() const {

@@ -13,9 +13,11 @@ namespace rules {
 
 // How a reader takes a value from its characters: as text, with the spaces
 // at its ends and around "," and ";" dropped and other runs of spaces made
-// one (names, abbreviations, every field of an advance), or as its digits
-// alone (a unit's numbers and flags, a cosmic value).
-enum class ValueReading : unsigned char { Text, Digits };
+// one (names, abbreviations, every field of an advance), as its digits
+// alone (a unit's numbers and flags, a cosmic value), or exactly as its
+// bytes stand between the blanks at its ends (the rows of the sections the
+// editor has no form for).
+enum class ValueReading : unsigned char { Text, Digits, Exact };
 
 // One value's place on its line, in byte offsets, in this order:
 //   fieldBegin .. cellBegin  spaces before the cell (after the previous separator)

@@ -38,14 +38,14 @@ bool IsBlank(const std::vector<std::string>& row) {
 
 std::string RowLabel(std::size_t row) { return "Row " + std::to_string(row + 1); }
 
-// How the import reads the file's columns: each to a Table column, or none
+// How the import reads the file's columns: each to a table column, or none
 // (no heading, or beyond the header's last one).
 struct Header {
     std::vector<int> columns;  // per file column; -1 when ignored
     std::size_t nameColumn = 0;
 };
 
-std::optional<std::string> ReadHeader(SectionId section, const std::vector<std::string>& cells,
+std::optional<std::string> ReadHeader(const CellGrid& grid, const std::vector<std::string>& cells,
                                       std::size_t row, Header& header) {
     std::optional<std::size_t> name;
     for (std::size_t c = 0; c < cells.size(); ++c) {
@@ -53,7 +53,7 @@ std::optional<std::string> ReadHeader(SectionId section, const std::vector<std::
         const std::string where = RowLabel(row) + ", column " + ColumnLetters(c);
         int column = -1;
         if (!heading.empty()) {
-            column = ColumnOfHeading(section, heading);
+            column = grid.ColumnOfHeading(heading);
             if (column < 0) return where + ": the column \"" + heading + "\" is none of this table's.";
             for (int seen : header.columns)
                 if (seen == column) return where + ": the column \"" + heading + "\" is there twice.";
@@ -61,27 +61,27 @@ std::optional<std::string> ReadHeader(SectionId section, const std::vector<std::
         }
         header.columns.push_back(column);
     }
-    if (!name) return RowLabel(row) + ": there is no column \"" + std::string(TableColumns(section)[0].heading) + "\".";
+    if (!name) return RowLabel(row) + ": there is no column \"" + grid.Heading(0) + "\".";
     header.nameColumn = *name;
     return std::nullopt;
 }
 
 }  // namespace
 
-std::string CsvText(const RulesDocument& document, SectionId section) {
-    const std::vector<TableColumn>& columns = TableColumns(section);
+std::string CsvText(const CellGrid& grid) {
     std::vector<std::string> cells;
-    for (const TableColumn& column : columns) cells.emplace_back(column.heading);
+    for (int column = 0; column < grid.Columns(); ++column) cells.push_back(grid.Heading(column));
     std::string out = CsvLine(cells);
-    const RecordFigures figures = RecordFigures::Compute(document.Advances(), document.Units());
-    const int records = RecordCount(document, section);
-    for (int record = 1; record <= records; ++record) {
+    for (int row = 1; row <= grid.Rows(); ++row) {
         cells.clear();
-        for (std::size_t c = 0; c < columns.size(); ++c)
-            cells.push_back(Cp1252ToUtf8(TableCellText(document, figures, section, static_cast<int>(c), record)));
+        for (int column = 0; column < grid.Columns(); ++column) cells.push_back(grid.Shown(row, column));
         out += CsvLine(cells);
     }
     return out;
+}
+
+std::string CsvText(const RulesDocument& document, SectionId section) {
+    return CsvText(RecordGrid(document, section));
 }
 
 CsvFileText DecodeCsvFile(std::string_view bytes) {
@@ -90,7 +90,7 @@ CsvFileText DecodeCsvFile(std::string_view bytes) {
     return {Cp1252ToUtf8(bytes), true};
 }
 
-EditPlan PlanCsvImport(const RulesDocument& document, SectionId section, std::string_view bytes) {
+EditPlan PlanCsvImport(const CellGrid& grid, std::string_view bytes) {
     const CsvFileText file = DecodeCsvFile(bytes);
     CellRows rows;
     if (!SplitDelimited(file.utf8, ',', rows)) return RefusedPlan("A quoted cell is never closed.");
@@ -98,12 +98,10 @@ EditPlan PlanCsvImport(const RulesDocument& document, SectionId section, std::st
     while (first < rows.size() && IsBlank(rows[first])) ++first;
     if (first == rows.size()) return RefusedPlan("The file holds no header row.");
     Header header;
-    if (auto problem = ReadHeader(section, rows[first], first, header)) return RefusedPlan(*problem);
+    if (auto problem = ReadHeader(grid, rows[first], first, header)) return RefusedPlan(*problem);
 
-    const RecordFigures figures = RecordFigures::Compute(document.Advances(), document.Units());
-    std::map<std::string, std::vector<int>> byName;  // the records of each shown name, in file order
-    for (int record = 1; record <= RecordCount(document, section); ++record)
-        byName[TableCellText(document, figures, section, 0, record)].push_back(record);
+    std::map<std::string, std::vector<int>> byName;  // the rows of each shown name, in file order
+    for (int row = 1; row <= grid.Rows(); ++row) byName[grid.Shown(row, 0)].push_back(row);
     std::map<std::string, std::size_t> seen;
     EditPlan plan;
     int zerosRestoredAlike = 0;
@@ -113,7 +111,7 @@ EditPlan PlanCsvImport(const RulesDocument& document, SectionId section, std::st
         if (IsBlank(row)) continue;
         const std::string nameCell = header.nameColumn < row.size() ? row[header.nameColumn] : std::string();
         if (nameCell.empty()) return RefusedPlan(RowLabel(r) + ": it has no name.");
-        const auto found = byName.find(Utf8ToCp1252(nameCell).value_or(std::string()));
+        const auto found = byName.find(nameCell);
         if (found == byName.end())
             return RefusedPlan(RowLabel(r) + ": there is no record named \"" + nameCell + "\".");
         const std::size_t occurrence = seen[found->first]++;
@@ -129,22 +127,21 @@ EditPlan PlanCsvImport(const RulesDocument& document, SectionId section, std::st
                 if (row[c].empty()) continue;
                 return RefusedPlan(rowName + ColumnLetters(c) + ": a value under no heading.");
             }
-            const TableColumn& shown = TableColumns(section)[static_cast<std::size_t>(column)];
-            if (shown.field < 0 || c == header.nameColumn) continue;
-            const std::string before = Cp1252ToUtf8(TableCellText(document, figures, section, column, record));
+            if (!grid.HoldsValues(column) || c == header.nameColumn) continue;
+            const std::string before = grid.Shown(record, column);
             if (row[c] == before) continue;
-            const std::string where = rowName + ColumnLetters(c) + " (" + std::string(shown.heading) + ")";
-            const FieldRef ref{section, record, shown.field};
-            CellValue cell = ReadCell(document, ref, row[c]);
+            const std::string heading = grid.Heading(column);
+            const std::string where = rowName + ColumnLetters(c) + " (" + heading + ")";
+            CellValue cell = grid.Read(record, column, row[c]);
             if (!cell.problem.empty()) return RefusedPlan(where + ": " + cell.problem);
-            if (cell.stored == FieldText(document, ref)) {
+            if (grid.Holds(record, column, cell.stored)) {
                 zerosRestoredAlike += cell.note.empty() ? 0 : 1;
                 continue;
             }
             if (!cell.note.empty()) plan.notes.push_back(where + ": " + cell.note);
-            plan.differences.push_back(nameCell + ", " + std::string(shown.heading) + ": " + before + " \u2192 " +
+            plan.differences.push_back(nameCell + ", " + heading + ": " + before + " \u2192 " +
                                        (cell.note.empty() ? row[c] : Cp1252ToUtf8(cell.stored)));
-            plan.edits.push_back({ref, std::move(cell.stored)});
+            grid.AddEdit(plan, record, column, std::move(cell.stored));
         }
     }
     if (zerosRestoredAlike > 0)
@@ -154,6 +151,10 @@ EditPlan PlanCsvImport(const RulesDocument& document, SectionId section, std::st
         plan.notes.insert(plan.notes.begin(),
                           "The file is not UTF-8: it was read as Windows-1252, as spreadsheets on Windows write it.");
     return plan;
+}
+
+EditPlan PlanCsvImport(const RulesDocument& document, SectionId section, std::string_view bytes) {
+    return PlanCsvImport(RecordGrid(document, section), bytes);
 }
 
 }  // namespace rules

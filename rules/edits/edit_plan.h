@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "rules/document/record_fields.h"
+#include "rules/sections/cell_ref.h"
 
 namespace rules {
 
@@ -13,12 +14,19 @@ struct FieldEdit {
     std::string value;
 };
 
+// A cell of another section and the text it is to hold (Windows-1252).
+struct CellEdit {
+    CellRef ref;
+    std::string value;
+};
+
 // The changes a paste, an adjustment, an import or a drawn link would make,
 // worked out before anything changes, so that the editor can show them,
 // ask, and store them as one step; or why none may be made. A refused plan
 // holds no edits: every command here is all or nothing.
 struct EditPlan {
     std::vector<FieldEdit> edits;
+    std::vector<CellEdit> cells;
     // One line per changed field for the user to confirm ("Ember Guard,
     // Attack: 4 → 6"), where the command shows them; UTF-8.
     std::vector<std::string> differences;
@@ -28,6 +36,8 @@ struct EditPlan {
     std::string problem;
 
     bool Refused() const { return !problem.empty(); }
+    // Fields and cells it changes.
+    int EditCount() const { return static_cast<int>(edits.size() + cells.size()); }
 };
 
 // A refused plan: no edits, no differences, only the reason.

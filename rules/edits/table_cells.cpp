@@ -3,10 +3,14 @@
 #include "rules/document/cp1252.h"
 #include "rules/document/field_values.h"
 #include "rules/document/rules_document.h"
+#include "rules/sections/section_cells.h"
 
 namespace rules {
 
 namespace {
+
+constexpr const char* kNotCp1252 =
+    "This text holds a character that the rules file (Windows-1252) cannot hold.";
 
 constexpr int F(UnitField f) { return static_cast<int>(f); }
 constexpr int F(AdvanceField f) { return static_cast<int>(f); }
@@ -141,7 +145,7 @@ CellValue ReadCell(const RulesDocument& document, const FieldRef& ref, std::stri
         return {{}, {}, "This value has no line in the file, so it cannot be set."};
     const std::optional<std::string> bytes = Utf8ToCp1252(utf8);
     if (!bytes)
-        return {{}, {}, "This text holds a character that the rules file (Windows-1252) cannot hold."};
+        return {{}, {}, kNotCp1252};
     ParsedValue parsed = ParseDisplayText(document, ref, *bytes);
     if (!parsed.problem.empty()) return {{}, {}, Cp1252ToUtf8(parsed.problem)};
     CellValue cell{std::move(parsed.stored), {}, {}};
@@ -151,6 +155,16 @@ CellValue ReadCell(const RulesDocument& document, const FieldRef& ref, std::stri
             cell.note = "\"" + *bytes + "\" had lost its leading zeros: read as " + flags->flags + ".";
     }
     return cell;
+}
+
+CellValue ReadSectionCell(const RulesDocument& document, const CellRef& ref, std::string_view utf8) {
+    if (!IsValidCell(document, ref))
+        return {{}, {}, "This row's line holds fewer values: there is no value here to set."};
+    const std::optional<std::string> bytes = Utf8ToCp1252(utf8);
+    if (!bytes) return {{}, {}, kNotCp1252};
+    ParsedValue parsed = ParseCellText(document, ref, *bytes);
+    if (!parsed.problem.empty()) return {{}, {}, Cp1252ToUtf8(parsed.problem)};
+    return {std::move(parsed.stored), {}, {}};
 }
 
 }  // namespace rules

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "rules/document/record_fields.h"
+#include "rules/sections/cell_ref.h"
 #include "rules/tree/record_figures.h"
 
 namespace rules {
@@ -72,5 +73,7 @@ struct CellValue {
     std::string problem;
 };
 CellValue ReadCell(const RulesDocument& document, const FieldRef& ref, std::string_view utf8);
+// The same for a cell of another section (see ParseCellText).
+CellValue ReadSectionCell(const RulesDocument& document, const CellRef& ref, std::string_view utf8);
 
 }  // namespace rules

@@ -37,6 +37,16 @@ void WrittenLines::Take(const RulesDocument& document) {
             pending_.emplace(line, LineNow(document, section, record));
         }
     }
+    // The rows of the other sections, edited in place as saving edits them.
+    const OtherSections& others = document.Others();
+    for (int s = 0; s < others.Count(); ++s) {
+        const SectionTable& table = others.At(s);
+        for (int row = 1; row <= table.RowCount(); ++row) {
+            if (!table.RowChanged(row)) continue;
+            unsavedLines_.push_back(table.LineOf(row));
+            pending_.emplace(table.LineOf(row), table.LineNow(row));
+        }
+    }
     std::sort(unsavedLines_.begin(), unsavedLines_.end());
 }
 

@@ -14,8 +14,8 @@ class RulesDocument;
 
 // The file as a save would write it now, line by line, without rendering the
 // document or copying its text: the line store's own lines, except that each
-// record that differs from the file on disk has the line saving would write
-// for it.
+// record (or row of another section) that differs from the file on disk has
+// the line saving would write for it.
 class WrittenLines {
 public:
     // Reads what changed from the document, which must outlive this and

@@ -378,6 +378,7 @@ TEST(QuickFixes, EachFixMendsItsProblem) {
     const auto unknown = fixesOf("unknown-advance");
     EXPECT_EQ(titles(unknown), (std::vector<std::string>{"Set to nil", "Did you mean \"Bronze\" (Brz)?"}));
     ASSERT_EQ(unknown.size(), 2u);
+    EXPECT_TRUE(unknown[1].preferred && !unknown[0].preferred);  // the close match is meant
     EXPECT_EQ(unknown[1].edits.front().first, AdvanceFieldRef(2, AdvanceField::Prereq1));
     apply(unknown[1]);
     EXPECT_EQ(doc.Advances().At(2).prereq1, "Brz");
@@ -396,6 +397,7 @@ TEST(QuickFixes, EachFixMendsItsProblem) {
     // A text with no close advance gets no guess; a name gets "Show both".
     doc.Units().At(1).prereq = "Qqqqqq";
     EXPECT_EQ(titles(fixesOf("unknown-advance")), (std::vector<std::string>{"Set to nil"}));
+    EXPECT_TRUE(fixesOf("unknown-advance").at(0).preferred);
     doc.Advances().At(4).name = "Bronze";
     const auto both = fixesOf("same-name");
     ASSERT_EQ(both.size(), 1u);

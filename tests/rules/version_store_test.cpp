@@ -105,7 +105,7 @@ TEST(KeepingSave, KeepsAVersionOnlyWhenTheFileWasReplaced) {
     EXPECT_EQ(testing::ReadBytes(store.List().front().path.string()), asRead);
 
     // Not a rules file: refused, naming it, and nothing kept however often.
-    const std::string junk("\x00\x01binary\n\nno sections", 22);
+    const std::string junk = std::string("\x00\x01", 2) + "binary\n\nno sections";
     testing::WriteBytes("junk.txt", junk);
     RulesDocument other;
     ASSERT_TRUE(other.Load("junk.txt", Language::English));

@@ -119,7 +119,7 @@ TEST(DiffCommand, JsonHoldsTheSameAsOneDocument) {
                   "attack 1 -> 2\"}\n  ],\n"
                   "  \"linesOnlyInBase\": 0,\n  \"linesOnlyInOther\": 0,\n"
                   "  \"summary\": {\"units\": 1, \"advances\": 0, \"cosmicValues\": 0, "
-                  "\"otherLines\": 1, \"text\": \"1 unit and 1 other line differ.\"}\n}\n");
+                  "\"otherSectionRows\": 0, \"otherLines\": 1, \"text\": \"1 unit and 1 other line differ.\"}\n}\n");
 
     const Outcome same = Tool({"diff", base, base, "--format=json"});
     EXPECT_EQ(same.status, kExitOk);

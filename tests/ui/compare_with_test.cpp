@@ -88,7 +88,12 @@ private slots:
         s.answers.Then([&](QWidget* modal) {
             auto* chooser = qobject_cast<QFileDialog*>(modal);
             QVERIFY(chooser);
-            chooser->selectFile(s.folder.Path("mod.ger"));
+            // Typed, as a user would: selectFile() leaves the name out when
+            // the name field already has the focus, which depends on when
+            // the dialog's window was activated.
+            auto* name = chooser->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            QVERIFY(name);
+            name->setText(s.folder.Path("mod.ger"));
             // Not accept(): while the dialog's folder is still being read in
             // the background it may take the name for a folder to enter.
             static_cast<QDialog*>(chooser)->done(QDialog::Accepted);

@@ -14,6 +14,7 @@
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
 #include "ui/edit/undo_keys.h"
+#include "ui/window_placement.h"
 #include "ui/widgets/comparison_panel.h"
 #include "ui/widgets/differences_view.h"
 
@@ -44,6 +45,7 @@ CompareWithDialog::CompareWithDialog(DocumentEditor& editor,
     panel_ = new ComparisonPanel(editor, ComparisonPanel::Order::NowToTheirs, this);
     panel_->Show(std::move(theirs));
     connect(panel_, &ComparisonPanel::RecordActivated, this, &CompareWithDialog::RecordActivated);
+    connect(panel_, &ComparisonPanel::CellActivated, this, &CompareWithDialog::CellActivated);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     // Enter in the list shows a record; it must not close the dialog.
@@ -58,14 +60,8 @@ CompareWithDialog::CompareWithDialog(DocumentEditor& editor,
 
     // The keyboard starts in the list: arrows choose, Alt+T takes.
     panel_->View()->setFocus();
-    // Beside the window where the screen has room, so a record shown on
-    // its page stays in sight.
-    if (parent) {
-        const QRect window = parent->window()->frameGeometry();
-        const QScreen* screen = parent->window()->screen();
-        if (screen && window.right() + 8 + width() <= screen->availableGeometry().right())
-            move(window.right() + 8, window.top());
-    }
+    // Beside the window, so a record shown on its page stays in sight.
+    if (parent) PlaceBesideWindow(this, parent->window());
 
     // Ctrl+Z here undoes a take as it would in the window.
     undoKeys_ = new UndoKeys(this, editor);

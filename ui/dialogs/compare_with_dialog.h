@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "rules/document/findings.h"
+#include "rules/sections/cell_ref.h"
 
 namespace rules {
 class RulesDocument;
@@ -37,6 +38,8 @@ class CompareWithDialog : public QDialog {
 
   signals:
     void RecordActivated(rules::SectionId section, int record);
+    // A row of another section was activated: its cell in the tables now.
+    void CellActivated(const rules::CellRef& cell);
 
   private:
     ComparisonPanel* panel_ = nullptr;

@@ -81,8 +81,10 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
     panel_->View()->setObjectName(QStringLiteral("VersionDifferences"));
     panel_->Show(nullptr, tr("Select a version to see what differs."));
     connect(panel_, &ComparisonPanel::RecordActivated, this, &EarlierVersionsDialog::RecordActivated);
+    connect(panel_, &ComparisonPanel::CellActivated, this, &EarlierVersionsDialog::CellActivated);
     // Whatever changed the tables (a take, an undo), the summaries follow.
     connect(&editor_, &DocumentEditor::FieldsChanged, this, &EarlierVersionsDialog::CompareVersions);
+    connect(&editor_, &DocumentEditor::CellsChanged, this, &EarlierVersionsDialog::CompareVersions);
     connect(&editor_, &DocumentEditor::Replaced, this,
             &EarlierVersionsDialog::CompareVersions);
 

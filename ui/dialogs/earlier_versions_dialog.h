@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "rules/document/findings.h"
+#include "rules/sections/cell_ref.h"
 #include "rules/versions/version_store.h"
 
 class QPushButton;
@@ -41,6 +42,8 @@ class EarlierVersionsDialog : public QDialog {
 
   signals:
     void RecordActivated(rules::SectionId section, int record);
+    // A row of another section was activated: its cell in the tables now.
+    void CellActivated(const rules::CellRef& cell);
 
   private:
     struct Version;

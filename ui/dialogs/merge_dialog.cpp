@@ -9,15 +9,18 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "rules/document/record_fields.h"
 #include "rules/document/rules_document.h"
+#include "rules/sections/section_cells.h"
 #include "ui/codec/text_codec.h"
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
 #include "ui/edit/undo_keys.h"
+#include "ui/window_placement.h"
 
 namespace ui {
 
@@ -87,7 +90,9 @@ MergeDialog* MergeDialog::Merge(DocumentEditor& editor, const QString& baseFile,
     if (plan.lines.empty()) {
         std::vector<FieldEdit> edits;
         for (const rules::MergeFieldEdit& field : plan.fields) edits.push_back({field.ref, field.text});
-        editor.SetFields(std::move(edits), step);
+        std::vector<rules::CellEdit> cells;
+        for (const rules::MergeCellEdit& cell : plan.cells) cells.push_back({cell.ref, cell.text});
+        editor.SetEdits(std::move(edits), std::move(cells), step);
     } else if (plan.Changes() > 0) {
         // Lines outside the records change too: the merged file becomes the
         // document, still as one step.
@@ -144,14 +149,19 @@ MergeDialog::MergeDialog(DocumentEditor& editor, std::vector<rules::MergeConflic
     });
     connect(list_, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
         const auto& conflict = conflicts_[static_cast<std::size_t>(item->data(kWhat, kConflictRole).toInt())];
-        if (conflict.kind != rules::MergeConflict::Kind::Lines)
+        if (conflict.cell.section >= 0)
+            emit CellActivated(conflict.cell);
+        else if (conflict.kind != rules::MergeConflict::Kind::Lines && conflict.ref.record > 0)
             emit RecordActivated(conflict.ref.section, conflict.ref.record);
     });
     // The list follows the tables: a take, an undo, an edit elsewhere.
     connect(&editor_, &DocumentEditor::FieldsChanged, this, &MergeDialog::Refresh);
+    connect(&editor_, &DocumentEditor::CellsChanged, this, &MergeDialog::Refresh);
     connect(&editor_, &DocumentEditor::Replaced, this, &MergeDialog::Refresh);
     Refresh();
     list_->setFocus();
+    // Beside the window, so a record shown on its page stays in sight.
+    if (parent) PlaceBesideWindow(this, parent->window());
     undoKeys_ = new UndoKeys(this, editor);
 }
 
@@ -162,15 +172,19 @@ void MergeDialog::Refresh() {
     const rules::RulesDocument& now = editor_.Document();
     for (std::size_t k = 0; k < conflicts_.size(); ++k) {
         const rules::MergeConflict& conflict = conflicts_[k];
-        const bool field = conflict.kind == rules::MergeConflict::Kind::Field &&
-                           rules::IsValidField(now, conflict.ref) && conflict.theirs;
-        if (field && rules::FieldText(now, conflict.ref) == *conflict.theirs) continue;  // taken
+        const bool cell = !conflict.otherSection.empty();
+        const bool field = conflict.kind == rules::MergeConflict::Kind::Field && conflict.theirs &&
+                           (cell ? rules::IsValidCell(now, conflict.cell) : rules::IsValidField(now, conflict.ref));
+        if (field && (cell ? rules::CellText(now, conflict.cell) : rules::FieldText(now, conflict.ref)) ==
+                         *conflict.theirs)
+            continue;  // taken
         auto* item = new QTreeWidgetItem(list_);
         QString what;
         switch (conflict.kind) {
             case rules::MergeConflict::Kind::Field:
                 what = QString::fromStdString(conflict.label) + QStringLiteral(": ") +
-                       QString::fromLatin1(rules::FieldLabel(conflict.ref.section, conflict.ref.field));
+                       (cell ? QStringLiteral("column \"%1\"").arg(ToDisplay(conflict.column))
+                             : QString::fromLatin1(rules::FieldLabel(conflict.ref.section, conflict.ref.field)));
                 break;
             case rules::MergeConflict::Kind::Record:
                 what = QString::fromStdString(conflict.label + ": " + conflict.what);
@@ -188,17 +202,26 @@ void MergeDialog::Refresh() {
         // Whole records and lines are the user's to mend on their page.
         if (!field) item->setFlags(item->flags() & ~Qt::ItemIsEnabled);
     }
-    take_->setEnabled(false);
+    // The keyboard can take at once: the first open conflict is selected.
+    if (QTreeWidgetItem* first = list_->topLevelItem(0)) {
+        list_->setCurrentItem(first);
+        first->setSelected(first->flags() & Qt::ItemIsEnabled);
+    }
+    take_->setEnabled(list_->currentItem() && (list_->currentItem()->flags() & Qt::ItemIsEnabled));
 }
 
 void MergeDialog::TakeSelected() {
     std::vector<FieldEdit> edits;
+    std::vector<rules::CellEdit> cells;
     for (QTreeWidgetItem* item : list_->selectedItems()) {
         const auto& conflict = conflicts_[static_cast<std::size_t>(item->data(kWhat, kConflictRole).toInt())];
-        if ((item->flags() & Qt::ItemIsEnabled) && conflict.theirs)
+        if (!(item->flags() & Qt::ItemIsEnabled) || !conflict.theirs) continue;
+        if (!conflict.otherSection.empty())
+            cells.push_back({conflict.cell, *conflict.theirs});
+        else
             edits.push_back({conflict.ref, *conflict.theirs});
     }
-    if (!edits.empty()) editor_.SetFields(std::move(edits), tr("Take Theirs"));
+    editor_.SetEdits(std::move(edits), std::move(cells), tr("Take Theirs"));
 }
 
 }  // namespace ui

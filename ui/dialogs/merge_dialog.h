@@ -45,6 +45,8 @@ class MergeDialog : public QDialog {
 
   signals:
     void RecordActivated(rules::SectionId section, int record);
+    // A conflict over a cell of another section was activated.
+    void CellActivated(const rules::CellRef& cell);
 
   private:
     // Shows the conflicts still open: a field now holding theirs is resolved.

@@ -10,7 +10,9 @@
 #include "rules/document/align_columns.h"
 #include "rules/versions/version_store.h"
 #include "ui/codec/text_codec.h"
+#include "rules/sections/section_cells.h"
 #include "ui/edit/replace_document_command.h"
+#include "ui/edit/set_cells_command.h"
 #include "ui/edit/set_fields_command.h"
 
 namespace ui {
@@ -90,6 +92,39 @@ void DocumentEditor::SetFields(std::vector<FieldEdit> edits, const QString& text
     stack_->push(new SetFieldsCommand(*this, std::move(changes), name, 0));
 }
 
+void DocumentEditor::SetCells(std::vector<rules::CellEdit> edits, const QString& text) {
+    EndTyping();
+    std::vector<SetCellsCommand::Change> changes;
+    for (rules::CellEdit& edit : edits) {
+        if (!rules::IsValidCell(document_, edit.ref)) continue;
+        auto same = std::find_if(changes.begin(), changes.end(),
+                                 [&](const auto& c) { return c.ref == edit.ref; });
+        if (same != changes.end()) {
+            same->after = std::move(edit.value);
+            continue;
+        }
+        changes.push_back({edit.ref, rules::CellText(document_, edit.ref), std::move(edit.value)});
+    }
+    std::erase_if(changes, [](const auto& c) { return c.before == c.after; });
+    if (changes.empty()) return;
+    const QString name = changes.size() == 1 && text.isEmpty() ? StepName(changes[0].ref) : text;
+    stack_->push(new SetCellsCommand(*this, std::move(changes), name));
+}
+
+void DocumentEditor::SetCell(const rules::CellRef& ref, std::string value) {
+    SetCells({{ref, std::move(value)}});
+}
+
+void DocumentEditor::SetEdits(std::vector<FieldEdit> fields, std::vector<rules::CellEdit> cells,
+                              const QString& text) {
+    if (cells.empty()) return SetFields(std::move(fields), text);
+    if (fields.empty()) return SetCells(std::move(cells), text);
+    stack_->beginMacro(text);
+    SetFields(std::move(fields), text);
+    SetCells(std::move(cells), text);
+    stack_->endMacro();
+}
+
 void DocumentEditor::ReplaceDocument(rules::RulesDocument::Content content, const QString& text) {
     EndTyping();
     stack_->push(new ReplaceDocumentCommand(*this, std::move(content), text));
@@ -122,6 +157,26 @@ QString DocumentEditor::StepName(const rules::FieldRef& ref) const {
     QString field = QString::fromLatin1(rules::FieldLabel(ref.section, ref.field));
     if (!field.startsWith(QStringLiteral("AI"))) field[0] = field[0].toUpper();
     return tr("%1 of %2").arg(field, record);
+}
+
+QString DocumentEditor::StepName(const rules::CellRef& ref) const {
+    if (!rules::IsValidCell(document_, ref)) return tr("Set a cell");
+    const rules::SectionTable& section = document_.Others().At(ref.section);
+    const std::string& name = rules::RowName(section, ref.row);
+    QString column = ToDisplay(section.Headings().at(static_cast<std::size_t>(ref.column)));
+    if (!column.isEmpty()) column[0] = column[0].toUpper();
+    return tr("%1 of %2 (%3)")
+        .arg(column, name.empty() ? tr("Row %1").arg(ref.row) : ToDisplay(name), ToDisplay(section.Name()));
+}
+
+void DocumentEditor::AnnounceCells(const std::vector<rules::CellRef>& refs, bool revisit) {
+    std::map<int, QList<int>> touched;
+    for (const rules::CellRef& ref : refs) {
+        QList<int>& rows = touched[ref.section];
+        if (!rows.contains(ref.row)) rows.append(ref.row);
+    }
+    for (const auto& [section, rows] : touched) emit CellsChanged(section, rows);
+    if (revisit && !refs.empty()) emit CellRevisited(refs.front());
 }
 
 void DocumentEditor::Announce(const std::vector<rules::FieldRef>& refs, bool revisit) {

@@ -8,6 +8,7 @@
 
 #include "rules/document/record_fields.h"
 #include "rules/document/rules_document.h"
+#include "rules/edits/edit_plan.h"
 #include "rules/versions/keeping_save.h"
 
 class QUndoStack;
@@ -68,6 +69,12 @@ class DocumentEditor : public QObject {
     // that would not change are left out, and nothing at all makes no step.
     // Invalid references are ignored.
     void SetFields(std::vector<FieldEdit> edits, const QString& text);
+    // Sets cells of the other sections as one step named `text`, as
+    // SetFields sets fields ("Defense of Saltmarsh (TERRAIN)" for one).
+    void SetCells(std::vector<rules::CellEdit> edits, const QString& text = {});
+    void SetCell(const rules::CellRef& ref, std::string value);
+    // Fields and cells as one step (a comparison's differences taken).
+    void SetEdits(std::vector<FieldEdit> fields, std::vector<rules::CellEdit> cells, const QString& text);
     // Replaces the whole document by `content` as one step named `text`
     // ("Restore the version of 8 Dec 2026 11:02").
     void ReplaceDocument(rules::RulesDocument::Content content, const QString& text);
@@ -84,6 +91,8 @@ class DocumentEditor : public QObject {
     // The name the Edit menu gives a step that sets this field: "Attack of
     // Ember Guard", "Rename Ember Guard", "RoadMove".
     QString StepName(const rules::FieldRef& ref) const;
+    // "Defense of Saltmarsh (TERRAIN)", "Comment of Row 3 (TERRAIN)".
+    QString StepName(const rules::CellRef& ref) const;
 
   signals:
     // A file was read: every view fills itself anew.
@@ -94,22 +103,29 @@ class DocumentEditor : public QObject {
     // Fields of these records of `section` changed (by a new step, an undo or
     // a redo); every view re-reads them.
     void FieldsChanged(rules::SectionId section, const QList<int>& records);
+    // Cells of these rows of other section `section` changed (by a step, an
+    // undo or a redo).
+    void CellsChanged(int section, const QList<int>& rows);
     // The file was written (or already held the tables): what the tables are
     // compared with on disk is what they are now.
     void Saved();
     // An undo or redo changed this field: the window brings its page to the
     // front and shows it, so the user sees what changed.
     void StepRevisited(const rules::FieldRef& ref);
+    // The same for a cell of another section.
+    void CellRevisited(const rules::CellRef& ref);
     // Views holding an edit not yet stored store it now (CommitPendingEdits).
     void CommitRequested();
 
   private:
     friend class SetFieldsCommand;
+    friend class SetCellsCommand;
     friend class ReplaceDocumentCommand;
     // For the commands alone: the document they change.
     rules::RulesDocument& MutableDocument() { return document_; }
     // Called by the commands after they changed the tables.
     void Announce(const std::vector<rules::FieldRef>& refs, bool revisit);
+    void AnnounceCells(const std::vector<rules::CellRef>& refs, bool revisit);
 
     rules::RulesDocument document_;
     QUndoStack* stack_;

@@ -96,6 +96,7 @@ CheckPage::CheckPage(DocumentEditor& editor, QWidget* parent) : QWidget(parent),
     connect(&editor_, &DocumentEditor::Loaded, this, &CheckPage::Recheck);
     connect(&editor_, &DocumentEditor::Replaced, this, &CheckPage::Recheck);
     connect(&editor_, &DocumentEditor::FieldsChanged, this, &CheckPage::Recheck);
+    connect(&editor_, &DocumentEditor::CellsChanged, this, &CheckPage::Recheck);
     MakeLabel(QStringLiteral("CheckLabel"),
               QStringLiteral("What would make the game misread these rules, as they are now. "
                              "Double-click or press <Enter> to show the record."),
@@ -261,7 +262,11 @@ const rules::Problem* CheckPage::ProblemOf(const QTreeWidgetItem* item) const {
 }
 
 void CheckPage::Activate(QTreeWidgetItem* item) {
-    if (const rules::Problem* problem = ProblemOf(item))
+    const rules::Problem* problem = ProblemOf(item);
+    if (!problem) return;
+    if (problem->cell.section >= 0)
+        emit CellActivated(problem->cell);
+    else
         emit ProblemActivated(problem->section, problem->record, problem->line);
 }
 

@@ -45,6 +45,8 @@ signals:
     // The user asked for the record of this problem (see rules::Problem),
     // or a fix was made to it.
     void ProblemActivated(rules::SectionId section, int record, int line);
+    // A problem of another section's cell was activated.
+    void CellActivated(const rules::CellRef& cell);
     // The user asked to see the problem's line in the file (its record's
     // line when it is tied to none).
     void ShowInSource(rules::SectionId section, int record, int line);

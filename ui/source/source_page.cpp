@@ -53,6 +53,7 @@ SourcePage::SourcePage(DocumentEditor& editor, QWidget* parent) : QWidget(parent
     connect(&editor_, &DocumentEditor::Loaded, this, [this] { DocumentChanged(true); });
     connect(&editor_, &DocumentEditor::Replaced, this, [this] { DocumentChanged(true); });
     connect(&editor_, &DocumentEditor::FieldsChanged, this, [this] { DocumentChanged(false); });
+    connect(&editor_, &DocumentEditor::CellsChanged, this, [this] { DocumentChanged(false); });
     connect(&editor_, &DocumentEditor::Saved, this, [this] { DocumentChanged(false); });
 }
 
@@ -158,7 +159,13 @@ void SourcePage::GoToLine(int number) { ShowLine(number - 1); }
 
 void SourcePage::ActivateLine(int line) {
     const rules::LineRecord record = marks_.RecordAt(line);
-    if (record.record > 0) emit RecordActivated(record.section, record.record);
+    if (record.record > 0) {
+        emit RecordActivated(record.section, record.record);
+        return;
+    }
+    // A row of another section is shown on the Table page.
+    const rules::OtherSections::Place row = editor_.Document().Others().RowAt(line);
+    if (row.section >= 0) emit CellActivated({row.section, row.row, 0});
 }
 
 void SourcePage::Find(const QString& text) {

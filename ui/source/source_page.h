@@ -3,6 +3,7 @@
 #include <QWidget>
 
 #include "rules/document/findings.h"
+#include "rules/sections/cell_ref.h"
 #include "rules/source/line_marks.h"
 #include "rules/source/text_finder.h"
 #include "rules/source/written_lines.h"
@@ -52,6 +53,8 @@ public:
 signals:
     // The user asked for the record of a line.
     void RecordActivated(rules::SectionId section, int record);
+    // The same for a row of another section: its first cell.
+    void CellActivated(const rules::CellRef& cell);
 
 protected:
     void showEvent(QShowEvent* event) override;

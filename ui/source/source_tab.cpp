@@ -15,6 +15,7 @@ SourcePage* AddSourcePage(TMainForm& window, QTabWidget& pages, CheckPage& check
     pages.addTab(page, QStringLiteral("Source"));
     MarkRoomy(page);
     QObject::connect(page, &SourcePage::RecordActivated, &window, &TMainForm::GoToRecord);
+    QObject::connect(page, &SourcePage::CellActivated, &window, &TMainForm::GoToCell);
     QObject::connect(&check, &CheckPage::ShowInSource, page,
                      [&pages, page](rules::SectionId section, int record, int line) {
                          pages.setCurrentWidget(page);

@@ -15,9 +15,22 @@
 
 namespace ui {
 
-AdjustDialog::AdjustDialog(DocumentEditor& editor, std::vector<rules::FieldRef> cells,
-                           QWidget* parent)
-    : QDialog(parent), editor_(editor), cells_(std::move(cells)) {
+AdjustDialog::AdjustDialog(DocumentEditor& editor, std::vector<rules::FieldRef> cells, QWidget* parent)
+    : AdjustDialog(editor,
+                   [&editor, cells = std::move(cells)](rules::AdjustMode mode, double amount) {
+                       return rules::PlanAdjust(editor.Document(), cells, mode, amount);
+                   },
+                   parent) {}
+
+AdjustDialog::AdjustDialog(DocumentEditor& editor, std::vector<rules::CellRef> cells, QWidget* parent)
+    : AdjustDialog(editor,
+                   [&editor, cells = std::move(cells)](rules::AdjustMode mode, double amount) {
+                       return rules::PlanAdjust(editor.Document(), cells, mode, amount);
+                   },
+                   parent) {}
+
+AdjustDialog::AdjustDialog(DocumentEditor& editor, Planner plan, QWidget* parent)
+    : QDialog(parent), editor_(editor), plan_(std::move(plan)) {
     setObjectName(QStringLiteral("AdjustDialog"));
     setWindowTitle(QStringLiteral("Adjust"));
     setTo_ = new QRadioButton(QStringLiteral("Set to"), this);
@@ -72,7 +85,7 @@ void AdjustDialog::SetAdjustment(rules::AdjustMode mode, double amount) {
 }
 
 int AdjustDialog::ChangedCount() const {
-    return static_cast<int>(rules::PlanAdjust(editor_.Document(), cells_, Mode(), Amount()).edits.size());
+    return plan_(Mode(), Amount()).EditCount();
 }
 
 void AdjustDialog::Update() {
@@ -81,7 +94,7 @@ void AdjustDialog::Update() {
 }
 
 void AdjustDialog::Apply() {
-    StorePlan(editor_, rules::PlanAdjust(editor_.Document(), cells_, Mode(), Amount()), "Adjust", "cell");
+    StorePlan(editor_, plan_(Mode(), Amount()), "Adjust", "cell");
 }
 
 }  // namespace ui

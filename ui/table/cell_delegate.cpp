@@ -28,6 +28,13 @@ CellDelegate::CellDelegate(const RecordTableModel& model, QObject* parent)
 
 QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                     const QModelIndex& index) const {
+    // A cell of a section without a form has no field: it is plain text.
+    if (!index.data(RecordTableModel::kFieldRole).isValid()) {
+        auto* edit = new QLineEdit(parent);
+        edit->setFrame(false);
+        edit->setObjectName(QStringLiteral("CellEditor"));
+        return edit;
+    }
     const rules::SectionId section = model_.Section();
     const int field = FieldOf(index);
     if (field < 0) return nullptr;

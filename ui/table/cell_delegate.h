@@ -9,7 +9,8 @@ class RecordTableModel;
 // Edits a cell with the control its field has on the forms: a spinner within
 // the field's range, a list of words for domain, role, epoch and category,
 // advance names with completion, fifteen check boxes for the flags, and a
-// text field for names. What the field refuses is refused, with the reason,
+// text field for names and for the cells of the sections without a form.
+// What the field refuses is refused, with the reason,
 // when the cell is stored (RecordTableModel::setData).
 class CellDelegate : public QStyledItemDelegate {
     Q_OBJECT

@@ -33,14 +33,14 @@ QListWidget* List(const QString& name, const std::vector<std::string>& lines, QW
 }  // namespace
 
 void StorePlan(DocumentEditor& editor, rules::EditPlan plan, const char* verb, const char* noun) {
-    const int count = static_cast<int>(plan.edits.size());
+    const int count = plan.EditCount();
     std::vector<FieldEdit> edits;
     edits.reserve(plan.edits.size());
     for (rules::FieldEdit& edit : plan.edits) edits.push_back({edit.ref, std::move(edit.value)});
-    editor.SetFields(std::move(edits),
-                     count == 1 ? QString()
-                                : QStringLiteral("%1 %2").arg(QString::fromLatin1(verb),
-                                                              QString::fromStdString(rules::Counted(count, noun))));
+    editor.SetEdits(std::move(edits), std::move(plan.cells),
+                    count == 1 ? QString()
+                               : QStringLiteral("%1 %2").arg(QString::fromLatin1(verb),
+                                                             QString::fromStdString(rules::Counted(count, noun))));
 }
 
 bool ConfirmImport(QWidget* parent, const rules::EditPlan& plan) {

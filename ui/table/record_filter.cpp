@@ -4,8 +4,7 @@
 
 namespace ui {
 
-RecordFilter::RecordFilter(RecordTableModel& model, QObject* parent)
-    : QSortFilterProxyModel(parent), model_(model) {
+RecordFilter::RecordFilter(QAbstractItemModel& model, QObject* parent) : QSortFilterProxyModel(parent) {
     setSourceModel(&model);
     setSortRole(RecordTableModel::kSortRole);
     // An edit may move its row out of the filter or to another place in the
@@ -26,11 +25,10 @@ void RecordFilter::SetOnlyChanged(bool only) {
 }
 
 bool RecordFilter::filterAcceptsRow(int sourceRow, const QModelIndex&) const {
-    if (!name_.isEmpty()) {
-        const QString name = model_.index(sourceRow, 0).data(Qt::DisplayRole).toString();
-        if (!name.contains(name_, Qt::CaseInsensitive)) return false;
-    }
-    return !onlyChanged_ || model_.RecordChanged(sourceRow);
+    const QModelIndex first = sourceModel()->index(sourceRow, 0);
+    if (!name_.isEmpty() && !first.data(Qt::DisplayRole).toString().contains(name_, Qt::CaseInsensitive))
+        return false;
+    return !onlyChanged_ || first.data(RecordTableModel::kRowChangedRole).toBool();
 }
 
 bool RecordFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const {

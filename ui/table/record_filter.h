@@ -4,15 +4,14 @@
 
 namespace ui {
 
-class RecordTableModel;
-
 // Sorts the table by any column (numbers as numbers) and keeps the rows whose
 // name holds the filter text (letter case ignored), or, when asked, only the
-// records that differ from the file as last loaded or saved.
+// records that differ from the file as last loaded or saved. Works over a
+// RecordTableModel or a SectionTableModel, through their roles.
 class RecordFilter : public QSortFilterProxyModel {
     Q_OBJECT
   public:
-    explicit RecordFilter(RecordTableModel& model, QObject* parent = nullptr);
+    explicit RecordFilter(QAbstractItemModel& model, QObject* parent = nullptr);
 
     void SetNameFilter(const QString& text);
     void SetOnlyChanged(bool only);
@@ -23,7 +22,6 @@ class RecordFilter : public QSortFilterProxyModel {
     bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
   private:
-    RecordTableModel& model_;
     QString name_;
     bool onlyChanged_ = false;
 };

@@ -190,6 +190,7 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole: return CellText(row, column);
         case kSortRole: return SortKey(row, column);
         case kFieldRole: return FieldOfColumn(column);
+        case kRowChangedRole: return RecordChanged(row);
         case Qt::ToolTipRole: {
             const QString tip = ToolTip(row, column);
             return tip.isEmpty() ? QVariant() : QVariant(tip);

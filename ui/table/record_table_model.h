@@ -29,6 +29,9 @@ class RecordTableModel : public QAbstractTableModel {
     static constexpr int kSortRole = Qt::UserRole + 1;
     // The field a cell shows (-1 for computed columns), for the delegates.
     static constexpr int kFieldRole = Qt::UserRole + 2;
+    // Whether the row differs from the file as last loaded or saved, for
+    // "Only changed" (this model's and SectionTableModel's alike).
+    static constexpr int kRowChangedRole = Qt::UserRole + 3;
 
     explicit RecordTableModel(DocumentEditor& editor, QObject* parent = nullptr);
 

@@ -21,14 +21,12 @@
 #include <algorithm>
 
 #include "rules/document/rules_document.h"
-#include "rules/edits/csv_exchange.h"
-#include "rules/edits/table_plans.h"
+#include "ui/codec/text_codec.h"
 #include "ui/edit/document_editor.h"
-#include "ui/table/adjust_dialog.h"
 #include "ui/table/balance_chart.h"
 #include "ui/table/cell_delegate.h"
-#include "ui/table/plan_steps.h"
 #include "ui/table/record_filter.h"
+#include "ui/table/section_table_model.h"
 #include "ui/widgets/key_help.h"
 
 namespace ui {
@@ -61,6 +59,7 @@ void TablePage::showEvent(QShowEvent* event) {
 void TablePage::Enter() {
     if (!Built()) Build();
     model_->Refresh();
+    sectionModel_->Refresh();
     chart_->Redraw();
 }
 
@@ -83,11 +82,11 @@ void TablePage::Build() {
     model_->SetDiskTextSource(diskText_);
     filter_ = new RecordFilter(*model_, this);
 
+    sectionModel_ = new SectionTableModel(editor_, this);
+
     section_ = new QComboBox(this);
     section_->setObjectName(QStringLiteral("TableSection"));
-    section_->addItem(QStringLiteral("Units"), static_cast<int>(rules::SectionId::Units));
-    section_->addItem(QStringLiteral("Advances"), static_cast<int>(rules::SectionId::Advances));
-    section_->addItem(QStringLiteral("Cosmic"), static_cast<int>(rules::SectionId::Cosmic));
+    FillChooser();
     filterText_ = new QLineEdit(this);
     filterText_->setObjectName(QStringLiteral("TableFilter"));
     filterText_->setPlaceholderText(QStringLiteral("Filter by name"));
@@ -158,7 +157,11 @@ void TablePage::Build() {
     layout->addWidget(message_);
 
     connect(section_, &QComboBox::currentIndexChanged, this, [this] {
-        ShowSection(static_cast<rules::SectionId>(section_->currentData().toInt()));
+        const int designed = section_->currentData(kDesignedRole).toInt();
+        if (designed >= 0)
+            ShowSection(static_cast<rules::SectionId>(designed));
+        else
+            ShowOtherSection(section_->currentData(kOtherRole).toInt());
     });
     connect(filterText_, &QLineEdit::textChanged, filter_, &RecordFilter::SetNameFilter);
     connect(onlyChanged_, &QCheckBox::toggled, filter_, &RecordFilter::SetOnlyChanged);
@@ -167,18 +170,61 @@ void TablePage::Build() {
     connect(exportCsv, &QToolButton::clicked, this, &TablePage::ExportCsvClick);
     connect(importCsv, &QToolButton::clicked, this, &TablePage::ImportCsvClick);
     connect(model_, &RecordTableModel::EditRefused, this, &TablePage::ShowMessage);
+    connect(sectionModel_, &SectionTableModel::EditRefused, this, &TablePage::ShowMessage);
+    // Another file, or another version of it, may hold other sections.
+    connect(&editor_, &DocumentEditor::Loaded, this, &TablePage::FillChooser);
+    connect(&editor_, &DocumentEditor::Replaced, this, &TablePage::FillChooser);
     connect(chart_, &BalanceChart::UnitClicked, this, &TablePage::SelectUnit);
     // A save, a close, a page switch or a comparison first takes the text
     // of a cell still being typed, as a step of its own.
     connect(&editor_, &DocumentEditor::CommitRequested, this, &TablePage::CommitOpenCell);
     // Each step clears the last refusal: it is about a cell that is gone.
     connect(&editor_, &DocumentEditor::FieldsChanged, message_, &QWidget::hide);
+    connect(&editor_, &DocumentEditor::CellsChanged, message_, &QWidget::hide);
     // Under "Only changed" an undo may bring a record back or let it go.
-    connect(&editor_, &DocumentEditor::FieldsChanged, this, [this] {
+    const auto refilter = [this] {
         if (filter_->OnlyChanged()) filter_->invalidate();
-    });
+    };
+    connect(&editor_, &DocumentEditor::FieldsChanged, this, refilter);
+    connect(&editor_, &DocumentEditor::CellsChanged, this, refilter);
 
     ShowSection(rules::SectionId::Units);
+}
+
+void TablePage::FillChooser() {
+    const QString shown = ShowingOther() ? section_->currentText() : QString();
+    const QSignalBlocker blocker(section_);
+    section_->clear();
+    section_->addItem(QStringLiteral("Units"), static_cast<int>(rules::SectionId::Units));
+    section_->addItem(QStringLiteral("Advances"), static_cast<int>(rules::SectionId::Advances));
+    section_->addItem(QStringLiteral("Cosmic"), static_cast<int>(rules::SectionId::Cosmic));
+    // The other sections by their names, in the file's order.
+    const rules::OtherSections& others = editor_.Document().Others();
+    for (int k = 0; k < others.Count(); ++k) {
+        section_->addItem(ToDisplay(others.At(k).Name()), -1);
+        section_->setItemData(section_->count() - 1, k, kOtherRole);
+    }
+    if (!ShowingOther()) {
+        section_->setCurrentIndex(section_->findData(static_cast<int>(model_->Section())));
+        return;
+    }
+    // The section shown stays on show where the document still has one of
+    // its name; otherwise the table goes back to the units.
+    const int again = section_->findText(shown);
+    if (again >= 3)
+        ShowOtherSection(section_->itemData(again, kOtherRole).toInt());
+    else
+        ShowSection(rules::SectionId::Units);
+}
+
+void TablePage::ShowView(QAbstractItemModel* source) {
+    if (filter_->sourceModel() != source) filter_->setSourceModel(source);
+    view_->sortByColumn(-1, Qt::AscendingOrder);
+    view_->horizontalHeader()->setSortIndicatorShown(true);
+    view_->resizeColumnsToContents();
+    // Another section starts at its first row and its names.
+    view_->scrollToTop();
+    view_->horizontalScrollBar()->setValue(0);
 }
 
 void TablePage::ShowSection(rules::SectionId section) {
@@ -187,13 +233,9 @@ void TablePage::ShowSection(rules::SectionId section) {
         const QSignalBlocker blocker(section_);
         section_->setCurrentIndex(section_->findData(static_cast<int>(section)));
     }
+    otherSection_ = -1;
     model_->SetSection(section);
-    view_->sortByColumn(-1, Qt::AscendingOrder);
-    view_->horizontalHeader()->setSortIndicatorShown(true);
-    view_->resizeColumnsToContents();
-    // Another section starts at its first row and its names.
-    view_->scrollToTop();
-    view_->horizontalScrollBar()->setValue(0);
+    ShowView(model_);
     // The chart plots units; the other sections have no pair of numbers
     // worth plotting.
     const bool units = section == rules::SectionId::Units;
@@ -201,12 +243,36 @@ void TablePage::ShowSection(rules::SectionId section) {
     chart_->setVisible(units && showChart_->isChecked());
 }
 
+void TablePage::ShowOtherSection(int index) {
+    if (!Built()) Build();
+    if (index < 0 || index >= editor_.Document().Others().Count()) return;
+    {
+        const QSignalBlocker blocker(section_);
+        section_->setCurrentIndex(section_->findData(index, kOtherRole));
+    }
+    otherSection_ = index;
+    sectionModel_->SetSection(index);
+    ShowView(sectionModel_);
+    showChart_->setEnabled(false);
+    chart_->setVisible(false);
+}
+
 void TablePage::ShowField(const rules::FieldRef& ref) {
     if (!Built()) Build();
-    if (ref.section != model_->Section()) ShowSection(ref.section);
+    if (ShowingOther() || ref.section != model_->Section()) ShowSection(ref.section);
     const int column = model_->ColumnOfField(ref.field);
-    const QModelIndex index =
-        filter_->mapFromSource(model_->index(model_->RowOfRecord(ref.record), std::max(column, 0)));
+    SetCurrent(model_->index(model_->RowOfRecord(ref.record), std::max(column, 0)));
+}
+
+void TablePage::ShowCell(const rules::CellRef& ref) {
+    if (!Built()) Build();
+    if (ref.section != otherSection_) ShowOtherSection(ref.section);
+    if (ref.section != otherSection_) return;
+    SetCurrent(sectionModel_->index(ref.row - 1, std::max(ref.column, 0)));
+}
+
+void TablePage::SetCurrent(const QModelIndex& source) {
+    const QModelIndex index = filter_->mapFromSource(source);
     if (!index.isValid()) return;
     view_->setCurrentIndex(index);
     view_->scrollTo(index);
@@ -246,153 +312,8 @@ bool TablePage::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-std::vector<rules::FieldRef> TablePage::SelectedFields() const {
-    std::vector<rules::FieldRef> refs;
-    if (!Built()) return refs;
-    QModelIndexList selected = view_->selectionModel()->selectedIndexes();
-    std::sort(selected.begin(), selected.end(), [](const QModelIndex& a, const QModelIndex& b) {
-        return std::pair(a.row(), a.column()) < std::pair(b.row(), b.column());
-    });
-    for (const QModelIndex& index : selected) {
-        const QModelIndex source = filter_->mapToSource(index);
-        const rules::FieldRef ref = model_->RefAt(source.row(), source.column());
-        if (ref.field >= 0) refs.push_back(ref);
-    }
-    return refs;
-}
-
-void TablePage::CopySelection() {
-    if (!Built()) return;
-    const QModelIndexList selected = view_->selectionModel()->selectedIndexes();
-    if (selected.isEmpty()) return;
-    // The bounding block of the selection, as spreadsheets copy it.
-    int top = INT_MAX, bottom = -1, left = INT_MAX, right = -1;
-    for (const QModelIndex& index : selected) {
-        top = std::min(top, index.row());
-        bottom = std::max(bottom, index.row());
-        left = std::min(left, index.column());
-        right = std::max(right, index.column());
-    }
-    rules::CellRows rows;
-    for (int r = top; r <= bottom; ++r) {
-        std::vector<std::string>& cells = rows.emplace_back();
-        for (int c = left; c <= right; ++c) {
-            const QModelIndex index = filter_->index(r, c);
-            cells.push_back(view_->selectionModel()->isSelected(index) ? index.data().toString().toStdString()
-                                                                        : std::string());
-        }
-    }
-    QApplication::clipboard()->setText(QString::fromStdString(rules::TabText(rows)));
-}
-
-void TablePage::PasteClipboard() { PasteText(QApplication::clipboard()->text()); }
-
-bool TablePage::PasteText(const QString& text) {
-    if (!Built() || text.isEmpty()) return false;
-    const rules::CellRows rows = rules::ParseTabText(text.toStdString());
-    if (rows.empty()) return false;
-    QModelIndexList selected = view_->selectionModel()->selectedIndexes();
-    if (selected.isEmpty() && view_->currentIndex().isValid()) selected << view_->currentIndex();
-    if (selected.isEmpty()) return false;
-
-    const rules::RulesDocument& document = editor_.Document();
-    rules::EditPlan plan;
-    if (rows.size() == 1 && rows[0].size() == 1 && selected.size() > 1) {
-        // One value onto many cells fills each of them.
-        std::vector<std::pair<int, int>> cells;
-        for (const QModelIndex& index : selected) {
-            const QModelIndex source = filter_->mapToSource(index);
-            cells.emplace_back(source.row() + 1, source.column());
-        }
-        plan = rules::PlanFill(document, model_->Section(), cells, rows[0][0]);
-    } else {
-        int top = INT_MAX, left = INT_MAX;
-        for (const QModelIndex& index : selected) {
-            top = std::min(top, index.row());
-            left = std::min(left, index.column());
-        }
-        // The rows from the corner down as shown (sorted, filtered), and the columns to its right.
-        std::vector<int> records, columns;
-        for (int r = top; r < filter_->rowCount(); ++r)
-            records.push_back(filter_->mapToSource(filter_->index(r, 0)).row() + 1);
-        for (int c = left; c < filter_->columnCount(); ++c) columns.push_back(c);
-        plan = rules::PlanPaste(document, model_->Section(), records, columns, rows);
-    }
-    if (plan.Refused()) {
-        Refuse(QStringLiteral("Paste"),
-               QStringLiteral("Nothing was pasted. %1").arg(QString::fromStdString(plan.problem)));
-        return false;
-    }
-    StorePlan(editor_, std::move(plan), "Paste", "cell");
-    return true;
-}
-
-void TablePage::AdjustSelection() {
-    std::vector<rules::FieldRef> cells;
-    for (const rules::FieldRef& ref : SelectedFields())
-        if (rules::KindOf(ref.section, ref.field) == rules::FieldKind::Number) cells.push_back(ref);
-    if (cells.empty()) {
-        ShowMessage(QStringLiteral("Select the numbers to adjust first."));
-        return;
-    }
-    AdjustDialog dialog(editor_, std::move(cells), window());
-    if (dialog.exec() == QDialog::Accepted) dialog.Apply();
-}
-
-void TablePage::ExportCsvClick() {
-    if (!Built()) return;
-    const QString fileName = QFileDialog::getSaveFileName(
-        window(), QStringLiteral("Export CSV"), section_->currentText().toLower() + QStringLiteral(".csv"),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
-    if (!fileName.isEmpty()) ExportCsv(fileName);
-}
-
-void TablePage::ImportCsvClick() {
-    if (!Built()) return;
-    const QString fileName = QFileDialog::getOpenFileName(
-        window(), QStringLiteral("Import CSV"), QString(),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
-    if (!fileName.isEmpty()) ImportCsv(fileName);
-}
-
-bool TablePage::ExportCsv(const QString& fileName) {
-    if (!Built()) Build();
-    QFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(QByteArray::fromStdString(rules::CsvText(editor_.Document(), model_->Section()))) < 0 ||
-        !file.flush()) {
-        Refuse(QStringLiteral("Export CSV"),
-               QStringLiteral("%1 could not be written: %2").arg(fileName, file.errorString()));
-        return false;
-    }
-    return true;
-}
-
-bool TablePage::ImportCsv(const QString& fileName) {
-    if (!Built()) Build();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly)) {
-        Refuse(QStringLiteral("Import CSV"),
-               QStringLiteral("%1 could not be read: %2").arg(fileName, file.errorString()));
-        return false;
-    }
-    rules::EditPlan plan = rules::PlanCsvImport(editor_.Document(), model_->Section(), file.readAll().toStdString());
-    if (plan.Refused()) {
-        Refuse(QStringLiteral("Import CSV"),
-               QStringLiteral("Nothing was imported. %1").arg(QString::fromStdString(plan.problem)));
-        return false;
-    }
-    if (plan.edits.empty()) {
-        ShowMessage(QStringLiteral("The file holds the same values as the table: nothing to import."));
-        return true;
-    }
-    if (!ConfirmImport(window(), plan)) return false;
-    StorePlan(editor_, std::move(plan), "Import", "field");
-    return true;
-}
-
 void TablePage::SelectUnit(int unit) {
-    if (model_->Section() != rules::SectionId::Units) return;
+    if (ShowingOther() || model_->Section() != rules::SectionId::Units) return;
     const QModelIndex index = filter_->mapFromSource(model_->index(model_->RowOfRecord(unit), 0));
     if (!index.isValid()) {
         ShowMessage(QStringLiteral("That unit is hidden by the filter."));

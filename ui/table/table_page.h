@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <vector>
 
 #include "rules/document/record_fields.h"
+#include "rules/edits/cell_grid.h"
+#include "rules/sections/cell_ref.h"
 #include "ui/table/record_table_model.h"
 
 class QCheckBox;
@@ -19,11 +22,13 @@ namespace ui {
 class BalanceChart;
 class DocumentEditor;
 class RecordFilter;
+class SectionTableModel;
 
-// Every unit, advance or cosmic value at a glance, edited like a
-// spreadsheet: sort by any column, filter by name, type into a cell, copy
-// and paste blocks of cells, adjust numbers at once, exchange the section
-// with a spreadsheet as CSV; beside it a chart of two unit columns.
+// Every unit, advance or cosmic value at a glance, and every row of the
+// file's other sections ("@TERRAIN"), edited like a spreadsheet: sort by
+// any column, filter by name, type into a cell, copy and paste blocks of
+// cells, adjust numbers at once, exchange the section with a spreadsheet as
+// CSV; beside the units a chart of two of their columns.
 //
 // Nothing of it is built before the page is first shown: the editor starts
 // as fast without it.
@@ -38,9 +43,16 @@ class TablePage : public QWidget {
     bool Built() const { return model_ != nullptr; }
 
     void ShowSection(rules::SectionId section);
+    // Shows other section `index` of the document (in file order).
+    void ShowOtherSection(int index);
+    // Whether one of the other sections is on show, and which.
+    bool ShowingOther() const { return otherSection_ >= 0; }
+    int OtherSection() const { return otherSection_; }
     // Shows the field's section with its cell current (an undo or redo
     // changed it); one hidden by the filter is left so.
     void ShowField(const rules::FieldRef& ref);
+    // The same for a cell of another section.
+    void ShowCell(const rules::CellRef& ref);
     // Tells the table the text each field had when the file was last read
     // or saved, which marks changed cells and drives "Only changed".
     void SetDiskTextSource(RecordTableModel::DiskTextSource source);
@@ -60,18 +72,34 @@ class TablePage : public QWidget {
     bool ImportCsv(const QString& fileName);
 
     RecordTableModel* Model() const { return model_; }
+    SectionTableModel* SectionModel() const { return sectionModel_; }
     RecordFilter* Filter() const { return filter_; }
     QTableView* View() const { return view_; }
     BalanceChart* Chart() const { return chart_; }
-    // The fields of the selected cells, in the table's order.
+    // The fields of the selected cells, in the table's order (none while
+    // another section is on show).
     std::vector<rules::FieldRef> SelectedFields() const;
+    // The same for the cells of the other section on show.
+    std::vector<rules::CellRef> SelectedCells() const;
 
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // The chooser's item data: a designed section's SectionId, or -1 and
+    // the other section's index.
+    static constexpr int kDesignedRole = Qt::UserRole;
+    static constexpr int kOtherRole = Qt::UserRole + 1;
+
     void Build();
+    void FillChooser();
+    void ShowView(QAbstractItemModel* source);
+    void SetCurrent(const QModelIndex& source);
+    // The section on show as the commands see it.
+    std::unique_ptr<rules::CellGrid> Grid() const;
+    // The selected cells as source (row, column) pairs, in the table's order.
+    std::vector<std::pair<int, int>> SelectedSourceCells() const;
     // Stores the text of a cell editor still open, as Enter would.
     void CommitOpenCell();
     void ShowMessage(const QString& text);
@@ -80,6 +108,8 @@ class TablePage : public QWidget {
 
     DocumentEditor& editor_;
     RecordTableModel* model_ = nullptr;
+    SectionTableModel* sectionModel_ = nullptr;
+    int otherSection_ = -1;
     RecordFilter* filter_ = nullptr;
     QTableView* view_ = nullptr;
     BalanceChart* chart_ = nullptr;

@@ -58,9 +58,12 @@ ComparisonPanel::ComparisonPanel(DocumentEditor& editor, Order order, QWidget* p
     connect(take_, &QPushButton::clicked, this, &ComparisonPanel::TakeSelected);
     connect(view_, &QTreeWidget::itemSelectionChanged, this, &ComparisonPanel::SelectionChanged);
     connect(view_, &DifferencesView::RecordActivated, this, &ComparisonPanel::RecordActivated);
+    connect(view_, &DifferencesView::RowActivated, this, &ComparisonPanel::RowActivated);
     // Whatever changed the tables, the differences shown must be theirs now:
-    // an edit touches the records it names, a replaced document everything.
+    // an edit of fields touches the records it names; cells of the other
+    // sections, or a replaced document, compare everything anew.
     connect(&editor_, &DocumentEditor::FieldsChanged, this, &ComparisonPanel::FieldsChanged);
+    connect(&editor_, &DocumentEditor::CellsChanged, this, &ComparisonPanel::Refresh);
     connect(&editor_, &DocumentEditor::Replaced, this, &ComparisonPanel::Refresh);
 }
 
@@ -114,19 +117,43 @@ void ComparisonPanel::FieldsChanged(rules::SectionId section, const QList<int>& 
     ShowCompared(false);
 }
 
-void ComparisonPanel::SelectionChanged() { take_->setEnabled(!view_->SelectedFields().empty()); }
+void ComparisonPanel::SelectionChanged() {
+    take_->setEnabled(!view_->SelectedFields().empty() || !view_->SelectedCells().empty());
+}
+
+void ComparisonPanel::RowActivated(const rules::RowDifference& row, int cell) {
+    // The tables now are the base of the comparison or its other side.
+    const bool fromNow = order_ == Order::NowToTheirs;
+    const int section = fromNow ? row.baseSection : row.otherSection;
+    if (section < 0) return;  // a row only theirs holds
+    int column = 0;
+    if (cell >= 0 && cell < static_cast<int>(row.cells.size()))
+        column = fromNow ? row.cells[static_cast<std::size_t>(cell)].ref.column
+                         : row.cells[static_cast<std::size_t>(cell)].otherRef.column;
+    emit CellActivated({section, row.row, column});
+}
 
 void ComparisonPanel::TakeSelected() {
     const std::vector<rules::FieldDifference> fields = view_->SelectedFields();
-    if (fields.empty()) return;
+    const std::vector<rules::CellDifference> cells = view_->SelectedCells();
+    if (fields.empty() && cells.empty()) return;
+    const bool fromNow = order_ == Order::NowToTheirs;
     std::vector<FieldEdit> edits;
     edits.reserve(fields.size());
     for (const rules::FieldDifference& field : fields)
-        edits.push_back({field.ref, order_ == Order::NowToTheirs ? field.after : field.before});
-    const QString text = fields.size() == 1
-                             ? tr("Take Theirs: %1").arg(editor_.StepName(fields.front().ref))
-                             : tr("Take Theirs: %1 Fields").arg(fields.size());
-    editor_.SetFields(std::move(edits), text);
+        edits.push_back({field.ref, fromNow ? field.after : field.before});
+    std::vector<rules::CellEdit> cellEdits;
+    for (const rules::CellDifference& cell : cells)
+        cellEdits.push_back({fromNow ? cell.ref : cell.otherRef, fromNow ? cell.after : cell.before});
+    const std::size_t count = fields.size() + cells.size();
+    QString text;
+    if (count > 1)
+        text = tr("Take Theirs: %1 Fields").arg(count);
+    else if (!fields.empty())
+        text = tr("Take Theirs: %1").arg(editor_.StepName(fields.front().ref));
+    else
+        text = tr("Take Theirs: %1").arg(editor_.StepName(cellEdits.front().ref));
+    editor_.SetEdits(std::move(edits), std::move(cellEdits), text);
 }
 
 }  // namespace ui

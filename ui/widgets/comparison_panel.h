@@ -40,7 +40,8 @@ class ComparisonPanel : public QWidget {
     // Compares everything anew and shows the differences, keeping the place
     // in the list.
     void Refresh();
-    // Copies theirs into the tables for every field difference selected.
+    // Copies theirs into the tables for every field and cell difference
+    // selected.
     void TakeSelected();
 
     DifferencesView* View() const { return view_; }
@@ -49,6 +50,8 @@ class ComparisonPanel : public QWidget {
 
   signals:
     void RecordActivated(rules::SectionId section, int record);
+    // A row of another section was activated: the cell in the tables now.
+    void CellActivated(const rules::CellRef& cell);
     // The differences were compared anew (the tables changed).
     void Compared(const rules::Comparison& comparison);
 
@@ -59,6 +62,7 @@ class ComparisonPanel : public QWidget {
     // other lines too, from both documents' lines.
     void ShowCompared(bool whole);
     void SelectionChanged();
+    void RowActivated(const rules::RowDifference& row, int cell);
 
     DocumentEditor& editor_;
     Order order_;

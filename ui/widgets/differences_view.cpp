@@ -12,9 +12,11 @@ namespace ui {
 namespace {
 
 // Where a row's difference is kept: record index and field index into the
-// comparison; -1 for rows without one.
+// comparison; -1 for rows without one. A row of another section's rows
+// keeps the row's index instead of a record's, and its cell's.
 constexpr int kRecordRole = Qt::UserRole;
 constexpr int kFieldRole = Qt::UserRole + 1;
+constexpr int kSectionRowRole = Qt::UserRole + 2;
 // Set on the top rows that a comparison of the records alone replaces: the
 // records' headings, and a remark.
 constexpr int kRecordsPartRole = Qt::UserRole + 3;
@@ -43,6 +45,9 @@ DifferencesView::DifferencesView(QWidget* parent) : QTreeWidget(parent) {
     // Double-click and Enter alike.
     connect(this, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* row) {
         if (const auto record = RecordOf(row)) emit RecordActivated(record->first, record->second);
+        const QVariant r = row->data(0, kSectionRowRole);
+        if (r.isValid() && r.toInt() >= 0 && r.toInt() < int(comparison_.rows.size()))
+            emit RowActivated(comparison_.rows[size_t(r.toInt())], row->data(0, kFieldRole).toInt());
     });
 }
 
@@ -69,6 +74,36 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
         row->setForeground(0, greyed);
         row->setToolTip(0, why);
     };
+    std::map<std::string, QTreeWidgetItem*> sections;
+    for (std::size_t r = 0; r < comparison_.rows.size(); ++r) {
+        const rules::RowDifference& row = comparison_.rows[r];
+        QTreeWidgetItem*& heading = sections[row.section];
+        if (!heading) {
+            heading = new QTreeWidgetItem(this, {QLatin1Char('@') + ToDisplay(row.section)});
+            heading->setData(0, kRecordRole, -1);
+            heading->setExpanded(true);
+        }
+        const auto keep = [&](QTreeWidgetItem* item, int cell) {
+            item->setData(0, kRecordRole, -1);
+            item->setData(0, kSectionRowRole, int(r));
+            item->setData(0, kFieldRole, cell);
+        };
+        if (row.presence != rules::RecordDifference::Presence::Both) {
+            auto* item = new QTreeWidgetItem(heading, {ToDisplay(rules::PresenceText(row))});
+            keep(item, -1);
+            grey(item, tr("Only one side holds this row: there is no cell to take."));
+            continue;
+        }
+        const std::string label = rules::RowLabel(row);
+        auto* parent = new QTreeWidgetItem(heading, {ToDisplay(label)});
+        keep(parent, -1);
+        parent->setExpanded(true);
+        for (std::size_t c = 0; c < row.cells.size(); ++c) {
+            std::string text = rules::DifferenceText(row, row.cells[c]);
+            text.erase(0, label.size() + 2);  // the row above names it
+            keep(new QTreeWidgetItem(parent, {ToDisplay(text)}), int(c));
+        }
+    }
     if (!comparison_.lines.empty()) {
         auto* heading = new QTreeWidgetItem(this, {tr("Other lines")});
         heading->setData(0, kRecordRole, -1);
@@ -189,6 +224,7 @@ QTreeWidgetItem* DifferencesView::RowOf(const rules::FieldRef& ref) const {
             const int r = row->data(0, kRecordRole).toInt();
             const int f = row->data(0, kFieldRole).toInt();
             if (!found && r >= 0 && f >= 0 && row->data(0, kFieldRole).isValid() &&
+                !row->data(0, kSectionRowRole).isValid() &&
                 comparison_.records.at(size_t(r)).fields.at(size_t(f)).ref == ref)
                 found = row;
         });
@@ -196,10 +232,37 @@ QTreeWidgetItem* DifferencesView::RowOf(const rules::FieldRef& ref) const {
     return found;
 }
 
+namespace {
+
+// A row counts when it or any row above it is selected.
+bool Chosen(const QTreeWidgetItem* row) {
+    for (; row; row = row->parent())
+        if (row->isSelected()) return true;
+    return false;
+}
+
+}  // namespace
+
+std::vector<rules::CellDifference> DifferencesView::SelectedCells() const {
+    std::vector<rules::CellDifference> cells;
+    for (int h = 0; h < topLevelItemCount(); ++h) {
+        EachRow(topLevelItem(h), [&](const QTreeWidgetItem* item) {
+            const QVariant r = item->data(0, kSectionRowRole);
+            const int c = item->data(0, kFieldRole).toInt();
+            if (!Chosen(item) || !r.isValid() || r.toInt() < 0 || c < 0) return;
+            const rules::CellDifference& cell = comparison_.rows.at(size_t(r.toInt())).cells.at(size_t(c));
+            const bool known = std::any_of(cells.begin(), cells.end(),
+                                           [&](const auto& kept) { return kept.ref == cell.ref; });
+            if (!known) cells.push_back(cell);
+        });
+    }
+    return cells;
+}
+
 std::vector<rules::FieldDifference> DifferencesView::SelectedFields() const {
     std::vector<rules::FieldDifference> fields;
     const auto take = [&](const QTreeWidgetItem* row) {
-        if (!row->data(0, kFieldRole).isValid()) return;
+        if (!row->data(0, kFieldRole).isValid() || row->data(0, kSectionRowRole).isValid()) return;
         const int r = row->data(0, kRecordRole).toInt();
         const int f = row->data(0, kFieldRole).toInt();
         if (r < 0 || f < 0) return;
@@ -208,15 +271,9 @@ std::vector<rules::FieldDifference> DifferencesView::SelectedFields() const {
                                        [&](const auto& kept) { return kept.ref == field.ref; });
         if (!known) fields.push_back(field);
     };
-    // A row counts when it or any row above it is selected.
-    const auto chosen = [](const QTreeWidgetItem* row) {
-        for (; row; row = row->parent())
-            if (row->isSelected()) return true;
-        return false;
-    };
     for (int h = 0; h < topLevelItemCount(); ++h) {
         EachRow(topLevelItem(h), [&](const QTreeWidgetItem* row) {
-            if (chosen(row)) take(row);
+            if (Chosen(row)) take(row);
         });
     }
     return fields;
