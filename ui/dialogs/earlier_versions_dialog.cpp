@@ -8,8 +8,10 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "rules/compare/comparison.h"
 #include "rules/document/rules_document.h"
@@ -20,12 +22,11 @@
 
 namespace ui {
 
-// A kept version as read: its document, and how it compares with the tables.
+// A kept version, and whether its line says how it compares with the
+// tables now.
 struct EarlierVersionsDialog::Version {
     rules::KeptVersion kept;
-    std::shared_ptr<const rules::RulesDocument> document;  // null when it cannot be read
-    rules::Comparison comparison;
-    QString problem;
+    bool summarized = false;
 };
 
 namespace {
@@ -48,19 +49,7 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
     setFont(QApplication::font(this));
     resize(760, 520);
 
-    for (rules::KeptVersion& kept : versions) {
-        Version version{std::move(kept), nullptr, {}, {}};
-        std::string bytes;
-        if (const rules::Status read = rules::ReadWholeFile(version.kept.path, bytes); !read) {
-            version.problem = QString::fromStdString(read.message);
-        } else {
-            auto document = std::make_shared<rules::RulesDocument>();
-            document->LoadBytes(bytes, editor.Document().GetLanguage());
-            document->Parse();
-            version.document = std::move(document);
-        }
-        versions_.push_back(std::move(version));
-    }
+    for (rules::KeptVersion& kept : versions) versions_.push_back({std::move(kept), false});
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("VersionList"));
@@ -70,11 +59,12 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
     for (const Version& version : versions_) {
         auto* item = new QTreeWidgetItem(
             list_, {KeptAt(version.kept),
-                    tr("%1 bytes").arg(QLocale().toString(qulonglong(version.kept.size))),
-                    version.problem});
+                    tr("%1 bytes").arg(QLocale().toString(qulonglong(version.kept.size)))});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
-    CompareVersions();
+    filler_ = new QTimer(this);
+    filler_->setInterval(0);
+    connect(filler_, &QTimer::timeout, this, &EarlierVersionsDialog::FillNext);
 
     // From then to now, as time went.
     panel_ = new ComparisonPanel(editor, ComparisonPanel::Order::TheirsToNow, this);
@@ -82,11 +72,13 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
     panel_->Show(nullptr, tr("Select a version to see what differs."));
     connect(panel_, &ComparisonPanel::RecordActivated, this, &EarlierVersionsDialog::RecordActivated);
     connect(panel_, &ComparisonPanel::CellActivated, this, &EarlierVersionsDialog::CellActivated);
-    // Whatever changed the tables (a take, an undo), the summaries follow.
-    connect(&editor_, &DocumentEditor::FieldsChanged, this, &EarlierVersionsDialog::CompareVersions);
-    connect(&editor_, &DocumentEditor::CellsChanged, this, &EarlierVersionsDialog::CompareVersions);
-    connect(&editor_, &DocumentEditor::Replaced, this,
-            &EarlierVersionsDialog::CompareVersions);
+    // Whatever changed the tables (a take, an undo), the lines follow: the
+    // selected version's from the panel, which compares it anew.
+    connect(&editor_, &DocumentEditor::FieldsChanged, this, &EarlierVersionsDialog::TablesChanged);
+    connect(&editor_, &DocumentEditor::CellsChanged, this, &EarlierVersionsDialog::TablesChanged);
+    connect(&editor_, &DocumentEditor::Replaced, this, &EarlierVersionsDialog::TablesChanged);
+    connect(panel_, &ComparisonPanel::Compared, this,
+            [this](const rules::Comparison& comparison) { Summarize(shownRow_, comparison); });
 
     auto* splitter = new QSplitter(Qt::Vertical, this);
     splitter->addWidget(list_);
@@ -124,29 +116,68 @@ EarlierVersionsDialog::~EarlierVersionsDialog() = default;
 
 DifferencesView* EarlierVersionsDialog::Differences() const { return panel_->View(); }
 
-void EarlierVersionsDialog::CompareVersions() {
-    for (std::size_t i = 0; i < versions_.size(); ++i) {
-        Version& version = versions_[i];
-        if (!version.document) continue;
-        version.comparison = rules::Compare(*version.document, editor_.Document());
-        list_->topLevelItem(int(i))->setText(
-            2, QString::fromStdString(rules::SummaryLine(version.comparison)));
+void EarlierVersionsDialog::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    // The other lines once the list is in sight, not before.
+    if (!painted_) {
+        painted_ = true;
+        filler_->start();
     }
+}
+
+std::shared_ptr<const rules::RulesDocument> EarlierVersionsDialog::Read(int row) {
+    Version& version = versions_[size_t(row)];
+    std::string bytes;
+    if (const rules::Status read = rules::ReadWholeFile(version.kept.path, bytes); !read) {
+        list_->topLevelItem(row)->setText(2, QString::fromStdString(read.message));
+        version.summarized = true;
+        return nullptr;
+    }
+    auto document = std::make_shared<rules::RulesDocument>();
+    document->LoadBytes(bytes, editor_.Document().GetLanguage());
+    document->Parse();
+    return document;
+}
+
+void EarlierVersionsDialog::Summarize(int row, const rules::Comparison& comparison) {
+    if (row < 0 || row >= int(versions_.size())) return;
+    versions_[size_t(row)].summarized = true;
+    list_->topLevelItem(row)->setText(2, QString::fromStdString(rules::SummaryLine(comparison)));
+}
+
+void EarlierVersionsDialog::TablesChanged() {
+    for (std::size_t i = 0; i < versions_.size(); ++i)
+        if (int(i) != shownRow_ || !shown_) versions_[i].summarized = false;
+    if (painted_) filler_->start();
+}
+
+void EarlierVersionsDialog::FillNext() {
+    const auto next = std::find_if(versions_.begin(), versions_.end(),
+                                   [](const Version& version) { return !version.summarized; });
+    if (next == versions_.end()) return filler_->stop();
+    const int row = int(next - versions_.begin());
+    if (const auto document = Read(row)) Summarize(row, rules::Compare(*document, editor_.Document()));
 }
 
 void EarlierVersionsDialog::ShowSelected() {
     const int row = list_->indexOfTopLevelItem(list_->currentItem());
     if (row < 0 || row >= int(versions_.size())) return;
-    const Version& version = versions_[size_t(row)];
-    restore_->setEnabled(version.document != nullptr);
-    panel_->Show(version.document, version.problem);
+    // One version in memory: the one shown drops the one before.
+    shownRow_ = -1;
+    shown_.reset();
+    panel_->Show(nullptr, QString());
+    shown_ = Read(row);
+    shownRow_ = row;
+    restore_->setEnabled(shown_ != nullptr);
+    // Showing it compares it, and the panel's comparison makes its line.
+    panel_->Show(shown_, list_->topLevelItem(row)->text(2));
 }
 
 void EarlierVersionsDialog::RestoreSelected() {
     const int row = list_->indexOfTopLevelItem(list_->currentItem());
-    if (row < 0 || row >= int(versions_.size()) || !versions_[size_t(row)].document) return;
-    Version& version = versions_[size_t(row)];
-    editor_.ReplaceDocument(version.document->TakeContent(),
+    if (row < 0 || row != shownRow_ || !shown_) return;
+    const Version& version = versions_[size_t(row)];
+    editor_.ReplaceDocument(shown_->TakeContent(),
                             tr("Restore Version of %1").arg(KeptAt(version.kept)));
     accept();
 }
