@@ -28,7 +28,11 @@ void RulesDocument::ResetTables() {
 }
 
 void RulesDocument::LoadBytes(std::string_view bytes, Language language) {
-    lines_.LoadBytes(bytes);
+    AdoptBytes(std::string(bytes), language);
+}
+
+void RulesDocument::AdoptBytes(std::string&& bytes, Language language) {
+    lines_.LoadBytes(std::move(bytes));
     ResetTables();
     fileName_.clear();  // Save then writes the language's own file name
     onDisk_ = FileStamp{};

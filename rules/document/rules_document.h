@@ -25,6 +25,8 @@ public:
     Status Load(const std::string& fileName, Language language);
     // Same, from bytes (tests, fuzzing, benchmarks).
     void LoadBytes(std::string_view bytes, Language language);
+    // Same, keeping `bytes` themselves rather than a copy of them.
+    void AdoptBytes(std::string&& bytes, Language language);
 
     // Runs the three readers: cosmic, advances, units, in that order; then
     // reads the other sections.

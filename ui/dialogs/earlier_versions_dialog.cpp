@@ -31,6 +31,13 @@ struct EarlierVersionsDialog::Version {
 
 namespace {
 
+// Versions up to this size are read ahead to fill in their lines; a larger
+// one is read when selected, so that one such version is in memory at a
+// time, never two.
+constexpr std::uintmax_t kReadAhead = 16u << 20;
+
+bool ReadAhead(const rules::KeptVersion& version) { return version.size <= kReadAhead; }
+
 QString KeptAt(const rules::KeptVersion& version) {
     return QLocale().toString(QDateTime::fromMSecsSinceEpoch(version.keptAtMs),
                               QStringLiteral("yyyy-MM-dd HH:mm:ss"));
@@ -59,7 +66,8 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
     for (const Version& version : versions_) {
         auto* item = new QTreeWidgetItem(
             list_, {KeptAt(version.kept),
-                    tr("%1 bytes").arg(QLocale().toString(qulonglong(version.kept.size)))});
+                    tr("%1 bytes").arg(QLocale().toString(qulonglong(version.kept.size))),
+                    ReadAhead(version.kept) ? QString() : SelectToCompare()});
         item->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
     }
     filler_ = new QTimer(this);
@@ -134,7 +142,7 @@ std::shared_ptr<const rules::RulesDocument> EarlierVersionsDialog::Read(int row)
         return nullptr;
     }
     auto document = std::make_shared<rules::RulesDocument>();
-    document->LoadBytes(bytes, editor_.Document().GetLanguage());
+    document->AdoptBytes(std::move(bytes), editor_.Document().GetLanguage());
     document->Parse();
     return document;
 }
@@ -145,15 +153,22 @@ void EarlierVersionsDialog::Summarize(int row, const rules::Comparison& comparis
     list_->topLevelItem(row)->setText(2, QString::fromStdString(rules::SummaryLine(comparison)));
 }
 
+QString EarlierVersionsDialog::SelectToCompare() { return tr("Select it to compare"); }
+
 void EarlierVersionsDialog::TablesChanged() {
-    for (std::size_t i = 0; i < versions_.size(); ++i)
-        if (int(i) != shownRow_ || !shown_) versions_[i].summarized = false;
+    for (std::size_t i = 0; i < versions_.size(); ++i) {
+        if (int(i) == shownRow_ && shown_) continue;
+        versions_[i].summarized = false;
+        if (!ReadAhead(versions_[i].kept)) list_->topLevelItem(int(i))->setText(2, SelectToCompare());
+    }
     if (painted_) filler_->start();
 }
 
 void EarlierVersionsDialog::FillNext() {
     const auto next = std::find_if(versions_.begin(), versions_.end(),
-                                   [](const Version& version) { return !version.summarized; });
+                                   [](const Version& version) {
+                                       return !version.summarized && ReadAhead(version.kept);
+                                   });
     if (next == versions_.end()) return filler_->stop();
     const int row = int(next - versions_.begin());
     if (const auto document = Read(row)) Summarize(row, rules::Compare(*document, editor_.Document()));

@@ -30,8 +30,9 @@ class DocumentEditor;
 // the whole version the document, each as one undoable step (nothing is
 // written until Save Changes). The list comes from the versions' names and
 // sizes alone: a version is read when it is selected, and the other lines
-// are filled in one version at a time once the dialog shows, so a list of
-// versions of a 50 MB file shows at once and holds one of them in memory.
+// are filled in one version at a time once the dialog shows (a version of
+// many megabytes only when selected), so a list of versions of a 50 MB file
+// shows at once and holds one of them in memory.
 class EarlierVersionsDialog : public QDialog {
     Q_OBJECT
   public:
@@ -65,6 +66,8 @@ class EarlierVersionsDialog : public QDialog {
     void Summarize(int row, const rules::Comparison& comparison);
     // Fills in the next line out of date, one version per call.
     void FillNext();
+    // The line of a large version not yet compared.
+    static QString SelectToCompare();
 
     DocumentEditor& editor_;
     std::vector<Version> versions_;
