@@ -119,17 +119,16 @@ std::int64_t Milliseconds(std::chrono::system_clock::time_point now) {
 }
 
 // Reads the file piece by piece, handing each piece to `take` until it
-// returns false; false when the file cannot be read to its end.
+// returns false, and reads no further then: a difference near the start of
+// a large file is found without reading the rest. False when `take` said so
+// or the file cannot be read to its end.
 template <typename Take>
 bool EachPiece(const fs::path& path, Take&& take) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return false;
-    bool whole = true;
-    const bool read = ReadPieces(fd, [&](std::string_view piece) {
-        if (whole && !take(piece)) whole = false;
-    });
+    const bool whole = ReadPiecesWhile(fd, take);
     ::close(fd);
-    return read && whole;
+    return whole;
 }
 
 // Whether the file holds exactly `bytes`, read a piece at a time.
