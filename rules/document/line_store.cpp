@@ -373,6 +373,15 @@ Status LineStore::SaveFile(const std::string& fileName, FileStamp* written) cons
         ::unlink(tempName.c_str());
         return cannotCreate;
     }
+    // The rename moved the file's status-change time: the stamp takes the
+    // new one, or the next save would take the file for touched by someone
+    // and read all of it again to tell.
+    struct stat renamed {};
+    if (written && ::stat(target.c_str(), &renamed) == 0 && renamed.st_ino == stamp.inode &&
+        static_cast<std::uint64_t>(renamed.st_dev) == stamp.device) {
+        stamp.changedSeconds = renamed.st_ctim.tv_sec;
+        stamp.changedNanoseconds = renamed.st_ctim.tv_nsec;
+    }
     // Make the rename itself durable; a failure here loses nothing that the
     // file system has not already promised, so it is not reported.
     const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
