@@ -8,18 +8,6 @@
 
 namespace rules {
 
-namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
-}
-
-}  // namespace
-
 RecordGrid::RecordGrid(const RulesDocument& document, SectionId section)
     : document_(document), section_(section) {}
 
@@ -78,8 +66,8 @@ std::string SectionGrid::Heading(int column) const {
 int SectionGrid::ColumnOfHeading(std::string_view heading) const {
     for (int column = 0; column < Columns(); ++column) {
         // "Column 3" names the third column whatever the comment calls it.
-        if (SameIgnoringCase(Heading(column), heading) ||
-            SameIgnoringCase("Column " + std::to_string(column + 1), heading))
+        if (SameFoldingCase(Heading(column), heading) ||
+            SameFoldingCase("Column " + std::to_string(column + 1), heading))
             return column;
     }
     return -1;

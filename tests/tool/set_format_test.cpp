@@ -16,6 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using rules::testing::ReadBytes;
+using rules::testing::Replaced;
 using rules::testing::ScratchDir;
 using rules::testing::WriteBytes;
 
@@ -26,11 +27,6 @@ const std::string kRules =
     "Ember Guard,  nil, 0,  1.,0,   1a, 1d,  1h,1f, 2,0,  5, Emk, 000000000000000\r\n"
     "Ash Bowman,   Kln, 0,  1.,0,   2a, 1d,  1h,1f, 3,0,  5, Emk, 000000000000000\r\n"
     "Ash Bowman,   nil, 0,  2.,0,   3a, 1d,  1h,1f, 4,0,  5, Kln, 000000000000000\r\n;\r\n";
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-    text.replace(text.find(from), from.size(), to);
-    return text;
-}
 
 // Kept versions go to a scratch folder of their own.
 class ScratchData {
