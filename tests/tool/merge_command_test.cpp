@@ -76,7 +76,8 @@ TEST(MergeCommand, AFileThatCannotBeReadWritesNothing) {
 TEST(TextconvCommand, PrintsOneLinePerFieldAndEveryOtherLineAsItIs) {
     ScratchDir dir;
     const std::string file = dir / "rules.txt";
-    WriteBytes(file, Replaced(kBase, "Ember Guard", "Ember Gu\xE9rd"));
+    WriteBytes(file, Replaced(kBase, "Ember Guard", "Ember Gu\xE9rd") +
+                         "; Terrain: name, defense\r\n@TERRAIN\r\nSalt Marsh,  1 ; smh\r\n;\r\n");
     const Outcome run = Tool({"textconv", file});
     EXPECT_EQ(run.status, kExitOk);
     // The lines outside the records as they are; one line per field, in
@@ -91,6 +92,11 @@ TEST(TextconvCommand, PrintsOneLinePerFieldAndEveryOtherLineAsItIs) {
     for (std::size_t at = run.out.find(unit); at != std::string::npos; at = run.out.find(unit, at + 1))
         ++fields;
     EXPECT_EQ(fields, 14u);
+    // Another section's row: one line per cell, under the section's headings.
+    const std::string row = "Row \"Salt Marsh\" of TERRAIN column ";
+    EXPECT_NE(run.out.find(";\n; Terrain: name, defense\n@TERRAIN\n" + row + "\"name\" \"Salt Marsh\"\n" +
+                           row + "\"defense\" 1\n" + row + "\"Comment\" smh\n;\n"),
+              std::string::npos);
     EXPECT_EQ(Tool({"textconv", dir / "missing.txt"}).status, kExitFailure);
 }
 
