@@ -64,10 +64,15 @@ std::string SectionGrid::Heading(int column) const {
 }
 
 int SectionGrid::ColumnOfHeading(std::string_view heading) const {
+    // The headings are the file's Windows-1252 text: compared so, accented
+    // capitals fold too.
+    const std::optional<std::string> wanted = Utf8ToCp1252(heading);
+    if (!wanted) return -1;
+    const std::vector<std::string>& headings = document_.Others().At(section_).Headings();
     for (int column = 0; column < Columns(); ++column) {
         // "Column 3" names the third column whatever the comment calls it.
-        if (SameFoldingCase(Heading(column), heading) ||
-            SameFoldingCase("Column " + std::to_string(column + 1), heading))
+        if (SameFoldingCase(headings.at(static_cast<std::size_t>(column)), *wanted) ||
+            SameFoldingCase("Column " + std::to_string(column + 1), *wanted))
             return column;
     }
     return -1;

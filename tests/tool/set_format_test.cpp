@@ -73,6 +73,27 @@ TEST(SetCommand, ChangesOnlyTheValuesAndKeepsTheReplacedFile) {
     EXPECT_EQ(KeptVersions(dir.Path() / "data").size(), 3u);
 }
 
+TEST(SetCommand, ChangesTheCellsOfARowOfAnotherSection) {
+    ScratchDir dir;
+    const ScratchData data(dir.Path() / "data");
+    const std::string file = dir / "mod.txt";
+    const std::string rules = kRules + "; Terrain: name, move cost, defense ; code\r\n@TERRAIN\r\n"
+                                       "Salt Marsh,   2,  1 ; smh\r\nReedbank,     1, 10 ; rdb\r\n;\r\n";
+    WriteBytes(file, rules);
+    // A comma would split the value: refused, and nothing is written.
+    const Outcome refused = Tool({"set", file, "terrain", "salt marsh", "move-cost=3", "defense=4,5"});
+    EXPECT_EQ(refused.status, kExitFailure);
+    EXPECT_NE(refused.err.find("defense of \"Salt Marsh\" cannot be \"4,5\""), std::string::npos)
+        << refused.err;
+    EXPECT_EQ(Tool({"set", file, "TERRAIN", "#3", "defense=1"}).status, kExitFailure);
+    EXPECT_EQ(ReadBytes(file), rules);
+
+    const Outcome set =
+        Tool({"set", file, "terrain", "salt marsh", "move_cost=3", "Column 3=12", "comment=salt"});
+    EXPECT_EQ(set.status, kExitOk) << set.err;
+    EXPECT_EQ(ReadBytes(file), Replaced(rules, "Salt Marsh,   2,  1 ; smh", "Salt Marsh,   3, 12 ; salt"));
+}
+
 TEST(SetCommand, RefusesWhatTheTablePageRefusesAndWritesNothing) {
     ScratchDir dir;
     const ScratchData data(dir.Path() / "data");
