@@ -14,6 +14,7 @@
 #include "rules/compare/merge.h"
 #include "rules/document/file_bytes.h"
 #include "rules/document/rules_document.h"
+#include "everything_edited.h"
 
 namespace {
 
@@ -62,25 +63,6 @@ std::string Theirs() {
         "; Global constants", "; Global constants, updated");
 }
 
-std::string EverythingEdited() {
-    rules::RulesDocument document;
-    document.LoadBytes(Demo(), rules::Language::English);
-    document.Parse();
-    for (const rules::SectionId section :
-         {rules::SectionId::Cosmic, rules::SectionId::Advances, rules::SectionId::Units}) {
-        for (int r = 1; r <= rules::RecordCount(document, section); ++r) {
-            for (int f = 0; f < rules::FieldCount(section); ++f) {
-                const rules::FieldRef ref{section, r, f};
-                rules::SetFieldText(document, ref, rules::FieldText(document, ref) + "9");
-            }
-        }
-    }
-    document.Render();
-    rules::LineStore& lines = document.Lines();
-    for (int k = 0; k < lines.LineCount(); ++k) lines.PutLine(k, std::string(lines.GetLine(k)) + "~");
-    return lines.SaveBytes();
-}
-
 void Run(benchmark::State& state, const std::string& ours, const std::string& theirs) {
     const std::string base = Demo();
     int changes = 0, conflicts = 0;
@@ -98,7 +80,7 @@ void BM_MergeDemoTwoEditedCopies(benchmark::State& state) { Run(state, Ours(), T
 BENCHMARK(BM_MergeDemoTwoEditedCopies)->Unit(benchmark::kMicrosecond);
 
 void BM_MergeDemoEverythingEditedOnTheirSide(benchmark::State& state) {
-    Run(state, Ours(), EverythingEdited());
+    Run(state, Ours(), EverythingEdited(Demo()));
 }
 BENCHMARK(BM_MergeDemoEverythingEditedOnTheirSide)->Unit(benchmark::kMicrosecond);
 

@@ -10,8 +10,8 @@ const std::vector<Command>& Commands() {
          "print what OTHER changes against BASE, field by field, one line per difference",
          RunDiff},
         {"set", "FILE SECTION RECORD FIELD=VALUE... [--dry-run]",
-         "change fields of one unit, advance or cosmic value as the Table page does, and save the "
-         "file as Save Changes does",
+         "change fields of one unit, advance or cosmic value, or cells of a row of another section, "
+         "as the Table page does, and save the file as Save Changes does",
          RunSet},
         {"format", "FILE [-o OUT] [--check]",
          "align the columns of the units, advances and cosmic values; --check lists the lines "

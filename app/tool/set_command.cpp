@@ -1,6 +1,8 @@
 // ovantra-rules set FILE SECTION RECORD FIELD=VALUE... [--dry-run]: changes
-// fields as the Table page does and saves the file as Save Changes does.
+// fields (or another section's cells) as the Table page does and saves the
+// file as Save Changes does.
 
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -9,7 +11,9 @@
 #include "rules/compare/comparison.h"
 #include "rules/document/cp1252.h"
 #include "rules/document/rules_document.h"
+#include "rules/edits/cell_assignment.h"
 #include "rules/edits/field_assignment.h"
+#include "rules/edits/table_plans.h"
 
 namespace tool {
 
@@ -24,6 +28,52 @@ std::optional<std::string> FileText(const std::string& utf8, const std::string& 
     return bytes;
 }
 
+// One unit, advance or cosmic value: the fields by the field table, values
+// read in the file's Windows-1252. Nothing when they were set.
+std::optional<int> SetFields(rules::RulesDocument& document, const std::string& file,
+                             rules::SectionId section, const std::string& recordUtf8,
+                             std::vector<rules::Assignment> assignments, Streams io) {
+    for (rules::Assignment& assignment : assignments) {
+        const std::optional<std::string> field = FileText(assignment.field, "The field", io);
+        const std::optional<std::string> value = FileText(assignment.value, "The value", io);
+        if (!field || !value) return kExitFailure;
+        assignment = {*field, *value};
+    }
+    const std::optional<std::string> name = FileText(recordUtf8, "The record", io);
+    if (!name) return kExitFailure;
+    const rules::RecordLookup found = rules::FindRecord(document, section, *name);
+    if (!found.problem.empty()) {
+        io.err << "ovantra-rules: " << file << ": " << rules::Cp1252ToUtf8(found.problem) << "\n";
+        return kExitFailure;
+    }
+    if (const std::string problem = rules::Assign(document, section, found.record, assignments);
+        !problem.empty()) {
+        io.err << "ovantra-rules: " << file << ": " << rules::Cp1252ToUtf8(problem)
+               << " Nothing was changed.\n";
+        return kExitFailure;
+    }
+    return std::nullopt;
+}
+
+// One row of another section, as the Table page takes its cells.
+std::optional<int> SetCells(rules::RulesDocument& document, const rules::CellGrid& grid,
+                            const std::string& file, const std::string& row,
+                            const std::vector<rules::Assignment>& assignments, Streams io) {
+    const rules::RecordLookup found = rules::FindRow(grid, row);
+    if (!found.problem.empty()) {
+        io.err << "ovantra-rules: " << file << ": " << found.problem << "\n";
+        return kExitFailure;
+    }
+    const rules::EditPlan plan = rules::PlanAssignments(grid, found.record, assignments);
+    if (plan.Refused()) {
+        io.err << "ovantra-rules: " << file << ": " << plan.problem << " Nothing was changed.\n";
+        return kExitFailure;
+    }
+    for (const std::string& note : plan.notes) io.err << "ovantra-rules: note: " << note << "\n";
+    rules::ApplyPlan(document, plan);
+    return std::nullopt;
+}
+
 }  // namespace
 
 int RunSet(const Arguments& arguments, Streams io) {
@@ -35,7 +85,8 @@ int RunSet(const Arguments& arguments, Streams io) {
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && IsHelp(argument)) {
-            io.out << "usage: ovantra-rules set " << command.arguments << "\n" << command.summary << ".\n";
+            io.out << "usage: ovantra-rules set " << command.arguments << "\n"
+                   << command.summary << ".\n";
             return kExitOk;
         } else if (!optionsEnded && argument == "--dry-run") {
             dryRun = true;
@@ -48,36 +99,28 @@ int RunSet(const Arguments& arguments, Streams io) {
     if (words.size() < 4)
         return UsageError(command, "set takes a file, a section, a record and FIELD=VALUE", io);
     const std::string& file = words[0];
-    const std::optional<rules::SectionId> section = rules::SectionNamed(words[1]);
-    if (!section)
-        return UsageError(command, "unknown section " + words[1] + " (unit, advance or cosmic)", io);
-    std::vector<rules::Assignment> assignments;
+    std::vector<rules::Assignment> assignments;  // UTF-8 as typed
     for (std::size_t i = 3; i < words.size(); ++i) {
         const std::size_t equals = words[i].find('=');
         if (equals == std::string::npos || equals == 0)
             return UsageError(command, words[i] + " is not FIELD=VALUE", io);
-        const std::optional<std::string> field = FileText(words[i].substr(0, equals), "The field", io);
-        const std::optional<std::string> value = FileText(words[i].substr(equals + 1), "The value", io);
-        if (!field || !value) return kExitFailure;
-        assignments.push_back({*field, *value});
+        assignments.push_back({words[i].substr(0, equals), words[i].substr(equals + 1)});
     }
-    const std::optional<std::string> name = FileText(words[2], "The record", io);
-    if (!name) return kExitFailure;
 
     rules::RulesDocument document;
     if (!ReadRulesFileToChange(file, document, io)) return kExitFailure;
-    const rules::RecordLookup found = rules::FindRecord(document, *section, *name);
-    if (!found.problem.empty()) {
-        io.err << "ovantra-rules: " << file << ": " << rules::Cp1252ToUtf8(found.problem) << "\n";
-        return kExitFailure;
-    }
+    const std::unique_ptr<rules::CellGrid> grid = rules::GridNamed(document, words[1]);
+    if (!grid)
+        return UsageError(
+            command,
+            "unknown section " + words[1] + " (unit, advance, cosmic or another section's name)",
+            io);
     const rules::RulesDocument before = document;
-    if (const std::string problem = rules::Assign(document, *section, found.record, assignments);
-        !problem.empty()) {
-        io.err << "ovantra-rules: " << file << ": " << rules::Cp1252ToUtf8(problem)
-               << " Nothing was changed.\n";
-        return kExitFailure;
-    }
+    const std::optional<rules::SectionId> section = rules::SectionNamed(words[1]);
+    const std::optional<int> refused =
+        section ? SetFields(document, file, *section, words[2], assignments, io)
+                : SetCells(document, *grid, file, words[2], assignments, io);
+    if (refused) return *refused;
     if (dryRun) {
         // What `diff` would print between the file and the file saved.
         const std::string bytes = document.SaveToBytes();

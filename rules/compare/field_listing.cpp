@@ -3,6 +3,7 @@
 #include "rules/compare/comparison.h"
 #include "rules/document/field_table.h"
 #include "rules/document/rules_document.h"
+#include "rules/sections/section_cells.h"
 
 namespace rules {
 
@@ -12,6 +13,24 @@ struct RecordPlace {
     SectionId section = SectionId::Units;
     int record = 0;  // 0: the line holds no record
 };
+
+// A row of another section becomes one line per cell it holds
+// (`Row "Saltmarsh" of TERRAIN column "defense" 1`); any other line stays.
+void AddLineOrRow(const RulesDocument& document, int line, std::vector<std::string>& listing) {
+    const OtherSections::Place place = document.Others().RowAt(line);
+    if (place.section < 0) {
+        listing.emplace_back(document.Lines().GetLine(line));
+        return;
+    }
+    const SectionTable& section = document.Others().At(place.section);
+    const std::string label = RowLabel(section, place.row);
+    for (int column = 0; column < section.ColumnCount(); ++column) {
+        if (!section.HasCell(place.row, column)) continue;
+        const std::string& text = section.Cell(place.row, column);
+        if (column == section.CommentColumn() && text.empty()) continue;
+        listing.push_back(label + ' ' + ColumnLabel(section, column) + ' ' + ShownValue(text, false));
+    }
+}
 
 }  // namespace
 
@@ -30,7 +49,7 @@ std::vector<std::string> FieldListing(const RulesDocument& document) {
     for (int line = 0; line < lineCount; ++line) {
         const RecordPlace& place = places[static_cast<std::size_t>(line)];
         if (place.record == 0) {
-            listing.emplace_back(document.Lines().GetLine(line));
+            AddLineOrRow(document, line, listing);
             continue;
         }
         const std::string label = RecordLabel(

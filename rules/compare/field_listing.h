@@ -14,7 +14,9 @@ class RulesDocument;
 // Every line of the parsed document in file order: a record's line becomes
 // one line per field, in field order (`Unit "Ember Guard" attack 2`,
 // `Advance "Kiln Firing" (Kln) prerequisite 1 nil`, `Cosmic value RoadMove 3`);
-// every other line stays as it is. Texts stay Windows-1252 bytes.
+// a row of another section becomes one line per cell
+// (`Row "Saltmarsh" of TERRAIN column "defense" 1`); every other line stays
+// as it is. Texts stay Windows-1252 bytes.
 std::vector<std::string> FieldListing(const RulesDocument& document);
 
 }  // namespace rules

@@ -80,6 +80,14 @@ unsigned char FoldCase(unsigned char c) {
     }
 }
 
+bool SameFoldingCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (FoldCase(static_cast<unsigned char>(a[i])) != FoldCase(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
 std::optional<char> CodePointToCp1252(char32_t codePoint) {
     if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
         return static_cast<char>(static_cast<unsigned char>(codePoint));

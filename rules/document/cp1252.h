@@ -34,5 +34,7 @@ char32_t Cp1252ToCodePoint(unsigned char byte);
 // Y diaeresis), for finding text without regard to letter case; every other
 // byte as it is.
 unsigned char FoldCase(unsigned char byte);
+// Whether two texts are the same but for letter case, folded as FoldCase does.
+bool SameFoldingCase(std::string_view a, std::string_view b);
 
 }  // namespace rules

@@ -8,18 +8,6 @@
 
 namespace rules {
 
-namespace {
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
-}
-
-}  // namespace
-
 RecordGrid::RecordGrid(const RulesDocument& document, SectionId section)
     : document_(document), section_(section) {}
 
@@ -76,10 +64,15 @@ std::string SectionGrid::Heading(int column) const {
 }
 
 int SectionGrid::ColumnOfHeading(std::string_view heading) const {
+    // The headings are the file's Windows-1252 text: compared so, accented
+    // capitals fold too.
+    const std::optional<std::string> wanted = Utf8ToCp1252(heading);
+    if (!wanted) return -1;
+    const std::vector<std::string>& headings = document_.Others().At(section_).Headings();
     for (int column = 0; column < Columns(); ++column) {
         // "Column 3" names the third column whatever the comment calls it.
-        if (SameIgnoringCase(Heading(column), heading) ||
-            SameIgnoringCase("Column " + std::to_string(column + 1), heading))
+        if (SameFoldingCase(headings.at(static_cast<std::size_t>(column)), *wanted) ||
+            SameFoldingCase("Column " + std::to_string(column + 1), *wanted))
             return column;
     }
     return -1;

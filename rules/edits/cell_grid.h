@@ -26,7 +26,7 @@ class CellGrid {
     virtual int Rows() const = 0;
     virtual int Columns() const = 0;
     virtual std::string Heading(int column) const = 0;
-    // The column with this heading (ASCII letter case ignored), or -1.
+    // The column with this heading (letter case ignored), or -1.
     virtual int ColumnOfHeading(std::string_view heading) const = 0;
     // False for a column that shows a figure worked out from the tables.
     virtual bool HoldsValues(int column) const = 0;

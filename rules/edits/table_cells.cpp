@@ -48,14 +48,6 @@ std::vector<TableColumn> CosmicColumns() {
             Computed("Description", ComputedColumn::CosmicDescription)};
 }
 
-bool SameIgnoringCase(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
-}
-
 std::string EpochText(int epoch) {
     if (epoch == UnitFigures::kStart) return "start";
     if (epoch == UnitFigures::kNone) return {};
@@ -85,7 +77,7 @@ const std::vector<TableColumn>& TableColumns(SectionId section) {
 int ColumnOfHeading(SectionId section, std::string_view heading) {
     const std::vector<TableColumn>& columns = TableColumns(section);
     for (std::size_t c = 0; c < columns.size(); ++c)
-        if (columns[c].field < 0 && SameIgnoringCase(columns[c].heading, heading)) return static_cast<int>(c);
+        if (columns[c].field < 0 && SameFoldingCase(columns[c].heading, heading)) return static_cast<int>(c);
     // A field's column is found as the field table finds the field.
     const std::optional<int> field = FindField(section, heading);
     return field ? ColumnOfField(section, *field) : -1;

@@ -6,9 +6,12 @@
 #include <vector>
 
 #include "rules/document/rules_document.h"
+#include "test_files.h"
 
 namespace rules {
 namespace {
+
+using rules::testing::Replaced;
 
 // Line 0 comment, 1 header, 2..3 cosmic, 4 ";", 5 comment, 6 header,
 // 7..8 advances, 9 ";", 10 header, 11..13 units, 14 ";".
@@ -20,11 +23,6 @@ const std::string kBase =
     "Ember Guard,nil,0,1.,0,2a,1d,1h,1f,2,0,5,Emk,000000000000000\r\n"
     "Ash Bowman,Kln,0,1.,0,2a,1d,1h,1f,3,0,5,Emk,000000000000000\r\n"
     "Mud Hauler,nil,0,1.,0,0a,1d,1h,1f,3,0,5,nil,000000000000000\r\n;\r\n";
-
-std::string Edited(std::string text, const std::string& from, const std::string& to) {
-    text.replace(text.find(from), from.size(), to);
-    return text;
-}
 
 RulesDocument Parsed(const std::string& bytes) {
     RulesDocument document;
@@ -41,16 +39,16 @@ std::vector<std::string> Conflicts(const MergePlan& plan) {
 }
 
 TEST(Merge, TakesWhatOnlyTheirsChangedAndKeepsOursWhereBothChangedDifferently) {
-    std::string ours = Edited(kBase, "1.,0,2a", "1.,0,3a");  // Ember Guard's attack
-    ours = Edited(ours, "3     ; roads", "4     ; roads");
-    ours = Edited(ours, "; the advances", "; the advances, ours");
-    ours = Edited(ours, "Ash Bowman", "Ash Archer");
-    std::string theirs = Edited(kBase, "1.,0,2a,1d", "1.,0,4a,2d");  // attack and defense
-    theirs = Edited(theirs, "3     ; roads", "4 ; road moves");    // the same value
-    theirs = Edited(theirs, "3, 0, nil, nil, 1", "3, 0, Emk, nil, 1");
-    theirs = Edited(theirs, "; Invented base", "; Invented base, theirs");
-    theirs = Edited(theirs, "Ash Bowman", "Ash Slinger");
-    theirs = Edited(theirs, "000000000000000\r\n;\r\n",
+    std::string ours = Replaced(kBase, "1.,0,2a", "1.,0,3a");  // Ember Guard's attack
+    ours = Replaced(ours, "3     ; roads", "4     ; roads");
+    ours = Replaced(ours, "; the advances", "; the advances, ours");
+    ours = Replaced(ours, "Ash Bowman", "Ash Archer");
+    std::string theirs = Replaced(kBase, "1.,0,2a,1d", "1.,0,4a,2d");  // attack and defense
+    theirs = Replaced(theirs, "3     ; roads", "4 ; road moves");    // the same value
+    theirs = Replaced(theirs, "3, 0, nil, nil, 1", "3, 0, Emk, nil, 1");
+    theirs = Replaced(theirs, "; Invented base", "; Invented base, theirs");
+    theirs = Replaced(theirs, "Ash Bowman", "Ash Slinger");
+    theirs = Replaced(theirs, "000000000000000\r\n;\r\n",
                     "000000000000000\r\nSky Barge,nil,1,4.,1,0a,1d,1h,1f,4,0,3,nil,000000000010000\r\n;\r\n");
 
     const MergeResult result = MergeFiles(kBase, ours, theirs, Language::English);
@@ -75,12 +73,12 @@ TEST(Merge, TakesWhatOnlyTheirsChangedAndKeepsOursWhereBothChangedDifferently) {
 }
 
 TEST(Merge, WhatOneSideRemovedTheOtherChangedAndWhatBothAddedDifferentlyKeepOurs) {
-    std::string ours = Edited(kBase, "1f,3,0,5,nil", "1f,4,0,5,nil");  // Mud Hauler's cost
-    ours = Edited(ours, "; the advances", "; the advances, ours");
-    ours = Edited(ours, "1, 4 ; Kln\r\n", "1, 4 ; Kln\r\nSky Lore, 1, 0, nil, nil, 2, 1 ; Skl\r\n");
-    std::string theirs = Edited(kBase, "Mud Hauler,nil,0,1.,0,0a,1d,1h,1f,3,0,5,nil,000000000000000\r\n", "");
-    theirs = Edited(theirs, "; the advances\r\n", "");
-    theirs = Edited(theirs, "1, 4 ; Kln\r\n", "1, 4 ; Kln\r\nStar Lore, 1, 0, nil, nil, 2, 1 ; Stl\r\n");
+    std::string ours = Replaced(kBase, "1f,3,0,5,nil", "1f,4,0,5,nil");  // Mud Hauler's cost
+    ours = Replaced(ours, "; the advances", "; the advances, ours");
+    ours = Replaced(ours, "1, 4 ; Kln\r\n", "1, 4 ; Kln\r\nSky Lore, 1, 0, nil, nil, 2, 1 ; Skl\r\n");
+    std::string theirs = Replaced(kBase, "Mud Hauler,nil,0,1.,0,0a,1d,1h,1f,3,0,5,nil,000000000000000\r\n", "");
+    theirs = Replaced(theirs, "; the advances\r\n", "");
+    theirs = Replaced(theirs, "1, 4 ; Kln\r\n", "1, 4 ; Kln\r\nStar Lore, 1, 0, nil, nil, 2, 1 ; Stl\r\n");
 
     const MergeResult result = MergeFiles(kBase, ours, theirs, Language::English);
     EXPECT_EQ(Conflicts(result.plan),
@@ -92,10 +90,10 @@ TEST(Merge, WhatOneSideRemovedTheOtherChangedAndWhatBothAddedDifferentlyKeepOurs
 
     // Where ours left the record and the line alone, their removal is taken;
     // every other line keeps its bytes.
-    const std::string touched = Edited(kBase, "; Invented base", "; Invented base, ours");
+    const std::string touched = Replaced(kBase, "; Invented base", "; Invented base, ours");
     const MergeResult removal = MergeFiles(kBase, touched, theirs, Language::English);
     EXPECT_TRUE(removal.plan.Clean());
-    EXPECT_EQ(removal.bytes, Edited(theirs, "; Invented base", "; Invented base, ours"));
+    EXPECT_EQ(removal.bytes, Replaced(theirs, "; Invented base", "; Invented base, ours"));
 }
 
 }  // namespace

@@ -22,6 +22,8 @@
 namespace rules {
 namespace {
 
+using rules::testing::Replaced;
+
 std::string DemoBytes(const char* name = "rules.txt") {
     return testing::ReadBytes(std::string(EXAMPLES_DIR) + "/" + name);
 }
@@ -322,15 +324,10 @@ TEST(OtherSections, ACsvImportChangesTheCellsItChangesAndNamesTheCellItRefuses) 
     EXPECT_TRUE(plan.cells.empty());
 }
 
-std::string Edited(std::string text, const std::string& from, const std::string& to) {
-    text.replace(text.find(from), from.size(), to);
-    return text;
-}
-
 TEST(OtherSections, TheCheckFindsARaggedRowAndAStrayWordAmongNumbers) {
-    std::string bytes = Edited(DemoBytes(), "Ashfield,         1, 0, 1, 2, 0", "Ashfield,         1, 0, 1, 2, 0, 4");
-    bytes = Edited(bytes, "Cliffland,        3, 2,", "Cliffland,        3, 2x,");
-    bytes = Edited(bytes, "Hall of Tides,             40,", "Hall of Tides,             forty,");
+    std::string bytes = Replaced(DemoBytes(), "Ashfield,         1, 0, 1, 2, 0", "Ashfield,         1, 0, 1, 2, 0, 4");
+    bytes = Replaced(bytes, "Cliffland,        3, 2,", "Cliffland,        3, 2x,");
+    bytes = Replaced(bytes, "Hall of Tides,             40,", "Hall of Tides,             forty,");
     const RulesDocument document = testing::DocumentOf(bytes);
     std::vector<std::string> found;
     for (const Problem& problem : CheckRules(document)) {
@@ -349,9 +346,9 @@ TEST(OtherSections, TheCheckFindsARaggedRowAndAStrayWordAmongNumbers) {
 
 TEST(OtherSections, ComparedCellByCellAndTakingTheirsLeavesNoDifference) {
     const std::string base = DemoBytes();
-    std::string other = Edited(base, "Saltmarsh,        2, 1,", "Saltmarsh,        2, 2,");
-    other = Edited(other, "Sky Anchor,                60, Skh\r\n", "Sky Anchor,                60, Skh\r\nMoon Gate, 90, Skh\r\n");
-    other = Edited(other, "; Forms of rule", "; Kinds of rule");
+    std::string other = Replaced(base, "Saltmarsh,        2, 1,", "Saltmarsh,        2, 2,");
+    other = Replaced(other, "Sky Anchor,                60, Skh\r\n", "Sky Anchor,                60, Skh\r\nMoon Gate, 90, Skh\r\n");
+    other = Replaced(other, "; Forms of rule", "; Kinds of rule");
     RulesDocument mine = testing::DocumentOf(base);
     const RulesDocument theirs = testing::DocumentOf(other);
     const Comparison comparison = Compare(mine, theirs);
@@ -374,11 +371,11 @@ TEST(OtherSections, ComparedCellByCellAndTakingTheirsLeavesNoDifference) {
 
 TEST(OtherSections, AMergeTakesTheirCellsAndKeepsOursWhereBothChangedOneDifferently) {
     const std::string base = DemoBytes();
-    std::string ours = Edited(base, "Reedbank,         1, 0, 2", "Reedbank,         1, 0, 3");   // food
-    ours = Edited(ours, "Ashfield,         1, 0, 1", "Ashfield,         1, 0, 4");
-    std::string theirs = Edited(base, "Reedbank,         1, 0, 2, 0, 1", "Reedbank,         1, 0, 2, 5, 1");  // shields
-    theirs = Edited(theirs, "Ashfield,         1, 0, 1", "Ashfield,         1, 0, 6");
-    theirs = Edited(theirs, "Ember Lady", "Ember Dame");
+    std::string ours = Replaced(base, "Reedbank,         1, 0, 2", "Reedbank,         1, 0, 3");   // food
+    ours = Replaced(ours, "Ashfield,         1, 0, 1", "Ashfield,         1, 0, 4");
+    std::string theirs = Replaced(base, "Reedbank,         1, 0, 2, 0, 1", "Reedbank,         1, 0, 2, 5, 1");  // shields
+    theirs = Replaced(theirs, "Ashfield,         1, 0, 1", "Ashfield,         1, 0, 6");
+    theirs = Replaced(theirs, "Ember Lady", "Ember Dame");
     const MergeResult result = MergeFiles(base, ours, theirs, Language::English);
     ASSERT_EQ(result.plan.conflicts.size(), 1u);
     EXPECT_EQ(ConflictText(result.plan.conflicts[0]),
@@ -387,8 +384,8 @@ TEST(OtherSections, AMergeTakesTheirCellsAndKeepsOursWhereBothChangedOneDifferen
     EXPECT_EQ(result.plan.conflicts[0].cell, (CellRef{1, 3, 3}));
     EXPECT_EQ(result.plan.cells.size(), 2u);
     EXPECT_TRUE(result.plan.lines.empty());
-    std::string expected = Edited(ours, "Reedbank,         1, 0, 3, 0, 1", "Reedbank,         1, 0, 3, 5, 1");
-    expected = Edited(expected, "Ember Lady", "Ember Dame");
+    std::string expected = Replaced(ours, "Reedbank,         1, 0, 3, 0, 1", "Reedbank,         1, 0, 3, 5, 1");
+    expected = Replaced(expected, "Ember Lady", "Ember Dame");
     EXPECT_EQ(result.bytes, expected);
 }
 

@@ -80,4 +80,10 @@ int RunAsOrdinaryUser(const std::function<int()>& body) {
     });
 }
 
+std::string Replaced(std::string text, std::string_view from, std::string_view to) {
+    const auto at = text.find(from);
+    if (at == std::string::npos) throw std::invalid_argument("not in the text: " + std::string(from));
+    return text.replace(at, from.size(), to);
+}
+
 }  // namespace rules::testing

@@ -35,6 +35,8 @@ RulesDocument DocumentOf(std::string_view bytes);
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+// The text with the first `from` in it replaced by `to` (which must be there).
+std::string Replaced(std::string text, std::string_view from, std::string_view to);
 
 // Changes the working directory for the lifetime of the object.
 class WorkingDir {

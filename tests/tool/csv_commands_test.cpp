@@ -16,6 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using rules::testing::ReadBytes;
+using rules::testing::Replaced;
 using rules::testing::ScratchDir;
 using rules::testing::WriteBytes;
 
@@ -36,11 +37,6 @@ class ScratchData {
   private:
     fs::path folder_;
 };
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-    text.replace(text.find(from), from.size(), to);
-    return text;
-}
 
 TEST(CsvCommands, EverySectionOfTheDemoGoesOutAndBackInLeavingTheFileAsItWas) {
     ScratchDir dir;

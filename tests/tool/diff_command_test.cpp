@@ -11,6 +11,7 @@ namespace tool {
 namespace {
 
 using rules::testing::ReadBytes;
+using rules::testing::Replaced;
 using rules::testing::ScratchDir;
 using rules::testing::WriteBytes;
 
@@ -24,21 +25,16 @@ const std::string kBase =
     "Ember Guard,nil,0,1.,0,1a,1d,1h,1f,2,0,5,Emk,000000000000000\r\n"
     "Ash Bowman,Kln,0,1.,0,2a,1d,1h,1f,3,0,5,Emk,000000000000000\r\n;\r\n";
 
-std::string Edited(std::string text, const std::string& from, const std::string& to) {
-    text.replace(text.find(from), from.size(), to);
-    return text;
-}
-
 TEST(DiffCommand, NamesEachEditAtItsLineInOtherAndExitsAsDiff) {
     ScratchDir dir;
     const std::string base = dir / "base.ger";  // the names choose nothing
     const std::string mod = dir / "mod";
     // A rename to a name outside ASCII, a prerequisite, a cosmic value (its
     // comment rewritten too, which the game ignores) and a changed comment.
-    std::string modBytes = Edited(kBase, "Ember Guard,", "Ember Gu\xE9rd,");
-    modBytes = Edited(modBytes, "3, 0, nil", "3, 0, Emk");
-    modBytes = Edited(modBytes, "3     ; roads", "4 ; road moves");
-    modBytes = Edited(modBytes, "; the advances", "; the advances, reworked");
+    std::string modBytes = Replaced(kBase, "Ember Guard,", "Ember Gu\xE9rd,");
+    modBytes = Replaced(modBytes, "3, 0, nil", "3, 0, Emk");
+    modBytes = Replaced(modBytes, "3     ; roads", "4 ; road moves");
+    modBytes = Replaced(modBytes, "; the advances", "; the advances, reworked");
     WriteBytes(base, kBase);
     WriteBytes(mod, modBytes);
 
@@ -80,8 +76,8 @@ TEST(DiffCommand, FilesOfDifferentLengthCountTheLinesOneLacks) {
     // Two comment lines more at the top, a unit more, an advance less: no
     // later line differs for being shifted.
     std::string modBytes = "; my mod\r\n; version 2\r\n" +
-                           Edited(kBase, "Kiln Firing, 3, 0, nil, nil, 1, 4 ; Kln\r\n", "");
-    modBytes = Edited(modBytes, "Emk,000000000000000\r\n;\r\n",
+                           Replaced(kBase, "Kiln Firing, 3, 0, nil, nil, 1, 4 ; Kln\r\n", "");
+    modBytes = Replaced(modBytes, "Emk,000000000000000\r\n;\r\n",
                       "Emk,000000000000000\r\n"
                       "Sky Barge,nil,1,4.,0,0a,2d,2h,1f,6,3,5,Emk,000000000000000\r\n;\r\n");
     WriteBytes(base, kBase);
@@ -103,11 +99,11 @@ TEST(DiffCommand, JsonHoldsTheSameAsOneDocument) {
     const std::string base = dir / "a \"quoted\" name";
     const std::string mod = dir / "mod.txt";
     WriteBytes(base, kBase);
-    WriteBytes(mod, Edited(Edited(kBase, "1a,1d", "2a,1d"), "; Invented base", "; Invented mod"));
+    WriteBytes(mod, Replaced(Replaced(kBase, "1a,1d", "2a,1d"), "; Invented base", "; Invented mod"));
 
     const Outcome run = Tool({"diff", "--format=json", base, mod});
     EXPECT_EQ(run.status, kExitProblems);
-    const std::string baseJson = Edited(base, "\"quoted\"", "\\\"quoted\\\"");
+    const std::string baseJson = Replaced(base, "\"quoted\"", "\\\"quoted\\\"");
     EXPECT_EQ(run.out,
               "{\n  \"base\": \"" + baseJson + "\",\n  \"other\": \"" + mod +
                   "\",\n  \"differences\": [\n"

@@ -13,6 +13,7 @@ namespace tool {
 namespace {
 
 using rules::testing::ReadBytes;
+using rules::testing::Replaced;
 using rules::testing::ScratchDir;
 using rules::testing::WriteBytes;
 
@@ -22,27 +23,22 @@ const std::string kBase =
     "; Invented base\r\n@COSMIC\r\n3     ; roads\r\n;\r\n@UNITS\r\n"
     "Ember Guard,nil,0,1.,0,2a,1d,1h,1f,2,0,5,Emk,000000000000000\r\n;\r\n";
 
-std::string Edited(std::string text, const std::string& from, const std::string& to) {
-    text.replace(text.find(from), from.size(), to);
-    return text;
-}
-
 TEST(MergeCommand, WritesOutAndReportsConflictsAtTheirLineInOurs) {
     ScratchDir dir;
     const std::string base = dir / "base.txt", ours = dir / "ours.txt", theirs = dir / "theirs.txt",
                       out = dir / "out.txt";
-    const std::string oursBytes = Edited(kBase, "0,2a", "0,3a");
+    const std::string oursBytes = Replaced(kBase, "0,2a", "0,3a");
     WriteBytes(base, kBase);
     WriteBytes(ours, oursBytes);
-    WriteBytes(theirs, Edited(kBase, "; Invented base", "; Invented base, theirs"));
+    WriteBytes(theirs, Replaced(kBase, "; Invented base", "; Invented base, theirs"));
 
     Outcome run = Tool({"merge", base, ours, theirs, "-o", out});
     EXPECT_EQ(run.status, kExitOk);
     EXPECT_EQ(run.out, "No conflicts; 1 change taken from theirs.\n");
-    EXPECT_EQ(ReadBytes(out), Edited(oursBytes, "; Invented base", "; Invented base, theirs"));
+    EXPECT_EQ(ReadBytes(out), Replaced(oursBytes, "; Invented base", "; Invented base, theirs"));
 
     // Git's way: the result replaces OURS, and a conflict is exit status 1.
-    WriteBytes(theirs, Edited(kBase, "0,2a", "0,4a"));
+    WriteBytes(theirs, Replaced(kBase, "0,2a", "0,4a"));
     run = Tool({"merge", base, ours, theirs, "-o", ours});
     EXPECT_EQ(run.status, kExitProblems);
     EXPECT_EQ(run.out, ours + ":6: conflict: Unit \"Ember Guard\": attack base 2, ours 3, theirs 4\n"
@@ -80,7 +76,8 @@ TEST(MergeCommand, AFileThatCannotBeReadWritesNothing) {
 TEST(TextconvCommand, PrintsOneLinePerFieldAndEveryOtherLineAsItIs) {
     ScratchDir dir;
     const std::string file = dir / "rules.txt";
-    WriteBytes(file, Edited(kBase, "Ember Guard", "Ember Gu\xE9rd"));
+    WriteBytes(file, Replaced(kBase, "Ember Guard", "Ember Gu\xE9rd") +
+                         "; Terrain: name, defense\r\n@TERRAIN\r\nSalt Marsh,  1 ; smh\r\n;\r\n");
     const Outcome run = Tool({"textconv", file});
     EXPECT_EQ(run.status, kExitOk);
     // The lines outside the records as they are; one line per field, in
@@ -95,6 +92,11 @@ TEST(TextconvCommand, PrintsOneLinePerFieldAndEveryOtherLineAsItIs) {
     for (std::size_t at = run.out.find(unit); at != std::string::npos; at = run.out.find(unit, at + 1))
         ++fields;
     EXPECT_EQ(fields, 14u);
+    // Another section's row: one line per cell, under the section's headings.
+    const std::string row = "Row \"Salt Marsh\" of TERRAIN column ";
+    EXPECT_NE(run.out.find(";\n; Terrain: name, defense\n@TERRAIN\n" + row + "\"name\" \"Salt Marsh\"\n" +
+                           row + "\"defense\" 1\n" + row + "\"Comment\" smh\n;\n"),
+              std::string::npos);
     EXPECT_EQ(Tool({"textconv", dir / "missing.txt"}).status, kExitFailure);
 }
 

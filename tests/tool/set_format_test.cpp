@@ -16,6 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using rules::testing::ReadBytes;
+using rules::testing::Replaced;
 using rules::testing::ScratchDir;
 using rules::testing::WriteBytes;
 
@@ -26,11 +27,6 @@ const std::string kRules =
     "Ember Guard,  nil, 0,  1.,0,   1a, 1d,  1h,1f, 2,0,  5, Emk, 000000000000000\r\n"
     "Ash Bowman,   Kln, 0,  1.,0,   2a, 1d,  1h,1f, 3,0,  5, Emk, 000000000000000\r\n"
     "Ash Bowman,   nil, 0,  2.,0,   3a, 1d,  1h,1f, 4,0,  5, Kln, 000000000000000\r\n;\r\n";
-
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-    text.replace(text.find(from), from.size(), to);
-    return text;
-}
 
 // Kept versions go to a scratch folder of their own.
 class ScratchData {
@@ -75,6 +71,27 @@ TEST(SetCommand, ChangesOnlyTheValuesAndKeepsTheReplacedFile) {
     ASSERT_EQ(kept.size(), 3u);
     EXPECT_EQ(Tool({"set", file, "unit", "#1", "attack=12"}).status, kExitOk);  // no change
     EXPECT_EQ(KeptVersions(dir.Path() / "data").size(), 3u);
+}
+
+TEST(SetCommand, ChangesTheCellsOfARowOfAnotherSection) {
+    ScratchDir dir;
+    const ScratchData data(dir.Path() / "data");
+    const std::string file = dir / "mod.txt";
+    const std::string rules = kRules + "; Terrain: name, move cost, defense ; code\r\n@TERRAIN\r\n"
+                                       "Salt Marsh,   2,  1 ; smh\r\nReedbank,     1, 10 ; rdb\r\n;\r\n";
+    WriteBytes(file, rules);
+    // A comma would split the value: refused, and nothing is written.
+    const Outcome refused = Tool({"set", file, "terrain", "salt marsh", "move-cost=3", "defense=4,5"});
+    EXPECT_EQ(refused.status, kExitFailure);
+    EXPECT_NE(refused.err.find("defense of \"Salt Marsh\" cannot be \"4,5\""), std::string::npos)
+        << refused.err;
+    EXPECT_EQ(Tool({"set", file, "TERRAIN", "#3", "defense=1"}).status, kExitFailure);
+    EXPECT_EQ(ReadBytes(file), rules);
+
+    const Outcome set =
+        Tool({"set", file, "terrain", "salt marsh", "move_cost=3", "Column 3=12", "comment=salt"});
+    EXPECT_EQ(set.status, kExitOk) << set.err;
+    EXPECT_EQ(ReadBytes(file), Replaced(rules, "Salt Marsh,   2,  1 ; smh", "Salt Marsh,   3, 12 ; salt"));
 }
 
 TEST(SetCommand, RefusesWhatTheTablePageRefusesAndWritesNothing) {
