@@ -40,6 +40,33 @@ using namespace check_detail;
 constexpr int AdvanceFieldIndex(AdvanceField field) { return static_cast<int>(field); }
 constexpr int UnitFieldIndex(UnitField field) { return static_cast<int>(field); }
 
+// Whether a unit's line holds, in a number or its flags, more than the
+// reader kept (the "x" of "7x"): only such a line is read again as written,
+// so that the check names what it holds. The writer's own letter after a
+// number ("2a", "1.") is no more.
+bool HoldsMoreThanRead(std::string_view line, const UnitLayout& layout) {
+    for (int f = 0; f < UnitFieldIndex(UnitField::Count); ++f) {
+        const ValueSpan& span = layout[static_cast<std::size_t>(f)];
+        if (!span.Known()) return true;
+        if (span.reading != ValueReading::Digits) continue;
+        if (span.begin != span.cellBegin) return true;
+        const int after = span.cellEnd - span.end;
+        if (after == 0) continue;
+        char letter = '\0';
+        switch (static_cast<UnitField>(f)) {
+            case UnitField::Moves: letter = '.'; break;
+            case UnitField::Attack: letter = 'a'; break;
+            case UnitField::Defense: letter = 'd'; break;
+            case UnitField::HitPoints: letter = 'h'; break;
+            case UnitField::Firepower: letter = 'f'; break;
+            default: break;
+        }
+        if (after > 1 || letter == '\0' || line[static_cast<std::size_t>(span.end)] != letter)
+            return true;
+    }
+    return false;
+}
+
 class Checker {
   public:
     Checker(const RulesDocument& document, const CheckChoice& choice)
@@ -142,8 +169,9 @@ class Checker {
             if (!spec.IsNumeric()) continue;
             const std::string& text = asWritten ? asWritten->*spec.unitMember
                                                 : FieldText(document_, {section, k, spec.field});
-            const std::string label(spec.label);
             const std::optional<long> value = PlainNumber(text, spec.MinusAllowed());
+            if (value && *value >= spec.range.minimum && *value <= spec.range.maximum) continue;
+            const std::string label(spec.label);
             if (!value) {
                 Add(Severity::Warning, "not-a-number", section, k, line,
                     text.empty() ? subject() + ": " + label + " is empty."
@@ -309,8 +337,11 @@ class Checker {
             }
 
             UnitRecord written;
+            const std::string_view lineText =
+                line >= 0 ? document_.Lines().GetLine(line) : std::string_view();
             const bool asRead = !units_.Changed(k) && line >= 0 &&
-                                UnitTable::ParseLineAsWritten(document_.Lines().GetLine(line), written);
+                                HoldsMoreThanRead(lineText, units_.SavedLayout(k)) &&
+                                UnitTable::ParseLineAsWritten(lineText, written);
             CheckNumbers(SectionId::Units, k, line, subject, asRead ? &written : nullptr);
             const std::string& flags = asRead ? written.flags : u.flags;
             if (!WellFormedFlags(flags))
