@@ -84,14 +84,14 @@ std::vector<QuickFix> QuickFixes(const RulesDocument& document, const Problem& p
     } else if (problem.check == "out-of-range") {
         const std::optional<long> value = PlainNumber(text);
         if (value && problem.field >= 0) {
-            const ValueRange range = Spec(problem.section, problem.field).range;
+            const ValueRange range = InfoOf(problem.section, problem.field).range;
             const long nearest = std::clamp<long>(*value, range.minimum, range.maximum);
             fix("Set to the nearest allowed value, " + std::to_string(nearest),
                 std::to_string(nearest));
         }
     } else if (problem.check == "not-a-number") {
         const bool minusAllowed =
-            problem.field >= 0 && Spec(problem.section, problem.field).MinusAllowed();
+            problem.field >= 0 && InfoOf(problem.section, problem.field).MinusAllowed();
         // Only a fix that changes the table: a line read as "7x" already
         // holds 7 in it, and a save writes 7 once the unit changes.
         if (const std::string number = LeadingNumber(text, minusAllowed);

@@ -165,25 +165,25 @@ class Checker {
     void CheckNumbers(SectionId section, int k, int line,
                       const std::function<std::string()>& subject,
                       const UnitRecord* asWritten = nullptr) {
-        for (const FieldSpec& spec : FieldSpecs(section)) {
-            if (!spec.IsNumeric()) continue;
-            const std::string& text = asWritten ? asWritten->*spec.unitMember
-                                                : FieldText(document_, {section, k, spec.field});
-            const std::optional<long> value = PlainNumber(text, spec.MinusAllowed());
-            if (value && *value >= spec.range.minimum && *value <= spec.range.maximum) continue;
-            const std::string label(spec.label);
+        for (const FieldInfo& info : FieldInfos(section)) {
+            if (!info.IsNumeric()) continue;
+            const std::string& text = asWritten ? asWritten->*info.unitMember
+                                                : FieldText(document_, {section, k, info.field});
+            const std::optional<long> value = PlainNumber(text, info.MinusAllowed());
+            if (value && *value >= info.range.minimum && *value <= info.range.maximum) continue;
+            const std::string label(info.label);
             if (!value) {
                 Add(Severity::Warning, "not-a-number", section, k, line,
                     text.empty() ? subject() + ": " + label + " is empty."
                                  : subject() + ": " + label + " " + Quoted(text) +
                                        " is not a plain number.",
-                    spec.field);
-            } else if (*value < spec.range.minimum || *value > spec.range.maximum) {
+                    info.field);
+            } else if (*value < info.range.minimum || *value > info.range.maximum) {
                 Add(Severity::Warning, "out-of-range", section, k, line,
                     subject() + ": " + label + " " + std::to_string(*value) + " is outside " +
-                        std::to_string(spec.range.minimum) + " to " +
-                        std::to_string(spec.range.maximum) + ", the range the editor offers.",
-                    spec.field);
+                        std::to_string(info.range.minimum) + " to " +
+                        std::to_string(info.range.maximum) + ", the range the editor offers.",
+                    info.field);
             }
         }
     }

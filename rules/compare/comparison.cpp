@@ -219,7 +219,7 @@ std::string DifferenceText(const RecordDifference& record, const FieldDifference
         text += FieldLabel(field.ref.section, field.ref.field);
         text += ' ';
     }
-    const bool name = Spec(field.ref).kind == FieldKind::Name;
+    const bool name = InfoOf(field.ref).kind == FieldKind::Name;
     text += ShownValue(field.before, name);
     text += " -> ";
     text += ShownValue(field.after, name);

@@ -64,7 +64,7 @@ std::vector<std::string> FieldListing(const RulesDocument& document) {
                 text += ' ';
             }
             text += ShownValue(FieldText(document, {place.section, place.record, field}),
-                               Spec(place.section, field).kind == FieldKind::Name);
+                               InfoOf(place.section, field).kind == FieldKind::Name);
             listing.push_back(std::move(text));
         }
     }

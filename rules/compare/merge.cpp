@@ -92,7 +92,7 @@ std::string ConflictText(const MergeConflict& conflict) {
                 text += FieldLabel(conflict.ref.section, conflict.ref.field);
                 text += ' ';
             }
-            return text + sides(Spec(conflict.ref).kind == FieldKind::Name);
+            return text + sides(InfoOf(conflict.ref).kind == FieldKind::Name);
         }
         case MergeConflict::Kind::Record: return conflict.label + ": " + conflict.what;
         case MergeConflict::Kind::Lines:

@@ -67,8 +67,8 @@ void AdvanceTable::Read(const LineStore& store, Findings& findings) {
 const AdvanceTable::Baseline::Members& AdvanceTable::Members() {
     static const Baseline::Members members = [] {
         Baseline::Members all{};
-        for (const FieldSpec& spec : FieldSpecs(SectionId::Advances))
-            all[static_cast<std::size_t>(spec.field)] = spec.advanceMember;
+        for (const FieldInfo& info : FieldInfos(SectionId::Advances))
+            all[static_cast<std::size_t>(info.field)] = info.advanceMember;
         return all;
     }();
     return members;

@@ -49,14 +49,14 @@ constexpr std::string_view kUnitRefused = ",";
 constexpr std::string_view kAdvanceRefused = ",;";
 constexpr std::string_view kCosmicRefused = ",; ";
 
-constexpr FieldSpec Unit(UnitField f, std::string_view label, std::string_view heading,
+constexpr FieldInfo Unit(UnitField f, std::string_view label, std::string_view heading,
                          FieldKind kind, std::string UnitRecord::* member,
                          ValueRange range = kNone, std::span<const std::string_view> words = {}) {
     return {SectionId::Units, static_cast<int>(f), label, heading, kind, range, words,
             kUnitRefused, member, nullptr};
 }
 
-constexpr FieldSpec Advance(AdvanceField f, std::string_view label, std::string_view heading,
+constexpr FieldInfo Advance(AdvanceField f, std::string_view label, std::string_view heading,
                             FieldKind kind, std::string AdvanceRecord::* member,
                             ValueRange range = kNone,
                             std::span<const std::string_view> words = {}) {
@@ -102,7 +102,7 @@ const std::array kAdvanceFields = {
 static_assert(kAdvanceFields.size() == static_cast<std::size_t>(AdvanceField::Count));
 
 const std::array kCosmicFields = {
-    FieldSpec{SectionId::Cosmic, 0, "value", "Value", K::Number, kAny, {}, kCosmicRefused},
+    FieldInfo{SectionId::Cosmic, 0, "value", "Value", K::Number, kAny, {}, kCosmicRefused},
 };
 
 char Folded(char c) {
@@ -124,7 +124,7 @@ const char* WordOf(SectionId section, int field, long value) {
 
 }  // namespace
 
-std::span<const FieldSpec> FieldSpecs(SectionId section) {
+std::span<const FieldInfo> FieldInfos(SectionId section) {
     switch (section) {
         case SectionId::Units: return kUnitFields;
         case SectionId::Advances: return kAdvanceFields;
@@ -133,23 +133,23 @@ std::span<const FieldSpec> FieldSpecs(SectionId section) {
     return kCosmicFields;
 }
 
-const FieldSpec& Spec(SectionId section, int field) {
-    return FieldSpecs(section)[static_cast<std::size_t>(field)];
+const FieldInfo& InfoOf(SectionId section, int field) {
+    return FieldInfos(section)[static_cast<std::size_t>(field)];
 }
 
 std::optional<int> FindField(SectionId section, std::string_view name) {
-    for (const FieldSpec& spec : FieldSpecs(section))
-        if (SameName(spec.heading, name) || SameName(spec.label, name)) return spec.field;
+    for (const FieldInfo& info : FieldInfos(section))
+        if (SameName(info.heading, name) || SameName(info.label, name)) return info.field;
     return std::nullopt;
 }
 
 std::string_view ChoiceWord(SectionId section, int field, long value) {
-    const FieldSpec& spec = Spec(section, field);
-    const long index = value - spec.range.minimum;
-    if (spec.kind != FieldKind::Choice || index < 0 ||
-        index >= static_cast<long>(spec.words.size()))
+    const FieldInfo& info = InfoOf(section, field);
+    const long index = value - info.range.minimum;
+    if (info.kind != FieldKind::Choice || index < 0 ||
+        index >= static_cast<long>(info.words.size()))
         return "";
-    return spec.words[static_cast<std::size_t>(index)];
+    return info.words[static_cast<std::size_t>(index)];
 }
 
 const char* EpochName(int epoch) {

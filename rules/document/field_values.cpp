@@ -28,9 +28,9 @@ std::string AdvanceShown(const AdvanceTable& advances, const std::string& abbrev
 }  // namespace
 
 std::vector<std::string> ChoiceWords(SectionId section, int field) {
-    const FieldSpec& spec = Spec(section, field);
-    if (spec.kind != FieldKind::Choice) return {};
-    return {spec.words.begin(), spec.words.end()};
+    const FieldInfo& info = InfoOf(section, field);
+    if (info.kind != FieldKind::Choice) return {};
+    return {info.words.begin(), info.words.end()};
 }
 
 std::optional<FlagsText> ReadFlags(std::string_view text) {
@@ -65,8 +65,8 @@ ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
     for (char c : text) {
         if (c == '\n' || c == '\r' || c == '\t') return {{}, "A line break or tab cannot be part of this text."};
     }
-    const FieldSpec& spec = Spec(ref);
-    const ValueRange range = spec.range;
+    const FieldInfo& info = InfoOf(ref);
+    const ValueRange range = info.range;
     const auto number = [&](std::string_view digits) -> ParsedValue {
         const std::optional<long> value = PlainWholeNumber(digits, range.minimum < 0);
         if (!value) return {{}, "\"" + std::string(text) + "\" is not a whole number."};
@@ -75,16 +75,16 @@ ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
                             " to " + std::to_string(range.maximum) + "."};
         return {std::to_string(*value), {}};
     };
-    switch (spec.kind) {
+    switch (info.kind) {
         case FieldKind::Number: return number(text);
         case FieldKind::Choice: {
-            for (std::size_t k = 0; k < spec.words.size(); ++k)
-                if (EqualIgnoringCase(spec.words[k], text))
+            for (std::size_t k = 0; k < info.words.size(); ++k)
+                if (EqualIgnoringCase(info.words[k], text))
                     return {std::to_string(range.minimum + static_cast<long>(k)), {}};
             ParsedValue parsed = number(text);
             if (!parsed.problem.empty() && !PlainWholeNumber(text, false)) {
                 std::string list;
-                for (std::string_view word : spec.words)
+                for (std::string_view word : info.words)
                     list.append(list.empty() ? "" : ", ").append(word);
                 parsed.problem = "\"" + std::string(text) + "\" is none of " + list + ".";
             }
@@ -110,11 +110,11 @@ ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
     std::string stored(text);
     SqueezeSpaces(stored);
     if (stored.empty())
-        return {{}, spec.kind == FieldKind::Name ? "A name cannot be empty."
+        return {{}, info.kind == FieldKind::Name ? "A name cannot be empty."
                                                  : "This text cannot be empty."};
-    if (spec.kind == FieldKind::Name && stored.front() == '@')
+    if (info.kind == FieldKind::Name && stored.front() == '@')
         return {{}, "A name cannot begin with \"@\", which starts a section of the rules file."};
-    for (char c : spec.refused) {
+    for (char c : info.refused) {
         if (stored.find(c) != std::string::npos)
             return {{}, std::string("The character \"") + c +
                             "\" separates the fields of the rules file, so it cannot be part "

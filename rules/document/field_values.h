@@ -12,8 +12,8 @@
 namespace rules {
 
 // Shorthands over the field table.
-inline FieldKind KindOf(SectionId section, int field) { return Spec(section, field).kind; }
-inline ValueRange RangeOf(SectionId section, int field) { return Spec(section, field).range; }
+inline FieldKind KindOf(SectionId section, int field) { return InfoOf(section, field).kind; }
+inline ValueRange RangeOf(SectionId section, int field) { return InfoOf(section, field).range; }
 // The words a Choice field offers, in value order.
 std::vector<std::string> ChoiceWords(SectionId section, int field);
 

@@ -7,9 +7,11 @@ namespace rules {
 
 namespace {
 
-std::string UnitRecord::* UnitMember(int field) { return Spec(SectionId::Units, field).unitMember; }
+std::string UnitRecord::* UnitMember(int field) {
+    return InfoOf(SectionId::Units, field).unitMember;
+}
 std::string AdvanceRecord::* AdvanceMember(int field) {
-    return Spec(SectionId::Advances, field).advanceMember;
+    return InfoOf(SectionId::Advances, field).advanceMember;
 }
 
 }  // namespace
@@ -21,7 +23,7 @@ const std::string& FieldOf(const AdvanceRecord& record, int field) {
 }
 std::string& FieldOf(AdvanceRecord& record, int field) { return record.*AdvanceMember(field); }
 
-int FieldCount(SectionId section) { return static_cast<int>(FieldSpecs(section).size()); }
+int FieldCount(SectionId section) { return static_cast<int>(FieldInfos(section).size()); }
 
 int RecordCount(const RulesDocument& document, SectionId section) {
     switch (section) {
@@ -34,13 +36,13 @@ int RecordCount(const RulesDocument& document, SectionId section) {
 
 std::string_view FieldLabel(SectionId section, int field) {
     if (field < 0 || field >= FieldCount(section)) return {};
-    return Spec(section, field).label;
+    return InfoOf(section, field).label;
 }
 
-bool IsNumericField(SectionId section, int field) { return Spec(section, field).IsNumeric(); }
+bool IsNumericField(SectionId section, int field) { return InfoOf(section, field).IsNumeric(); }
 
 bool IsAdvanceField(SectionId section, int field) {
-    return Spec(section, field).kind == FieldKind::Advance;
+    return InfoOf(section, field).kind == FieldKind::Advance;
 }
 
 bool IsValidField(const RulesDocument& document, const FieldRef& ref) {

@@ -45,8 +45,8 @@ bool UnitTable::ParseLine(std::string_view line, UnitRecord& out, UnitLayout* la
     std::size_t begin = 0;
     for (int f = 0; f < kFields; ++f) {
         // The numbers and the flags keep only their digits.
-        const FieldSpec& spec = Spec(SectionId::Units, f);
-        const bool digits = spec.IsNumeric() || spec.kind == FieldKind::Flags;
+        const FieldInfo& info = InfoOf(SectionId::Units, f);
+        const bool digits = info.IsNumeric() || info.kind == FieldKind::Flags;
         const std::size_t end = ends[static_cast<std::size_t>(f)];
         FieldOf(record, f) = ReadValue(line, begin, end, digits ? ValueReading::Digits : ValueReading::Text,
                                        spans[static_cast<std::size_t>(f)]);
@@ -101,8 +101,8 @@ void UnitTable::Read(const LineStore& store, Findings& findings) {
 const UnitTable::Baseline::Members& UnitTable::Members() {
     static const Baseline::Members members = [] {
         Baseline::Members all{};
-        for (const FieldSpec& spec : FieldSpecs(SectionId::Units))
-            all[static_cast<std::size_t>(spec.field)] = spec.unitMember;
+        for (const FieldInfo& info : FieldInfos(SectionId::Units))
+            all[static_cast<std::size_t>(info.field)] = info.unitMember;
         return all;
     }();
     return members;

@@ -37,9 +37,9 @@ std::string Numbers(const std::vector<int>& records) {
 
 std::string Headings(SectionId section) {
     std::string text;
-    for (const FieldSpec& spec : FieldSpecs(section)) {
+    for (const FieldInfo& info : FieldInfos(section)) {
         if (!text.empty()) text += ", ";
-        text += spec.heading;
+        text += info.heading;
     }
     return text;
 }
@@ -98,8 +98,9 @@ std::string Assign(RulesDocument& document, SectionId section, int record,
         const FieldRef ref{section, record, *field};
         const ParsedValue parsed = ParseDisplayText(document, ref, assignment.value);
         if (!parsed.problem.empty())
-            return fail(std::string(Spec(ref).heading) + " of \"" + recordName + "\" cannot be \"" +
-                        assignment.value + "\": " + parsed.problem);  // a sentence of its own
+            return fail(std::string(InfoOf(ref).heading) + " of \"" + recordName +
+                        "\" cannot be \"" + assignment.value + "\": " +
+                        parsed.problem);  // a sentence of its own
         undo.push_back({ref, FieldText(document, ref)});
         SetFieldText(document, ref, parsed.stored);
     }

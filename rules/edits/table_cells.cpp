@@ -16,7 +16,7 @@ constexpr int F(UnitField f) { return static_cast<int>(f); }
 constexpr int F(AdvanceField f) { return static_cast<int>(f); }
 
 // A field's column: its heading is the field table's.
-TableColumn Field(SectionId section, int field) { return {Spec(section, field).heading, field}; }
+TableColumn Field(SectionId section, int field) { return {InfoOf(section, field).heading, field}; }
 TableColumn Field(AdvanceField f) { return Field(SectionId::Advances, F(f)); }
 TableColumn Computed(std::string_view heading, ComputedColumn computed) {
     return {heading, -1, computed};

@@ -51,7 +51,7 @@ std::string UnitText(const RulesDocument& rules, int unit) {
     const UnitRecord& record = rules.Units().At(unit);
     std::string out = "**" + Markdown(record.name) + "** · unit " + std::to_string(unit) + "\n\n";
     for (int field = 1; field < FieldCount(SectionId::Units); ++field)
-        out += "- " + std::string(Spec(SectionId::Units, field).heading) + ": " +
+        out += "- " + std::string(InfoOf(SectionId::Units, field).heading) + ": " +
                Markdown(DisplayText(rules, UnitFieldRef(unit, static_cast<UnitField>(field)))) +
                "\n";
 

@@ -84,7 +84,7 @@ UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
         {firepower_, F::Firepower}, {hold_, F::Hold}};
     int n = 0;
     for (const auto& [edit, field] : spins) {
-        const rules::ValueRange range = rules::Spec(rules::SectionId::Units, int(field)).range;
+        const rules::ValueRange range = rules::InfoOf(rules::SectionId::Units, int(field)).range;
         auto* upDown = new UpDown(edit, range.minimum, range.maximum, field == F::Moves, this);
         upDown->setObjectName(QStringLiteral("UpDown%1").arg(++n));
     }

@@ -86,7 +86,7 @@ BalanceChart::BalanceChart(DocumentEditor& editor, QWidget* parent)
     up_ = new QComboBox(this);
     up_->setObjectName(QStringLiteral("ChartUp"));
     for (UnitField axis : kAxes) {
-        const std::string_view heading = rules::Spec(rules::SectionId::Units, int(axis)).heading;
+        const std::string_view heading = rules::InfoOf(rules::SectionId::Units, int(axis)).heading;
         const QString caption = QString::fromLatin1(heading.data(), qsizetype(heading.size()));
         across_->addItem(caption, static_cast<int>(axis));
         up_->addItem(caption, static_cast<int>(axis));

@@ -10,7 +10,7 @@ namespace ui {
 
 QStringList ChoiceItems(rules::SectionId section, int field) {
     QStringList items;
-    for (std::string_view word : rules::Spec(section, field).words)
+    for (std::string_view word : rules::InfoOf(section, field).words)
         items << QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
     return items;
 }
