@@ -10,15 +10,6 @@ namespace rules {
 
 namespace {
 
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-}
-
 std::string AdvanceShown(const AdvanceTable& advances, const std::string& abbrev) {
     if (IsNoAdvance(abbrev)) return "nil";
     if (const int number = advances.FindByAbbrev(abbrev)) return advances.At(number).name;
@@ -79,7 +70,7 @@ ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
         case FieldKind::Number: return number(text);
         case FieldKind::Choice: {
             for (std::size_t k = 0; k < info.words.size(); ++k)
-                if (EqualIgnoringCase(info.words[k], text))
+                if (SameAsciiIgnoringCase(info.words[k], text))
                     return {std::to_string(range.minimum + static_cast<long>(k)), {}};
             ParsedValue parsed = number(text);
             if (!parsed.problem.empty() && !PlainWholeNumber(text, false)) {

@@ -76,4 +76,12 @@ std::string Counted(int n, std::string_view noun) {
     return std::to_string(n) + " " + std::string(noun) + (n == 1 ? "" : "s");
 }
 
+bool SameAsciiIgnoringCase(std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i])) return false;
+    return true;
+}
+
 }  // namespace rules

@@ -34,6 +34,10 @@ std::string ScanField(int& cursor, std::string_view text, char delimiter, bool d
 // are not spaces.
 void SqueezeSpaces(std::string& text);
 
+// Whether two texts are the same but for the letter case of A to Z (the
+// words and names of the file's format and of the command line).
+bool SameAsciiIgnoringCase(std::string_view a, std::string_view b);
+
 // "1 row", "3 rows": a count and a noun that takes an "s" for any other
 // number than one.
 std::string Counted(int n, std::string_view noun);

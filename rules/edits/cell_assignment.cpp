@@ -2,23 +2,12 @@
 
 #include <algorithm>
 #include <string>
-#include <vector>
 
 #include "rules/document/cp1252.h"
-#include "rules/document/field_values.h"
 
 namespace rules {
 
 namespace {
-
-std::string Numbers(const std::vector<int>& rows) {
-    std::string text;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (i > 0) text += i + 1 == rows.size() ? " and " : ", ";
-        text += "#" + std::to_string(rows[i]);
-    }
-    return text;
-}
 
 std::string Headings(const CellGrid& grid) {
     std::string text;
@@ -46,27 +35,8 @@ bool SameName(std::string_view a, std::string_view b) {
 }  // namespace
 
 RecordLookup FindRow(const CellGrid& grid, std::string_view name) {
-    const int count = grid.Rows();
-    if (name.size() > 1 && name.front() == '#') {
-        const std::optional<long> number = PlainWholeNumber(name.substr(1), false);
-        if (number && *number >= 1 && *number <= count) return {static_cast<int>(*number), {}};
-        return {0, "There is no row " + std::string(name) + ": the section holds " +
-                       std::to_string(count) + "."};
-    }
-    std::vector<int> exact, folded;
-    for (int row = 1; row <= count; ++row) {
-        const std::string shown = grid.RowName(row);
-        if (shown == name)
-            exact.push_back(row);
-        else if (SameName(shown, name))
-            folded.push_back(row);
-    }
-    const std::vector<int>& found = exact.empty() ? folded : exact;
-    if (found.size() == 1) return {found.front(), {}};
-    const std::string what = "row \"" + std::string(name) + "\"";
-    if (found.empty()) return {0, "There is no " + what + "."};
-    return {0, "The " + what + " is not one row but " + std::to_string(found.size()) + ": " +
-                   Numbers(found) + "; name one by its number."};
+    return FindNamed(
+        grid.Rows(), name, "row", "row", [&](int row) { return grid.RowName(row); }, SameName);
 }
 
 EditPlan PlanAssignments(const CellGrid& grid, int row, std::span<const Assignment> assignments) {

@@ -1,21 +1,15 @@
 #include "rules/edits/field_assignment.h"
 
-#include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "rules/document/field_values.h"
 #include "rules/document/rules_document.h"
+#include "rules/document/text_routines.h"
 
 namespace rules {
 
 namespace {
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 const char* SectionWord(SectionId section) {
     switch (section) {
@@ -49,33 +43,40 @@ std::string Headings(SectionId section) {
 std::optional<SectionId> SectionNamed(std::string_view word) {
     for (const SectionId section : {SectionId::Units, SectionId::Advances, SectionId::Cosmic}) {
         const std::string_view singular = section == SectionId::Cosmic ? "cosmic" : SectionWord(section);
-        if (SameLetters(word, singular) ||
-            (section != SectionId::Cosmic && SameLetters(word, std::string(singular) + "s")))
+        if (SameAsciiIgnoringCase(word, singular) ||
+            (section != SectionId::Cosmic && SameAsciiIgnoringCase(word, std::string(singular) + "s")))
             return section;
     }
     return std::nullopt;
 }
 
-RecordLookup FindRecord(const RulesDocument& document, SectionId section, std::string_view name) {
-    const int count = RecordCount(document, section);
+RecordLookup FindNamed(int count, std::string_view name, std::string_view what,
+                       std::string_view kind, const std::function<std::string(int)>& nameOf,
+                       const std::function<bool(std::string_view, std::string_view)>& sameButCase) {
     if (name.size() > 1 && name.front() == '#') {
         const std::optional<long> number = PlainWholeNumber(name.substr(1), false);
         if (number && *number >= 1 && *number <= count) return {static_cast<int>(*number), {}};
-        return {0, "There is no " + std::string(SectionWord(section)) + " " + std::string(name) +
+        return {0, "There is no " + std::string(what) + " " + std::string(name) +
                        ": the section holds " + std::to_string(count) + "."};
     }
     std::vector<int> exact, folded;
-    for (int record = 1; record <= count; ++record) {
-        const std::string shown = RecordName(document, section, record);
-        if (shown == name) exact.push_back(record);
-        else if (SameLetters(shown, name)) folded.push_back(record);
+    for (int entry = 1; entry <= count; ++entry) {
+        const std::string shown = nameOf(entry);
+        if (shown == name) exact.push_back(entry);
+        else if (sameButCase(shown, name)) folded.push_back(entry);
     }
     const std::vector<int>& found = exact.empty() ? folded : exact;
     if (found.size() == 1) return {found.front(), {}};
-    const std::string what = std::string(SectionWord(section)) + " \"" + std::string(name) + "\"";
-    if (found.empty()) return {0, "There is no " + what + "."};
-    return {0, "The " + what + " is not one record but " + std::to_string(found.size()) + ": " +
-                   Numbers(found) + "; name one by its number."};
+    const std::string named = std::string(what) + " \"" + std::string(name) + "\"";
+    if (found.empty()) return {0, "There is no " + named + "."};
+    return {0, "The " + named + " is not one " + std::string(kind) + " but " +
+                   std::to_string(found.size()) + ": " + Numbers(found) + "; name one by its number."};
+}
+
+RecordLookup FindRecord(const RulesDocument& document, SectionId section, std::string_view name) {
+    return FindNamed(
+        RecordCount(document, section), name, SectionWord(section), "record",
+        [&](int record) { return RecordName(document, section, record); }, SameAsciiIgnoringCase);
 }
 
 std::string Assign(RulesDocument& document, SectionId section, int record,

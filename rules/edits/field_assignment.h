@@ -4,6 +4,7 @@
 // named as the Table page shows it, fields by their Table headings, values
 // read as a Table cell reads what is typed. Texts are Windows-1252 bytes.
 
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,6 +30,14 @@ struct RecordLookup {
     std::string problem;
 };
 RecordLookup FindRecord(const RulesDocument& document, SectionId section, std::string_view name);
+
+// The same over any `count` entries (1-based) that nameOf names: "#N", or
+// the entry named `name` as spelt, or else the same but for letter case as
+// sameButCase tells. Messages call an entry `what` ("unit", "row") and say
+// it is not one `kind` ("record", "row") when several share the name.
+RecordLookup FindNamed(int count, std::string_view name, std::string_view what,
+                       std::string_view kind, const std::function<std::string(int)>& nameOf,
+                       const std::function<bool(std::string_view, std::string_view)>& sameButCase);
 
 // One FIELD=VALUE: the field by its Table heading or label (letter case
 // ignored, "-" and "_" for spaces), the value as a Table cell takes it.

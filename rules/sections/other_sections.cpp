@@ -4,18 +4,6 @@
 
 namespace rules {
 
-namespace {
-
-bool SameLetters(std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i])) return false;
-    return true;
-}
-
-}  // namespace
-
 bool IsDesignedSection(std::string_view name) {
     return name == "COSMIC" || name == "CIVILIZE" || name == "UNITS";
 }
@@ -33,7 +21,7 @@ void OtherSections::Read(const LineStore& store) {
 
 int OtherSections::Find(std::string_view name) const {
     for (int k = 0; k < Count(); ++k)
-        if (SameLetters(At(k).Name(), name)) return k;
+        if (SameAsciiIgnoringCase(At(k).Name(), name)) return k;
     return -1;
 }
 
