@@ -109,14 +109,16 @@ int RunSet(const Arguments& arguments, Streams io) {
 
     rules::RulesDocument document;
     if (!ReadRulesFileToChange(file, document, io)) return kExitFailure;
-    const std::unique_ptr<rules::CellGrid> grid = rules::GridNamed(document, words[1]);
-    if (!grid)
+    // The three sections by their words, any other by its name.
+    const std::optional<rules::SectionId> section = rules::SectionNamed(words[1]);
+    const std::unique_ptr<rules::CellGrid> grid =
+        section ? nullptr : rules::GridNamed(document, words[1]);
+    if (!section && !grid)
         return UsageError(
             command,
             "unknown section " + words[1] + " (unit, advance, cosmic or another section's name)",
             io);
     const rules::RulesDocument before = document;
-    const std::optional<rules::SectionId> section = rules::SectionNamed(words[1]);
     const std::optional<int> refused =
         section ? SetFields(document, file, *section, words[2], assignments, io)
                 : SetCells(document, *grid, file, words[2], assignments, io);
