@@ -52,15 +52,7 @@ bool HoldsMoreThanRead(std::string_view line, const UnitLayout& layout) {
         if (span.begin != span.cellBegin) return true;
         const int after = span.cellEnd - span.end;
         if (after == 0) continue;
-        char letter = '\0';
-        switch (static_cast<UnitField>(f)) {
-            case UnitField::Moves: letter = '.'; break;
-            case UnitField::Attack: letter = 'a'; break;
-            case UnitField::Defense: letter = 'd'; break;
-            case UnitField::HitPoints: letter = 'h'; break;
-            case UnitField::Firepower: letter = 'f'; break;
-            default: break;
-        }
+        const char letter = UnitTable::LetterAfter(static_cast<UnitField>(f));
         if (after > 1 || letter == '\0' || line[static_cast<std::size_t>(span.end)] != letter)
             return true;
     }

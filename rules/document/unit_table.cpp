@@ -64,29 +64,28 @@ bool UnitTable::ParseLineAsWritten(std::string_view line, UnitRecord& out) {
     if (std::count(squeezed.begin(), squeezed.end(), ',') < 13) return false;
     int cursor = 1;
     // A number with the letter the writer puts after it: the letter goes.
-    auto number = [&](char letter) {
-        std::string field = ScanField(cursor, squeezed, ',', false);
-        if (letter && !field.empty() && field.back() == letter) field.pop_back();
-        return field;
-    };
     UnitRecord record;
-    record.name = number('\0');
-    record.obsoleteBy = number('\0');
-    record.domain = number('\0');
-    record.moves = number('.');
-    record.rounds = number('\0');
-    record.attack = number('a');
-    record.defense = number('d');
-    record.hitPoints = number('h');
-    record.firepower = number('f');
-    record.cost = number('\0');
-    record.hold = number('\0');
-    record.role = number('\0');
-    record.prereq = number('\0');
+    for (int f = 0; f + 1 < static_cast<int>(UnitField::Count); ++f) {
+        std::string field = ScanField(cursor, squeezed, ',', false);
+        const char letter = LetterAfter(static_cast<UnitField>(f));
+        if (letter && !field.empty() && field.back() == letter) field.pop_back();
+        FieldOf(record, f) = std::move(field);
+    }
     record.flags = ScanField(cursor, squeezed, '\0', false);
     record.line = out.line;
     out = std::move(record);
     return true;
+}
+
+char UnitTable::LetterAfter(UnitField field) {
+    switch (field) {
+        case UnitField::Moves: return '.';
+        case UnitField::Attack: return 'a';
+        case UnitField::Defense: return 'd';
+        case UnitField::HitPoints: return 'h';
+        case UnitField::Firepower: return 'f';
+        default: return '\0';
+    }
 }
 
 void UnitTable::Read(const LineStore& store, Findings& findings) {
