@@ -66,10 +66,13 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     advancesPage_->setObjectName(QStringLiteral("TabSheet1"));
     auto* aboutPage = new AboutPage();
     aboutPage->setObjectName(QStringLiteral("TabSheet2"));
-    pageControl_->addTab(cosmicPage_, QStringLiteral("Cosmic"));
-    pageControl_->addTab(unitsPage_, QStringLiteral("Units"));
-    pageControl_->addTab(advancesPage_, QStringLiteral("Advances"));
+    // The page that opens the window goes in first: a tab widget shows the
+    // first page it gets at once, and the others make their controls only
+    // when first shown.
     pageControl_->addTab(aboutPage, QStringLiteral("About"));
+    pageControl_->insertTab(0, cosmicPage_, QStringLiteral("Cosmic"));
+    pageControl_->insertTab(1, unitsPage_, QStringLiteral("Units"));
+    pageControl_->insertTab(2, advancesPage_, QStringLiteral("Advances"));
     checkPage_ = new CheckPage(*editor_);
     checkPage_->setObjectName(QStringLiteral("Check"));
     pageControl_->addTab(checkPage_, checkPage_->Caption());
@@ -275,7 +278,16 @@ void TMainForm::GoToCell(const rules::CellRef& cell) {
 }
 
 void TMainForm::ShowNoRulesFile(const QString& fileName) {
+    // The notice lies over the pages' controls: they are made first.
+    BuildPages();
     CoverWithNoRulesNotice({cosmicPage_, unitsPage_, advancesPage_}, fileName);
+}
+
+void TMainForm::BuildPages() {
+    cosmicPage_->EnsureBuilt();
+    unitsPage_->EnsureBuilt();
+    advancesPage_->EnsureBuilt();
+    checkPage_->EnsureBuilt();
 }
 
 bool TMainForm::SaveDocument() {

@@ -85,6 +85,9 @@ public:
     // File -> Merge...: asks for a base file and their file and brings
     // their changes onto the tables, listing what both changed.
     void MergeClick();
+    // The pages make their controls when first shown; this makes them all
+    // now, as visiting every page would.
+    void BuildPages();
     // The designed client area below the menu bar: 625 by 548 pixels.
     QWidget* ClientArea() const { return client_; }
 

@@ -104,6 +104,9 @@ void TMainForm::FillViewMenu() {
 
 void TMainForm::ShowKeyboardShortcuts() {
     FillViewMenu();
+    // The pages declare their keys on their controls, which are made when
+    // a page is first shown: those not yet shown make theirs now.
+    BuildPages();
     // Gathered from the window itself: every action with its keys, and the
     // keys the pages and lists declare where they handle them.
     const QList<QPair<QString, QString>> rows = GatherKeys(this);

@@ -108,6 +108,7 @@ private slots:
         ui::EditorWindows windows;
         auto* page = windows.main.findChild<ui::AdvancesPage*>("TabSheet1");
         QVERIFY(page);
+        page->EnsureBuilt();
         const QList<std::pair<const char*, QRect>> places = {
             {"OutAdvances", {8, 8, 153, 497}}, {"AIvalue", {288, 16, 49, 21}},
             {"AImodif", {288, 40, 49, 21}},    {"PreBox1", {176, 80, 145, 21}},

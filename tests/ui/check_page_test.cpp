@@ -97,6 +97,7 @@ private slots:
         QCOMPARE(list->topLevelItem(0)->flags(), Qt::NoItemFlags);
         {
             ui::EditorWindows unloaded;  // the start-up has not read a file
+            unloaded.main.BuildPages();
             auto* none = unloaded.main.findChild<QTreeWidget*>("ProblemList");
             QCOMPARE(none->topLevelItemCount(), 1);
             QVERIFY(none->topLevelItem(0)->text(0).startsWith("No rules file was loaded"));

@@ -102,6 +102,7 @@ private slots:
         QCOMPARE(Button(windows, "QuitButton")->geometry(), QRect(544, 0, 81, 20));
         QCOMPARE(main.toolTip(), QString("Right-click for help"));
 
+        main.BuildPages();
         // Each cosmic field starts with its own name, 24 pixels below the last.
         auto* road = main.findChild<QLineEdit*>("RoadMove");
         auto* thrust = main.findChild<QLineEdit*>("MassThrust");
@@ -117,6 +118,46 @@ private slots:
         QCOMPARE(Button(windows, "QuitButton")->geometry(), QRect(544, 0, 81, 20));
     }
 
+    // The editing pages are made when first shown, after the file was read
+    // and edited elsewhere: they show the tables as they are then, and the
+    // Check page's caption counted its problems before its list existed.
+    void pagesMadeWhenFirstShownShowTheTablesAsTheyAre() {
+        ScratchFolder folder;
+        folder.Write("rules.txt", DemoRules());
+        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
+        ModalAnswerer answers;
+        ui::EditorWindows windows;
+        QVERIFY(StartEditor(windows, answers));
+        QVERIFY(!windows.main.findChild<QLineEdit*>("RoadMove"));
+        ui::DocumentEditor& editor = windows.main.Editor();
+        editor.SetField(rules::CosmicFieldRef(1), "7");
+        editor.SetField(rules::UnitFieldRef(1, rules::UnitField::Attack), "9");
+        auto* pages = windows.main.findChild<QTabWidget*>("PageControl");
+        const QString checkCaption = pages->tabText(4);
+
+        const auto show = [&](const char* page) {
+            pages->setCurrentWidget(windows.main.findChild<QWidget*>(page));
+        };
+        show("Cosmic");
+        auto* road = windows.main.findChild<QLineEdit*>("RoadMove");
+        QVERIFY(road && road->isVisible());
+        QCOMPARE(road->text(), QString("7"));
+        show("Units");
+        auto* attack = windows.main.findChild<QLineEdit*>("AttackStength");
+        QVERIFY(attack && attack->isVisible());
+        QCOMPARE(attack->text(), QString("9"));
+        QVERIFY(windows.main.findChild<QWidget*>("OutUnit")->isVisible());
+        show("Check");
+        auto* problems = windows.main.findChild<QWidget*>("ProblemList");
+        QVERIFY(problems && problems->isVisible());
+        QCOMPARE(pages->tabText(4), checkCaption);
+        // Only shown, nothing changed: Undo takes back the two edits alone.
+        editor.Stack()->undo();
+        editor.Stack()->undo();
+        QVERIFY(!windows.main.HasUnsavedChanges());
+        QCOMPARE(road->text(), QString(rules::FieldText(windows.main.Document(), rules::CosmicFieldRef(1)).c_str()));
+    }
+
     void saveWritesTheLoadedLanguageOnly() {
         ScratchFolder folder;
         const QByteArray french = DemoRules("rules.fre");
@@ -127,6 +168,7 @@ private slots:
         ModalAnswerer answers;
         ui::EditorWindows windows;
         QVERIFY(StartEditor(windows, answers));
+        windows.main.BuildPages();
 
         // The descriptions stay English; the written comments are French.
         auto* road = windows.main.findChild<QLineEdit*>("RoadMove");

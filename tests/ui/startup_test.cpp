@@ -29,6 +29,7 @@ const QByteArray kBrokenRules =
 
 bool Parsed(ui::EditorWindows& w) { return w.main.Document().Parsed(); }
 QString Field(ui::EditorWindows& w, const char* name) {
+    w.main.BuildPages();
     return w.main.findChild<QLineEdit*>(name)->text();
 }
 
@@ -143,6 +144,7 @@ private slots:
             QVERIFY(!Parsed(windows));
             // With the language named, the file was loaded before the warning.
             QCOMPARE(windows.main.Document().Lines().LineCount() > 0, languageInSettings);
+            windows.main.BuildPages();
             QCOMPARE(windows.main.findChild<QListWidget*>("OutUnit")->count(), 0);
         }
     }
@@ -275,6 +277,7 @@ private slots:
         QVERIFY2(text.contains("Line 7 (@CIVILIZE)"), qPrintable(text));
         QVERIFY2(text.contains("@UNITS"), qPrintable(text));  // no closing ";"
         QVERIFY(Parsed(windows));
+        windows.main.BuildPages();
         QCOMPARE(windows.main.findChild<QListWidget*>("OutUnit")->count(), 1);
     }
 
@@ -286,6 +289,7 @@ private slots:
         ui::EditorWindows windows;
         QVERIFY(StartEditor(windows, answers));
         QCOMPARE(answers.Handled(), 0);
+        windows.main.BuildPages();
         auto* units = windows.main.findChild<QListWidget*>("OutUnit");
         const int count = units->count();
         QVERIFY(count > 0);

@@ -109,6 +109,7 @@ class UnitsPageTest : public QObject {
 private slots:
     void controlsStartWithTheirTextsAndPlaces() {
         ui::EditorWindows windows;
+        windows.main.BuildPages();
         auto* page = windows.main.findChild<QWidget*>("Units");
         auto edit = [&](const char* name) { return page->findChild<QLineEdit*>(name); };
         QCOMPARE(page->findChild<QWidget*>("OutUnit")->geometry(), QRect(8, 8, 153, 505));

@@ -51,7 +51,9 @@ QList<QWidget*> FocusStops(QWidget* widget) {
 }  // namespace
 
 AdvancesPage::AdvancesPage(DocumentEditor& editor, QWidget* parent)
-    : RecordPage(editor, rules::SectionId::Advances, parent) {
+    : RecordPage(editor, rules::SectionId::Advances, parent) {}
+
+void AdvancesPage::Build() {
     auto* outline = new OutlineList(this);
     outline->setObjectName(QStringLiteral("OutAdvances"));
     outline->setGeometry(8, 8, 153, 497);
@@ -125,7 +127,7 @@ AdvancesPage::AdvancesPage(DocumentEditor& editor, QWidget* parent)
                     StoreField(static_cast<int>(field), abbrev, HasFocusWithin(box));
                 });
         // A pick from the list is a step of its own, even right after typing.
-        connect(box, &QComboBox::activated, &editor, &DocumentEditor::EndTyping);
+        connect(box, &QComboBox::activated, &Editor(), &DocumentEditor::EndTyping);
     }
     connect(goto1_, &QPushButton::clicked, this, &AdvancesPage::GOTO1Click);
     connect(goto2_, &QPushButton::clicked, this, &AdvancesPage::GOTO2Click);

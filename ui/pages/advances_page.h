@@ -24,9 +24,6 @@ class AdvancesPage : public RecordPage {
   public:
     AdvancesPage(DocumentEditor& editor, QWidget* parent = nullptr);
 
-    // Fills the list and the two prerequisite boxes with the names read.
-    void Populate() override;
-
     // The abbreviation `GotoNext` jumps to; empty when the advance on show
     // allows nothing.
     const std::string& NextTargetAbbrev() const { return nextTargetAbbrev_; }
@@ -39,6 +36,9 @@ class AdvancesPage : public RecordPage {
     void GotoNextClick();
 
   protected:
+    void Build() override;
+    // Fills the list and the two prerequisite boxes with the names read.
+    void Populate() override;
     // OutAdvancesClick: fills the form from advance `number`.
     void ShowRecord(int number) override;
     // Renamed advances are renamed in the prerequisite boxes too.

@@ -97,6 +97,25 @@ CheckPage::CheckPage(DocumentEditor& editor, QWidget* parent) : QWidget(parent),
     connect(&editor_, &DocumentEditor::Replaced, this, &CheckPage::Recheck);
     connect(&editor_, &DocumentEditor::FieldsChanged, this, &CheckPage::Recheck);
     connect(&editor_, &DocumentEditor::CellsChanged, this, &CheckPage::Recheck);
+    // The page's own hint: the window's right-click help has nothing here.
+    setToolTip(QStringLiteral("The problems the rules check found"));
+    hidden_ = RememberedSettings().value(kHiddenKey).toStringList();
+    Rebuild();
+}
+
+void CheckPage::EnsureBuilt() {
+    if (list_) return;
+    Build();
+    Rebuild();
+}
+
+void CheckPage::setVisible(bool visible) {
+    // Made before it shows, so that its controls show with it.
+    if (visible) EnsureBuilt();
+    QWidget::setVisible(visible);
+}
+
+void CheckPage::Build() {
     MakeLabel(QStringLiteral("CheckLabel"),
               QStringLiteral("What would make the game misread these rules, as they are now. "
                              "Double-click or press <Enter> to show the record."),
@@ -138,16 +157,15 @@ CheckPage::CheckPage(DocumentEditor& editor, QWidget* parent) : QWidget(parent),
     showHidden_ = MakeButton(QStringLiteral("ShowHiddenButton"), QStringLiteral("Show Them"),
                              QRect(120, 492, 81, 22), this);
     connect(showHidden_, &QPushButton::clicked, this, &CheckPage::ShowHiddenKinds);
-
-    // The page's own hint: the window's right-click help has nothing here.
-    setToolTip(QStringLiteral("The problems the rules check found"));
-
-    hidden_ = RememberedSettings().value(kHiddenKey).toStringList();
-    Rebuild();
+    FitToPage();
 }
 
 void CheckPage::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    if (list_) FitToPage();
+}
+
+void CheckPage::FitToPage() {
     // In a window enlarged beyond its placed size the list takes the room;
     // at the placed size (a 621 by 516 page) everything stays as placed.
     const int wider = std::max(0, width() - 621);
@@ -184,20 +202,23 @@ void CheckPage::ShowProblems(rules::Problems problems) {
 }
 
 void CheckPage::Rebuild() {
+    shown_ = 0;
+    int hiddenCount = 0;
+    for (const rules::Problem& problem : problems_) ++(Hidden(problem) ? hiddenCount : shown_);
+    // The caption counts what the list shows, built or not.
+    if (list_) FillList(hiddenCount);
+    emit CaptionChanged();
+}
+
+void CheckPage::FillList(int hiddenCount) {
     const int row = list_->currentItem() ? list_->indexOfTopLevelItem(list_->currentItem()) : -1;
     list_->clear();
     const QIcon error = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
     const QIcon note = style()->standardIcon(QStyle::SP_MessageBoxInformation);
-    shown_ = 0;
-    int hiddenCount = 0;
     for (std::size_t p = 0; p < problems_.size(); ++p) {
         const rules::Problem& problem = problems_[p];
-        if (Hidden(problem)) {
-            ++hiddenCount;
-            continue;
-        }
-        ++shown_;
+        if (Hidden(problem)) continue;
         const bool isError = problem.severity == rules::Severity::Error;
         QString text = Place(problem) + QString::fromStdString(problem.text);
         int notes = 0;
@@ -238,7 +259,6 @@ void CheckPage::Rebuild() {
                                  .arg(hidden_.join(QStringLiteral(", "))));
     hiddenLabel_->setVisible(!hidden_.isEmpty());
     showHidden_->setVisible(!hidden_.isEmpty());
-    emit CaptionChanged();
 }
 
 // A line of the list that is no problem and cannot be chosen.

@@ -40,6 +40,9 @@ public:
     const QStringList& HiddenKinds() const { return hidden_; }
     void HideKind(const QString& check);
     void ShowHiddenKinds();
+    // The list is made when the page is first shown or asked for; the
+    // check itself runs from the start, for the caption.
+    void EnsureBuilt();
 
 signals:
     // The user asked for the record of this problem (see rules::Problem),
@@ -55,10 +58,15 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void setVisible(bool visible) override;
 
 private:
+    void Build();
+    void FitToPage();
     void Recheck();
+    // Counts what is shown for the caption, and refills the list once built.
     void Rebuild();
+    void FillList(int hiddenCount);
     void ShowNote(const QString& text);
     void Activate(QTreeWidgetItem* item);
     void ShowMenu(QTreeWidgetItem* item, const QPoint& globalPos);

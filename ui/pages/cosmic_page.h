@@ -25,13 +25,24 @@ public:
     // were not read hold their own names, as the fields do at creation).
     void ShowValues();
 
-    QLineEdit* Field(int position) const { return fields_.at(position); }
+    QLineEdit* Field(int position) {
+        EnsureBuilt();
+        return fields_.at(position);
+    }
+    // The fields are made when the page is first shown or asked for, and
+    // then show the tables as they are: the window opens without them.
+    void EnsureBuilt();
+
+protected:
+    void setVisible(bool visible) override;
 
 private:
+    void Build();
     void ValuesChanged(const QList<int>& records);
 
     DocumentEditor& editor_;
     std::array<QLineEdit*, rules::kCosmicCount> fields_{};
+    bool built_ = false;
     bool storing_ = false;  // a field is handing its text to the editor
 };
 

@@ -24,11 +24,27 @@ RecordPage::RecordPage(DocumentEditor& editor, rules::SectionId section, QWidget
     : QWidget(parent), editor_(editor), section_(section) {
     connect(&editor_, &DocumentEditor::FieldsChanged, this,
             [this](rules::SectionId section, const QList<int>& records) {
-                if (section == section_) RecordsChanged(records);
+                if (built_ && section == section_) RecordsChanged(records);
             });
     // A file read or a document replaced as a whole: the list is built anew.
-    connect(&editor_, &DocumentEditor::Loaded, this, [this] { Populate(); });
-    connect(&editor_, &DocumentEditor::Replaced, this, [this] { Populate(); });
+    for (auto whole : {&DocumentEditor::Loaded, &DocumentEditor::Replaced}) {
+        connect(&editor_, whole, this, [this] {
+            if (built_) Populate();
+        });
+    }
+}
+
+void RecordPage::EnsureBuilt() {
+    if (built_) return;
+    built_ = true;
+    Build();
+    Populate();
+}
+
+void RecordPage::setVisible(bool visible) {
+    // Made before it shows, so that its controls show with it.
+    if (visible) EnsureBuilt();
+    QWidget::setVisible(visible);
 }
 
 const rules::RulesDocument& RecordPage::Document() const { return editor_.Document(); }
@@ -63,6 +79,7 @@ void RecordPage::Populate() {
 }
 
 void RecordPage::Enter() {
+    EnsureBuilt();
     const int number = nextEntry_ >= 1 && nextEntry_ <= RecordCount() ? nextEntry_ : 1;
     nextEntry_ = 0;
     if (RecordCount() == 0) return;  // nothing was read: nothing to show or change

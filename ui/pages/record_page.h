@@ -34,14 +34,15 @@ class RecordPage : public QWidget {
   public:
     RecordPage(DocumentEditor& editor, rules::SectionId section, QWidget* parent);
 
+    // The form is made when the page is first shown or asked for, and then
+    // shows the tables as they are: the window opens without waiting for it.
+    void EnsureBuilt();
+    bool Built() const { return built_; }
+
     // The dialog that renames records; the windows are created one after the
     // other, so it is attached once it exists.
     void SetRenameForm(TRenameForm* form) { renameForm_ = form; }
 
-    // Fills the list with the names read from the file (after reading, and
-    // again when the document was replaced as a whole). Pages with choice
-    // lists extend it to fill those too.
-    virtual void Populate();
     // The page was brought to the front: select and show the first record,
     // or the one asked for by ShowOnNextEntry.
     void Enter();
@@ -52,9 +53,20 @@ class RecordPage : public QWidget {
     int NextEntry() const { return nextEntry_; }
     // 1-based number of the record on show; 0 before any is shown.
     int CurrentIndex() const { return currentIndex_; }
-    OutlineList* Outline() const { return outline_; }
+    OutlineList* Outline() {
+        EnsureBuilt();
+        return outline_;
+    }
 
   protected:
+    // Makes the page's controls; called once, by EnsureBuilt.
+    virtual void Build() = 0;
+    // Fills the list with the names read from the file (once built, after
+    // reading, and again when the document was replaced as a whole). Pages
+    // with choice lists extend it to fill those too.
+    virtual void Populate();
+    void setVisible(bool visible) override;
+
     // Subclasses create their list with its own name and place, then attach it.
     void AttachOutline(OutlineList* outline);
 
@@ -111,6 +123,7 @@ class RecordPage : public QWidget {
     QList<QWidget*> form_;
     int currentIndex_ = 0;
     int nextEntry_ = 0;
+    bool built_ = false;
     bool showing_ = false;
     bool storing_ = false;  // the form itself is making the change
 };

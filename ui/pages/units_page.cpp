@@ -27,7 +27,9 @@ const QColor kBlue(0, 0, 255);
 }  // namespace
 
 UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
-    : RecordPage(editor, rules::SectionId::Units, parent) {
+    : RecordPage(editor, rules::SectionId::Units, parent) {}
+
+void UnitsPage::Build() {
     auto* outline = new OutlineList(this);
     outline->setObjectName(QStringLiteral("OutUnit"));
     outline->setGeometry(8, 8, 153, 505);
@@ -104,9 +106,9 @@ UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
     connect(prerequisite_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::PrerequisiteChange);
     for (AdvanceChoiceBox* box : {getObsolete_, prerequisite_}) {
         // A pick from the list is a step of its own, even right after typing.
-        connect(box, &QComboBox::activated, &editor, &DocumentEditor::EndTyping);
+        connect(box, &QComboBox::activated, &Editor(), &DocumentEditor::EndTyping);
     }
-    connect(&editor, &DocumentEditor::FieldsChanged, this,
+    connect(&Editor(), &DocumentEditor::FieldsChanged, this,
             [this](rules::SectionId section, const QList<int>& records) {
                 if (section == rules::SectionId::Advances) AdvancesChanged(records);
             });

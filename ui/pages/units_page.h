@@ -26,9 +26,6 @@ class UnitsPage : public RecordPage {
   public:
     UnitsPage(DocumentEditor& editor, QWidget* parent = nullptr);
 
-    // Fills the unit list and the two advance choice lists (after reading).
-    void Populate() override;
-
     // Handlers of the form, named after their controls.
     void OutUnitClick() { ShowSelected(); }
     void OutUnitDblClick() { RenameSelected(); }
@@ -39,6 +36,9 @@ class UnitsPage : public RecordPage {
     void PrerequisiteChange(const std::string& abbrev);
 
   protected:
+    void Build() override;
+    // Fills the unit list and the two advance choice lists (after reading).
+    void Populate() override;
     void ShowRecord(int number) override;
 
   private:
