@@ -17,6 +17,7 @@ class DialogsTest : public QObject {
 private slots:
     void languageDialogLooksAsDesigned() {
         ui::TLangueForm form;
+        form.EnsureBuilt();
         QCOMPARE(form.windowTitle(), QString("Text Tong"));
         QCOMPARE(form.size(), QSize(130, 187));
         auto* group = form.findChild<QWidget*>("Langue");

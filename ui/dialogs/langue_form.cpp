@@ -13,7 +13,9 @@ namespace ui {
 // button, so Escape does nothing.
 TLangueForm::TLangueForm()
     : ModalDialog(QStringLiteral("TLangueForm"), QStringLiteral("Text Tong"), QSize(130, 187),
-                  Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint, false) {
+                  Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint, false) {}
+
+void TLangueForm::Build() {
     langue_ = new RadioGroup(
         QStringLiteral(" Language "),
         {QStringLiteral("English"), QStringLiteral("Fran\u00e7ais"), QStringLiteral("Deutsch")}, 1,
@@ -41,13 +43,16 @@ TLangueForm::TLangueForm()
 }
 
 void TLangueForm::ShowModal() {
+    EnsureBuilt();
     if (auto* checked = langue_->findChildren<QRadioButton*>().value(langue_->Index())) {
         checked->setFocus();
     }
     ExecCentred();
 }
 
-int TLangueForm::SelectedLanguage() const { return langue_->Index() < 0 ? 0 : langue_->Index(); }
+int TLangueForm::SelectedLanguage() const {
+    return !langue_ || langue_->Index() < 0 ? 0 : langue_->Index();
+}
 
 void TLangueForm::OkButtonClick() {
     cancelled_ = false;

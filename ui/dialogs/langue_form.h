@@ -24,8 +24,11 @@ class TLangueForm : public ModalDialog {
     void OkButtonClick();
     void CancelButtonClick();
 
+  protected:
+    void Build() override;
+
   private:
-    RadioGroup* langue_;
+    RadioGroup* langue_ = nullptr;
     bool cancelled_ = false;
 };
 

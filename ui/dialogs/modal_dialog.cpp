@@ -17,6 +17,17 @@ ModalDialog::ModalDialog(const QString& name, const QString& title, const QSize&
     setModal(true);
 }
 
+void ModalDialog::EnsureBuilt() {
+    if (built_) return;
+    built_ = true;
+    Build();
+}
+
+void ModalDialog::setVisible(bool visible) {
+    if (visible) EnsureBuilt();
+    QDialog::setVisible(visible);
+}
+
 void ModalDialog::ExecCentred() {
     CentreOnScreen(this);
     exec();

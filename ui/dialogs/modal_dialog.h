@@ -13,13 +13,21 @@ class ModalDialog : public QDialog {
     ModalDialog(const QString& name, const QString& title, const QSize& size, Qt::WindowFlags frame,
                 bool escapeCloses);
 
+    // Most runs never show a dialog: its controls are made before it first
+    // shows (or when asked for), not with the editor's windows.
+    void EnsureBuilt();
+    void setVisible(bool visible) override;
+
   protected:
+    // Makes the dialog's controls; called once, by EnsureBuilt.
+    virtual void Build() {}
     // Centres the dialog and runs it modally until it closes.
     void ExecCentred();
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
     bool escapeCloses_;
+    bool built_ = false;
 };
 
 // The frame of a dialog with a caption bar and close box but no resizing and

@@ -6,6 +6,7 @@
 
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/readable_text.h"
+#include "ui/widgets/widget_helpers.h"
 
 namespace ui {
 
@@ -32,7 +33,9 @@ QStringList TWarningForm::WarningLines() {
 // No default and no cancel button: Escape does nothing, the user chooses.
 TWarningForm::TWarningForm()
     : ModalDialog(QStringLiteral("TWarningForm"), QStringLiteral("Warning Window"), QSize(403, 402),
-                  DialogFrame(), false) {
+                  DialogFrame(), false) {}
+
+void TWarningForm::Build() {
     auto* title = new QLabel(QStringLiteral("Warning"), this);
     title->setObjectName(QStringLiteral("Label1"));
     title->setFont(ComicFont(24));
@@ -57,13 +60,14 @@ TWarningForm::TWarningForm()
     dontAgree->setObjectName(QStringLiteral("DontAgreeButton"));
     dontAgree->setGeometry(216, 360, 169, 33);
     dontAgree->setFont(SansFont(19));
-    dontAgree->setStyleSheet(QStringLiteral("QPushButton { color: red; }"));
+    SetTextColour(dontAgree, Qt::red);
     connect(agree, &QPushButton::clicked, this, &TWarningForm::AgreeButtonClick);
     connect(dontAgree, &QPushButton::clicked, this, &TWarningForm::DontAgreeButtonClick);
     setTabOrder(agree, dontAgree);
 }
 
 void TWarningForm::ShowModal() {
+    EnsureBuilt();
     if (auto* agree = findChild<QPushButton*>(QStringLiteral("AgreeButton"))) agree->setFocus();
     ExecCentred();
 }

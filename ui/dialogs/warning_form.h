@@ -19,6 +19,9 @@ class TWarningForm : public ModalDialog {
 
     static QStringList WarningLines();
 
+  protected:
+    void Build() override;
+
   private:
     bool agreed_ = false;
 };
