@@ -88,7 +88,10 @@ void StartupSequence::Run() {
         languageSettled = true;
     }
 
-    main_.showMinimized();
+    // The window steps aside while a dialog asks; with none to ask it stays
+    // as it opened (a minimize and restore would only make it flicker).
+    const bool dialogDue = warningDue || !languageSettled;
+    if (dialogDue) main_.showMinimized();
 
     bool agreed = true;
     if (warningDue) {
@@ -105,7 +108,7 @@ void StartupSequence::Run() {
         if (!LoadRules(langue_.SelectedLanguage())) return;
     }
 
-    main_.showNormal();
+    if (dialogDue) main_.showNormal();
 
     if (!agreed) {
         main_.close();
