@@ -1,8 +1,10 @@
 #include "ui/app_icon.h"
 
+#include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QRect>
 
 namespace ui {
 
@@ -40,20 +42,36 @@ void PaintAppIcon(QPainter& p, int size) {
 
 namespace {
 
-QPixmap Draw(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    PaintAppIcon(p, size);
-    return pixmap;
-}
+// Draws the icon at whatever size is asked for, when it is asked for: the
+// window opens without waiting for pixmaps it may never use.
+class PaintedIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->save();
+        painter->translate(rect.topLeft());
+        PaintAppIcon(*painter, qMin(rect.width(), rect.height()));
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return pixmap;
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        QList<QSize> sizes;
+        for (int size : {16, 24, 32, 48, 64, 128}) sizes << QSize(size, size);
+        return sizes;
+    }
+
+    QIconEngine* clone() const override { return new PaintedIconEngine; }
+};
 
 }  // namespace
 
-QIcon AppIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128}) icon.addPixmap(Draw(size));
-    return icon;
-}
+QIcon AppIcon() { return QIcon(new PaintedIconEngine); }
 
 }  // namespace ui

@@ -11,7 +11,7 @@ namespace ui {
 // come from this one drawing.
 void PaintAppIcon(QPainter& painter, int size);
 
-// The program's icon, drawn at start so no image file has to ship: a page of
+// The program's icon, drawn when shown so no image file has to ship: a page of
 // rules with a folded corner and a pen across it.
 QIcon AppIcon();
 
