@@ -31,6 +31,7 @@ void BM_UndoThenRedo(benchmark::State& state) {
     editor.LoadBytes(DemoBytes(), rules::Language::English);
     editor.Parse();
     main.show();
+    main.BuildPages();  // every page follows the edits, as after a user visited them all
     const rules::FieldRef attack = rules::UnitFieldRef(5, rules::UnitField::Attack);
     editor.SetField(attack, "9");
     main.GoToRecord(rules::SectionId::Cosmic, 1);  // each undo brings the Units page back
