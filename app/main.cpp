@@ -10,6 +10,7 @@
 #include "ui/app_icon.h"
 #include "ui/editor_windows.h"
 #include "ui/dialogs/folder_choice.h"
+#include "ui/widgets/editor_style.h"
 #include "ui/widgets/fonts.h"
 #include "ui/dialogs/message_boxes.h"
 
@@ -67,6 +68,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ui::AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(RULES_EDITOR_APP_ID));
     ui::InstallFontSubstitutions();
+    ui::InstallEditorStyle();
 
     if (args.action == app::EditorArguments::Action::ChooseFolder) {
         const QString chosen = ui::ChooseGameFolder(QFile::decodeName(args.folder.c_str()));

@@ -43,6 +43,7 @@
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
 #include "ui/editor_windows.h"
+#include "ui/widgets/editor_style.h"
 #include "ui/widgets/fonts.h"
 
 namespace fs = std::filesystem;
@@ -162,6 +163,7 @@ int Run(int argc, char* argv[]) {
     QApplication::setApplicationName(ui::ApplicationTitle());
     QApplication::setWindowIcon(ui::AppIcon());
     ui::InstallFontSubstitutions();
+    ui::InstallEditorStyle();
     Answerer answerer;
     app.installEventFilter(&answerer);
 

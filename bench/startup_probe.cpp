@@ -14,6 +14,7 @@
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
 #include "ui/editor_windows.h"
+#include "ui/widgets/editor_style.h"
 #include "ui/widgets/fonts.h"
 
 int main(int argc, char* argv[]) {
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(ui::AppIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral(RULES_EDITOR_APP_ID));
     ui::InstallFontSubstitutions();
+    ui::InstallEditorStyle();
     bench::Trace("icon and fonts");
 
     ui::EditorWindows windows;

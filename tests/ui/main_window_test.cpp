@@ -12,6 +12,7 @@
 #include "rules/document/record_fields.h"
 #include "rules/document/rules_document.h"
 #include "ui/edit/document_editor.h"
+#include "ui/widgets/editor_style.h"
 #include <QUndoStack>
 
 using namespace testing_support;
@@ -156,6 +157,18 @@ private slots:
         editor.Stack()->undo();
         QVERIFY(!windows.main.HasUnsavedChanges());
         QCOMPARE(road->text(), QString(rules::FieldText(windows.main.Document(), rules::CosmicFieldRef(1)).c_str()));
+    }
+
+    // The menu bar's overflow chevron is read from the desktop's style only
+    // when drawn, and is then the desktop's own.
+    void deferredChevronIsTheDesktopsIcon() {
+        ui::EditorStyle style;
+        const QIcon chevron = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        const QIcon desktop =
+            QApplication::style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        QVERIFY(!chevron.pixmap(16, 16).isNull());
+        QCOMPARE(chevron.pixmap(16, 16).toImage(), desktop.pixmap(16, 16).toImage());
+        QCOMPARE(chevron.availableSizes(), desktop.availableSizes());
     }
 
     void saveWritesTheLoadedLanguageOnly() {
