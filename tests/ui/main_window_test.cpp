@@ -123,12 +123,9 @@ private slots:
     // and edited elsewhere: they show the tables as they are then, and the
     // Check page's caption counted its problems before its list existed.
     void pagesMadeWhenFirstShownShowTheTablesAsTheyAre() {
-        ScratchFolder folder;
-        folder.Write("rules.txt", DemoRules());
-        folder.Write("YARV.INI", SettingsFor("ENGLISH"));
-        ModalAnswerer answers;
-        ui::EditorWindows windows;
-        QVERIFY(StartEditor(windows, answers));
+        EditorSession session(DemoRules(), EditorSession::Pages::MadeWhenShown);
+        QVERIFY(session.started);
+        ui::EditorWindows& windows = session.windows;
         QVERIFY(!windows.main.findChild<QLineEdit*>("RoadMove"));
         ui::DocumentEditor& editor = windows.main.Editor();
         editor.SetField(rules::CosmicFieldRef(1), "7");

@@ -13,14 +13,13 @@
 
 namespace testing_support {
 
-EditorSession::EditorSession(const QByteArray& rules) {
+EditorSession::EditorSession(const QByteArray& rules, Pages pages) {
     // The folder became the working directory first of all; the windows read
     // nothing before they start.
     folder.Write("rules.txt", rules);
     folder.Write("YARV.INI", SettingsFor("ENGLISH"));
     started = StartEditor(windows, answers);
-    // The tests reach controls by name, whichever page is in front.
-    windows.main.BuildPages();
+    if (pages == Pages::MadeAtOnce) windows.main.BuildPages();
 }
 
 void EditorSession::ClickTab(const QString& caption) const {

@@ -16,7 +16,11 @@ namespace testing_support {
 // and the user's ways of working it.
 class EditorSession {
 public:
-    explicit EditorSession(const QByteArray& rules);
+    // The tests reach controls by name whichever page is in front, so the
+    // pages are made at once unless a test wants them made as the user
+    // shows them.
+    enum class Pages { MadeAtOnce, MadeWhenShown };
+    explicit EditorSession(const QByteArray& rules, Pages pages = Pages::MadeAtOnce);
 
     template <typename T>
     T* Find(const char* name) const {
