@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "editor_session.h"
@@ -129,9 +130,11 @@ private slots:
         QVERIFY(!windows.main.findChild<QLineEdit*>("RoadMove"));
         ui::DocumentEditor& editor = windows.main.Editor();
         editor.SetField(rules::CosmicFieldRef(1), "7");
-        editor.SetField(rules::UnitFieldRef(1, rules::UnitField::Attack), "9");
+        // Out of range: a problem the Check page counts before it has a list.
+        editor.SetField(rules::UnitFieldRef(1, rules::UnitField::Attack), "999");
         auto* pages = windows.main.findChild<QTabWidget*>("PageControl");
         const QString checkCaption = pages->tabText(4);
+        QCOMPARE(checkCaption, QString("Check (1)"));
 
         const auto show = [&](const char* page) {
             pages->setCurrentWidget(windows.main.findChild<QWidget*>(page));
@@ -143,11 +146,12 @@ private slots:
         show("Units");
         auto* attack = windows.main.findChild<QLineEdit*>("AttackStength");
         QVERIFY(attack && attack->isVisible());
-        QCOMPARE(attack->text(), QString("9"));
+        QCOMPARE(attack->text(), QString("999"));
         QVERIFY(windows.main.findChild<QWidget*>("OutUnit")->isVisible());
         show("Check");
-        auto* problems = windows.main.findChild<QWidget*>("ProblemList");
+        auto* problems = windows.main.findChild<QTreeWidget*>("ProblemList");
         QVERIFY(problems && problems->isVisible());
+        QCOMPARE(problems->topLevelItemCount(), 1);
         QCOMPARE(pages->tabText(4), checkCaption);
         // Only shown, nothing changed: Undo takes back the two edits alone.
         editor.Stack()->undo();
