@@ -9,23 +9,12 @@ namespace ui {
 
 ModalDialog::ModalDialog(const QString& name, const QString& title, const QSize& size,
                          Qt::WindowFlags frame, bool escapeCloses)
-    : QDialog(nullptr, frame), escapeCloses_(escapeCloses) {
+    : MadeWhenShown(nullptr, frame), escapeCloses_(escapeCloses) {
     setObjectName(name);
     setWindowTitle(title);
     setFont(SansFont());
     setFixedSize(size);
     setModal(true);
-}
-
-void ModalDialog::EnsureBuilt() {
-    if (built_) return;
-    built_ = true;
-    Build();
-}
-
-void ModalDialog::setVisible(bool visible) {
-    if (visible) EnsureBuilt();
-    QDialog::setVisible(visible);
 }
 
 void ModalDialog::ExecCentred() {

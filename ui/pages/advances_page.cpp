@@ -53,7 +53,7 @@ QList<QWidget*> FocusStops(QWidget* widget) {
 AdvancesPage::AdvancesPage(DocumentEditor& editor, QWidget* parent)
     : RecordPage(editor, rules::SectionId::Advances, parent) {}
 
-void AdvancesPage::Build() {
+void AdvancesPage::MakeForm() {
     auto* outline = new OutlineList(this);
     outline->setObjectName(QStringLiteral("OutAdvances"));
     outline->setGeometry(8, 8, 153, 497);

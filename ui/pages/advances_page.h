@@ -36,7 +36,7 @@ class AdvancesPage : public RecordPage {
     void GotoNextClick();
 
   protected:
-    void Build() override;
+    void MakeForm() override;
     // Fills the list and the two prerequisite boxes with the names read.
     void Populate() override;
     // OutAdvancesClick: fills the form from advance `number`.

@@ -90,7 +90,8 @@ protected:
 
 }  // namespace
 
-CheckPage::CheckPage(DocumentEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+CheckPage::CheckPage(DocumentEditor& editor, QWidget* parent)
+    : MadeWhenShown(parent), editor_(editor) {
     // Every change of the tables, an edit wherever it is made, an undo or a
     // redo, is checked at once.
     connect(&editor_, &DocumentEditor::Loaded, this, &CheckPage::Recheck);
@@ -101,18 +102,6 @@ CheckPage::CheckPage(DocumentEditor& editor, QWidget* parent) : QWidget(parent),
     setToolTip(QStringLiteral("The problems the rules check found"));
     hidden_ = RememberedSettings().value(kHiddenKey).toStringList();
     Rebuild();
-}
-
-void CheckPage::EnsureBuilt() {
-    if (list_) return;
-    Build();
-    Rebuild();
-}
-
-void CheckPage::setVisible(bool visible) {
-    // Made before it shows, so that its controls show with it.
-    if (visible) EnsureBuilt();
-    QWidget::setVisible(visible);
 }
 
 void CheckPage::Build() {
@@ -158,6 +147,7 @@ void CheckPage::Build() {
                              QRect(120, 492, 81, 22), this);
     connect(showHidden_, &QPushButton::clicked, this, &CheckPage::ShowHiddenKinds);
     FitToPage();
+    Rebuild();
 }
 
 void CheckPage::resizeEvent(QResizeEvent* event) {

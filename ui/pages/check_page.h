@@ -6,6 +6,7 @@
 
 #include "rules/check/problem.h"
 #include "rules/check/quick_fixes.h"
+#include "ui/widgets/made_when_shown.h"
 
 class QLabel;
 class QPushButton;
@@ -23,7 +24,7 @@ class DocumentEditor;
 // in the file, its fixes, and to hide warnings of its kind, which the editor remembers. It checks the
 // document itself whenever the document changes, and makes a chosen fix one
 // step of the editor's history.
-class CheckPage : public QWidget {
+class CheckPage : public MadeWhenShown<QWidget> {
     Q_OBJECT
 public:
     explicit CheckPage(DocumentEditor& editor, QWidget* parent = nullptr);
@@ -40,9 +41,6 @@ public:
     const QStringList& HiddenKinds() const { return hidden_; }
     void HideKind(const QString& check);
     void ShowHiddenKinds();
-    // The list is made when the page is first shown or asked for; the
-    // check itself runs from the start, for the caption.
-    void EnsureBuilt();
 
 signals:
     // The user asked for the record of this problem (see rules::Problem),
@@ -58,10 +56,11 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void setVisible(bool visible) override;
+    // The list is made when the page is first shown or asked for; the
+    // check itself runs from the start, for the caption.
+    void Build() override;
 
 private:
-    void Build();
     void FitToPage();
     void Recheck();
     // Counts what is shown for the caption, and refills the list once built.

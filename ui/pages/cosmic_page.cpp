@@ -23,26 +23,13 @@ constexpr int kRowPitch = 24;
 }
 
 CosmicPage::CosmicPage(DocumentEditor& editor, QWidget* parent)
-    : QWidget(parent), editor_(editor) {
+    : MadeWhenShown(parent), editor_(editor) {
     connect(&editor_, &DocumentEditor::FieldsChanged, this,
             [this](rules::SectionId section, const QList<int>& records) {
                 if (section == rules::SectionId::Cosmic) ValuesChanged(records);
             });
     connect(&editor_, &DocumentEditor::Loaded, this, &CosmicPage::ShowValues);
     connect(&editor_, &DocumentEditor::Replaced, this, &CosmicPage::ShowValues);
-}
-
-void CosmicPage::EnsureBuilt() {
-    if (built_) return;
-    built_ = true;
-    Build();
-    if (editor_.Document().Parsed()) ShowValues();
-}
-
-void CosmicPage::setVisible(bool visible) {
-    // Made before it shows, so that its controls show with it.
-    if (visible) EnsureBuilt();
-    QWidget::setVisible(visible);
 }
 
 void CosmicPage::Build() {
@@ -98,6 +85,7 @@ void CosmicPage::Build() {
         previous = field;
         fields_[k] = field;
     }
+    if (editor_.Document().Parsed()) ShowValues();
 }
 
 void CosmicPage::ShowValues() {
@@ -109,7 +97,7 @@ void CosmicPage::ShowValues() {
 void CosmicPage::ValuesChanged(const QList<int>& records) {
     // The field the user types into already shows its text; re-filling it
     // would move the cursor. Unbuilt fields are filled when they are made.
-    if (storing_ || !built_) return;
+    if (storing_ || !Built()) return;
     const rules::CosmicSection& cosmic = editor_.Document().Cosmic();
     for (int record : records) {
         if (record < 1 || record > rules::kCosmicCount) continue;

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "rules/document/cosmic_section.h"
+#include "ui/widgets/made_when_shown.h"
 
 class QLineEdit;
 
@@ -16,7 +17,7 @@ class DocumentEditor;
 // description. Every change of a field is a step on the editor's undo stack
 // (typing into one field is one step until the focus leaves it); the fields
 // show the cosmic section of the document and follow its changes.
-class CosmicPage : public QWidget {
+class CosmicPage : public MadeWhenShown<QWidget> {
     Q_OBJECT
 public:
     explicit CosmicPage(DocumentEditor& editor, QWidget* parent = nullptr);
@@ -29,20 +30,17 @@ public:
         EnsureBuilt();
         return fields_.at(position);
     }
-    // The fields are made when the page is first shown or asked for, and
-    // then show the tables as they are: the window opens without them.
-    void EnsureBuilt();
 
 protected:
-    void setVisible(bool visible) override;
+    // The fields are made when the page is first shown or asked for, and
+    // then show the tables as they are.
+    void Build() override;
 
 private:
-    void Build();
     void ValuesChanged(const QList<int>& records);
 
     DocumentEditor& editor_;
     std::array<QLineEdit*, rules::kCosmicCount> fields_{};
-    bool built_ = false;
     bool storing_ = false;  // a field is handing its text to the editor
 };
 

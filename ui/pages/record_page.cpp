@@ -21,30 +21,22 @@ bool HasFocusWithin(const QWidget* control) {
 }
 
 RecordPage::RecordPage(DocumentEditor& editor, rules::SectionId section, QWidget* parent)
-    : QWidget(parent), editor_(editor), section_(section) {
+    : MadeWhenShown(parent), editor_(editor), section_(section) {
     connect(&editor_, &DocumentEditor::FieldsChanged, this,
             [this](rules::SectionId section, const QList<int>& records) {
-                if (built_ && section == section_) RecordsChanged(records);
+                if (Built() && section == section_) RecordsChanged(records);
             });
     // A file read or a document replaced as a whole: the list is built anew.
     for (auto whole : {&DocumentEditor::Loaded, &DocumentEditor::Replaced}) {
         connect(&editor_, whole, this, [this] {
-            if (built_) Populate();
+            if (Built()) Populate();
         });
     }
 }
 
-void RecordPage::EnsureBuilt() {
-    if (built_) return;
-    built_ = true;
-    Build();
+void RecordPage::Build() {
+    MakeForm();
     Populate();
-}
-
-void RecordPage::setVisible(bool visible) {
-    // Made before it shows, so that its controls show with it.
-    if (visible) EnsureBuilt();
-    QWidget::setVisible(visible);
 }
 
 const rules::RulesDocument& RecordPage::Document() const { return editor_.Document(); }

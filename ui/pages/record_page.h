@@ -6,6 +6,7 @@
 #include <string>
 
 #include "rules/document/findings.h"
+#include "ui/widgets/made_when_shown.h"
 
 class QLineEdit;
 
@@ -29,15 +30,10 @@ class TRenameForm;
 // redo). Showing a record never changes it: the controls are filled with
 // their change signals blocked, so a record that was only looked at is saved
 // byte for byte as it was read.
-class RecordPage : public QWidget {
+class RecordPage : public MadeWhenShown<QWidget> {
     Q_OBJECT
   public:
     RecordPage(DocumentEditor& editor, rules::SectionId section, QWidget* parent);
-
-    // The form is made when the page is first shown or asked for, and then
-    // shows the tables as they are: the window opens without waiting for it.
-    void EnsureBuilt();
-    bool Built() const { return built_; }
 
     // The dialog that renames records; the windows are created one after the
     // other, so it is attached once it exists.
@@ -59,13 +55,15 @@ class RecordPage : public QWidget {
     }
 
   protected:
-    // Makes the page's controls; called once, by EnsureBuilt.
-    virtual void Build() = 0;
+    // The form is made when the page is first shown or asked for, and then
+    // shows the tables as they are.
+    void Build() override;
+    // Makes the page's controls.
+    virtual void MakeForm() = 0;
     // Fills the list with the names read from the file (once built, after
     // reading, and again when the document was replaced as a whole). Pages
     // with choice lists extend it to fill those too.
     virtual void Populate();
-    void setVisible(bool visible) override;
 
     // Subclasses create their list with its own name and place, then attach it.
     void AttachOutline(OutlineList* outline);
@@ -123,7 +121,6 @@ class RecordPage : public QWidget {
     QList<QWidget*> form_;
     int currentIndex_ = 0;
     int nextEntry_ = 0;
-    bool built_ = false;
     bool showing_ = false;
     bool storing_ = false;  // the form itself is making the change
 };

@@ -29,7 +29,7 @@ const QColor kBlue(0, 0, 255);
 UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
     : RecordPage(editor, rules::SectionId::Units, parent) {}
 
-void UnitsPage::Build() {
+void UnitsPage::MakeForm() {
     auto* outline = new OutlineList(this);
     outline->setObjectName(QStringLiteral("OutUnit"));
     outline->setGeometry(8, 8, 153, 505);

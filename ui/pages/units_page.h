@@ -36,7 +36,7 @@ class UnitsPage : public RecordPage {
     void PrerequisiteChange(const std::string& abbrev);
 
   protected:
-    void Build() override;
+    void MakeForm() override;
     // Fills the unit list and the two advance choice lists (after reading).
     void Populate() override;
     void ShowRecord(int number) override;

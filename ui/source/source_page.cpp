@@ -40,7 +40,8 @@ QString Legend() {
 
 }  // namespace
 
-SourcePage::SourcePage(DocumentEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+SourcePage::SourcePage(DocumentEditor& editor, QWidget* parent)
+    : MadeWhenShown(parent), editor_(editor) {
     // Declared now, though the page is built on first entry, so that the
     // list of shortcuts has them from the start.
     DeclareKeys(this, QStringLiteral("Ctrl+F"), QStringLiteral("Find text (Source page)"));
@@ -58,7 +59,6 @@ SourcePage::SourcePage(DocumentEditor& editor, QWidget* parent) : QWidget(parent
 }
 
 void SourcePage::showEvent(QShowEvent* event) {
-    if (!Built()) Build();
     if (stale_) TakeDocument();
     QWidget::showEvent(event);
 }
@@ -141,14 +141,14 @@ void SourcePage::TakeDocument() {
 }
 
 void SourcePage::ShowLine(int line) {
-    if (!Built()) Build();
+    EnsureBuilt();
     if (stale_) TakeDocument();
     view_->SetCurrentLine(line);
     view_->setFocus(Qt::OtherFocusReason);
 }
 
 void SourcePage::ShowProblem(rules::SectionId section, int record, int line) {
-    if (!Built()) Build();
+    EnsureBuilt();
     if (stale_) TakeDocument();
     ShowLine(line >= 0 ? line : marks_.LineOf(section, record));
 }
@@ -169,7 +169,7 @@ void SourcePage::ActivateLine(int line) {
 }
 
 void SourcePage::Find(const QString& text) {
-    if (!Built()) Build();
+    EnsureBuilt();
     if (find_->text() != text) {
         find_->setText(text);  // comes back here through textChanged
         return;

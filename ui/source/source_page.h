@@ -7,6 +7,7 @@
 #include "rules/source/line_marks.h"
 #include "rules/source/text_finder.h"
 #include "rules/source/written_lines.h"
+#include "ui/widgets/made_when_shown.h"
 
 class QLabel;
 class QLineEdit;
@@ -26,12 +27,11 @@ class SourceView;
 //
 // Nothing of it is built before the page is first shown: the editor starts
 // as fast without it.
-class SourcePage : public QWidget {
+class SourcePage : public MadeWhenShown<QWidget> {
     Q_OBJECT
 public:
     explicit SourcePage(DocumentEditor& editor, QWidget* parent = nullptr);
 
-    bool Built() const { return view_ != nullptr; }
     // Makes the 0-based line current and brings it into view.
     void ShowLine(int line);
     // Shows a problem of the check: its line, or its record's line.
@@ -57,11 +57,11 @@ signals:
     void CellActivated(const rules::CellRef& cell);
 
 protected:
+    void Build() override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Build();
     // Takes the document anew when the page is built and in front;
     // otherwise remembers to when it comes to the front.
     void DocumentChanged(bool wholeFile);

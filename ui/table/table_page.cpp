@@ -43,7 +43,8 @@ QToolButton* MakeToolButton(const QString& name, const QString& text, QWidget* p
 
 }  // namespace
 
-TablePage::TablePage(DocumentEditor& editor, QWidget* parent) : QWidget(parent), editor_(editor) {
+TablePage::TablePage(DocumentEditor& editor, QWidget* parent)
+    : MadeWhenShown(parent), editor_(editor) {
     // Declared now, though the table is built on first entry, so that the
     // list of shortcuts has them from the start.
     DeclareKeys(this, QStringLiteral("Ctrl+C, Ctrl+V"),
@@ -51,13 +52,8 @@ TablePage::TablePage(DocumentEditor& editor, QWidget* parent) : QWidget(parent),
     DeclareKeys(this, QStringLiteral("Ctrl+A"), QStringLiteral("Select every cell (Table page)"));
 }
 
-void TablePage::showEvent(QShowEvent* event) {
-    if (!Built()) Build();
-    QWidget::showEvent(event);
-}
-
 void TablePage::Enter() {
-    if (!Built()) Build();
+    EnsureBuilt();
     model_->Refresh();
     sectionModel_->Refresh();
     chart_->Redraw();
@@ -228,7 +224,7 @@ void TablePage::ShowView(QAbstractItemModel* source) {
 }
 
 void TablePage::ShowSection(rules::SectionId section) {
-    if (!Built()) Build();
+    EnsureBuilt();
     {
         const QSignalBlocker blocker(section_);
         section_->setCurrentIndex(section_->findData(static_cast<int>(section)));
@@ -244,7 +240,7 @@ void TablePage::ShowSection(rules::SectionId section) {
 }
 
 void TablePage::ShowOtherSection(int index) {
-    if (!Built()) Build();
+    EnsureBuilt();
     if (index < 0 || index >= editor_.Document().Others().Count()) return;
     {
         const QSignalBlocker blocker(section_);
@@ -258,14 +254,14 @@ void TablePage::ShowOtherSection(int index) {
 }
 
 void TablePage::ShowField(const rules::FieldRef& ref) {
-    if (!Built()) Build();
+    EnsureBuilt();
     if (ShowingOther() || ref.section != model_->Section()) ShowSection(ref.section);
     const int column = model_->ColumnOfField(ref.field);
     SetCurrent(model_->index(model_->RowOfRecord(ref.record), std::max(column, 0)));
 }
 
 void TablePage::ShowCell(const rules::CellRef& ref) {
-    if (!Built()) Build();
+    EnsureBuilt();
     if (ref.section != otherSection_) ShowOtherSection(ref.section);
     if (ref.section != otherSection_) return;
     SetCurrent(sectionModel_->index(ref.row - 1, std::max(ref.column, 0)));

@@ -8,6 +8,7 @@
 #include "rules/edits/cell_grid.h"
 #include "rules/sections/cell_ref.h"
 #include "ui/table/record_table_model.h"
+#include "ui/widgets/made_when_shown.h"
 
 class QCheckBox;
 class QComboBox;
@@ -32,7 +33,7 @@ class SectionTableModel;
 //
 // Nothing of it is built before the page is first shown: the editor starts
 // as fast without it.
-class TablePage : public QWidget {
+class TablePage : public MadeWhenShown<QWidget> {
     Q_OBJECT
   public:
     explicit TablePage(DocumentEditor& editor, QWidget* parent = nullptr);
@@ -40,7 +41,6 @@ class TablePage : public QWidget {
     // The page came to the front: builds it the first time, and reads the
     // tables again (the forms change them without telling anyone).
     void Enter();
-    bool Built() const { return model_ != nullptr; }
 
     void ShowSection(rules::SectionId section);
     // Shows other section `index` of the document (in file order).
@@ -83,7 +83,7 @@ class TablePage : public QWidget {
     std::vector<rules::CellRef> SelectedCells() const;
 
   protected:
-    void showEvent(QShowEvent* event) override;
+    void Build() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
@@ -92,7 +92,6 @@ class TablePage : public QWidget {
     static constexpr int kDesignedRole = Qt::UserRole;
     static constexpr int kOtherRole = Qt::UserRole + 1;
 
-    void Build();
     void FillChooser();
     void ShowView(QAbstractItemModel* source);
     void SetCurrent(const QModelIndex& source);
