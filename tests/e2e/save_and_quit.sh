@@ -29,7 +29,12 @@ start_editor_window "$editor"
 click_in_editor 500 10           # Save Changes
 sleep 0.5
 click_in_editor 584 10           # Quit
-sleep 0.7
+# The question may take a while on a loaded machine: wait for its box.
+for _ in $(seq 1 100); do
+    xdotool search --onlyvisible --name '^Information$' >/dev/null 2>&1 && break
+    sleep 0.1
+done
+sleep 0.2
 xdotool key Return               # "Yes" is the default
 for _ in $(seq 1 50); do
     kill -0 "$EDITOR_PID" 2>/dev/null || break
