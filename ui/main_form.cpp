@@ -93,11 +93,11 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     MarkRoomy(checkPage_);
     MarkRoomy(treePage_);
     MarkRoomy(tablePage_);
-    pageControl_->setCurrentWidget(aboutPage);
     // Made first, so that a page has its room before it is entered (and the
     // tree fitted into it).
     new PageRoom(client_, pageControl_);
-    // Connected after the About page was put in front: opening is no page switch.
+    // Connected after the pages went in, with About in front: opening is no
+    // page switch.
     connect(pageControl_, &QTabWidget::currentChanged, this, &TMainForm::PageControlChange);
 
     // Undo and redo show what they changed.
