@@ -8,19 +8,14 @@
 #include <cstring>
 #include <ostream>
 
+#include "rules/document/text_routines.h"
+
 namespace lsp {
 
 namespace {
 
 constexpr std::size_t kLongestLine = 64 * 1024;
 constexpr std::string_view kContentLength = "content-length";
-
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
-
-bool EqualIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
-                                              [](char x, char y) { return Lower(x) == Lower(y); });
-}
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -100,7 +95,7 @@ std::size_t FindContentLength(std::string_view text) {
     const std::string_view wanted = "content-length:";
     if (text.size() < wanted.size()) return std::string_view::npos;
     for (std::size_t i = 0; i + wanted.size() <= text.size(); ++i)
-        if (EqualIgnoringCase(text.substr(i, wanted.size()), wanted)) return i;
+        if (rules::SameAsciiIgnoringCase(text.substr(i, wanted.size()), wanted)) return i;
     return std::string_view::npos;
 }
 
@@ -175,7 +170,7 @@ Frame MessageReader::Next() {
     bool lengthRefused = false;
     for (;;) {
         const std::size_t colon = line->find(':');
-        if (EqualIgnoringCase(Trim(std::string_view(*line).substr(0, colon)), kContentLength)) {
+        if (rules::SameAsciiIgnoringCase(Trim(std::string_view(*line).substr(0, colon)), kContentLength)) {
             length = ParseLength(std::string_view(*line).substr(colon + 1));
             lengthRefused = !length;
         }

@@ -3,15 +3,12 @@
 #include <set>
 
 #include "rules/document/cp1252.h"
+#include "rules/document/text_routines.h"
 #include "rules/language/document_map.h"
 
 namespace rules::language {
 
 namespace {
-
-std::string Counted(int n, const char* what) {
-    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
-}
 
 // "line 40: Oath Circles, prerequisite 1"
 std::string Listed(const RulesDocument& rules, const DocumentMap& map, const Mention& mention) {
