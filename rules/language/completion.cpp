@@ -5,6 +5,7 @@
 
 #include "rules/document/cp1252.h"
 #include "rules/document/field_spans.h"
+#include "rules/document/text_routines.h"
 #include "rules/language/document_map.h"
 #include "rules/tree/tech_tree.h"
 
@@ -13,13 +14,7 @@ namespace rules::language {
 namespace {
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-    if (start.size() > text.size()) return false;
-    return std::equal(start.begin(), start.end(), text.begin(), [](char a, char b) {
-        const auto lower = [](char c) {
-            return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
-        };
-        return lower(a) == lower(b);
-    });
+    return start.size() <= text.size() && SameAsciiIgnoringCase(text.substr(0, start.size()), start);
 }
 
 std::string SortKey(int group, int number) {
@@ -57,10 +52,8 @@ std::optional<Completion> CompleteAt(const OpenDocument& document, TextPoint pla
     if (typed.empty()) {
         for (int k = 1; k <= advances.Count(); ++k) found.push_back(k);
     } else {
-        const TechTree tree = TechTree::Build(advances, rules.Units());
-        for (const int node : tree.Find(typed))
-            found.push_back(tree.Nodes()[static_cast<std::size_t>(node)].number);
-        std::sort(found.begin(), found.end());
+        // Each keystroke asks again: the names are matched without a tree.
+        found = FindAdvances(advances, typed);
     }
     for (const int k : found) {
         const AdvanceRecord& advance = advances.At(k);

@@ -31,6 +31,12 @@ void AppendList(std::string& out, const char* caption, const std::vector<std::st
     }
 }
 
+std::string Folded(std::string_view text) {
+    std::string folded;
+    for (char c : text) folded += static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
+    return folded;
+}
+
 bool ContainsFolded(std::string_view text, const std::string& foldedPart) {
     if (foldedPart.size() > text.size()) return false;
     for (std::size_t at = 0; at + foldedPart.size() <= text.size(); ++at) {
@@ -156,11 +162,22 @@ TreePart TechTree::FocusOn(int node) const {
 std::vector<int> TechTree::Find(std::string_view text) const {
     std::vector<int> found;
     if (text.empty()) return found;
-    std::string folded;
-    for (char c : text) folded += static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
+    const std::string folded = Folded(text);
     for (int i = 0; i < static_cast<int>(nodes_.size()); ++i) {
         if (ContainsFolded(nodes_[i].name, folded) || ContainsFolded(nodes_[i].abbrev, folded))
             found.push_back(i);
+    }
+    return found;
+}
+
+std::vector<int> FindAdvances(const AdvanceTable& advances, std::string_view text) {
+    std::vector<int> found;
+    if (text.empty()) return found;
+    const std::string folded = Folded(text);
+    for (int number = 1; number <= advances.Count(); ++number) {
+        const AdvanceRecord& advance = advances.At(number);
+        if (ContainsFolded(advance.name, folded) || ContainsFolded(advance.abbrev, folded))
+            found.push_back(number);
     }
     return found;
 }

@@ -89,4 +89,9 @@ class TechTree {
     std::vector<std::vector<int>> outOf_;  // per node: indexes of edges starting there
 };
 
+// The numbers of the advances whose name or abbreviation contains `text`,
+// as TechTree::Find matches them, without building a tree; none for an
+// empty text.
+std::vector<int> FindAdvances(const AdvanceTable& advances, std::string_view text);
+
 }  // namespace rules
