@@ -234,11 +234,11 @@ void Server::TakeSettings(const Json& given) {
     for (const auto& [key, names] :
          {std::pair{"disable", &choice.disabled}, std::pair{"enable", &choice.enabled}}) {
         for (const std::string& name : Names(Dig(settings, {key}))) {
-            const rules::CheckKind* kind = rules::FindCheckKind(name);
-            if (kind == nullptr)
+            const rules::SwitchableCheck switchable = rules::CheckSwitchable(name);
+            if (switchable == rules::SwitchableCheck::Unknown)
                 ShowMessage(kMessageWarning, "ovantra-rules: the settings name no check '" + name +
                                                  "'; 'ovantra-rules --list-checks' lists them.");
-            else if (kind->severity == rules::Severity::Error)
+            else if (switchable == rules::SwitchableCheck::AlwaysChecked)
                 ShowMessage(kMessageWarning,
                             "ovantra-rules: '" + name + "' is an error, which is always checked.");
             else

@@ -26,10 +26,10 @@ std::optional<std::string> TakeCheckNames(const std::string& list, std::vector<s
     std::stringstream stream(list);
     std::string name;
     while (std::getline(stream, name, ',')) {
-        const rules::CheckKind* kind = rules::FindCheckKind(name);
-        if (kind == nullptr)
+        const rules::SwitchableCheck switchable = rules::CheckSwitchable(name);
+        if (switchable == rules::SwitchableCheck::Unknown)
             return "unknown check '" + name + "'; 'ovantra-rules --list-checks' lists them";
-        if (kind->severity == rules::Severity::Error)
+        if (switchable == rules::SwitchableCheck::AlwaysChecked)
             return "'" + name + "' is an error, which is always checked";
         names.push_back(name);
     }

@@ -131,6 +131,13 @@ const CheckKind* FindCheckKind(std::string_view name) {
     return nullptr;
 }
 
+SwitchableCheck CheckSwitchable(std::string_view name) {
+    const CheckKind* kind = FindCheckKind(name);
+    if (kind == nullptr) return SwitchableCheck::Unknown;
+    return kind->severity == Severity::Error ? SwitchableCheck::AlwaysChecked
+                                             : SwitchableCheck::Yes;
+}
+
 std::string PlainText(std::string_view markdown) {
     std::string text;
     for (const char c : markdown)

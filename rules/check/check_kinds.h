@@ -28,6 +28,11 @@ const std::vector<CheckKind>& CheckKinds();
 // The kind of that name, or nullptr.
 const CheckKind* FindCheckKind(std::string_view name);
 
+// Whether a name given to switch a check on or off can do so: it may name
+// no check, or an error, which is always checked.
+enum class SwitchableCheck { Yes, Unknown, AlwaysChecked };
+SwitchableCheck CheckSwitchable(std::string_view name);
+
 // A description or remedy as plain text: the Markdown of these texts is only
 // `code`, whose marks go.
 std::string PlainText(std::string_view markdown);
