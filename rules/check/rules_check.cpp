@@ -14,10 +14,7 @@
 namespace rules {
 
 std::optional<Problem> NotARulesFile(const RulesDocument& document) {
-    int missing = 0;
-    for (const Finding& finding : document.GetFindings())
-        missing += finding.kind == Finding::Kind::MissingHeader ? 1 : 0;
-    if (missing < 3) return std::nullopt;
+    if (document.HoldsRules()) return std::nullopt;
     Problem problem;
     problem.text = "no @COSMIC, @CIVILIZE or @UNITS section: this is not a rules file";
     problem.check = "not-a-rules-file";
@@ -170,7 +167,7 @@ class Checker {
                                  : subject() + ": " + label + " " + Quoted(text) +
                                        " is not a plain number.",
                     info.field);
-            } else if (*value < info.range.minimum || *value > info.range.maximum) {
+            } else {
                 Add(Severity::Warning, "out-of-range", section, k, line,
                     subject() + ": " + label + " " + std::to_string(*value) + " is outside " +
                         std::to_string(info.range.minimum) + " to " +
