@@ -116,10 +116,6 @@ void SourcePage::Build() {
         goTo_->selectAll();
     });
     connect(find_, &QLineEdit::textChanged, this, &SourcePage::Find);
-    // Made while the page is being shown: the toolkit would show them only
-    // once back in the event loop, too late for a key pressed at once.
-    if (isVisible())
-        for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) child->show();
     setToolTip(QStringLiteral(
         "The file as Save Changes would write it. Enter or double-click: show the line's record"));
 }
