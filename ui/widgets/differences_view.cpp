@@ -69,11 +69,6 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
         return;
     }
     AddRecords();
-    const QBrush greyed = palette().brush(QPalette::Disabled, QPalette::Text);
-    const auto grey = [&](QTreeWidgetItem* row, const QString& why) {
-        row->setForeground(0, greyed);
-        row->setToolTip(0, why);
-    };
     std::map<std::string, QTreeWidgetItem*> sections;
     for (std::size_t r = 0; r < comparison_.rows.size(); ++r) {
         const rules::RowDifference& row = comparison_.rows[r];
@@ -91,7 +86,7 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
         if (row.presence != rules::RecordDifference::Presence::Both) {
             auto* item = new QTreeWidgetItem(heading, {ToDisplay(rules::PresenceText(row))});
             keep(item, -1);
-            grey(item, tr("Only one side holds this row: there is no cell to take."));
+            Grey(item, tr("Only one side holds this row: there is no cell to take."));
             continue;
         }
         const std::string label = rules::RowLabel(row);
@@ -108,7 +103,7 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
         auto* heading = new QTreeWidgetItem(this, {tr("Other lines")});
         heading->setData(0, kRecordRole, -1);
         heading->setExpanded(true);
-        grey(heading, tr("Lines outside the sections are shown, not taken."));
+        Grey(heading, tr("Lines outside the sections are shown, not taken."));
         for (const rules::LineDifference& line : comparison_.lines) {
             QString text;
             if (line.baseLine >= 0 && line.otherLine >= 0) {
@@ -127,7 +122,7 @@ void DifferencesView::ShowComparison(const rules::Comparison& comparison,
             }
             auto* row = new QTreeWidgetItem(heading, {text});
             row->setData(0, kRecordRole, -1);
-            grey(row, heading->toolTip(0));
+            Grey(row, heading->toolTip(0));
         }
     }
 }
@@ -145,12 +140,13 @@ void DifferencesView::ShowRecords(const rules::Comparison& comparison) {
     AddRecords();
 }
 
+// A row that holds nothing a field edit could take, and why.
+void DifferencesView::Grey(QTreeWidgetItem* row, const QString& why) const {
+    row->setForeground(0, palette().brush(QPalette::Disabled, QPalette::Text));
+    row->setToolTip(0, why);
+}
+
 void DifferencesView::AddRecords() {
-    const QBrush greyed = palette().brush(QPalette::Disabled, QPalette::Text);
-    const auto grey = [&](QTreeWidgetItem* row, const QString& why) {
-        row->setForeground(0, greyed);
-        row->setToolTip(0, why);
-    };
     std::map<rules::SectionId, QTreeWidgetItem*> headings;
     int next = 0;  // the records come first, above the rows of other kinds
     for (std::size_t r = 0; r < comparison_.records.size(); ++r) {
@@ -167,7 +163,7 @@ void DifferencesView::AddRecords() {
             auto* row = new QTreeWidgetItem(heading, {ToDisplay(rules::PresenceText(record))});
             row->setData(0, kRecordRole, int(r));
             row->setData(0, kFieldRole, -1);
-            grey(row, tr("Only one side holds this record: there is no field to take."));
+            Grey(row, tr("Only one side holds this record: there is no field to take."));
             continue;
         }
         // A cosmic value is one field: its row is its record's.

@@ -59,6 +59,7 @@ class DifferencesView : public QTreeWidget {
     void RowActivated(const rules::RowDifference& row, int cell);
 
   private:
+    void Grey(QTreeWidgetItem* row, const QString& why) const;
     // The rows of the differing records, under their headings, at the top.
     void AddRecords();
 
