@@ -14,6 +14,7 @@
 #include "generated_rules.h"
 #include "rules/document/record_fields.h"
 #include "ui/edit/document_editor.h"
+#include "ui/pages/check_page.h"
 #include "ui/source/source_page.h"
 #include "ui/source/source_view.h"
 
@@ -31,6 +32,9 @@ std::string BigFile() {
 
 struct Page {
     ui::DocumentEditor editor;
+    // As in the window: the check page checks each change, the Source page
+    // marks what it found.
+    ui::CheckPage check{editor};
     ui::SourcePage* page = nullptr;
 
     Page() {
@@ -39,7 +43,7 @@ struct Page {
     }
     ui::SourcePage& Shown() {
         if (!page) {
-            page = new ui::SourcePage(editor);
+            page = new ui::SourcePage(editor, check);
             page->resize(900, 700);
             page->show();
             QApplication::processEvents();
@@ -59,7 +63,7 @@ void Paint(ui::SourceView* view) { view->viewport()->repaint(); }
 void BM_SourceFirstShow(benchmark::State& state) {
     Page& shared = Shared();
     for (auto _ : state) {
-        auto* page = new ui::SourcePage(shared.editor);
+        auto* page = new ui::SourcePage(shared.editor, shared.check);
         page->resize(900, 700);
         page->show();
         Paint(page->View());

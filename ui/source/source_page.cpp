@@ -8,9 +8,9 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "rules/check/rules_check.h"
 #include "ui/codec/text_codec.h"
 #include "ui/edit/document_editor.h"
+#include "ui/pages/check_page.h"
 #include "ui/source/source_text_painter.h"
 #include "ui/source/source_view.h"
 #include "ui/widgets/key_help.h"
@@ -40,8 +40,8 @@ QString Legend() {
 
 }  // namespace
 
-SourcePage::SourcePage(DocumentEditor& editor, QWidget* parent)
-    : MadeWhenShown(parent), editor_(editor) {
+SourcePage::SourcePage(DocumentEditor& editor, const CheckPage& check, QWidget* parent)
+    : MadeWhenShown(parent), editor_(editor), check_(check) {
     // Declared now, though the page is built on first entry, so that the
     // list of shortcuts has them from the start.
     DeclareKeys(this, QStringLiteral("Ctrl+F"), QStringLiteral("Find text (Source page)"));
@@ -129,7 +129,9 @@ void SourcePage::DocumentChanged(bool wholeFile) {
 void SourcePage::TakeDocument() {
     const rules::RulesDocument& document = editor_.Document();
     lines_.Take(document);
-    marks_.Take(document, document.Parsed() ? rules::CheckRules(document) : rules::Problems());
+    // The check page was made first, so it has checked this very change:
+    // its handlers of the editor's announcements run before this page's.
+    marks_.Take(document, check_.Problems());
     view_->ContentChanged(wholeFileStale_);
     if (!finder_.Empty()) CountMatches();
     stale_ = false;

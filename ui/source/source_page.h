@@ -14,6 +14,8 @@ class QLineEdit;
 
 namespace ui {
 
+class CheckPage;
+
 class DocumentEditor;
 class SourceView;
 
@@ -30,7 +32,9 @@ class SourceView;
 class SourcePage : public MadeWhenShown<QWidget> {
     Q_OBJECT
 public:
-    explicit SourcePage(DocumentEditor& editor, QWidget* parent = nullptr);
+    // The problems it marks are those `check` found: the check runs once
+    // per change, for both pages.
+    SourcePage(DocumentEditor& editor, const CheckPage& check, QWidget* parent = nullptr);
 
     // Makes the 0-based line current and brings it into view.
     void ShowLine(int line);
@@ -70,6 +74,7 @@ private:
     void ActivateLine(int line);
 
     DocumentEditor& editor_;
+    const CheckPage& check_;
     rules::WrittenLines lines_;
     rules::LineMarks marks_;
     rules::TextFinder finder_;

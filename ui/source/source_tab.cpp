@@ -10,7 +10,7 @@
 namespace ui {
 
 SourcePage* AddSourcePage(TMainForm& window, QTabWidget& pages, CheckPage& check) {
-    auto* page = new SourcePage(window.Editor());
+    auto* page = new SourcePage(window.Editor(), check);
     page->setObjectName(QStringLiteral("SourcePage"));
     pages.addTab(page, QStringLiteral("Source"));
     MarkRoomy(page);
