@@ -68,6 +68,10 @@ bool RulesDocument::HoldsRules() const {
 Status RulesDocument::Save(bool* written) {
     if (written) *written = false;
     if (!parsed_ || !HoldsRules() || NeedsWriting()) return Write(written);
+    return MarkSaved();
+}
+
+Status RulesDocument::MarkSaved() {
     TakeBaseline();
     return Status::Ok();
 }

@@ -54,6 +54,10 @@ public:
     // Saves as Save does, writing the file without asking NeedsWriting again
     // (the caller just did).
     Status Write(bool* written = nullptr);
+    // Saves as Save does when the file holds the tables already (the caller
+    // just asked NeedsWriting): nothing is written, and the tables become
+    // the baseline.
+    Status MarkSaved();
     // Whether the file read holds at least one of the three sections.
     bool HoldsRules() const;
     // Renders and returns the bytes Save would write.

@@ -9,9 +9,14 @@ namespace rules {
 SaveOutcome SaveKeepingVersion(RulesDocument& document,
                                const std::filesystem::path& versionsRoot) {
     SaveOutcome outcome;
-    // Nothing to write, or nothing that could be written: Save says which.
-    if (!document.Parsed() || !document.HoldsRules() || !document.NeedsWriting()) {
-        outcome.saved = document.Save(&outcome.written);
+    // Nothing that could be written: Write says why, as Save would.
+    if (!document.Parsed() || !document.HoldsRules()) {
+        outcome.saved = document.Write(&outcome.written);
+        return outcome;
+    }
+    // Nothing to write: asked once, not again by Save.
+    if (!document.NeedsWriting()) {
+        outcome.saved = document.MarkSaved();
         return outcome;
     }
     // What the file holds is put aside before the save replaces it; a file
