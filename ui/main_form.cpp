@@ -45,8 +45,7 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     // travel up to the nearest widget that has a hint.
     setToolTip(QStringLiteral("Right-click for help"));
     editor_ = new DocumentEditor(this);
-    connect(editor_->Stack(), &QUndoStack::cleanChanged, this,
-            [this](bool clean) { setWindowModified(!clean); });
+    connect(editor_, &DocumentEditor::UnsavedChanged, this, &QWidget::setWindowModified);
 
     // The designed window lies below the menu bar. No layouts: the controls
     // keep their places and sizes whatever the window's size.

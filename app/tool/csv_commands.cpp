@@ -123,7 +123,7 @@ int RunImport(const Arguments& arguments, Streams io) {
     for (const std::string& note : plan.notes) io.err << kProgram << ": note: " << note << "\n";
 
     const rules::RulesDocument before = document;
-    rules::ApplyPlan(document, plan);
+    rules::Apply(document, plan);
     // What `diff` would print between the file and the file saved.
     rules::RulesDocument after = document;
     const std::string bytes = after.SaveToBytes();

@@ -70,7 +70,7 @@ std::optional<int> SetCells(rules::RulesDocument& document, const rules::CellGri
         return kExitFailure;
     }
     for (const std::string& note : plan.notes) io.err << "ovantra-rules: note: " << note << "\n";
-    rules::ApplyPlan(document, plan);
+    rules::Apply(document, plan);
     return std::nullopt;
 }
 

@@ -6,6 +6,7 @@
 #include "rules/document/field_table.h"
 #include "rules/document/text_routines.h"
 #include "rules/document/rules_document.h"
+#include "rules/edits/edit_plan.h"
 #include "rules/sections/section_cells.h"
 
 namespace rules {
@@ -46,8 +47,10 @@ std::string EditedLines(const LineStore& lines, const std::vector<MergeLineEdit>
 }  // namespace
 
 std::string ApplyMerge(RulesDocument& ours, const MergePlan& plan) {
-    for (const MergeFieldEdit& edit : plan.fields) SetFieldText(ours, edit.ref, edit.text);
-    for (const MergeCellEdit& edit : plan.cells) SetCellText(ours, edit.ref, edit.text);
+    EditPlan values;
+    for (const MergeFieldEdit& edit : plan.fields) values.edits.push_back({edit.ref, edit.text});
+    for (const MergeCellEdit& edit : plan.cells) values.cells.push_back({edit.ref, edit.text});
+    Apply(ours, values);
     // The fields go through the save itself, so a changed line is written as
     // the editor's own save writes it.
     std::string saved = ours.SaveToBytes();

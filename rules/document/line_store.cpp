@@ -37,6 +37,14 @@ LineStore::FileMatch LineStore::MatchesFile() const {
     return file_.asLoaded && replaced_ == file_.replaced ? FileMatch::Same : FileMatch::Different;
 }
 
+bool LineStore::SameLines(const LineStore& other) const {
+    if (LineCount() != other.LineCount() || endsWithBreak_ != other.endsWithBreak_) return false;
+    if (text_ == other.text_) return replaced_ == other.replaced_;
+    for (int k = 0; k < LineCount(); ++k)
+        if (GetLine(k) != other.GetLine(k)) return false;
+    return true;
+}
+
 void LineStore::Clear() {
     text_ = NoText();
     replaced_.clear();

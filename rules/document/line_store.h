@@ -56,6 +56,11 @@ public:
 
     bool EndsWithLineBreak() const { return endsWithBreak_; }
 
+    // Whether both hold the same lines, line breaks aside: told from the
+    // replaced lines alone when both share the text as loaded (a copy taken
+    // at a save, a step's kept content), line by line otherwise.
+    bool SameLines(const LineStore& other) const;
+
     // Whether SaveBytes would give the bytes of the file this content was
     // last read from or written to, told without making them: from the
     // lines replaced since (a file read with other line breaks differs at

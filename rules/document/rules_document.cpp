@@ -24,6 +24,7 @@ void RulesDocument::ResetTables() {
     units_ = UnitTable();
     others_ = OtherSections();
     findings_.clear();
+    savedLines_.Clear();
     parsed_ = false;
 }
 
@@ -48,6 +49,7 @@ void RulesDocument::Parse() {
     units_.Read(lines_, findings_);
     others_.Read(lines_);
     parsed_ = true;
+    savedLines_ = lines_;
 }
 
 void RulesDocument::Render() {
@@ -109,6 +111,7 @@ Status RulesDocument::Write(bool* written) {
 }
 
 void RulesDocument::TakeBaseline() {
+    savedLines_ = lines_;
     cosmic_.TakeBaseline(lines_);
     advances_.TakeBaseline(lines_);
     units_.TakeBaseline(lines_);
@@ -134,7 +137,13 @@ bool RulesDocument::RecordChanged(SectionId section, int record) const {
     return false;
 }
 
-bool RulesDocument::HasUnsavedChanges() const {
+bool RulesDocument::HasUnsavedChanges() {
+    if (!parsed_) return false;
+    Render();
+    return !lines_.SameLines(savedLines_);
+}
+
+bool RulesDocument::ValuesChanged() const {
     if (!parsed_) return false;
     for (const SectionId section : {SectionId::Cosmic, SectionId::Advances, SectionId::Units}) {
         const int count = RecordCount(*this, section);

@@ -75,11 +75,17 @@ public:
     // file on disk holds for it.
     const std::string& SavedText(const FieldRef& ref) const;
     // Whether a field, a record (a cosmic value for the cosmic section) or
-    // anything at all (a row of another section included) differs from what
+    // any value at all (a row of another section included) differs from what
     // the file on disk holds.
     bool Changed(const FieldRef& ref) const;
     bool RecordChanged(SectionId section, int record) const;
-    bool HasUnsavedChanges() const;
+    bool ValuesChanged() const;
+    // The one meaning of "unsaved": whether saving would write anything, line
+    // breaks aside, because a line differs from what was read or last saved
+    // (an edit not changed back, re-padded columns, a restored version).
+    // Renders first; whether another program wrote the file meanwhile does
+    // not count.
+    bool HasUnsavedChanges();
     // The lines and the tables read from them, as they stand: what a step
     // that replaces the whole document swaps in and out. The file the
     // document saves to and what is known of it on disk are not part of it.
@@ -132,6 +138,7 @@ private:
     Language language_ = Language::English;
     std::string fileName_;
     FileStamp onDisk_;  // what the target held when last read or written
+    LineStore savedLines_;  // the lines as read or last saved
     bool parsed_ = false;
 };
 

@@ -40,6 +40,15 @@ struct EditPlan {
     int EditCount() const { return static_cast<int>(edits.size() + cells.size()); }
 };
 
+// The one way a plan's edits reach the document, whoever made the plan (a
+// form, a table, a paste, a fix, the command line, an undo): sets every
+// field and cell it names that exists, in order, a later edit of the same
+// place winning, and returns the plan that puts back what was there (its
+// edits in reverse order, so that applying it restores each first value).
+// Places that do not exist are left out of both.
+class RulesDocument;
+EditPlan Apply(RulesDocument& document, const EditPlan& plan);
+
 // A refused plan: no edits, no differences, only the reason.
 inline EditPlan RefusedPlan(std::string problem) {
     EditPlan plan;

@@ -6,6 +6,7 @@
 #include "rules/document/field_values.h"
 #include "rules/document/rules_document.h"
 #include "rules/document/text_routines.h"
+#include "rules/edits/edit_plan.h"
 
 namespace rules {
 
@@ -81,13 +82,11 @@ RecordLookup FindRecord(const RulesDocument& document, SectionId section, std::s
 
 std::string Assign(RulesDocument& document, SectionId section, int record,
                    std::span<const Assignment> assignments) {
-    struct Undo {
-        FieldRef ref;
-        std::string text;
-    };
-    std::vector<Undo> undo;
+    // Each value is read against the document as the ones before it left it,
+    // so each is applied at once; a refusal puts back what was applied.
+    EditPlan undo;
     const auto fail = [&](std::string problem) {
-        for (auto it = undo.rbegin(); it != undo.rend(); ++it) SetFieldText(document, it->ref, it->text);
+        Apply(document, undo);
         return problem;
     };
     const std::string recordName = RecordName(document, section, record);
@@ -102,8 +101,10 @@ std::string Assign(RulesDocument& document, SectionId section, int record,
             return fail(std::string(InfoOf(ref).heading) + " of \"" + recordName +
                         "\" cannot be \"" + assignment.value + "\": " +
                         parsed.problem);  // a sentence of its own
-        undo.push_back({ref, FieldText(document, ref)});
-        SetFieldText(document, ref, parsed.stored);
+        EditPlan step;
+        step.edits.push_back({ref, parsed.stored});
+        EditPlan back = Apply(document, step);
+        undo.edits.insert(undo.edits.begin(), back.edits.begin(), back.edits.end());
     }
     return {};
 }

@@ -101,9 +101,4 @@ EditPlan PlanAdjust(const RulesDocument& document, const std::vector<CellRef>& r
     return plan;
 }
 
-void ApplyPlan(RulesDocument& document, const EditPlan& plan) {
-    for (const FieldEdit& edit : plan.edits) SetFieldText(document, edit.ref, edit.value);
-    for (const CellEdit& edit : plan.cells) SetCellText(document, edit.ref, edit.value);
-}
-
 }  // namespace rules

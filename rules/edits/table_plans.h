@@ -41,8 +41,4 @@ EditPlan PlanAdjust(const RulesDocument& document, const std::vector<FieldRef>& 
 EditPlan PlanAdjust(const RulesDocument& document, const std::vector<CellRef>& refs,
                     AdjustMode mode, double amount);
 
-// Makes a plan's edits on the document itself, for a command that has no
-// undo stack (the command line); the editor stores plans as steps instead.
-void ApplyPlan(RulesDocument& document, const EditPlan& plan);
-
 }  // namespace rules

@@ -7,6 +7,7 @@
 #include "rules/document/align_columns.h"
 #include "rules/document/cp1252.h"
 #include "rules/document/field_values.h"
+#include "rules/edits/edit_plan.h"
 #include "rules/language/document_map.h"
 #include "rules/language/navigation.h"
 
@@ -62,11 +63,13 @@ std::optional<std::vector<TextEdit>> FieldEdits(const OpenDocument& document,
     const DocumentMap& map = document.Map();
     RulesDocument changed = rules;
     std::set<int> lines;
+    EditPlan plan;
     for (const auto& [ref, value] : changes) {
         if (!IsValidField(changed, ref)) continue;
-        SetFieldText(changed, ref, value);
+        plan.edits.push_back({ref, value});
         if (const int line = map.LineOf(ref.section, ref.record); line >= 0) lines.insert(line);
     }
+    Apply(changed, plan);
     // Saving edits each changed line in place: only the changed values'
     // characters move.
     changed.Render();

@@ -51,7 +51,8 @@ TEST(AlignColumns, PadsEachSectionsColumnsAndChangesNoValue) {
     const RulesDocument::Content before = doc.TakeContent();
     EXPECT_EQ(AlignColumns(doc), (std::vector<int>{2, 3, 7, 8, 11, 12}));
     EXPECT_EQ(doc.SaveToBytes(), kAligned);
-    EXPECT_FALSE(doc.HasUnsavedChanges());  // the same values
+    EXPECT_FALSE(doc.ValuesChanged());  // the same values
+    EXPECT_TRUE(doc.HasUnsavedChanges());  // but other lines to write
     EXPECT_TRUE(AlignColumns(doc).empty());  // aligned stays aligned
     RulesDocument reread;
     reread.LoadBytes(kAligned, Language::English);
@@ -80,7 +81,7 @@ TEST(AlignColumns, AnUnsavedEditIsAlignedAndStillUndoable) {
     // Taking the edits back writes the aligned lines with the saved values.
     doc.Units().At(1).cost = "2";
     doc.Cosmic().SetValue(0, "3");
-    EXPECT_FALSE(doc.HasUnsavedChanges());
+    EXPECT_FALSE(doc.ValuesChanged());
     const std::string undone = doc.SaveToBytes();
     EXPECT_NE(undone.find("1f,  2, 0"), std::string::npos);
     EXPECT_NE(undone.find("\r\n3    ; roads\r\n"), std::string::npos) << undone;

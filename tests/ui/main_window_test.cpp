@@ -317,11 +317,19 @@ private slots:
         QVERIFY(session.started);
         auto& [folder, answers, windows, started] = session;
         auto* road = windows.main.findChild<QLineEdit*>("RoadMove");
+        const QString original = road->text();
         road->setText("9");
         QVERIFY(windows.main.isWindowModified());
         windows.main.Editor().Undo();
         QVERIFY(!windows.main.isWindowModified());
         windows.main.Editor().Redo();
+        QVERIFY(windows.main.isWindowModified());
+        // Typed back by hand, the value is what the file holds: saving would
+        // write nothing, so there is nothing to ask about.
+        road->setText(original);
+        QVERIFY(!windows.main.isWindowModified());
+        QVERIFY(!windows.main.HasUnsavedChanges());
+        road->setText("9");
         QVERIFY(windows.main.isWindowModified());
 
         answers.Then([](QWidget* modal) {
@@ -367,11 +375,12 @@ private slots:
         EditorSession session(DemoRules());
         QVERIFY(session.started);
         auto& [folder, answers, windows, started] = session;
-        auto* road = windows.main.findChild<QLineEdit*>("RoadMove");
-        road->setText("9");
         // The question about quitting is the one for a window without
-        // unsaved changes; the edit is kept but counted as saved.
-        windows.main.Editor().Stack()->setClean();
+        // unsaved changes: an edit typed back to the file's value is none.
+        auto* road = windows.main.findChild<QLineEdit*>("RoadMove");
+        const QString original = road->text();
+        road->setText("9");
+        road->setText(original);
 
         answers.Then([](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -389,7 +398,7 @@ private slots:
         }
         QCOMPARE(answers.seenTitles.value(0), QString("Information"));
         QCOMPARE(answers.seenTexts.value(0), QString("Do you really want to quit ?"));
-        QCOMPARE(road->text(), QString("9"));  // edits intact
+        QCOMPARE(road->text(), original);  // the window as it was
 
         answers.Then(PressKey(Qt::Key_Return));  // Yes is the default
         Button(windows, "QuitButton")->click();

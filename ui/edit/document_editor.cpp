@@ -1,7 +1,6 @@
 #include "ui/edit/document_editor.h"
 
 #include <QFile>
-#include <QStandardPaths>
 #include <QUndoStack>
 #include <algorithm>
 #include <map>
@@ -12,12 +11,20 @@
 #include "ui/codec/text_codec.h"
 #include "rules/sections/section_cells.h"
 #include "ui/edit/replace_document_command.h"
-#include "ui/edit/set_cells_command.h"
-#include "ui/edit/set_fields_command.h"
+#include "ui/edit/edit_command.h"
 
 namespace ui {
 
-DocumentEditor::DocumentEditor(QObject* parent) : QObject(parent), stack_(new QUndoStack(this)) {}
+DocumentEditor::DocumentEditor(QObject* parent) : QObject(parent), stack_(new QUndoStack(this)) {
+    connect(stack_, &QUndoStack::indexChanged, this, &DocumentEditor::UpdateUnsaved);
+}
+
+void DocumentEditor::UpdateUnsaved() {
+    const bool unsaved = document_.HasUnsavedChanges();
+    if (unsaved == unsaved_) return;
+    unsaved_ = unsaved;
+    emit UnsavedChanged(unsaved);
+}
 
 rules::Status DocumentEditor::Load(const std::string& fileName, rules::Language language) {
     return document_.Load(fileName, language);
@@ -32,14 +39,14 @@ void DocumentEditor::Parse() {
     // What was read is the saved state: nothing to undo before it.
     stack_->clear();
     EndTyping();
+    UpdateUnsaved();
     emit Loaded();
 }
 
 std::filesystem::path DocumentEditor::VersionsRoot() {
-    // The user's data folder, never the game's.
-    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (data.isEmpty()) return {};
-    return std::filesystem::path(QFile::encodeName(data).toStdString()) / "versions";
+    // The same folder as the command-line tool's, so that both list and
+    // restore each other's versions.
+    return rules::DefaultVersionsRoot();
 }
 
 QString DocumentEditor::VersionsFolder() const {
@@ -51,64 +58,56 @@ rules::SaveOutcome DocumentEditor::Save() {
     EndTyping();
     rules::SaveOutcome outcome = rules::SaveKeepingVersion(document_, VersionsRoot());
     if (outcome.saved) {
-        stack_->setClean();
+        UpdateUnsaved();
         emit Saved();
     }
     return outcome;
 }
 
-bool DocumentEditor::HasUnsavedChanges() const { return !stack_->isClean(); }
-
 void DocumentEditor::CommitPendingEdits() { emit CommitRequested(); }
 
 void DocumentEditor::SetField(const rules::FieldRef& ref, std::string value, bool typing) {
     if (!rules::IsValidField(document_, ref)) return;
-    const std::string& before = rules::FieldText(document_, ref);
-    if (before == value) return;
+    if (rules::FieldText(document_, ref) == value) return;
     if (!typing) EndTyping();
-    std::vector<SetFieldsCommand::Change> changes{{ref, before, std::move(value)}};
-    stack_->push(new SetFieldsCommand(*this, std::move(changes), StepName(ref),
-                                      typing ? typingSession_ : 0));
+    rules::EditPlan plan;
+    plan.edits.push_back({ref, std::move(value)});
+    stack_->push(new EditCommand(*this, std::move(plan), StepName(ref), typing ? typingSession_ : 0));
     if (!typing) EndTyping();
+}
+
+void DocumentEditor::Edit(rules::EditPlan plan, const QString& text) {
+    EndTyping();
+    // A later edit of the same place wins, as if made one after the other;
+    // places that would not change, or do not exist, are left out.
+    const auto keep = [](auto& edits, auto valid, auto current) {
+        std::vector<std::remove_reference_t<decltype(edits.front())>> kept;
+        for (auto& edit : edits) {
+            if (!valid(edit.ref)) continue;
+            auto same = std::find_if(kept.begin(), kept.end(), [&](const auto& k) { return k.ref == edit.ref; });
+            if (same != kept.end()) same->value = std::move(edit.value);
+            else kept.push_back(std::move(edit));
+        }
+        std::erase_if(kept, [&](const auto& k) { return current(k.ref) == k.value; });
+        edits = std::move(kept);
+    };
+    keep(plan.edits, [&](const rules::FieldRef& ref) { return rules::IsValidField(document_, ref); },
+         [&](const rules::FieldRef& ref) -> const std::string& { return rules::FieldText(document_, ref); });
+    keep(plan.cells, [&](const rules::CellRef& ref) { return rules::IsValidCell(document_, ref); },
+         [&](const rules::CellRef& ref) -> const std::string& { return rules::CellText(document_, ref); });
+    if (plan.EditCount() == 0) return;
+    QString name = text;
+    if (name.isEmpty() && plan.EditCount() == 1)
+        name = plan.edits.empty() ? StepName(plan.cells.front().ref) : StepName(plan.edits.front().ref);
+    stack_->push(new EditCommand(*this, std::move(plan), name, 0));
 }
 
 void DocumentEditor::SetFields(std::vector<FieldEdit> edits, const QString& text) {
-    EndTyping();
-    std::vector<SetFieldsCommand::Change> changes;
-    for (FieldEdit& edit : edits) {
-        if (!rules::IsValidField(document_, edit.ref)) continue;
-        // A later edit of the same field wins, as if made one after the other.
-        auto same = std::find_if(changes.begin(), changes.end(),
-                                 [&](const auto& c) { return c.ref == edit.ref; });
-        if (same != changes.end()) {
-            same->after = std::move(edit.value);
-            continue;
-        }
-        changes.push_back({edit.ref, rules::FieldText(document_, edit.ref), std::move(edit.value)});
-    }
-    std::erase_if(changes, [](const auto& c) { return c.before == c.after; });
-    if (changes.empty()) return;
-    const QString name = changes.size() == 1 && text.isEmpty() ? StepName(changes[0].ref) : text;
-    stack_->push(new SetFieldsCommand(*this, std::move(changes), name, 0));
+    SetEdits(std::move(edits), {}, text);
 }
 
 void DocumentEditor::SetCells(std::vector<rules::CellEdit> edits, const QString& text) {
-    EndTyping();
-    std::vector<SetCellsCommand::Change> changes;
-    for (rules::CellEdit& edit : edits) {
-        if (!rules::IsValidCell(document_, edit.ref)) continue;
-        auto same = std::find_if(changes.begin(), changes.end(),
-                                 [&](const auto& c) { return c.ref == edit.ref; });
-        if (same != changes.end()) {
-            same->after = std::move(edit.value);
-            continue;
-        }
-        changes.push_back({edit.ref, rules::CellText(document_, edit.ref), std::move(edit.value)});
-    }
-    std::erase_if(changes, [](const auto& c) { return c.before == c.after; });
-    if (changes.empty()) return;
-    const QString name = changes.size() == 1 && text.isEmpty() ? StepName(changes[0].ref) : text;
-    stack_->push(new SetCellsCommand(*this, std::move(changes), name));
+    SetEdits({}, std::move(edits), text);
 }
 
 void DocumentEditor::SetCell(const rules::CellRef& ref, std::string value) {
@@ -117,12 +116,10 @@ void DocumentEditor::SetCell(const rules::CellRef& ref, std::string value) {
 
 void DocumentEditor::SetEdits(std::vector<FieldEdit> fields, std::vector<rules::CellEdit> cells,
                               const QString& text) {
-    if (cells.empty()) return SetFields(std::move(fields), text);
-    if (fields.empty()) return SetCells(std::move(cells), text);
-    stack_->beginMacro(text);
-    SetFields(std::move(fields), text);
-    SetCells(std::move(cells), text);
-    stack_->endMacro();
+    rules::EditPlan plan;
+    plan.edits = std::move(fields);
+    plan.cells = std::move(cells);
+    Edit(std::move(plan), text);
 }
 
 void DocumentEditor::ReplaceDocument(rules::RulesDocument::Content content, const QString& text) {
@@ -169,24 +166,22 @@ QString DocumentEditor::StepName(const rules::CellRef& ref) const {
         .arg(column, name.empty() ? tr("Row %1").arg(ref.row) : ToDisplay(name), ToDisplay(section.Name()));
 }
 
-void DocumentEditor::AnnounceCells(const std::vector<rules::CellRef>& refs, bool revisit) {
-    std::map<int, QList<int>> touched;
-    for (const rules::CellRef& ref : refs) {
-        QList<int>& rows = touched[ref.section];
-        if (!rows.contains(ref.row)) rows.append(ref.row);
+void DocumentEditor::Announce(const rules::EditPlan& plan, bool revisit) {
+    std::map<rules::SectionId, QList<int>> records;
+    for (const rules::FieldEdit& edit : plan.edits) {
+        QList<int>& list = records[edit.ref.section];
+        if (!list.contains(edit.ref.record)) list.append(edit.ref.record);
     }
-    for (const auto& [section, rows] : touched) emit CellsChanged(section, rows);
-    if (revisit && !refs.empty()) emit CellRevisited(refs.front());
-}
-
-void DocumentEditor::Announce(const std::vector<rules::FieldRef>& refs, bool revisit) {
-    std::map<rules::SectionId, QList<int>> touched;
-    for (const rules::FieldRef& ref : refs) {
-        QList<int>& records = touched[ref.section];
-        if (!records.contains(ref.record)) records.append(ref.record);
+    std::map<int, QList<int>> rows;
+    for (const rules::CellEdit& edit : plan.cells) {
+        QList<int>& list = rows[edit.ref.section];
+        if (!list.contains(edit.ref.row)) list.append(edit.ref.row);
     }
-    for (const auto& [section, records] : touched) emit FieldsChanged(section, records);
-    if (revisit && !refs.empty()) emit StepRevisited(refs.front());
+    for (const auto& [section, list] : records) emit FieldsChanged(section, list);
+    for (const auto& [section, list] : rows) emit CellsChanged(section, list);
+    if (!revisit) return;
+    if (!plan.edits.empty()) emit StepRevisited(plan.edits.front().ref);
+    else if (!plan.cells.empty()) emit CellRevisited(plan.cells.front().ref);
 }
 
 }  // namespace ui

@@ -15,11 +15,7 @@ class QUndoStack;
 
 namespace ui {
 
-// One field and the text it is to hold.
-struct FieldEdit {
-    rules::FieldRef ref;
-    std::string value;
-};
+using rules::FieldEdit;
 
 // The owner of the rules document for its whole life: it loads it, saves it
 // (keeping the version a save replaces), replaces it, and is the one way its
@@ -52,8 +48,9 @@ class DocumentEditor : public QObject {
     static std::filesystem::path VersionsRoot();
     // The folder of the loaded file's versions.
     QString VersionsFolder() const;
-    // Whether the tables differ from what was last loaded or saved.
-    bool HasUnsavedChanges() const;
+    // Whether saving would write anything (the document's own answer): an
+    // edit changed back by hand is no unsaved change.
+    bool HasUnsavedChanges() const { return unsaved_; }
 
     // Asks every view with an edit still open (a table cell being typed) to
     // hand it in now, as a step, before a save, a close or a comparison.
@@ -65,7 +62,12 @@ class DocumentEditor : public QObject {
     // field undo together, as in a text editor. Setting a field to the text
     // it holds makes no step.
     void SetField(const rules::FieldRef& ref, std::string value, bool typing = false);
-    // Sets several fields as one step named `text` ("Paste 12 cells"); fields
+    // The one way values change: the plan's fields and cells set as one step
+    // named `text` ("Paste 12 cells"; for one place, that place's name when
+    // empty). Places that would not change, or do not exist, are left out,
+    // a later edit of the same place wins, and nothing left makes no step.
+    void Edit(rules::EditPlan plan, const QString& text = {});
+    // Shorthands for Edit. Sets several fields as one step named `text`; fields
     // that would not change are left out, and nothing at all makes no step.
     // Invalid references are ignored.
     void SetFields(std::vector<FieldEdit> edits, const QString& text);
@@ -116,20 +118,25 @@ class DocumentEditor : public QObject {
     void CellRevisited(const rules::CellRef& ref);
     // Views holding an edit not yet stored store it now (CommitPendingEdits).
     void CommitRequested();
+    // Whether there are unsaved changes flipped (the window's title mark).
+    void UnsavedChanged(bool unsaved);
 
   private:
-    friend class SetFieldsCommand;
-    friend class SetCellsCommand;
+    friend class EditCommand;
     friend class ReplaceDocumentCommand;
     // For the commands alone: the document they change.
     rules::RulesDocument& MutableDocument() { return document_; }
-    // Called by the commands after they changed the tables.
-    void Announce(const std::vector<rules::FieldRef>& refs, bool revisit);
-    void AnnounceCells(const std::vector<rules::CellRef>& refs, bool revisit);
+    // Called by the commands after they changed the tables: what the plan
+    // set changed; a revisit (undo, redo) also shows its first place.
+    void Announce(const rules::EditPlan& plan, bool revisit);
+    // Asks the document whether saving would write anything, after every
+    // step, undo, redo, load and save.
+    void UpdateUnsaved();
 
     rules::RulesDocument document_;
     QUndoStack* stack_;
     int typingSession_ = 0;
+    bool unsaved_ = false;
 };
 
 }  // namespace ui

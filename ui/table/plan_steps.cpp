@@ -34,13 +34,10 @@ QListWidget* List(const QString& name, const std::vector<std::string>& lines, QW
 
 void StorePlan(DocumentEditor& editor, rules::EditPlan plan, const char* verb, const char* noun) {
     const int count = plan.EditCount();
-    std::vector<FieldEdit> edits;
-    edits.reserve(plan.edits.size());
-    for (rules::FieldEdit& edit : plan.edits) edits.push_back({edit.ref, std::move(edit.value)});
-    editor.SetEdits(std::move(edits), std::move(plan.cells),
-                    count == 1 ? QString()
-                               : QStringLiteral("%1 %2").arg(QString::fromLatin1(verb),
-                                                             QString::fromStdString(rules::Counted(count, noun))));
+    editor.Edit(std::move(plan),
+                count == 1 ? QString()
+                           : QStringLiteral("%1 %2").arg(QString::fromLatin1(verb),
+                                                         QString::fromStdString(rules::Counted(count, noun))));
 }
 
 bool ConfirmImport(QWidget* parent, const rules::EditPlan& plan) {
