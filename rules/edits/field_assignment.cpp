@@ -9,8 +9,6 @@
 
 namespace rules {
 
-namespace {
-
 const char* SectionWord(SectionId section) {
     switch (section) {
         case SectionId::Units: return "unit";
@@ -19,6 +17,8 @@ const char* SectionWord(SectionId section) {
     }
     return "cosmic value";
 }
+
+namespace {
 
 std::string Numbers(const std::vector<int>& records) {
     std::string text;
