@@ -66,7 +66,7 @@ TEST(CsvImport, ASpreadsheetRoundTripKeepsEveryValueAndSaysWhatItRestored) {
 
     // Edited in the sheet: the raft's attack, and a flag of the golem.
     std::string edited = sheet;
-    edited.replace(edited.find("Raft,nil,Sea,1,0,0,"), 19, "Raft,nil,Sea,1,0,5,");
+    edited.replace(edited.find("Raft,no,Sea,1,0,0,"), 18, "Raft,no,Sea,1,0,5,");
     edited.replace(edited.find(",1000000000000,"), 15, ",1000000000100,");
     const EditPlan plan = PlanCsvImport(document, SectionId::Units, edited);
     ASSERT_EQ(plan.problem, "");
@@ -87,7 +87,7 @@ TEST(CsvImport, ASpreadsheetRoundTripKeepsEveryValueAndSaysWhatItRestored) {
 
     for (const FieldEdit& edit : plan.edits) SetFieldText(document, edit.ref, edit.value);
     std::string expected = exported;
-    expected.replace(expected.find("Raft,nil,Sea,1,0,0,"), 19, "Raft,nil,Sea,1,0,5,");
+    expected.replace(expected.find("Raft,no,Sea,1,0,0,"), 18, "Raft,no,Sea,1,0,5,");
     expected.replace(expected.find(",001000000000000,"), 17, ",001000000000100,");
     EXPECT_EQ(CsvText(document, SectionId::Units), expected);
 }
@@ -126,6 +126,21 @@ TEST(CsvImport, ValuesThatOnlyLostTheirLeadingZerosKeepThemInEveryColumn) {
     EXPECT_EQ(plan.notes, (std::vector<std::string>{
                               "2 cells had lost leading zeros and were restored: flags of Clay Golem "
                               "and Raft."}));
+}
+
+// "no" is not "nil" (an advance no one reaches, not none): exported, it
+// reads back as itself, into the same file or into another.
+TEST(CsvImport, APrerequisiteNoComesBackAsNo) {
+    const RulesDocument other = Parsed();
+    RulesDocument document = testing::DocumentOf(
+        testing::Replaced(kRules, "0,4, nil, 000000000000000", "0,4, no, 000000000000000"));
+    const std::string csv = CsvText(document, SectionId::Units);
+    ASSERT_NE(csv.find(",no,000000000000000,"), std::string::npos);
+    EXPECT_EQ(PlanCsvImport(document, SectionId::Units, csv).EditCount(), 0);
+    const EditPlan plan = PlanCsvImport(other, SectionId::Units, csv);
+    ASSERT_EQ(plan.edits.size(), 1u);
+    EXPECT_EQ(plan.edits[0].ref, UnitFieldRef(2, UnitField::Prereq));
+    EXPECT_EQ(plan.edits[0].value, "no");
 }
 
 TEST(CsvImport, ARefusedCellNamesItsRowAndColumnAndNothingChanges) {
