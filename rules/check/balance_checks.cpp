@@ -80,7 +80,7 @@ class BalanceChecks {
             values_.push_back(ValuesOf(unit));
             buildable_.push_back(c_.CanBeBuilt(k));
             unitLinks_[static_cast<std::size_t>(k)] = {
-                IsNoAdvance(unit.prereq), links_.Lookup(unit.prereq),
+                unit.prereq == kNoAdvance, links_.Lookup(unit.prereq),
                 IsNoAdvance(unit.obsoleteBy), links_.Lookup(unit.obsoleteBy)};
         }
     }
@@ -98,8 +98,10 @@ class BalanceChecks {
     }
 
   private:
-    // A unit's prerequisite and obsolete-by advance: "nil"/"no", or the
-    // advance named (0 for an abbreviation no advance has).
+    // A unit's prerequisite and obsolete-by advance: none ("nil" for the
+    // prerequisite; "nil" or "no" for the obsolete-by advance, since an
+    // advance no one reaches retires nothing), or the advance named (0 for
+    // "no" and an abbreviation no advance has).
     struct UnitLinks {
         bool noPrereq;
         int prereq;

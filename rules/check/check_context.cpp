@@ -54,7 +54,9 @@ const CheckContext::AdvanceSet& CheckContext::Needed(int k) {
 
 bool CheckContext::CanBeBuilt(int k) {
     const UnitRecord& unit = units.At(k);
-    if (IsNoAdvance(unit.prereq)) return true;
+    // "nil" needs nothing; "no", an advance no one can reach, is found by
+    // no look-up below, so its unit is never built.
+    if (unit.prereq == kNoAdvance) return true;
     const int prereq = links.Lookup(unit.prereq);
     if (prereq == 0 || !links.CanBeInvented(prereq)) return false;
     const int obsolete = links.Lookup(unit.obsoleteBy);

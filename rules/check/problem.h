@@ -32,7 +32,7 @@ struct Problem {
     // field), or -1 when it is about the record as a whole.
     int field = -1;
     // The other record of the same section involved (the first advance with
-    // the same abbreviation or name), or 0.
+    // the same abbreviation or name, the unit that outclasses this one), or 0.
     int other = 0;
     // For a problem in another section ("@TERRAIN"): the cell it is about
     // (`record` is then 0, and `section` means nothing); section -1 otherwise.
@@ -47,5 +47,8 @@ struct Problem {
 using Problems = std::vector<Problem>;
 
 const char* SeverityName(Severity severity);  // "error", "warning", "note"
+// What the problem's other record is to it, one sentence for a place
+// pointed to beside the problem's own.
+const char* OtherRecordText(const Problem& problem);
 
 }  // namespace rules

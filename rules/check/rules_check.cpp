@@ -30,6 +30,11 @@ const char* SeverityName(Severity severity) {
     return "";
 }
 
+const char* OtherRecordText(const Problem& problem) {
+    if (problem.check == "outclassed-unit") return "The unit that outclasses it.";
+    return "The first of the two: look-ups find this one.";
+}
+
 namespace {
 
 using namespace check_detail;
@@ -339,7 +344,13 @@ class Checker {
                                 " are not exactly 15 characters of \"0\" and \"1\".",
                             UnitField::Flags);
 
-            if (prereq != 0) CheckBuildable(k, subject, prereq, obsolete);
+            if (prereq != 0)
+                CheckBuildable(k, subject, prereq, obsolete);
+            else if (u.prereq == kUnreachableAdvance)
+                UnitProblem(Severity::Warning, "never-built", k,
+                            subject() + " can never be built: its prerequisite \"no\" is an "
+                                        "advance no one can reach.",
+                            UnitField::Prereq);
         }
     }
 

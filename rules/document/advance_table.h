@@ -38,8 +38,12 @@ using AdvanceLayout = LineLayout<static_cast<std::size_t>(AdvanceField::Count)>;
 constexpr int kEpochCount = 4;
 constexpr int kCategoryCount = 5;
 
-// "nil" and "no" both stand for "no advance".
+// "nil" and "no" both name no advance of the table.
 inline bool IsNoAdvance(std::string_view text) { return text == "nil" || text == "no"; }
+// Needing "nil" is needing nothing; needing "no" is needing an advance that
+// no one can ever reach.
+inline constexpr std::string_view kNoAdvance = "nil";
+inline constexpr std::string_view kUnreachableAdvance = "no";
 
 // The advances of the "@CIVILIZE" section, numbered from 1. The slot after
 // the last advance holds the sentinel (prereq1, prereq2 and abbrev "endend");

@@ -11,7 +11,9 @@ namespace rules {
 namespace {
 
 std::string AdvanceShown(const AdvanceTable& advances, const std::string& abbrev) {
-    if (IsNoAdvance(abbrev)) return "nil";
+    // "no" is shown as itself: it is no "nil" but an advance no one can
+    // reach, and whatever is exported and read back must keep it.
+    if (IsNoAdvance(abbrev)) return abbrev;
     if (const int number = advances.FindByAbbrev(abbrev)) return advances.At(number).name;
     return abbrev;
 }

@@ -217,8 +217,10 @@ std::optional<std::string> EditLine(std::span<const Alignment> alignments, std::
         cellLength[i] = cells.size() - cellAt[i];
 
         const Alignment alignment = alignments[i];
-        // The spaces after the cell pad a column only when something follows.
-        const bool trailPads = static_cast<std::size_t>(span.fieldEnd) < line.size();
+        // The spaces after the cell pad a column only when something follows
+        // that a tab does not line up by itself.
+        const bool trailPads = static_cast<std::size_t>(span.fieldEnd) < line.size() &&
+                               line[static_cast<std::size_t>(span.fieldEnd)] != '\t';
         const bool emptyLeft = span.cellBegin == span.cellEnd && alignment == Alignment::Left;
         const int grown = static_cast<int>(cellLength[i]) - (span.cellEnd - span.cellBegin);
         // The next field's spaces, which a left-aligned value may use.

@@ -60,7 +60,12 @@ std::string ReadCosmicValue(std::string_view line, ValueSpan& span) {
     span.cellEnd = static_cast<int>(space);
     span.fieldEnd = static_cast<int>(after);
     span.reading = ValueReading::Digits;
-    return ReadDigits(line, 0, space, span);
+    std::string digits = ReadDigits(line, 0, space, span);
+    // A tab after the digits ends the cell there: what follows it (a ";"
+    // with no space before it) is lined up by the tab, not padded by spaces.
+    if (const std::size_t tab = line.find('\t', static_cast<std::size_t>(span.end)); tab < space)
+        span.cellEnd = span.fieldEnd = static_cast<int>(tab);
+    return digits;
 }
 
 }  // namespace rules

@@ -53,7 +53,7 @@ std::string ReadValue(std::string_view line, std::size_t fieldBegin, std::size_t
 // The value of a cosmic line: the digits before its first space (of the
 // whole line when it has none). `span`'s cell runs from the start of the
 // line to that space, and its field on over the spaces that follow, up to
-// the comment.
+// the comment; a tab after the digits ends both the cell and the field.
 std::string ReadCosmicValue(std::string_view line, ValueSpan& span);
 
 }  // namespace rules

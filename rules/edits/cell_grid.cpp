@@ -1,6 +1,7 @@
 #include "rules/edits/cell_grid.h"
 
 #include "rules/document/cp1252.h"
+#include "rules/document/field_table.h"
 #include "rules/document/rules_document.h"
 #include "rules/edits/field_assignment.h"
 #include "rules/edits/table_cells.h"
@@ -18,6 +19,13 @@ int RecordGrid::Columns() const { return static_cast<int>(TableColumns(section_)
 std::string RecordGrid::Heading(int column) const {
     return std::string(TableColumns(section_).at(static_cast<std::size_t>(column)).heading);
 }
+
+std::string RecordGrid::Label(int column) const {
+    const int field = TableColumns(section_).at(static_cast<std::size_t>(column)).field;
+    return std::string(field >= 0 ? InfoOf(section_, field).label : Heading(column));
+}
+
+std::string RecordGrid::RowNoun() const { return SectionWord(section_); }
 
 int RecordGrid::ColumnOfHeading(std::string_view heading) const {
     return rules::ColumnOfHeading(section_, heading);
@@ -61,6 +69,16 @@ int SectionGrid::Columns() const { return document_.Others().At(section_).Column
 
 std::string SectionGrid::Heading(int column) const {
     return Cp1252ToUtf8(document_.Others().At(section_).Headings().at(static_cast<std::size_t>(column)));
+}
+
+std::string SectionGrid::Label(int column) const {
+    // The file's comment names the column as a heading: "Cost" reads "cost"
+    // in a sentence, but "AI" stays as it is.
+    std::string label = Heading(column);
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    if (!label.empty() && capital(label[0]) && (label.size() == 1 || !capital(label[1])))
+        label[0] = static_cast<char>(label[0] - 'A' + 'a');
+    return label;
 }
 
 int SectionGrid::ColumnOfHeading(std::string_view heading) const {

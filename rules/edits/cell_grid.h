@@ -26,6 +26,10 @@ class CellGrid {
     virtual int Rows() const = 0;
     virtual int Columns() const = 0;
     virtual std::string Heading(int column) const = 0;
+    // The column in running text ("cost", "AI value").
+    virtual std::string Label(int column) const = 0;
+    // What one row is, for counting them ("unit", "row").
+    virtual std::string RowNoun() const = 0;
     // The column with this heading (letter case ignored), or -1.
     virtual int ColumnOfHeading(std::string_view heading) const = 0;
     // False for a column that shows a figure worked out from the tables.
@@ -48,6 +52,8 @@ class RecordGrid : public CellGrid {
     int Rows() const override;
     int Columns() const override;
     std::string Heading(int column) const override;
+    std::string Label(int column) const override;
+    std::string RowNoun() const override;
     int ColumnOfHeading(std::string_view heading) const override;
     bool HoldsValues(int column) const override;
     std::string Shown(int row, int column) const override;
@@ -72,6 +78,8 @@ class SectionGrid : public CellGrid {
     int Rows() const override;
     int Columns() const override;
     std::string Heading(int column) const override;
+    std::string Label(int column) const override;
+    std::string RowNoun() const override { return "row"; }
     int ColumnOfHeading(std::string_view heading) const override;
     bool HoldsValues(int) const override { return true; }
     std::string Shown(int row, int column) const override;

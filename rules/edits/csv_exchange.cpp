@@ -1,5 +1,6 @@
 #include "rules/edits/csv_exchange.h"
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <vector>
@@ -37,6 +38,62 @@ bool IsBlank(const std::vector<std::string>& row) {
 }
 
 std::string RowLabel(std::size_t row) { return "Row " + std::to_string(row + 1); }
+
+// Whether `back` is `shown` as a spreadsheet gives a number back: the same
+// whole number, written without (some of) its leading zeros ("060" as "60",
+// "00" as "0"). Such a cell was not changed by the user, whatever its column.
+bool LostLeadingZeros(std::string_view shown, std::string_view back) {
+    const auto digits = [](std::string_view text) {
+        if (!text.empty() && text.front() == '-') text.remove_prefix(1);
+        if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos)
+            return std::string_view();
+        return text.substr(std::min(text.find_first_not_of('0'), text.size() - 1));
+    };
+    const std::string_view a = digits(shown);
+    return back.size() < shown.size() && !a.empty() && a == digits(back) &&
+           (shown.front() == '-') == (back.front() == '-');
+}
+
+// The cells given back their leading zeros, column by column in the order
+// first met: "flags of Ember Guard, cost of Sky Anchor", or "flags of 54
+// units" when the rows are too many to name.
+class RestoredZeros {
+  public:
+    void Add(int column, int row) {
+        ++count_;
+        auto found = std::find_if(columns_.begin(), columns_.end(),
+                                  [column](const Column& c) { return c.column == column; });
+        if (found == columns_.end()) found = columns_.insert(columns_.end(), {column, {}});
+        found->rows.push_back(row);
+    }
+
+    std::optional<std::string> Note(const CellGrid& grid) const {
+        if (count_ == 0) return std::nullopt;
+        std::string text = Counted(count_, "cell") +
+                           (count_ == 1 ? " had lost leading zeros and was restored: "
+                                        : " had lost leading zeros and were restored: ");
+        for (std::size_t c = 0; c < columns_.size(); ++c) {
+            const std::vector<int>& rows = columns_[c].rows;
+            text += (c > 0 ? ", " : "") + grid.Label(columns_[c].column) + " of ";
+            if (rows.size() > kMostNamed) {
+                text += Counted(static_cast<int>(rows.size()), grid.RowNoun());
+                continue;
+            }
+            for (std::size_t r = 0; r < rows.size(); ++r)
+                text += (r == 0 ? "" : r + 1 == rows.size() ? " and " : ", ") + grid.RowName(rows[r]);
+        }
+        return text + ".";
+    }
+
+  private:
+    static constexpr std::size_t kMostNamed = 3;
+    struct Column {
+        int column;
+        std::vector<int> rows;
+    };
+    std::vector<Column> columns_;
+    int count_ = 0;
+};
 
 // How the import reads the file's columns: each to a table column, or none
 // (no heading, or beyond the header's last one).
@@ -104,22 +161,29 @@ EditPlan PlanCsvImport(const CellGrid& grid, std::string_view bytes) {
     for (int row = 1; row <= grid.Rows(); ++row) byName[grid.Shown(row, 0)].push_back(row);
     std::map<std::string, std::size_t> seen;
     EditPlan plan;
-    int zerosRestoredAlike = 0;
+    RestoredZeros restored;
 
     for (std::size_t r = first + 1; r < rows.size(); ++r) {
         const std::vector<std::string>& row = rows[r];
         if (IsBlank(row)) continue;
         const std::string nameCell = header.nameColumn < row.size() ? row[header.nameColumn] : std::string();
         if (nameCell.empty()) return RefusedPlan(RowLabel(r) + ": it has no name.");
-        const auto found = byName.find(nameCell);
-        if (found == byName.end())
-            return RefusedPlan(RowLabel(r) + ": there is no record named \"" + nameCell + "\".");
+        auto found = byName.find(nameCell);
+        if (found == byName.end()) {
+            // A name that looks like a number comes back without its zeros too.
+            found = std::find_if(byName.begin(), byName.end(),
+                                 [&](const auto& named) { return LostLeadingZeros(named.first, nameCell); });
+            if (found == byName.end())
+                return RefusedPlan(RowLabel(r) + ": there is no record named \"" + nameCell + "\".");
+        }
+        const std::string& name = found->first;
         const std::size_t occurrence = seen[found->first]++;
         if (occurrence >= found->second.size())
             return RefusedPlan(RowLabel(r) + ": \"" + nameCell + "\" comes more often than the table has it (" +
                                Counted(static_cast<int>(found->second.size()), "time") + ").");
         const int record = found->second[occurrence];
-        const std::string rowName = RowLabel(r) + " (" + nameCell + "), column ";
+        if (name != nameCell) restored.Add(0, record);
+        const std::string rowName = RowLabel(r) + " (" + name + "), column ";
 
         for (std::size_t c = 0; c < row.size(); ++c) {
             const int column = c < header.columns.size() ? header.columns[c] : -1;
@@ -130,23 +194,22 @@ EditPlan PlanCsvImport(const CellGrid& grid, std::string_view bytes) {
             if (!grid.HoldsValues(column) || c == header.nameColumn) continue;
             const std::string before = grid.Shown(record, column);
             if (row[c] == before) continue;
+            if (LostLeadingZeros(before, row[c])) {
+                restored.Add(column, record);
+                continue;
+            }
             const std::string heading = grid.Heading(column);
             const std::string where = rowName + ColumnLetters(c) + " (" + heading + ")";
             CellValue cell = grid.Read(record, column, row[c]);
             if (!cell.problem.empty()) return RefusedPlan(where + ": " + cell.problem);
-            if (grid.Holds(record, column, cell.stored)) {
-                zerosRestoredAlike += cell.note.empty() ? 0 : 1;
-                continue;
-            }
+            if (grid.Holds(record, column, cell.stored)) continue;
             if (!cell.note.empty()) plan.notes.push_back(where + ": " + cell.note);
-            plan.differences.push_back(nameCell + ", " + heading + ": " + before + " \u2192 " +
+            plan.differences.push_back(name + ", " + heading + ": " + before + " \u2192 " +
                                        (cell.note.empty() ? row[c] : Cp1252ToUtf8(cell.stored)));
             grid.AddEdit(plan, record, column, std::move(cell.stored));
         }
     }
-    if (zerosRestoredAlike > 0)
-        plan.notes.push_back(Counted(zerosRestoredAlike, "more flags cell") +
-                             " had lost leading zeros; with them put back they hold what the table holds.");
+    if (std::optional<std::string> note = restored.Note(grid)) plan.notes.push_back(std::move(*note));
     if (file.readAsWindows1252)
         plan.notes.insert(plan.notes.begin(),
                           "The file is not UTF-8: it was read as Windows-1252, as spreadsheets on Windows write it.");

@@ -10,8 +10,6 @@
 
 namespace rules {
 
-namespace {
-
 const char* SectionWord(SectionId section) {
     switch (section) {
         case SectionId::Units: return "unit";
@@ -20,6 +18,8 @@ const char* SectionWord(SectionId section) {
     }
     return "cosmic value";
 }
+
+namespace {
 
 std::string Numbers(const std::vector<int>& records) {
     std::string text;

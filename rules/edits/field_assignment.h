@@ -19,6 +19,8 @@ class RulesDocument;
 // The section a word names: "unit", "advance" or "cosmic", letter case
 // ignored, a plural "s" allowed.
 std::optional<SectionId> SectionNamed(std::string_view word);
+// What one record of the section is called: "unit", "advance", "cosmic value".
+const char* SectionWord(SectionId section);
 
 // The record `name` names in a section: a unit's or an advance's name, a
 // cosmic value's key ("RoadMove"), or "#N" for the section's N-th record.

@@ -50,12 +50,9 @@ std::vector<Diagnostic> Diagnose(const OpenDocument& document, const CheckChoice
         d.message = problem.text;
         for (const Problem& note : problem.notes)
             d.related.push_back({PlaceOf(map, note), note.text});
-        // The record it collides with is the one every look-up finds.
         if (problem.other > 0) {
             const int line = map.LineOf(problem.section, problem.other);
-            if (line >= 0)
-                d.related.push_back(
-                    {map.LineRange(line), "The first of the two: look-ups find this one."});
+            if (line >= 0) d.related.push_back({map.LineRange(line), OtherRecordText(problem)});
         }
         d.problem = std::move(problem);
     }

@@ -31,7 +31,9 @@ RecordFigures RecordFigures::Compute(const AdvanceTable& advances, const UnitTab
     for (int u = 1; u <= units.Count(); ++u) {
         const UnitRecord& unit = units.At(u);
         UnitFigures& f = figures.units[static_cast<std::size_t>(u - 1)];
-        if (!IsNoAdvance(unit.prereq)) {
+        if (unit.prereq == kUnreachableAdvance) {
+            f.neverAvailable = true;
+        } else if (unit.prereq != kNoAdvance) {
             if (const int number = advances.FindByAbbrev(unit.prereq)) {
                 f.availableEpoch = epochOf(number);
                 f.advancesNeeded =

@@ -47,7 +47,7 @@ TEST(FieldValues, ShowWordsAndNamesButNumbersExactlyAsStored) {
     EXPECT_EQ(DisplayText(document, Unit(2, UnitField::Role)), "9");  // no word for it
     EXPECT_EQ(DisplayText(document, Unit(1, UnitField::Attack)), "07");
     EXPECT_EQ(DisplayText(document, Unit(1, UnitField::Prereq)), "Ember Keeping");
-    EXPECT_EQ(DisplayText(document, Unit(2, UnitField::ObsoleteBy)), "nil");  // "no"
+    EXPECT_EQ(DisplayText(document, Unit(2, UnitField::ObsoleteBy)), "no");  // not "nil": no one reaches it
     EXPECT_EQ(DisplayText(document, Unit(3, UnitField::ObsoleteBy)), "Qzz");  // nobody has it
     EXPECT_EQ(DisplayText(document, AdvanceFieldRef(2, AdvanceField::Epoch)), "Renaissance");
     EXPECT_EQ(DisplayText(document, AdvanceFieldRef(1, AdvanceField::Category)), "Academic");

@@ -93,6 +93,9 @@ TEST(LineEdit, CosmicLinesKeepTheirCommentAndComma) {
     EXPECT_EQ(edit("3,  ;Road movement multiplier", "12"), "12, ;Road movement multiplier");
     EXPECT_EQ(edit("3 ; x y", "1234"), "1234 ; x y");
     EXPECT_EQ(edit("12    ; One in x chance", "9"), "9     ; One in x chance");
+    // Tabs line the comment up by themselves: no space comes or goes.
+    EXPECT_EQ(edit("19\t\t; comment", "3"), "3\t\t; comment");
+    EXPECT_EQ(edit("19\t; comment", "120"), "120\t; comment");
     // A line starting with a space reads no value; the new one goes first.
     EXPECT_EQ(edit(" 5 ; x y z", "7"), "7 5 ; x y z");
     // Too short to be read as a data line once edited: not in place.

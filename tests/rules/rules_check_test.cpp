@@ -286,10 +286,18 @@ TEST(BalanceChecks, AGameWithoutAStartingUnitOrASettler) {
     EXPECT_EQ(Found(none, "no-settler"),
               (std::vector<std::string>{"@32: No unit with the role Settle can ever be built."}));
 
-    // Near misses: one unit needs "no", and the settler needs an advance
-    // that can be invented (a value typed wrong elsewhere does not matter).
+    // A unit that needs "no" needs the advance no one can reach: no starting
+    // unit, and one that is never built.
     RulesDocument some = Parsed(RulesFile(
         kAges, {Fighter("Pikes", "nil", "no", 0, 1, 1, 2, 2), Fighter("Homesteaders", "nil", "Chv", 0, 5, 0, 1, 3)}));
+    EXPECT_EQ(Found(some, "no-starting-unit").size(), 1u);
+    EXPECT_EQ(Found(some, "never-built"),
+              (std::vector<std::string>{"@32: Unit \"Pikes\" can never be built: its prerequisite "
+                                        "\"no\" is an advance no one can reach."}));
+
+    // Near misses: one unit needs "nil", and the settler needs an advance
+    // that can be invented (a value typed wrong elsewhere does not matter).
+    some.Units().At(1).prereq = "nil";
     some.Units().At(2).attack = "7x";
     EXPECT_TRUE(Found(some, "no-starting-unit").empty());
     EXPECT_TRUE(Found(some, "no-settler").empty());
@@ -330,6 +338,12 @@ TEST(BalanceChecks, OutclassedByACheaperOrBetterUnitAvailableAsEarly) {
                   "role, available whenever it is, costing no more and at least as good in every "
                   "value and flag.",
               }));
+    // The place pointed to beside it is the unit that outclasses it.
+    for (const Problem& p : CheckRules(doc))
+        if (p.check == "outclassed-unit") {
+            EXPECT_EQ(p.other, 1);
+            EXPECT_STREQ(OtherRecordText(p), "The unit that outclasses it.");
+        }
 }
 
 TEST(BalanceChecks, RedundantPrerequisiteOnlyWhenAskedFor) {

@@ -4,6 +4,7 @@
 
 #include "rules/document/cp1252.h"
 #include "rules/document/rules_document.h"
+#include "rules/edits/cell_grid.h"
 #include "rules/edits/csv_exchange.h"
 #include "rules/edits/delimited_text.h"
 #include "rules/edits/table_cells.h"
@@ -65,7 +66,7 @@ TEST(CsvImport, ASpreadsheetRoundTripKeepsEveryValueAndSaysWhatItRestored) {
 
     // Edited in the sheet: the raft's attack, and a flag of the golem.
     std::string edited = sheet;
-    edited.replace(edited.find("Raft,nil,Sea,1,0,0,"), 19, "Raft,nil,Sea,1,0,5,");
+    edited.replace(edited.find("Raft,no,Sea,1,0,0,"), 18, "Raft,no,Sea,1,0,5,");
     edited.replace(edited.find(",1000000000000,"), 15, ",1000000000100,");
     const EditPlan plan = PlanCsvImport(document, SectionId::Units, edited);
     ASSERT_EQ(plan.problem, "");
@@ -82,14 +83,64 @@ TEST(CsvImport, ASpreadsheetRoundTripKeepsEveryValueAndSaysWhatItRestored) {
                               "on Windows write it.",
                               "Row 2 (Clay Golem), column N (Flags): \"1000000000100\" had lost its "
                               "leading zeros: read as 001000000000100.",
-                              "1 more flags cell had lost leading zeros; with them put back they "
-                              "hold what the table holds."}));
+                              "1 cell had lost leading zeros and was restored: flags of Raft."}));
 
     for (const FieldEdit& edit : plan.edits) SetFieldText(document, edit.ref, edit.value);
     std::string expected = exported;
-    expected.replace(expected.find("Raft,nil,Sea,1,0,0,"), 19, "Raft,nil,Sea,1,0,5,");
+    expected.replace(expected.find("Raft,no,Sea,1,0,0,"), 18, "Raft,no,Sea,1,0,5,");
     expected.replace(expected.find(",001000000000000,"), 17, ",001000000000100,");
     EXPECT_EQ(CsvText(document, SectionId::Units), expected);
+}
+
+// A spreadsheet reads "060" as a number and writes it back as "60", in any
+// column and any section: the file's spelling is kept, the import says so
+// once, and a value that really changed is taken.
+TEST(CsvImport, ValuesThatOnlyLostTheirLeadingZerosKeepThemInEveryColumn) {
+    const RulesDocument document = testing::DocumentOf(
+        std::string(kRules) +
+        "; Landmarks: title, cost, advance\r\n@LANDMARKS\r\n"
+        "00,          010, Kln ; 007\r\n"
+        "Sky Anchor,  060, Emk\r\n"
+        "Hall of Tides, 040, Kln\r\n;\r\n");
+    const SectionGrid landmarks(document, document.Others().Find("LANDMARKS"));
+    ASSERT_EQ(CsvText(landmarks), "title,cost,advance,Comment\r\n00,010,Kln,007\r\n"
+                                  "Sky Anchor,060,Emk,\r\nHall of Tides,040,Kln,\r\n");
+    EditPlan plan = PlanCsvImport(landmarks, "title,cost,advance,Comment\r\n0,10,Kln,7\r\n"
+                                             "Sky Anchor,60,Emk,\r\nHall of Tides,41,Kln,\r\n");
+    ASSERT_EQ(plan.problem, "");
+    ASSERT_EQ(plan.cells.size(), 1u);
+    EXPECT_EQ(plan.cells[0].value, "41");
+    EXPECT_EQ(plan.notes, (std::vector<std::string>{
+                              "4 cells had lost leading zeros and were restored: title of 00, cost of "
+                              "00 and Sky Anchor, comment of 00."}));
+
+    // The designed tables too, and many rows are counted rather than named.
+    const RecordGrid units(document, SectionId::Units);
+    std::string csv = CsvText(units);
+    for (const char* flags : {",001000000000000,", ",000000000000000,", ",100000000000001,"})
+        csv.replace(csv.find(flags), 17, std::string(",") + std::to_string(std::stol(flags + 1)) + ",");
+    csv.replace(csv.find("Clay Golem,nil,Land,1,0,2,"), 26, "Clay Golem,nil,Land,1,0,3,");
+    plan = PlanCsvImport(units, csv);
+    ASSERT_EQ(plan.problem, "");
+    EXPECT_EQ(plan.differences, (std::vector<std::string>{"Clay Golem, Attack: 2 \u2192 3"}));
+    EXPECT_EQ(plan.notes, (std::vector<std::string>{
+                              "2 cells had lost leading zeros and were restored: flags of Clay Golem "
+                              "and Raft."}));
+}
+
+// "no" is not "nil" (an advance no one reaches, not none): exported, it
+// reads back as itself, into the same file or into another.
+TEST(CsvImport, APrerequisiteNoComesBackAsNo) {
+    const RulesDocument other = Parsed();
+    RulesDocument document = testing::DocumentOf(
+        testing::Replaced(kRules, "0,4, nil, 000000000000000", "0,4, no, 000000000000000"));
+    const std::string csv = CsvText(document, SectionId::Units);
+    ASSERT_NE(csv.find(",no,000000000000000,"), std::string::npos);
+    EXPECT_EQ(PlanCsvImport(document, SectionId::Units, csv).EditCount(), 0);
+    const EditPlan plan = PlanCsvImport(other, SectionId::Units, csv);
+    ASSERT_EQ(plan.edits.size(), 1u);
+    EXPECT_EQ(plan.edits[0].ref, UnitFieldRef(2, UnitField::Prereq));
+    EXPECT_EQ(plan.edits[0].value, "no");
 }
 
 TEST(CsvImport, ARefusedCellNamesItsRowAndColumnAndNothingChanges) {

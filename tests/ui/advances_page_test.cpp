@@ -433,6 +433,21 @@ private slots:
         editor.ClickItem(1);
         QVERIFY(editor.Button("GOTO1")->isEnabled());
         QCOMPARE(editor.Button("GOTO1")->text(), QString("Go Back To Tidecraft"));
+        // An abbreviation typed and left becomes the advance's name in the
+        // box: that is a showing, and the Go-to button follows it. "no" is
+        // taken too, and shows as "nil".
+        QLineEdit* typed = editor.Box("PreBox2")->lineEdit();
+        editor.TypeInto(typed, "Tdc");
+        QTest::keyClick(typed, Qt::Key_Tab);
+        QCOMPARE(editor.Advance(1).prereq2, std::string("Tdc"));
+        QCOMPARE(editor.Box("PreBox2")->currentText(), QString("Tidecraft"));
+        QVERIFY(editor.Button("GOTO2")->isEnabled());
+        QCOMPARE(editor.Button("GOTO2")->text(), QString("Go Back To Tidecraft"));
+        editor.TypeInto(typed, "no");
+        QTest::keyClick(typed, Qt::Key_Tab);
+        QCOMPARE(editor.Advance(1).prereq2, std::string("no"));
+        QCOMPARE(editor.Box("PreBox2")->currentText(), QString("nil"));
+        QVERIFY(!editor.Button("GOTO2")->isEnabled());
 
         QString offered;
         editor.answers.Then([&offered](QWidget* dialog) {

@@ -103,7 +103,7 @@ void TablePageTest::BuiltOnFirstEntryAndShowsTheUnits() {
                                     "Defense", "Hit points", "Firepower", "Cost", "Hold", "Role",
                                     "Prerequisite", "Flags", "Available", "Advances needed",
                                     "Retired by"}));
-    QCOMPARE(s.Column(1), QStringList({"nil", "Tidecraft", "nil"}));
+    QCOMPARE(s.Column(1), QStringList({"no", "Tidecraft", "nil"}));
     QCOMPARE(s.Column(2), QStringList({"Land", "Sea", "Air"}));
     QCOMPARE(s.Column(11), QStringList({"Settle", "Attack", "Defend"}));
     QCOMPARE(s.Column(12), QStringList({"nil", "Kiln Firing", "Tidecraft"}));
@@ -206,7 +206,7 @@ void TablePageTest::PasteIsAllOrNothing() {
         QItemSelectionModel::ClearAndSelect);
     s.Page()->CopySelection();
     const QString copied = QApplication::clipboard()->text();
-    QVERIFY(copied.startsWith("Mossrider\tnil\tLand\t2\t"));
+    QVERIFY(copied.startsWith("Mossrider\tno\tLand\t2\t"));
     s.Select(0, 0);
     QVERIFY(s.Page()->PasteText(copied));
     QCOMPARE(s.Editor().Stack()->count(), 1);
@@ -250,7 +250,7 @@ void TablePageTest::CsvRoundTripChangesNothingAndImportShowsWhatItRestored() {
     QVERIFY(s.Page()->ExportCsv(file));
     const QByteArray csv = s.folder.Read("units.csv");
     QVERIFY(csv.startsWith("Name,Obsolete by,Domain,Moves,"));
-    QVERIFY(csv.contains("\r\nMossrider,nil,Land,2,0,1,1,1,1,12,0,Settle,nil,000000000000001,start,0,\r\n"));
+    QVERIFY(csv.contains("\r\nMossrider,no,Land,2,0,1,1,1,1,12,0,Settle,nil,000000000000001,start,0,\r\n"));
     QVERIFY(s.Page()->ImportCsv(file));
     QCOMPARE(s.Editor().Stack()->count(), 0);
 

@@ -129,6 +129,11 @@ void AdvancesPage::MakeForm() {
         // A pick from the list is a step of its own, even right after typing.
         connect(box, &QComboBox::activated, &Editor(), &DocumentEditor::EndTyping);
     }
+    // A box that shows its stored choice again has shown a prerequisite: its
+    // Go-to button follows, as when the advance is shown.
+    for (const auto& [box, button] : {std::pair{preBox1_, goto1_}, std::pair{preBox2_, goto2_}})
+        connect(box, &AdvanceChoiceBox::StoredShown, this,
+                [box, button](int number) { FollowPrerequisite(box, button, number); });
     connect(goto1_, &QPushButton::clicked, this, &AdvancesPage::GOTO1Click);
     connect(goto2_, &QPushButton::clicked, this, &AdvancesPage::GOTO2Click);
     connect(gotoNext_, &QPushButton::clicked, this, &AdvancesPage::GotoNextClick);
@@ -193,7 +198,10 @@ void AdvancesPage::ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button,
                                     const std::string& abbrev) {
     // "nil", "no" and an abbreviation no advance has leave nothing to go back
     // to; the caption keeps whatever it said before, only the state changes.
-    const int number = box->ShowAbbrev(abbrev);
+    FollowPrerequisite(box, button, box->ShowAbbrev(abbrev));
+}
+
+void AdvancesPage::FollowPrerequisite(AdvanceChoiceBox* box, QPushButton* button, int number) {
     button->setEnabled(number > 0);
     if (number > 0) button->setText(QStringLiteral("Go Back To ") + box->currentText());
 }

@@ -46,6 +46,8 @@ class AdvancesPage : public RecordPage {
 
   private:
     void ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button, const std::string& abbrev);
+    // The Go-to button of a box that shows advance `number` (0: none).
+    static void FollowPrerequisite(AdvanceChoiceBox* box, QPushButton* button, int number);
     void ShowNextTarget(int number);
     void JumpToAbbrev(const std::string& abbrev);
     // Right-click help: `owners` open `menu` instead of their own menus.

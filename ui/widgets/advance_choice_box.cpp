@@ -136,7 +136,11 @@ void AdvanceChoiceBox::focusOutEvent(QFocusEvent* event) {
     TakeAbbrevTyped();
     // Refused text, or an abbreviation taken: the stored choice shows as its
     // name again.
-    if (stored_ && currentText() != StoredText()) ShowAbbrev(*stored_);
+    if (stored_ && currentText() != StoredText()) ShowStoredAgain();
+}
+
+void AdvanceChoiceBox::ShowStoredAgain() {
+    emit StoredShown(ShowAbbrev(*stored_));
 }
 
 void AdvanceChoiceBox::TakeAbbrevTyped() {
@@ -144,14 +148,16 @@ void AdvanceChoiceBox::TakeAbbrevTyped() {
     // letters may be some other advance's abbreviation.
     if (!notTaken_) return;
     const std::optional<std::string> text = FromDisplay(currentText());
-    if (!text || rules::IsNoAdvance(*text)) return;
-    if (advances_.FindByAbbrev(*text) > 0) Choose(*text);
+    if (!text || *text == rules::kNoAdvance) return;
+    // "no", the advance no one reaches, may be typed as the file writes it;
+    // the box then shows it as "nil", as it shows every "no".
+    if (*text == rules::kUnreachableAdvance || advances_.FindByAbbrev(*text) > 0) Choose(*text);
 }
 
 void AdvanceChoiceBox::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         TakeAbbrevTyped();
-        if (stored_ && currentText() != StoredText() && !notTaken_) ShowAbbrev(*stored_);
+        if (stored_ && currentText() != StoredText() && !notTaken_) ShowStoredAgain();
     }
     QComboBox::keyPressEvent(event);
 }

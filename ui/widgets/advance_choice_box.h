@@ -55,6 +55,10 @@ signals:
     // store. Text that names nothing (half-typed, emptied, an old name after
     // a rename) reports nothing, so the stored value stays as it was.
     void AbbrevChosen(const std::string& abbrev);
+    // The box put the stored choice on show again by itself (its text was
+    // refused, or an abbreviation typed became the advance's name): the
+    // number of the advance now shown, 0 for none.
+    void StoredShown(int number);
 
 private:
     void TextEdited(const QString& text);
@@ -62,8 +66,9 @@ private:
     // already shown.
     void ItemPicked(int index);
     void Choose(const std::string& abbrev);
+    void ShowStoredAgain();
     // Text the focus leaves (or Enter ends) that is an advance's
-    // abbreviation as the file writes it ("Kln") chooses that advance.
+    // abbreviation as the file writes it ("Kln"), or "no", chooses it.
     void TakeAbbrevTyped();
     // Tints the box and explains it, or takes both back.
     void MarkNotTaken(bool notTaken);
