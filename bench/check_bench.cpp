@@ -11,7 +11,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "generated_rules.h"
+#include "rules/check/check_state.h"
 #include "rules/check/prerequisite_circles.h"
+#include "rules/document/record_fields.h"
 #include "rules/check/rules_check.h"
 
 namespace fs = std::filesystem;
@@ -103,6 +106,31 @@ BENCHMARK(BM_CheckGenerated)
     ->ArgNames({"advances", "faulty"})
     ->ArgsProduct({{12, 24, 47, 94}, {0, 1}})
     ->Unit(benchmark::kMicrosecond);
+
+// The check the Check page keeps, after one edit of a unit's attack: on the
+// demo file and on the 50 MB file of the large-file probe (650,000 lines
+// set aside in @UNITS).
+void KeptCheckAfterEdit(benchmark::State& state, rules::RulesDocument& doc) {
+    rules::CheckState check;
+    check.CheckAll(doc);
+    int value = 1;
+    for (auto _ : state) {
+        rules::SetFieldText(doc, rules::UnitFieldRef(1, rules::UnitField::Attack),
+                            std::to_string(value++ % 9 + 1));
+        check.TablesChanged(doc);
+        benchmark::DoNotOptimize(check.Problems().data());
+    }
+}
+void BM_KeptCheckEdit_Demo(benchmark::State& state) {
+    rules::RulesDocument doc = Parsed(DemoBytes());
+    KeptCheckAfterEdit(state, doc);
+}
+void BM_KeptCheckEdit_50MB(benchmark::State& state) {
+    rules::RulesDocument doc = Parsed(bench::GenerateRulesFile(2000, 650'000));
+    KeptCheckAfterEdit(state, doc);
+}
+BENCHMARK(BM_KeptCheckEdit_Demo)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeptCheckEdit_50MB)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -2,7 +2,7 @@
 // of what it sends back: the diagnostics after one keystroke (an incremental
 // change inside a unit's attack, then the check and the publishing of its
 // diagnostics), and a completion where an advance is expected; on the demo
-// file and on a generated file of 1 MB.
+// file and on generated files of 1 MB and 20 MB.
 
 #include <benchmark/benchmark.h>
 
@@ -30,10 +30,11 @@ std::string DemoText() {
     return rules::Cp1252ToUtf8(std::string(std::istreambuf_iterator<char>(in), {}));
 }
 
-std::string MegabyteText() {
+std::string MegabytesText(std::size_t megabytes) {
     const std::size_t perLine = bench::GenerateRulesFile(4000).size() / 4000;
-    return bench::GenerateRulesFile(kMegabyte / perLine + 200);
+    return bench::GenerateRulesFile(megabytes * kMegabyte / perLine + 200);
 }
+std::string MegabyteText() { return MegabytesText(1); }
 
 // A server with the text open, and the place of a unit's attack in it.
 struct OpenServer {
@@ -124,6 +125,9 @@ void BM_LspKeystrokeDiagnostics_Demo(benchmark::State& state) { Keystroke(state,
 void BM_LspCompletion_Demo(benchmark::State& state) { Completion(state, DemoText()); }
 void BM_LspKeystrokeDiagnostics_1MB(benchmark::State& state) { Keystroke(state, MegabyteText()); }
 void BM_LspCompletion_1MB(benchmark::State& state) { Completion(state, MegabyteText()); }
+void BM_LspKeystrokeDiagnostics_20MB(benchmark::State& state) {
+    Keystroke(state, MegabytesText(20));
+}
 
 }  // namespace
 
@@ -131,5 +135,6 @@ BENCHMARK(BM_LspKeystrokeDiagnostics_Demo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LspCompletion_Demo)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LspKeystrokeDiagnostics_1MB)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LspCompletion_1MB)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LspKeystrokeDiagnostics_20MB)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

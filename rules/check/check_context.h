@@ -69,8 +69,8 @@ class CheckContext {
 
 // The families of checks, each in its own source file.
 void CheckBalance(CheckContext& context, bool redundantPrerequisites);
-// The structure of the other sections: rows with an unusual count of
-// values, a lone value that is no number in a column of numbers.
-void CheckOtherSections(CheckContext& context);
+// The structure of other section `section` (0-based): rows with an unusual
+// count of values, a lone value that is no number in a column of numbers.
+void CheckOtherSection(CheckContext& context, int section);
 
 }  // namespace rules::check_detail

@@ -73,14 +73,31 @@ class Checker {
           circleProblem_(links_.Circles().size(), 0),
           circleNotes_(links_.Circles().size()) {}
 
-    Problems Run() {
+    // The three parts of the check, each kept apart so that a caller can
+    // check again only the part an edit touched (CheckState): each comes
+    // filtered by the choice and in the check's order, and the parts merged
+    // in this order give the whole check's order.
+    Problems SetAsideLines() {
         CheckFindings();
+        return Finish();
+    }
+    Problems Tables() {
         CheckCosmic();
         CheckAdvances();
         CheckUnits();
         CheckBalance(context_, choice_.IsOn("redundant-prerequisite"));
-        CheckOtherSections(context_);
         AttachNotes();
+        return Finish();
+    }
+    Problems OtherSection(int section) {
+        CheckOtherSection(context_, section);
+        return Finish();
+    }
+
+  private:
+    // Takes the problems found so far: those the choice leaves on, errors
+    // first, each severity in file order.
+    Problems Finish() {
         Problems problems;
         problems.reserve(context_.problems.size());
         for (Problem& problem : context_.problems) {
@@ -89,14 +106,11 @@ class Checker {
                           [this](const Problem& note) { return !choice_.IsOn(note.check); });
             problems.push_back(std::move(problem));
         }
-        std::stable_sort(problems.begin(), problems.end(), [](const Problem& a, const Problem& b) {
-            if (a.severity != b.severity) return a.severity == Severity::Error;
-            return a.line < b.line;
-        });
+        context_.problems.clear();
+        std::stable_sort(problems.begin(), problems.end(), ProblemBefore);
         return problems;
     }
 
-  private:
     void Add(Severity severity, const char* check, SectionId section, int record, int line,
              std::string text, int field = -1) {
         context_.Add(severity, check, section, record, line, std::move(text), field);
@@ -393,8 +407,43 @@ class Checker {
 
 }  // namespace
 
+bool ProblemBefore(const Problem& a, const Problem& b) {
+    if (a.severity != b.severity) return a.severity == Severity::Error;
+    return a.line < b.line;
+}
+
+CheckParts CheckRuleParts(const RulesDocument& document, const CheckChoice& choice,
+                          const PartsWanted& wanted) {
+    Checker checker(document, choice);
+    CheckParts parts;
+    if (wanted.setAside) parts.setAside = checker.SetAsideLines();
+    if (wanted.tables) parts.tables = checker.Tables();
+    for (int s : wanted.sections) parts.sections.emplace_back(s, checker.OtherSection(s));
+    return parts;
+}
+
+Problems MergeParts(std::initializer_list<const Problems*> parts) {
+    std::size_t total = 0;
+    for (const Problems* part : parts) total += part->size();
+    Problems merged;
+    merged.reserve(total);
+    for (const Problems* part : parts) {
+        const auto middle = static_cast<std::ptrdiff_t>(merged.size());
+        merged.insert(merged.end(), part->begin(), part->end());
+        // Stable: of two problems alike in order, the earlier part's first.
+        std::inplace_merge(merged.begin(), merged.begin() + middle, merged.end(), ProblemBefore);
+    }
+    return merged;
+}
+
 Problems CheckRules(const RulesDocument& document, const CheckChoice& choice) {
-    return Checker(document, choice).Run();
+    PartsWanted all;
+    all.setAside = all.tables = true;
+    for (int s = 0; s < document.Others().Count(); ++s) all.sections.push_back(s);
+    CheckParts parts = CheckRuleParts(document, choice, all);
+    Problems others;
+    for (auto& [s, problems] : parts.sections) others = MergeParts({&others, &problems});
+    return MergeParts({&parts.setAside, &parts.tables, &others});
 }
 
 }  // namespace rules

@@ -62,12 +62,10 @@ void CheckNumbers(CheckContext& context, const SectionTable& section, int s) {
 
 }  // namespace
 
-void CheckOtherSections(CheckContext& context) {
-    const OtherSections& others = context.document.Others();
-    for (int s = 0; s < others.Count(); ++s) {
-        CheckColumnCounts(context, others.At(s), s);
-        CheckNumbers(context, others.At(s), s);
-    }
+void CheckOtherSection(CheckContext& context, int s) {
+    const SectionTable& section = context.document.Others().At(s);
+    CheckColumnCounts(context, section, s);
+    CheckNumbers(context, section, s);
 }
 
 }  // namespace rules::check_detail

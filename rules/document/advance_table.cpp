@@ -135,4 +135,12 @@ std::vector<std::string> AdvanceTable::Names() const {
     return names;
 }
 
+bool AdvanceTable::Reread(int number, std::string_view line) {
+    if (number < 1 || number > count_) return false;
+    return baseline_.Reread(slots_, static_cast<std::size_t>(number - 1), line,
+                            [](std::string_view text, AdvanceRecord& record, AdvanceLayout* layout) {
+                                return ParseLine(text, record, layout);
+                            });
+}
+
 }  // namespace rules

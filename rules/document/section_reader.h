@@ -136,6 +136,23 @@ struct Baseline {
         layouts[k] = layout;
         return true;
     }
+    // Record k (0-based) read again from its line's new text, as the
+    // reader reads a line: what it holds now and what it was read as. False,
+    // and nothing changes, when the text would give the reader no record.
+    template <typename Parse>
+    bool Reread(std::array<Record, N>& current, std::size_t k, std::string_view text,
+                Parse&& parse) {
+        Record reread;
+        Layout layout;
+        if (!IsDataLine(text) || StartsLikeHeader(text) || !parse(text, reread, &layout))
+            return false;
+        reread.line = current.at(k).line;
+        current[k] = reread;
+        records[k] = std::move(reread);
+        lines[k] = std::string(text);
+        layouts[k] = layout;
+        return true;
+    }
     bool Changed(const std::array<Record, N>& current, int number) const {
         const auto k = static_cast<std::size_t>(number - 1);
         return !(current.at(k) == records.at(k));

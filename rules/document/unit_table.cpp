@@ -163,4 +163,12 @@ void SetFlag(std::string& flags, int checkBox, bool on) {
     flags[FlagPosition(checkBox)] = on ? '1' : '0';
 }
 
+bool UnitTable::Reread(int number, std::string_view line) {
+    if (number < 1 || number > count_) return false;
+    return baseline_.Reread(records_, static_cast<std::size_t>(number - 1), line,
+                            [](std::string_view text, UnitRecord& record, UnitLayout* layout) {
+                                return ParseLine(text, record, layout);
+                            });
+}
+
 }  // namespace rules

@@ -62,6 +62,10 @@ public:
     // Gives record `number` another saved line holding the same values, with
     // other spacing (aligning the columns); false, and nothing changes, when
     // `line` does not read as the saved record.
+    // Reads record `number` again from its line's new text (the text
+    // editor's edit of it), as Read would: false, and nothing changes, when
+    // the text would give no record.
+    bool Reread(int number, std::string_view line);
     bool Respace(int number, std::string line);
     // Makes the records as they are now, and their lines in `store`, the
     // baseline: called once the file holding them has been written.

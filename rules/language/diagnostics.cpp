@@ -38,7 +38,7 @@ std::vector<Diagnostic> Diagnose(const OpenDocument& document, const CheckChoice
     if (std::optional<Problem> notRules = NotARulesFile(rules))
         problems.push_back(std::move(*notRules));
     else
-        problems = CheckRules(rules, choice);
+        problems = document.CheckedProblems(choice);
 
     std::vector<Diagnostic> diagnostics;
     diagnostics.reserve(problems.size());

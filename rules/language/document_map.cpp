@@ -138,6 +138,31 @@ const std::vector<Mention>& DocumentMap::MentionsOf(int number) const {
     return mentions_[static_cast<std::size_t>(number)];
 }
 
+void DocumentMap::AddMentionsOf(const FieldRef& ref) {
+    if (!IsAdvanceField(ref.section, ref.field)) return;
+    const int number = AdvanceNamed(FieldText(document_, ref));
+    if (number <= 0) return;
+    std::vector<Mention>& list = mentions_[static_cast<std::size_t>(number)];
+    const TextRange range = FieldRange(ref);
+    const auto at = std::upper_bound(list.begin(), list.end(), range.start,
+                                     [](TextPoint p, const Mention& m) { return p < m.range.start; });
+    list.insert(at, {range, ref});
+}
+
+bool DocumentMap::RecordReread(RecordPlace record) {
+    std::unordered_map<std::string, int> first;
+    for (int k = document_.Advances().Count(); k >= 1; --k)
+        first[document_.Advances().At(k).abbrev] = k;
+    if (first != firstWithAbbrev_) return false;
+    for (std::vector<Mention>& list : mentions_)
+        std::erase_if(list, [&](const Mention& m) {
+            return m.field && m.field->section == record.section && m.field->record == record.record;
+        });
+    for (int field = 0; field < FieldCount(record.section); ++field)
+        AddMentionsOf({record.section, record.record, field});
+    return true;
+}
+
 void DocumentMap::MapMentions() {
     mentions_.assign(static_cast<std::size_t>(document_.Advances().Count()) + 1, {});
     const LineStore& lines = document_.Lines();
@@ -150,11 +175,8 @@ void DocumentMap::MapMentions() {
             if (section.table) {
                 const std::optional<RecordPlace> record = RecordOn(line);
                 if (!record) continue;
-                for (int field = 0; field < FieldCount(record->section); ++field) {
-                    const FieldRef ref{record->section, record->record, field};
-                    if (!IsAdvanceField(ref.section, field)) continue;
-                    add(AdvanceNamed(FieldText(document_, ref)), {FieldRange(ref), ref});
-                }
+                for (int field = 0; field < FieldCount(record->section); ++field)
+                    AddMentionsOf({record->section, record->record, field});
                 continue;
             }
             // Lines of other sections: their fields run between commas and

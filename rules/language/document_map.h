@@ -68,7 +68,13 @@ class DocumentMap {
     // Every place that names advance `number`, in file order.
     const std::vector<Mention>& MentionsOf(int number) const;
 
+    // Record `record` was read again from its changed line: its mentions
+    // follow it. False when the change alters which advance an abbreviation
+    // names, which every mention may follow: the map must then be made anew.
+    bool RecordReread(RecordPlace record);
+
   private:
+    void AddMentionsOf(const FieldRef& ref);
     ValueSpan SpanOf(const FieldRef& ref) const;
     void MapSections();
     void MapMentions();

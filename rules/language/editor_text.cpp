@@ -38,31 +38,38 @@ int SequenceAt(std::string_view line, std::size_t offset) {
 
 }  // namespace
 
-EditorText::EditorText(std::string utf8) : text_(std::move(utf8)) { Index(); }
-
-void EditorText::Index() {
-    starts_.assign(1, 0);
-    const std::size_t n = text_.size();
+std::vector<std::string> SplitLines(std::string_view utf8, bool withLast) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    const std::size_t n = utf8.size();
     for (std::size_t i = 0; i < n; ++i) {
-        const char c = text_[i];
-        if (c == '\r') {
-            if (i + 1 < n && text_[i + 1] == '\n') ++i;
-            starts_.push_back(i + 1);
-        } else if (c == '\n') {
-            starts_.push_back(i + 1);
-        }
+        const char c = utf8[i];
+        if (c != '\r' && c != '\n') continue;
+        if (c == '\r' && i + 1 < n && utf8[i + 1] == '\n') ++i;
+        lines.emplace_back(utf8.substr(start, i + 1 - start));
+        start = i + 1;
     }
+    if (withLast) lines.emplace_back(utf8.substr(start));
+    return lines;
+}
+
+EditorText::EditorText(std::string_view utf8) : lines_(SplitLines(utf8, true)) {}
+
+std::string EditorText::Utf8() const {
+    std::size_t size = 0;
+    for (const std::string& line : lines_) size += line.size();
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : lines_) text += line;
+    return text;
 }
 
 std::string_view EditorText::Line(int line) const {
     if (line < 0 || line >= LineCount()) return {};
-    const std::size_t start = starts_[static_cast<std::size_t>(line)];
-    std::size_t end = text_.size();
-    if (line + 1 < LineCount()) {
-        end = starts_[static_cast<std::size_t>(line) + 1] - 1;
-        if (text_[end] == '\n' && end > start && text_[end - 1] == '\r') --end;
-    }
-    return std::string_view(text_).substr(start, end - start);
+    std::string_view text = lines_[static_cast<std::size_t>(line)];
+    if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    return text;
 }
 
 int EditorText::CharacterColumn(int line, int units, PositionEncoding encoding) const {
@@ -91,22 +98,47 @@ int EditorText::UnitColumn(int line, int characters, PositionEncoding encoding) 
     return units;
 }
 
-std::size_t EditorText::Offset(TextPoint point) const {
-    if (point.line < 0) return 0;
-    if (point.line >= LineCount()) return text_.size();
+std::pair<std::size_t, std::size_t> EditorText::Offset(TextPoint point) const {
+    if (point.line < 0) return {0, 0};
+    if (point.line >= LineCount())
+        return {lines_.size() - 1, Line(LineCount() - 1).size()};
     const std::string_view text = Line(point.line);
     std::size_t offset = 0;
     for (int k = 0; k < point.column && offset < text.size(); ++k)
         offset += static_cast<std::size_t>(SequenceAt(text, offset));
-    return starts_[static_cast<std::size_t>(point.line)] + offset;
+    return {static_cast<std::size_t>(point.line), offset};
 }
 
-void EditorText::Replace(TextPoint from, TextPoint to, std::string_view utf8) {
-    std::size_t begin = Offset(from);
-    std::size_t end = Offset(to);
+EditorText::LineChange EditorText::Replace(TextPoint from, TextPoint to, std::string_view utf8) {
+    auto begin = Offset(from);
+    auto end = Offset(to);
     if (end < begin) std::swap(begin, end);
-    text_.replace(begin, end - begin, utf8);
-    Index();
+    // A line ended by a lone CR joins an LF put at the start of the next
+    // one into one break: that line is read again with the edit.
+    std::size_t first = begin.first;
+    if (first > 0 && lines_[first - 1].back() == '\r') --first;
+    std::string edited;
+    for (std::size_t k = first; k < begin.first; ++k) edited += lines_[k];
+    edited.append(lines_[begin.first], 0, begin.second);
+    edited += utf8;
+    edited.append(lines_[end.first], end.second);
+    // The last line edited keeps its own break, so the lines after it stay
+    // as they are; only at the end of the text is the piece after the last
+    // break a line.
+    const bool last = end.first + 1 == lines_.size();
+    std::vector<std::string> pieces = SplitLines(edited, last);
+    const auto at = lines_.begin() + static_cast<std::ptrdiff_t>(first);
+    const std::size_t removed = end.first + 1 - first;
+    const std::size_t common = std::min(removed, pieces.size());
+    std::move(pieces.begin(), pieces.begin() + static_cast<std::ptrdiff_t>(common), at);
+    if (pieces.size() > removed)
+        lines_.insert(at + static_cast<std::ptrdiff_t>(removed),
+                      std::make_move_iterator(pieces.begin() + static_cast<std::ptrdiff_t>(common)),
+                      std::make_move_iterator(pieces.end()));
+    else
+        lines_.erase(at + static_cast<std::ptrdiff_t>(common),
+                     at + static_cast<std::ptrdiff_t>(removed));
+    return {static_cast<int>(first), static_cast<int>(removed), static_cast<int>(pieces.size())};
 }
 
 }  // namespace rules::language

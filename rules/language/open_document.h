@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "rules/check/check_state.h"
 #include "rules/document/language.h"
 #include "rules/document/rules_document.h"
 #include "rules/language/editor_text.h"
@@ -30,16 +31,25 @@ class OpenDocument {
     void SetText(std::string utf8);
     void Replace(TextPoint from, TextPoint to, std::string_view utf8);
 
-    // Read again after each change, when first asked for.
+    // Read again after each change, when first asked for: only the line of
+    // a change that stays within one line of a unit, an advance or the free
+    // text between sections; the whole text after any other.
     const RulesDocument& Rules() const;
     // Where the sections, records and advance names stand.
     const DocumentMap& Map() const;
     // Characters of the text that Windows-1252 lacks (each read as "?"), in
     // text order: the rules file cannot hold them.
     const std::vector<TextPoint>& Unstorable() const;
+    // The rules check of the text as it stands, kept between changes so that
+    // one checks again only what it touched.
+    const Problems& CheckedProblems(const CheckChoice& choice) const;
 
   private:
     void Refresh() const;
+    // Reads one changed line again in place; false when the change may
+    // reach beyond it, and the whole text must be read again.
+    bool Reread(int line);
+    void TakeUnstorable(int line, std::string_view utf8);
 
     Language language_;
     EditorText text_;
@@ -47,6 +57,8 @@ class OpenDocument {
     mutable RulesDocument rules_;
     mutable std::vector<TextPoint> unstorable_;
     mutable std::unique_ptr<DocumentMap> map_;
+    mutable CheckState check_;
+    mutable bool checked_ = false;  // check_ holds the text as it stands
 };
 
 // The editor's text as the rules file's bytes, one byte per character. A

@@ -12,7 +12,6 @@
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 
-#include "rules/check/rules_check.h"
 #include "ui/edit/document_editor.h"
 #include "ui/widgets/key_help.h"
 #include "ui/widgets/remembered_settings.h"
@@ -94,10 +93,18 @@ CheckPage::CheckPage(DocumentEditor& editor, QWidget* parent)
     : MadeWhenShown(parent), editor_(editor) {
     // Every change of the tables, an edit wherever it is made, an undo or a
     // redo, is checked at once.
+    // What is checked again is the part of the check the change touched: on
+    // a large file the lines set aside and the other sections are most of it.
     connect(&editor_, &DocumentEditor::Loaded, this, &CheckPage::Recheck);
     connect(&editor_, &DocumentEditor::Replaced, this, &CheckPage::Recheck);
-    connect(&editor_, &DocumentEditor::FieldsChanged, this, &CheckPage::Recheck);
-    connect(&editor_, &DocumentEditor::CellsChanged, this, &CheckPage::Recheck);
+    connect(&editor_, &DocumentEditor::FieldsChanged, this, [this] {
+        state_.TablesChanged(editor_.Document());
+        ShowProblems(state_.Problems());
+    });
+    connect(&editor_, &DocumentEditor::CellsChanged, this, [this](int section) {
+        state_.SectionChanged(editor_.Document(), section);
+        ShowProblems(state_.Problems());
+    });
     // The page's own hint: the window's right-click help has nothing here.
     setToolTip(QStringLiteral("The problems the rules check found"));
     hidden_ = RememberedSettings().value(kHiddenKey).toStringList();
@@ -174,7 +181,10 @@ bool CheckPage::Hidden(const rules::Problem& problem) const {
            hidden_.contains(QString::fromStdString(problem.check));
 }
 
-void CheckPage::Recheck() { ShowProblems(rules::CheckRules(editor_.Document())); }
+void CheckPage::Recheck() {
+    state_.CheckAll(editor_.Document());
+    ShowProblems(state_.Problems());
+}
 
 void CheckPage::ApplyFix(const rules::QuickFix& fix) {
     std::vector<FieldEdit> edits;
@@ -183,11 +193,11 @@ void CheckPage::ApplyFix(const rules::QuickFix& fix) {
     emit ProblemActivated(fix.section, fix.record, -1);
 }
 
-void CheckPage::ShowProblems(rules::Problems problems) {
+void CheckPage::ShowProblems(const rules::Problems& problems) {
     // Keep the user's place while nothing changed.
     if (checked_ && problems == problems_) return;
     checked_ = true;
-    problems_ = std::move(problems);
+    problems_ = problems;
     Rebuild();
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <vector>
 
+#include "rules/check/check_state.h"
 #include "rules/check/problem.h"
 #include "rules/check/quick_fixes.h"
 #include "ui/widgets/made_when_shown.h"
@@ -29,7 +30,7 @@ class CheckPage : public MadeWhenShown<QWidget> {
 public:
     explicit CheckPage(DocumentEditor& editor, QWidget* parent = nullptr);
 
-    void ShowProblems(rules::Problems problems);
+    void ShowProblems(const rules::Problems& problems);
     const rules::Problems& Problems() const { return problems_; }
     // "Check (3)", or "Check" when nothing is shown; notes and hidden
     // warnings are not counted.
@@ -75,6 +76,7 @@ private:
     QTreeWidget* list_ = nullptr;
     QLabel* hiddenLabel_ = nullptr;
     QPushButton* showHidden_ = nullptr;
+    rules::CheckState state_;
     rules::Problems problems_;
     QStringList hidden_;
     int shown_ = 0;
