@@ -93,6 +93,7 @@ void RecordFilter::SetNameFilter(const QString& text) {
     const std::string before = folded_;
     name_ = text;
     folded_ = RowNames::Fold(text);
+    if (!sourceModel()) return;
     if (NameFiltered() && !names_.Built()) names_.Build(*sourceModel(), 0);
     // A longer text keeps some of the rows on show and brings back none:
     // only those are tested again, as typing a name goes.
@@ -114,6 +115,7 @@ void RecordFilter::SetOnlyChanged(bool only) {
 }
 
 void RecordFilter::Refilter() {
+    if (!sourceModel()) return;
     if (NameFiltered() && !names_.Built()) names_.Build(*sourceModel(), 0);
     ChangeLayout(ShownRows());
 }
@@ -202,7 +204,8 @@ void RecordFilter::SourceDataChanged(const QModelIndex& topLeft, const QModelInd
                                      const QList<int>& roles) {
     if (!topLeft.isValid() || !bottomRight.isValid()) return;
     const int top = topLeft.row();
-    const int bottom = bottomRight.row();
+    const int bottom = std::min(bottomRight.row(), static_cast<int>(proxyOf_.size()) - 1);
+    if (top > bottom) return;
     const bool many = bottom - top + 1 > kRowsPlacedOneByOne;
     if (many) {
         if (!rows_.empty()) emit dataChanged(index(0, topLeft.column()), index(int(rows_.size()) - 1, bottomRight.column()), roles);
