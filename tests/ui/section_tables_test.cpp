@@ -3,7 +3,9 @@
 // changed; taken from another file; reached from the Check page.
 #include <QApplication>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -70,6 +72,7 @@ class SectionTablesTest : public QObject {
     void ListedAfterTheThreeAndTypedIntoAsOneSavedValue();
     void PastedAdjustedAndImportedAsSteps();
     void TakenFromAnotherFileAndReachedFromTheCheck();
+    void FilterOfThousandsOfRowsFollowsTypingOrderAndEdits();
 };
 
 void SectionTablesTest::ListedAfterTheThreeAndTypedIntoAsOneSavedValue() {
@@ -192,6 +195,49 @@ void SectionTablesTest::TakenFromAnotherFileAndReachedFromTheCheck() {
     QCOMPARE(s.Page()->OtherSection(), s.Terrain());
     QCOMPARE(s.View()->currentIndex().row(), 5);
     QCOMPARE(s.View()->currentIndex().column(), 2);
+}
+
+void SectionTablesTest::FilterOfThousandsOfRowsFollowsTypingOrderAndEdits() {
+    // Thousands of rows after the demo's six; their defense is i % 3.
+    constexpr int kRows = 6000;
+    const char* const kinds[] = {"Marsh", "Heath", "Dunes"};
+    const auto name = [&](int i) { return QStringLiteral("%1 %2").arg(kinds[i % 3]).arg(i); };
+    const char* const last = "Cliffland,        3, 2, 0, 2, 0 ; clf";
+    QByteArray rows = last;
+    for (int i = 0; i < kRows; ++i)
+        rows += QStringLiteral("\r\n%1, 1, %2, 0, 0, 0").arg(name(i)).arg(i % 3).toLatin1();
+    Session s(Replaced(Demo(), last, rows.constData()));
+    QVERIFY(s.started);
+    s.ClickTab("Table");
+    s.ChooseTerrain();
+    QCOMPARE(s.View()->model()->rowCount(), 6 + kRows);
+    s.View()->sortByColumn(2, Qt::DescendingOrder);
+    // The current row stays current while it stays on show.
+    const int kept = 1203;
+    for (int r = 0; r < s.View()->model()->rowCount(); ++r)
+        if (s.View()->model()->index(r, 0).data().toString() == name(kept))
+            s.View()->setCurrentIndex(s.View()->model()->index(r, 0));
+
+    QElapsedTimer clock;
+    clock.start();
+    QTest::keyClicks(s.Find<QLineEdit>("TableFilter"), "mARSH 12");
+    QApplication::processEvents();
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    // Highest defense first, equal ones in file order.
+    QStringList expected;
+    for (int defense : {2, 1, 0})
+        for (int i = 0; i < kRows; ++i)
+            if (i % 3 == defense && name(i).contains("Marsh 12")) expected << name(i);
+    QCOMPARE(s.Column(0), expected);
+    QCOMPARE(s.View()->currentIndex().data().toString(), name(kept));
+
+    // A name edited out of the filter leaves it at once; cleared, all are back.
+    QVERIFY(s.View()->model()->setData(s.View()->currentIndex(), "Reef"));
+    QCOMPARE(s.View()->model()->rowCount(), expected.size() - 1);
+    QVERIFY(!s.Column(0).contains(name(kept)));
+    s.Find<QLineEdit>("TableFilter")->clear();
+    QCOMPARE(s.View()->model()->rowCount(), 6 + kRows);
+    QCOMPARE(s.View()->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("name"));
 }
 
 QTEST_MAIN(SectionTablesTest)

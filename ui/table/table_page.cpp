@@ -177,12 +177,6 @@ void TablePage::Build() {
     // Each step clears the last refusal: it is about a cell that is gone.
     connect(&editor_, &DocumentEditor::FieldsChanged, message_, &QWidget::hide);
     connect(&editor_, &DocumentEditor::CellsChanged, message_, &QWidget::hide);
-    // Under "Only changed" an undo may bring a record back or let it go.
-    const auto refilter = [this] {
-        if (filter_->OnlyChanged()) filter_->invalidate();
-    };
-    connect(&editor_, &DocumentEditor::FieldsChanged, this, refilter);
-    connect(&editor_, &DocumentEditor::CellsChanged, this, refilter);
 
     ShowSection(rules::SectionId::Units);
 }
