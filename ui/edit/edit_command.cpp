@@ -28,7 +28,8 @@ void EditCommand::redo() {
 
 void EditCommand::undo() {
     rules::Apply(editor_.MutableDocument(), inverse_);
-    editor_.Announce(inverse_, true);
+    // The same places as the redo, shown from the first one the step set.
+    editor_.Announce(plan_, true);
 }
 
 int EditCommand::id() const { return typingSession_ > 0 ? kTypingId : -1; }
