@@ -154,7 +154,7 @@ class Checker {
     void CheckNumbers(SectionId section, int k, int line,
                       const std::function<std::string()>& subject,
                       const UnitRecord* asWritten = nullptr) {
-        for (const FieldInfo& info : FieldInfos(section)) {
+        for (const ColumnInfo& info : ColumnInfos(section)) {
             if (!info.IsNumeric()) continue;
             const std::string& text = asWritten ? asWritten->*info.unitMember
                                                 : FieldText(document_, {section, k, info.field});

@@ -49,14 +49,14 @@ constexpr std::string_view kUnitRefused = ",";
 constexpr std::string_view kAdvanceRefused = ",;";
 constexpr std::string_view kCosmicRefused = ",; ";
 
-constexpr FieldInfo Unit(UnitField f, std::string_view label, std::string_view heading,
+constexpr ColumnInfo Unit(UnitField f, std::string_view label, std::string_view heading,
                          FieldKind kind, std::string UnitRecord::* member,
                          ValueRange range = kNone, std::span<const std::string_view> words = {}) {
     return {SectionId::Units, static_cast<int>(f), label, heading, kind, range, words,
             kUnitRefused, member, nullptr};
 }
 
-constexpr FieldInfo Advance(AdvanceField f, std::string_view label, std::string_view heading,
+constexpr ColumnInfo Advance(AdvanceField f, std::string_view label, std::string_view heading,
                             FieldKind kind, std::string AdvanceRecord::* member,
                             ValueRange range = kNone,
                             std::span<const std::string_view> words = {}) {
@@ -102,7 +102,7 @@ const std::array kAdvanceFields = {
 static_assert(kAdvanceFields.size() == static_cast<std::size_t>(AdvanceField::Count));
 
 const std::array kCosmicFields = {
-    FieldInfo{SectionId::Cosmic, 0, "value", "Value", K::Number, kAny, {}, kCosmicRefused},
+    ColumnInfo{SectionId::Cosmic, 0, "value", "Value", K::Number, kAny, {}, kCosmicRefused},
 };
 
 char Folded(char c) {
@@ -124,7 +124,7 @@ const char* WordOf(SectionId section, int field, long value) {
 
 }  // namespace
 
-std::span<const FieldInfo> FieldInfos(SectionId section) {
+std::span<const ColumnInfo> ColumnInfos(SectionId section) {
     switch (section) {
         case SectionId::Units: return kUnitFields;
         case SectionId::Advances: return kAdvanceFields;
@@ -133,18 +133,18 @@ std::span<const FieldInfo> FieldInfos(SectionId section) {
     return kCosmicFields;
 }
 
-const FieldInfo& InfoOf(SectionId section, int field) {
-    return FieldInfos(section)[static_cast<std::size_t>(field)];
+const ColumnInfo& InfoOf(SectionId section, int field) {
+    return ColumnInfos(section)[static_cast<std::size_t>(field)];
 }
 
 std::optional<int> FindField(SectionId section, std::string_view name) {
-    for (const FieldInfo& info : FieldInfos(section))
+    for (const ColumnInfo& info : ColumnInfos(section))
         if (SameName(info.heading, name) || SameName(info.label, name)) return info.field;
     return std::nullopt;
 }
 
 std::string_view ChoiceWord(SectionId section, int field, long value) {
-    const FieldInfo& info = InfoOf(section, field);
+    const ColumnInfo& info = InfoOf(section, field);
     const long index = value - info.range.minimum;
     if (info.kind != FieldKind::Choice || index < 0 ||
         index >= static_cast<long>(info.words.size()))

@@ -28,7 +28,7 @@ enum class FieldKind { Name, Text, Number, Choice, Advance, Flags };
 // Table page, CSV, the check, the quick fixes, the comparison, the undo
 // steps' names and the command-line tool all read it, so they cannot
 // disagree about what a field is called or what it may hold.
-struct FieldInfo {
+struct ColumnInfo {
     SectionId section;
     int field;
     // Running English, lower case but for proper words: "hit points",
@@ -54,10 +54,10 @@ struct FieldInfo {
 
 // The fields of a section in the order they stand on its lines (cosmic: the
 // one field "value").
-std::span<const FieldInfo> FieldInfos(SectionId section);
+std::span<const ColumnInfo> ColumnInfos(SectionId section);
 // One field; the field must exist.
-const FieldInfo& InfoOf(SectionId section, int field);
-inline const FieldInfo& InfoOf(const FieldRef& ref) { return InfoOf(ref.section, ref.field); }
+const ColumnInfo& InfoOf(SectionId section, int field);
+inline const ColumnInfo& InfoOf(const FieldRef& ref) { return InfoOf(ref.section, ref.field); }
 
 // The field whose Table heading or label is `name`, letter case ignored and
 // " ", "-" and "_" taken alike ("hit-points", "Prerequisite_1"); nothing

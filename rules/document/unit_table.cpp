@@ -45,7 +45,7 @@ bool UnitTable::ParseLine(std::string_view line, UnitRecord& out, UnitLayout* la
     std::size_t begin = 0;
     for (int f = 0; f < kFields; ++f) {
         // The numbers and the flags keep only their digits.
-        const FieldInfo& info = InfoOf(SectionId::Units, f);
+        const ColumnInfo& info = InfoOf(SectionId::Units, f);
         const bool digits = info.IsNumeric() || info.kind == FieldKind::Flags;
         const std::size_t end = ends[static_cast<std::size_t>(f)];
         FieldOf(record, f) = ReadValue(line, begin, end, digits ? ValueReading::Digits : ValueReading::Text,
@@ -100,7 +100,7 @@ void UnitTable::Read(const LineStore& store, Findings& findings) {
 const UnitTable::Baseline::Members& UnitTable::Members() {
     static const Baseline::Members members = [] {
         Baseline::Members all{};
-        for (const FieldInfo& info : FieldInfos(SectionId::Units))
+        for (const ColumnInfo& info : ColumnInfos(SectionId::Units))
             all[static_cast<std::size_t>(info.field)] = info.unitMember;
         return all;
     }();
