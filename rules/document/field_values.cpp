@@ -111,6 +111,9 @@ ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
                             "\" separates the fields of the rules file, so it cannot be part "
                             "of this text."};
     }
+    if (info.valueRule)
+        if (std::string problem = info.valueRule(document, ref, stored); !problem.empty())
+            return {{}, std::move(problem)};
     return {std::move(stored), {}};
 }
 
