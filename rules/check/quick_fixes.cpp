@@ -6,6 +6,7 @@
 
 #include "rules/check/check_context.h"
 #include "rules/document/cp1252.h"
+#include "rules/sections/section_cells.h"
 
 namespace rules {
 
@@ -59,7 +60,26 @@ int EditDistance(std::string_view a, std::string_view b) {
     return row[b.size()];
 }
 
+namespace {
+
+std::string KeepTitle(const std::string& number) { return "Keep the leading number, " + number; }
+
+// A cell of another section: only a number in a column of numbers is mended.
+std::vector<QuickFix> CellFixes(const RulesDocument& document, const Problem& problem) {
+    std::vector<QuickFix> fixes;
+    if (problem.check != "not-a-number" || !IsValidCell(document, problem.cell)) return fixes;
+    const std::string& text = CellText(document, problem.cell);
+    if (const std::string number = LeadingNumber(text, true); !number.empty() && number != text) {
+        fixes.push_back({KeepTitle(number), {}, {{problem.cell, number}}, {}, problem.section,
+                         problem.record, true});
+    }
+    return fixes;
+}
+
+}  // namespace
+
 std::vector<QuickFix> QuickFixes(const RulesDocument& document, const Problem& problem) {
+    if (problem.cell.section >= 0) return CellFixes(document, problem);
     std::vector<QuickFix> fixes;
     const FieldRef ref{problem.section, problem.record, problem.field};
     if (problem.record <= 0 || !IsValidField(document, ref)) {
@@ -67,7 +87,7 @@ std::vector<QuickFix> QuickFixes(const RulesDocument& document, const Problem& p
     }
     const std::string& text = FieldText(document, ref);
     const auto fix = [&](std::string title, std::string value) {
-        fixes.push_back({std::move(title), {{ref, std::move(value)}}, problem.section,
+        fixes.push_back({std::move(title), {{ref, std::move(value)}}, {}, {}, problem.section,
                          problem.record});
     };
 
@@ -84,22 +104,27 @@ std::vector<QuickFix> QuickFixes(const RulesDocument& document, const Problem& p
     } else if (problem.check == "out-of-range") {
         const std::optional<long> value = PlainNumber(text);
         if (value && problem.field >= 0) {
-            const ValueRange range = InfoOf(problem.section, problem.field).range;
+            const ValueRange range = InfoOf(ref).range;
             const long nearest = std::clamp<long>(*value, range.minimum, range.maximum);
             fix("Set to the nearest allowed value, " + std::to_string(nearest),
                 std::to_string(nearest));
         }
     } else if (problem.check == "not-a-number") {
-        const bool minusAllowed =
-            problem.field >= 0 && InfoOf(problem.section, problem.field).MinusAllowed();
-        // Only a fix that changes the table: a line read as "7x" already
-        // holds 7 in it, and a save writes 7 once the unit changes.
-        if (const std::string number = LeadingNumber(text, minusAllowed);
-            !number.empty() && number != text)
-            fix("Keep the leading number, " + number, number);
+        // The number as its line holds it: a unit's "7x" and a cosmic "3x"
+        // are 7 and 3 in the tables already, and only their lines say more.
+        const std::string written = WrittenNumber(document, ref);
+        const std::string number = LeadingNumber(written, InfoOf(ref).MinusAllowed());
+        if (!number.empty() && number != written) {
+            if (number != text) {
+                fix(KeepTitle(number), number);
+            } else if (std::optional<LineFix> line = KeepNumberOnLine(document, ref, number)) {
+                fixes.push_back({KeepTitle(number), {}, {}, {std::move(*line)}, problem.section,
+                                 problem.record});
+            }
+        }
     } else if ((problem.check == "shared-abbreviation" || problem.check == "same-name") &&
                problem.other > 0) {
-        fixes.push_back({"Show both", {}, problem.section, problem.other});
+        fixes.push_back({"Show both", {}, {}, {}, problem.section, problem.other});
     }
     if (fixes.size() == 1) fixes.front().preferred = true;
     return fixes;

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "rules/check/check_context.h"
+#include "rules/check/written_numbers.h"
 #include "rules/document/cp1252.h"
 #include "rules/document/record_fields.h"
 
@@ -54,7 +55,7 @@ bool HoldsMoreThanRead(std::string_view line, const UnitLayout& layout) {
         if (span.begin != span.cellBegin) return true;
         const int after = span.cellEnd - span.end;
         if (after == 0) continue;
-        const char letter = UnitTable::LetterAfter(static_cast<UnitField>(f));
+        const char letter = InfoOf(SectionId::Units, f).letterAfter;
         if (after > 1 || letter == '\0' || line[static_cast<std::size_t>(span.end)] != letter)
             return true;
     }
@@ -149,19 +150,30 @@ class Checker {
         }
     }
 
+    // Each cosmic value as its line holds it ("x3", where the reader kept
+    // the 3), within its own range.
     void CheckCosmic() {
         const CosmicSection& cosmic = document_.Cosmic();
         for (int p = 0; p < kCosmicCount; ++p) {
             if (cosmic.LineOf(p) < 0) continue;  // never read, never written
-            const std::string& value = cosmic.Value(p);
-            if (PlainNumber(value)) continue;
+            const std::string value = WrittenNumber(document_, CosmicFieldRef(p + 1));
+            const ColumnInfo& info = InfoOf(CosmicFieldRef(p + 1));
+            const std::optional<long> number = PlainNumber(value);
+            if (number && *number >= info.range.minimum && *number <= info.range.maximum)
+                continue;
             // Named as the Cosmic page names it, not by its internal key.
-            const std::string name = Quoted(std::string(
-                CosmicComments(Language::English)[static_cast<std::size_t>(p)]));
-            Add(Severity::Warning, "not-a-number", SectionId::Cosmic, p + 1, cosmic.LineOf(p),
-                value.empty() ? name + " is empty."
-                              : name + " is " + Quoted(value) + ", not a plain number.",
-                0);
+            const std::string name = Quoted(info.label);
+            if (number)
+                Add(Severity::Warning, "out-of-range", SectionId::Cosmic, p + 1, cosmic.LineOf(p),
+                    name + " is " + value + ", outside " + std::to_string(info.range.minimum) +
+                        " to " + std::to_string(info.range.maximum) +
+                        ", the range the editor offers.",
+                    0);
+            else
+                Add(Severity::Warning, "not-a-number", SectionId::Cosmic, p + 1, cosmic.LineOf(p),
+                    value.empty() ? name + " is empty."
+                                  : name + " is " + Quoted(value) + ", not a plain number.",
+                    0);
         }
     }
 
@@ -173,7 +185,7 @@ class Checker {
     void CheckNumbers(SectionId section, int k, int line,
                       const std::function<std::string()>& subject,
                       const UnitRecord* asWritten = nullptr) {
-        for (const FieldInfo& info : FieldInfos(section)) {
+        for (const ColumnInfo& info : ColumnInfos(section)) {
             if (!info.IsNumeric()) continue;
             const std::string& text = asWritten ? asWritten->*info.unitMember
                                                 : FieldText(document_, {section, k, info.field});
@@ -213,6 +225,13 @@ class Checker {
                                        " is neither \"nil\" nor the abbreviation of an advance.",
                                    field);
             }
+            if (IsNoAdvance(a.abbrev))
+                // Shared with "no advance" itself, which every look-up takes it for.
+                AdvanceProblem(Severity::Error, "shared-abbreviation", k,
+                               subject() + " has the abbreviation " + Quoted(a.abbrev) +
+                                   ", which every look-up takes for no advance, so this one can "
+                                   "never be required.",
+                               AdvanceField::Abbrev);
             if (const int first = links_.Lookup(a.abbrev); first != 0 && first != k) {
                 AdvanceProblem(Severity::Error, "shared-abbreviation", k,
                                subject() + " has the same abbreviation as advance " +

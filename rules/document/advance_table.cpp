@@ -67,7 +67,7 @@ void AdvanceTable::Read(const LineStore& store, Findings& findings) {
 const AdvanceTable::Baseline::Members& AdvanceTable::Members() {
     static const Baseline::Members members = [] {
         Baseline::Members all{};
-        for (const FieldInfo& info : FieldInfos(SectionId::Advances))
+        for (const ColumnInfo& info : ColumnInfos(SectionId::Advances))
             all[static_cast<std::size_t>(info.field)] = info.advanceMember;
         return all;
     }();

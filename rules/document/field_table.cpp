@@ -2,6 +2,9 @@
 
 #include <array>
 
+#include "rules/document/cosmic_section.h"
+#include "rules/document/value_rules.h"
+
 namespace rules {
 
 namespace {
@@ -49,14 +52,15 @@ constexpr std::string_view kUnitRefused = ",";
 constexpr std::string_view kAdvanceRefused = ",;";
 constexpr std::string_view kCosmicRefused = ",; ";
 
-constexpr FieldInfo Unit(UnitField f, std::string_view label, std::string_view heading,
+constexpr ColumnInfo Unit(UnitField f, std::string_view label, std::string_view heading,
                          FieldKind kind, std::string UnitRecord::* member,
-                         ValueRange range = kNone, std::span<const std::string_view> words = {}) {
+                         ValueRange range = kNone, std::span<const std::string_view> words = {},
+                         char letterAfter = '\0') {
     return {SectionId::Units, static_cast<int>(f), label, heading, kind, range, words,
-            kUnitRefused, member, nullptr};
+            kUnitRefused, member, nullptr, letterAfter};
 }
 
-constexpr FieldInfo Advance(AdvanceField f, std::string_view label, std::string_view heading,
+constexpr ColumnInfo Advance(AdvanceField f, std::string_view label, std::string_view heading,
                             FieldKind kind, std::string AdvanceRecord::* member,
                             ValueRange range = kNone,
                             std::span<const std::string_view> words = {}) {
@@ -72,12 +76,14 @@ const std::array kUnitFields = {
     Unit(UnitField::Name, "name", "Name", K::Name, &U::name),
     Unit(UnitField::ObsoleteBy, "obsolete by", "Obsolete by", K::Advance, &U::obsoleteBy),
     Unit(UnitField::Domain, "domain", "Domain", K::Choice, &U::domain, {0, 2}, kDomains),
-    Unit(UnitField::Moves, "moves", "Moves", K::Number, &U::moves, {1, 20}),
+    Unit(UnitField::Moves, "moves", "Moves", K::Number, &U::moves, {1, 20}, {}, '.'),
     Unit(UnitField::Rounds, "rounds in flight", "Rounds", K::Number, &U::rounds, {0, 8}),
-    Unit(UnitField::Attack, "attack", "Attack", K::Number, &U::attack, {0, 99}),
-    Unit(UnitField::Defense, "defense", "Defense", K::Number, &U::defense, {0, 20}),
-    Unit(UnitField::HitPoints, "hit points", "Hit points", K::Number, &U::hitPoints, {1, 10}),
-    Unit(UnitField::Firepower, "firepower", "Firepower", K::Number, &U::firepower, {1, 5}),
+    Unit(UnitField::Attack, "attack", "Attack", K::Number, &U::attack, {0, 99}, {}, 'a'),
+    Unit(UnitField::Defense, "defense", "Defense", K::Number, &U::defense, {0, 20}, {}, 'd'),
+    Unit(UnitField::HitPoints, "hit points", "Hit points", K::Number, &U::hitPoints, {1, 10}, {},
+         'h'),
+    Unit(UnitField::Firepower, "firepower", "Firepower", K::Number, &U::firepower, {1, 5}, {},
+         'f'),
     Unit(UnitField::Cost, "cost", "Cost", K::Number, &U::cost, {1, 20}),
     Unit(UnitField::Hold, "hold", "Hold", K::Number, &U::hold, {0, 10}),
     Unit(UnitField::Role, "role", "Role", K::Choice, &U::role, {0, 7}, kRoles),
@@ -97,13 +103,63 @@ const std::array kAdvanceFields = {
             kEpochs),
     Advance(AdvanceField::Category, "category", "Category", K::Choice, &A::category,
             {0, kCategoryCount - 1}, kCategories),
-    Advance(AdvanceField::Abbrev, "abbreviation", "Abbreviation", K::Text, &A::abbrev),
+    [] {
+        ColumnInfo abbrev = Advance(AdvanceField::Abbrev, "abbreviation", "Abbreviation", K::Text,
+                                    &A::abbrev);
+        abbrev.valueRule = AbbreviationProblem;
+        return abbrev;
+    }(),
 };
 static_assert(kAdvanceFields.size() == static_cast<std::size_t>(AdvanceField::Count));
 
 const std::array kCosmicFields = {
-    FieldInfo{SectionId::Cosmic, 0, "value", "Value", K::Number, kAny, {}, kCosmicRefused},
+    ColumnInfo{SectionId::Cosmic, 0, "value", "Value", K::Number, kAny, {}, kCosmicRefused,
+               nullptr, nullptr, ','},
 };
+
+// The values each cosmic value may sensibly take, in file order: counts of
+// turns, rows, citizens and units, chances "1 in x", percentages.
+constexpr std::array<ValueRange, kCosmicCount> kCosmicRanges = {{
+    {1, 100},   // RoadMove: moves per square on a road
+    {1, 100},   // TriremeLost: 1 in x
+    {0, 100},   // FoodCitizen
+    {1, 100},   // RowFood
+    {1, 100},   // RowShield
+    {0, 100},   // SettlersEat1
+    {0, 100},   // SettlersEat2
+    {1, 100},   // Unhappy: a city size
+    {1, 100},   // RiotFactor
+    {1, 100},   // Aqueduct: a city size
+    {1, 100},   // Sewer: a city size
+    {1, 1000},  // TechParadigm
+    {1, 100},   // TransformTerrain: turns
+    {0, 100},   // MonarchyPays: units
+    {0, 100},   // CommunismPays
+    {0, 100},   // FundamentalismPays
+    {0, 100},   // CommunismPalace: a distance
+    {0, 100},   // FundaLoseScience: a percentage
+    {0, 100},   // ShieldPenalty: a percentage
+    {0, 100},   // MaxParadrop: squares
+    {1, 100},   // MassThrust
+}};
+
+// Each cosmic value's own declaration: the shared column, with the value's
+// English comment as its label (the Cosmic page's words for it), its key as
+// heading, and its range.
+const std::array<ColumnInfo, kCosmicCount>& CosmicInfos() {
+    static const std::array<ColumnInfo, kCosmicCount> infos = [] {
+        std::array<ColumnInfo, kCosmicCount> all{};
+        const auto& english = CosmicComments(Language::English);
+        for (std::size_t k = 0; k < all.size(); ++k) {
+            all[k] = kCosmicFields[0];
+            all[k].label = english[k];
+            all[k].heading = CosmicNames()[k];
+            all[k].range = kCosmicRanges[k];
+        }
+        return all;
+    }();
+    return infos;
+}
 
 char Folded(char c) {
     if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
@@ -124,7 +180,7 @@ const char* WordOf(SectionId section, int field, long value) {
 
 }  // namespace
 
-std::span<const FieldInfo> FieldInfos(SectionId section) {
+std::span<const ColumnInfo> ColumnInfos(SectionId section) {
     switch (section) {
         case SectionId::Units: return kUnitFields;
         case SectionId::Advances: return kAdvanceFields;
@@ -133,18 +189,24 @@ std::span<const FieldInfo> FieldInfos(SectionId section) {
     return kCosmicFields;
 }
 
-const FieldInfo& InfoOf(SectionId section, int field) {
-    return FieldInfos(section)[static_cast<std::size_t>(field)];
+const ColumnInfo& InfoOf(SectionId section, int field) {
+    return ColumnInfos(section)[static_cast<std::size_t>(field)];
+}
+
+const ColumnInfo& InfoOf(const FieldRef& ref) {
+    if (ref.section == SectionId::Cosmic)
+        return CosmicInfos().at(static_cast<std::size_t>(ref.record - 1));
+    return InfoOf(ref.section, ref.field);
 }
 
 std::optional<int> FindField(SectionId section, std::string_view name) {
-    for (const FieldInfo& info : FieldInfos(section))
+    for (const ColumnInfo& info : ColumnInfos(section))
         if (SameName(info.heading, name) || SameName(info.label, name)) return info.field;
     return std::nullopt;
 }
 
 std::string_view ChoiceWord(SectionId section, int field, long value) {
-    const FieldInfo& info = InfoOf(section, field);
+    const ColumnInfo& info = InfoOf(section, field);
     const long index = value - info.range.minimum;
     if (info.kind != FieldKind::Choice || index < 0 ||
         index >= static_cast<long>(info.words.size()))

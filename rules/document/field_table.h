@@ -28,7 +28,7 @@ enum class FieldKind { Name, Text, Number, Choice, Advance, Flags };
 // Table page, CSV, the check, the quick fixes, the comparison, the undo
 // steps' names and the command-line tool all read it, so they cannot
 // disagree about what a field is called or what it may hold.
-struct FieldInfo {
+struct ColumnInfo {
     SectionId section;
     int field;
     // Running English, lower case but for proper words: "hit points",
@@ -47,17 +47,33 @@ struct FieldInfo {
     // Where a unit's or an advance's field lives in its record.
     std::string UnitRecord::* unitMember = nullptr;
     std::string AdvanceRecord::* advanceMember = nullptr;
+    // The letter the writer puts after the number ('a' after a unit's
+    // attack, ',' after a cosmic value), which reading the line again drops;
+    // '\0' for none.
+    char letterAfter = '\0';
+    // What else a value must be to be stored, beyond its kind, its range and
+    // its refused characters (an abbreviation's three characters, its being
+    // no one else's): the problem with `stored`, or "" when it may be.
+    // Every way of giving a field a value reads it through ParseDisplayText,
+    // which asks this.
+    std::string (*valueRule)(const RulesDocument& document, const FieldRef& ref,
+                             std::string_view stored) = nullptr;
 
     bool IsNumeric() const { return kind == FieldKind::Number || kind == FieldKind::Choice; }
     bool MinusAllowed() const { return range.minimum < 0; }
 };
 
 // The fields of a section in the order they stand on its lines (cosmic: the
-// one field "value").
-std::span<const FieldInfo> FieldInfos(SectionId section);
-// One field; the field must exist.
-const FieldInfo& InfoOf(SectionId section, int field);
-inline const FieldInfo& InfoOf(const FieldRef& ref) { return InfoOf(ref.section, ref.field); }
+// one column "value", which every cosmic value's own declaration refines).
+std::span<const ColumnInfo> ColumnInfos(SectionId section);
+// One field; the field must exist. For the cosmic section this is the column
+// shared by all 21 values, with no range of its own: ask InfoOf(ref) for a
+// value's label and range.
+const ColumnInfo& InfoOf(SectionId section, int field);
+// The declaration of the field at `ref`: a cosmic value's own (its label the
+// English comment, its heading its key, its range), any other field's
+// column. The record of a cosmic reference must be 1 to 21.
+const ColumnInfo& InfoOf(const FieldRef& ref);
 
 // The field whose Table heading or label is `name`, letter case ignored and
 // " ", "-" and "_" taken alike ("hit-points", "Prerequisite_1"); nothing

@@ -21,7 +21,7 @@ std::string AdvanceShown(const AdvanceTable& advances, const std::string& abbrev
 }  // namespace
 
 std::vector<std::string> ChoiceWords(SectionId section, int field) {
-    const FieldInfo& info = InfoOf(section, field);
+    const ColumnInfo& info = InfoOf(section, field);
     if (info.kind != FieldKind::Choice) return {};
     return {info.words.begin(), info.words.end()};
 }
@@ -58,7 +58,7 @@ ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
     for (char c : text) {
         if (c == '\n' || c == '\r' || c == '\t') return {{}, "A line break or tab cannot be part of this text."};
     }
-    const FieldInfo& info = InfoOf(ref);
+    const ColumnInfo& info = InfoOf(ref);
     const ValueRange range = info.range;
     const auto number = [&](std::string_view digits) -> ParsedValue {
         const std::optional<long> value = PlainWholeNumber(digits, range.minimum < 0);
@@ -113,6 +113,9 @@ ParsedValue ParseDisplayText(const RulesDocument& document, const FieldRef& ref,
                             "\" separates the fields of the rules file, so it cannot be part "
                             "of this text."};
     }
+    if (info.valueRule)
+        if (std::string problem = info.valueRule(document, ref, stored); !problem.empty())
+            return {{}, std::move(problem)};
     return {std::move(stored), {}};
 }
 

@@ -13,6 +13,7 @@ namespace rules {
 
 // Shorthands over the field table.
 inline FieldKind KindOf(SectionId section, int field) { return InfoOf(section, field).kind; }
+// A unit's or an advance's column; a cosmic value's range is InfoOf(ref)'s.
 inline ValueRange RangeOf(SectionId section, int field) { return InfoOf(section, field).range; }
 // The words a Choice field offers, in value order.
 std::vector<std::string> ChoiceWords(SectionId section, int field);

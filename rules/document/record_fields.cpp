@@ -23,7 +23,7 @@ const std::string& FieldOf(const AdvanceRecord& record, int field) {
 }
 std::string& FieldOf(AdvanceRecord& record, int field) { return record.*AdvanceMember(field); }
 
-int FieldCount(SectionId section) { return static_cast<int>(FieldInfos(section).size()); }
+int FieldCount(SectionId section) { return static_cast<int>(ColumnInfos(section).size()); }
 
 int RecordCount(const RulesDocument& document, SectionId section) {
     switch (section) {

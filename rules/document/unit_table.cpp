@@ -11,20 +11,11 @@ namespace rules {
 std::string UnitRecord::Render() const {
     std::string out;
     out.reserve(name.size() + obsoleteBy.size() + prereq.size() + flags.size() + 48);
-    out.append(name).append(",");
-    out.append(obsoleteBy).append(",");
-    out.append(domain).append(",");
-    out.append(moves).append(".,");
-    out.append(rounds).append(",");
-    out.append(attack).append("a,");
-    out.append(defense).append("d,");
-    out.append(hitPoints).append("h,");
-    out.append(firepower).append("f,");
-    out.append(cost).append(",");
-    out.append(hold).append(",");
-    out.append(role).append(",");
-    out.append(prereq).append(",");
-    out.append(flags);
+    for (const ColumnInfo& info : ColumnInfos(SectionId::Units)) {
+        if (info.field > 0) out += ',';
+        out.append(this->*info.unitMember);
+        if (info.letterAfter) out += info.letterAfter;
+    }
     return out;
 }
 
@@ -45,7 +36,7 @@ bool UnitTable::ParseLine(std::string_view line, UnitRecord& out, UnitLayout* la
     std::size_t begin = 0;
     for (int f = 0; f < kFields; ++f) {
         // The numbers and the flags keep only their digits.
-        const FieldInfo& info = InfoOf(SectionId::Units, f);
+        const ColumnInfo& info = InfoOf(SectionId::Units, f);
         const bool digits = info.IsNumeric() || info.kind == FieldKind::Flags;
         const std::size_t end = ends[static_cast<std::size_t>(f)];
         FieldOf(record, f) = ReadValue(line, begin, end, digits ? ValueReading::Digits : ValueReading::Text,
@@ -67,7 +58,7 @@ bool UnitTable::ParseLineAsWritten(std::string_view line, UnitRecord& out) {
     UnitRecord record;
     for (int f = 0; f + 1 < static_cast<int>(UnitField::Count); ++f) {
         std::string field = ScanField(cursor, squeezed, ',', false);
-        const char letter = LetterAfter(static_cast<UnitField>(f));
+        const char letter = InfoOf(SectionId::Units, f).letterAfter;
         if (letter && !field.empty() && field.back() == letter) field.pop_back();
         FieldOf(record, f) = std::move(field);
     }
@@ -75,17 +66,6 @@ bool UnitTable::ParseLineAsWritten(std::string_view line, UnitRecord& out) {
     record.line = out.line;
     out = std::move(record);
     return true;
-}
-
-char UnitTable::LetterAfter(UnitField field) {
-    switch (field) {
-        case UnitField::Moves: return '.';
-        case UnitField::Attack: return 'a';
-        case UnitField::Defense: return 'd';
-        case UnitField::HitPoints: return 'h';
-        case UnitField::Firepower: return 'f';
-        default: return '\0';
-    }
 }
 
 void UnitTable::Read(const LineStore& store, Findings& findings) {
@@ -100,7 +80,7 @@ void UnitTable::Read(const LineStore& store, Findings& findings) {
 const UnitTable::Baseline::Members& UnitTable::Members() {
     static const Baseline::Members members = [] {
         Baseline::Members all{};
-        for (const FieldInfo& info : FieldInfos(SectionId::Units))
+        for (const ColumnInfo& info : ColumnInfos(SectionId::Units))
             all[static_cast<std::size_t>(info.field)] = info.unitMember;
         return all;
     }();

@@ -84,11 +84,9 @@ public:
     // where each value stands.
     static bool ParseLine(std::string_view line, UnitRecord& out, UnitLayout* layout = nullptr);
     // The same, but every field as the line holds it ("7x" where ParseLine
-    // keeps "7"); only the letters the writer puts after a number go.
+    // keeps "7"); only the letters the writer puts after a number
+    // (ColumnInfo::letterAfter) go.
     static bool ParseLineAsWritten(std::string_view line, UnitRecord& out);
-    // The letter the writer puts after a field's number ('.' after the
-    // moves, 'a' after the attack, ...), or '\0' for none.
-    static char LetterAfter(UnitField field);
 
 private:
     std::array<UnitRecord, kCapacity> records_;

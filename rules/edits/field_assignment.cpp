@@ -32,7 +32,7 @@ std::string Numbers(const std::vector<int>& records) {
 
 std::string Headings(SectionId section) {
     std::string text;
-    for (const FieldInfo& info : FieldInfos(section)) {
+    for (const ColumnInfo& info : ColumnInfos(section)) {
         if (!text.empty()) text += ", ";
         text += info.heading;
     }

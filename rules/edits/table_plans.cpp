@@ -74,7 +74,7 @@ EditPlan PlanAdjust(const RulesDocument& document, const std::vector<FieldRef>& 
     EditPlan plan;
     for (const FieldRef& ref : refs) {
         if (!IsWritable(document, ref) || KindOf(ref.section, ref.field) != FieldKind::Number) continue;
-        const ValueRange range = RangeOf(ref.section, ref.field);
+        const ValueRange range = InfoOf(ref).range;
         const std::string& text = FieldText(document, ref);
         const std::optional<long> value = PlainWholeNumber(text, range.minimum < 0);
         // A field that holds no number has nothing to add to or multiply.

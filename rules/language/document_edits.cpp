@@ -10,12 +10,12 @@
 #include "rules/edits/edit_plan.h"
 #include "rules/language/document_map.h"
 #include "rules/language/navigation.h"
+#include "rules/sections/section_cells.h"
 
 namespace rules::language {
 
 namespace {
 
-constexpr std::size_t kAbbrevLength = 3;
 constexpr const char* kUnstorableLine =
     "A line the rename would change holds a character the rules file cannot hold; mend that first.";
 
@@ -76,6 +76,33 @@ std::optional<std::vector<TextEdit>> FieldEdits(const OpenDocument& document,
     return LineEdits(document, changed, std::vector<int>(lines.begin(), lines.end()));
 }
 
+namespace {
+
+// The edits that a quick fix makes of the text: its fields, its cells and
+// its lines, as saving would write them.
+std::optional<std::vector<TextEdit>> FixEdits(const OpenDocument& document, const QuickFix& fix) {
+    if (fix.cells.empty() && fix.lines.empty()) return FieldEdits(document, fix.edits);
+    RulesDocument changed = document.Rules();
+    std::set<int> lines;
+    for (const auto& [ref, value] : fix.edits) {
+        if (!IsValidField(changed, ref)) continue;
+        SetFieldText(changed, ref, value);
+        if (const int line = document.Map().LineOf(ref.section, ref.record); line >= 0)
+            lines.insert(line);
+    }
+    for (const CellEdit& cell : fix.cells) {
+        if (!IsValidCell(changed, cell.ref)) continue;
+        SetCellText(changed, cell.ref, cell.value);
+        lines.insert(changed.Others().At(cell.ref.section).LineOf(cell.ref.row));
+    }
+    if (!ApplyLineFixes(changed, fix.lines)) return std::nullopt;
+    for (const LineFix& line : fix.lines) lines.insert(line.line);
+    changed.Render();
+    return LineEdits(document, changed, std::vector<int>(lines.begin(), lines.end()));
+}
+
+}  // namespace
+
 std::vector<CodeAction> CodeActions(const OpenDocument& document, const CheckChoice& choice,
                                     TextRange range) {
     std::vector<CodeAction> actions;
@@ -86,8 +113,8 @@ std::vector<CodeAction> CodeActions(const OpenDocument& document, const CheckCho
             diagnostic.range.start.line > range.end.line)
             continue;
         for (QuickFix& fix : QuickFixes(document.Rules(), diagnostic.problem)) {
-            if (fix.edits.empty()) continue;
-            std::optional<std::vector<TextEdit>> edits = FieldEdits(document, fix.edits);
+            if (!fix.Changes()) continue;
+            std::optional<std::vector<TextEdit>> edits = FixEdits(document, fix);
             if (!edits || edits->empty()) continue;
             actions.push_back({std::move(fix.title), fix.preferred, std::move(*edits), diagnostic});
         }
@@ -111,22 +138,14 @@ RenameOutcome RenameAdvance(const OpenDocument& document, TextPoint place,
     const std::optional<std::string> bytes = Utf8ToCp1252(newAbbrev);
     if (!bytes) return {{}, "\"" + shown + "\" holds a character a rules file cannot hold."};
     if (*bytes == rules.Advances().At(target->advance).abbrev) return {};
-    if (bytes->size() != kAbbrevLength)
-        return {{},
-                "An abbreviation has three characters; \"" + shown + "\" has " +
-                    std::to_string(bytes->size()) + "."};
-    if (bytes->front() == ' ' || bytes->back() == ' ')
-        return {{}, "An abbreviation cannot start or end with a space: the file would lose it."};
-    if (IsNoAdvance(*bytes)) return {{}, "\"" + shown + "\" stands for no advance."};
+    // The abbreviation's own rules, as every other way of setting it has them.
     const FieldRef own = AdvanceFieldRef(target->advance, AdvanceField::Abbrev);
     if (const ParsedValue parsed = ParseDisplayText(rules, own, *bytes); !parsed.problem.empty())
         return {{}, parsed.problem};
+    else if (parsed.stored != *bytes)
+        return {{}, "\"" + shown + "\" would not read back as typed: the file drops the spaces "
+                    "at its ends and squeezes runs of them."};
     const DocumentMap& map = document.Map();
-    if (const int holder = map.AdvanceNamed(*bytes))
-        return {{},
-                "\"" + shown + "\" is taken: " + Cp1252ToUtf8(rules.Advances().At(holder).name) +
-                    " has it."};
-
     FieldChanges changes = {{own, *bytes}};
     std::vector<TextEdit> edits;
     for (const Mention& mention : map.MentionsOf(target->advance)) {

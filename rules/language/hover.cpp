@@ -84,7 +84,7 @@ std::string UnitText(const RulesDocument& rules, int unit) {
 
 std::string CosmicText(const RulesDocument& rules, int position) {
     const std::size_t k = static_cast<std::size_t>(position - 1);
-    const ValueRange range = RangeOf(SectionId::Cosmic, 0);
+    const ValueRange range = InfoOf(CosmicFieldRef(position)).range;
     return "**" + Markdown(CosmicNames()[k]) + "** · cosmic value " + std::to_string(position) +
            " of " + std::to_string(kCosmicCount) + "\n\n" +
            Markdown(CosmicComments(rules.GetLanguage())[k]) + "\n\nValue " +

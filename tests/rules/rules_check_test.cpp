@@ -211,8 +211,12 @@ TEST(RulesCheck, NamesWhatTheLineHoldsNotWhatTheReaderKept) {
                   "warning @29: Unit \"Scout\": attack \"7x\" is not a plain number.",
                   "warning @29: Unit \"Scout\": flags \"00100000000000z\" are not exactly 15 "
                   "characters of \"0\" and \"1\"."}));
-    // Setting 7 would change nothing: no such fix is offered.
-    EXPECT_TRUE(QuickFixes(doc, problems.front()).empty());
+    // The table holds 7 already: the fix mends the line, not the value.
+    const std::vector<QuickFix> keep = QuickFixes(doc, problems.front());
+    ASSERT_EQ(keep.size(), 1u);
+    EXPECT_TRUE(keep[0].edits.empty());
+    ASSERT_EQ(keep[0].lines.size(), 1u);
+    EXPECT_EQ(keep[0].lines[0].text.substr(0, 22), "Scout,nil,0,1.,0,7a,1d");
     SetFieldText(doc, UnitFieldRef(1, UnitField::Attack), "6");
     SetFieldText(doc, UnitFieldRef(1, UnitField::Flags), "001000000000000");
     EXPECT_TRUE(RecordChecks(doc).empty());

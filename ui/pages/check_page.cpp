@@ -189,7 +189,18 @@ void CheckPage::Recheck() {
 void CheckPage::ApplyFix(const rules::QuickFix& fix) {
     std::vector<FieldEdit> edits;
     for (const auto& [ref, value] : fix.edits) edits.push_back({ref, value});
-    if (!edits.empty()) editor_.SetFields(std::move(edits), QString::fromStdString(fix.title));
+    const QString title = QString::fromStdString(fix.title);
+    if (!fix.lines.empty()) {
+        // The values stay, only their lines change: one step that puts the
+        // mended lines in, as Align Columns does.
+        rules::RulesDocument mended = editor_.Document();
+        if (rules::ApplyLineFixes(mended, fix.lines))
+            editor_.ReplaceDocument(std::move(mended).TakeContent(), title);
+    } else if (!fix.cells.empty()) {
+        editor_.SetEdits(std::move(edits), fix.cells, title);
+    } else if (!edits.empty()) {
+        editor_.SetFields(std::move(edits), title);
+    }
     emit ProblemActivated(fix.section, fix.record, -1);
 }
 

@@ -42,7 +42,8 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     switch (rules::KindOf(section, field)) {
         case rules::FieldKind::Number: {
             auto* spin = new QSpinBox(parent);
-            const rules::ValueRange range = rules::RangeOf(section, field);
+            const rules::FieldRef ref{section, index.data(RecordTableModel::kRecordRole).toInt(), field};
+            const rules::ValueRange range = rules::InfoOf(ref).range;
             spin->setRange(static_cast<int>(range.minimum), static_cast<int>(range.maximum));
             spin->setFrame(false);
             editor = spin;

@@ -191,6 +191,7 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
         case kSortRole: return SortKey(row, column);
         case kFieldRole: return FieldOfColumn(column);
         case kRowChangedRole: return RecordChanged(row);
+        case kRecordRole: return RefAt(row, column).record;
         case Qt::ToolTipRole: {
             const QString tip = ToolTip(row, column);
             return tip.isEmpty() ? QVariant() : QVariant(tip);

@@ -32,6 +32,9 @@ class RecordTableModel : public QAbstractTableModel {
     // Whether the row differs from the file as last loaded or saved, for
     // "Only changed" (this model's and SectionTableModel's alike).
     static constexpr int kRowChangedRole = Qt::UserRole + 3;
+    // The record a cell belongs to, for the delegates (a cosmic value's
+    // range is its own).
+    static constexpr int kRecordRole = Qt::UserRole + 4;
 
     explicit RecordTableModel(DocumentEditor& editor, QObject* parent = nullptr);
 
