@@ -1,7 +1,7 @@
 # Writes the header that gives each command its synopsis, summary and options
 # as the command-line reference (docs/cli/NAME.md) words them, so that
 # `ovantra-rules COMMAND --help` and the manual page cannot drift apart.
-#   cmake -DPAGES_DIR=docs/cli -DCOMMANDS="check;diff;..." -DOUTPUT=header -P command_help.cmake
+#   cmake -DPAGES_DIR=docs/cli -DCOMMANDS=check,diff,... -DOUTPUT=header -P command_help.cmake
 # Each page holds: "# ovantra-rules NAME", one line of summary, "## Synopsis"
 # with a ```text block, and "## Options" up to the next "## ".
 
@@ -51,6 +51,9 @@ function(read_page name out_arguments out_brief out_help)
   set(${out_brief} "${brief}" PARENT_SCOPE)
 endfunction()
 
+string(REPLACE "," ";" COMMANDS "${COMMANDS}")
+get_filename_component(output_dir "${OUTPUT}" DIRECTORY)
+file(MAKE_DIRECTORY "${output_dir}")
 set(header "#pragma once\n\n// Made at build time from docs/cli/*.md by app/tool/command_help.cmake.\n\n")
 string(APPEND header "namespace tool::reference {\n\n")
 string(APPEND header "struct Page {\n    const char* name;\n    const char* arguments;  // the synopsis's first line after the command's name\n")
