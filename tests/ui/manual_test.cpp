@@ -26,7 +26,9 @@ private slots:
         QCOMPARE(manual->Chapter(), QStringLiteral("units.md"));
         auto* text = manual->findChild<QTextBrowser*>("ManualText");
         QVERIFY(text->toPlainText().startsWith("The Units page"));
-        QCOMPARE(manual->findChild<QListWidget*>("ManualContents")->currentItem()->text(),
+        auto* marked = manual->findChild<QListWidget*>("ManualContents")->currentItem();
+        QVERIFY(marked);
+        QCOMPARE(marked->text(),
                  QStringLiteral("The Units page"));
         const QVariant picture = text->loadResource(QTextDocument::ImageResource,
                                                     text->source().resolved(QUrl("../images/units.png")));

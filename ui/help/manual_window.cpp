@@ -71,8 +71,9 @@ ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(contents_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         text_->setSource(item->data(Qt::UserRole).toUrl());
     });
-    connect(text_, &QTextBrowser::sourceChanged, this, [this] {
-        MarkCurrentChapter();
+    // source() still names the page before while this is said.
+    connect(text_, &QTextBrowser::sourceChanged, this, [this](const QUrl& source) {
+        MarkCurrentChapter(source);
         setWindowTitle(tr("Manual - %1").arg(text_->documentTitle()));
     });
     connect(search_, &QLineEdit::returnPressed, this, [this] {
@@ -99,8 +100,8 @@ void ManualWindow::FillContents() {
     }
 }
 
-void ManualWindow::MarkCurrentChapter() {
-    const QUrl now = text_->source().adjusted(QUrl::RemoveFragment);
+void ManualWindow::MarkCurrentChapter(const QUrl& source) {
+    const QUrl now = source.adjusted(QUrl::RemoveFragment);
     for (int i = 0; i < contents_->count(); ++i) {
         if (contents_->item(i)->data(Qt::UserRole).toUrl() == now) {
             contents_->setCurrentRow(i);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 
 class QLabel;
@@ -31,7 +32,7 @@ public:
 
 private:
     void FillContents();
-    void MarkCurrentChapter();
+    void MarkCurrentChapter(const QUrl& source);
 
     QListWidget* contents_ = nullptr;
     QTextBrowser* text_ = nullptr;
