@@ -13,7 +13,7 @@ PACKAGES=(
   xvfb xauth xdotool imagemagick
   fonts-comic-neue fonts-roboto-unhinted fonts-liberation fonts-dejavu-core
   clang libclang-rt-14-dev
-  desktop-file-utils appstream
+  desktop-file-utils appstream go-md2man groff-base
   python3-jsonschema
   neovim tmux
   "$@"

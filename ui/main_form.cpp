@@ -18,6 +18,7 @@
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
 #include "ui/edit/undo_keys.h"
+#include "ui/help/manual_window.h"
 #include "ui/page_room.h"
 #include "ui/pages/about_page.h"
 #include "ui/pages/advances_page.h"
@@ -82,7 +83,16 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     tablePage_ = new TablePage(*editor_);
     tablePage_->setObjectName(QStringLiteral("Table"));
     pageControl_->addTab(tablePage_, QStringLiteral("Table"));
-    AddSourcePage(*this, *pageControl_, *checkPage_);  // built when first shown too
+    QWidget* sourcePage = AddSourcePage(*this, *pageControl_, *checkPage_);  // built when first shown too
+    // F1 opens the manual on the chapter of the page in front.
+    SetManualChapter(cosmicPage_, "cosmic.md");
+    SetManualChapter(unitsPage_, "units.md");
+    SetManualChapter(advancesPage_, "advances.md");
+    SetManualChapter(aboutPage, "starting.md");
+    SetManualChapter(checkPage_, "check.md");
+    SetManualChapter(treePage_, "tree.md");
+    SetManualChapter(tablePage_, "table.md");
+    SetManualChapter(sourcePage, "source.md");
     // An advance clicked in the tree is the one the Advances page shows next.
     connect(treePage_, &TreePage::AdvanceChosen, advancesPage_, &RecordPage::ShowOnNextEntry);
     connect(treePage_, &TreePage::ShowOnAdvancesPage, this,

@@ -18,6 +18,7 @@ namespace ui {
 class AdvancesPage;
 class CheckPage;
 class CosmicPage;
+class ManualWindow;
 class DocumentEditor;
 class TLangueForm;
 class TRenameForm;
@@ -104,6 +105,8 @@ private:
     // Fills the View menu from the page control, whatever pages it holds.
     void FillViewMenu();
     void ShowKeyboardShortcuts();
+    // Help > Manual (F1), on the chapter of the page in front.
+    void ShowManual();
 
     DocumentEditor* editor_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
@@ -112,6 +115,7 @@ private:
     QAction* compareWith_ = nullptr;
     QWidget* client_ = nullptr;
     QTabWidget* pageControl_ = nullptr;
+    ManualWindow* manual_ = nullptr;
     CosmicPage* cosmicPage_ = nullptr;
     UnitsPage* unitsPage_ = nullptr;
     AdvancesPage* advancesPage_ = nullptr;

@@ -9,6 +9,7 @@
 
 #include "ui/dialogs/message_boxes.h"
 #include "ui/edit/document_editor.h"
+#include "ui/help/manual_window.h"
 #include "ui/main_form.h"
 #include "ui/widgets/key_help.h"
 
@@ -81,6 +82,9 @@ void TMainForm::BuildMenus(QWidget* aboutPage) {
 
     QMenu* help = menuBar_->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("HelpMenu"));
+    QAction* manual = help->addAction(tr("&Manual"), this, &TMainForm::ShowManual);
+    manual->setObjectName(QStringLiteral("ManualAction"));
+    manual->setShortcut(QKeySequence(Qt::Key_F1));
     help->addAction(tr("&Keyboard Shortcuts"), this, &TMainForm::ShowKeyboardShortcuts)
         ->setObjectName(QStringLiteral("KeyboardShortcutsAction"));
     help->addAction(tr("&About"), this, [this, aboutPage] {
@@ -121,6 +125,15 @@ void TMainForm::ShowKeyboardShortcuts() {
     box.setObjectName(QStringLiteral("KeyboardShortcutsBox"));
     box.setTextFormat(Qt::RichText);
     box.exec();
+}
+
+void TMainForm::ShowManual() {
+    // Made, and its pages read, only when first asked for.
+    if (!manual_) manual_ = new ManualWindow(this);
+    manual_->ShowChapter(ManualChapterOf(pageControl_->currentWidget()));
+    manual_->show();
+    manual_->raise();
+    manual_->activateWindow();
 }
 
 }  // namespace ui

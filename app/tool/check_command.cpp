@@ -57,13 +57,7 @@ std::optional<int> TakeOptions(const Command& command, const Arguments& argument
         if (argument == "--") {
             optionsEnded = true;
         } else if (argument == "--help" || argument == "-h") {
-            std::vector<std::string> none;
-            TakeFileNames(command, {"--help"}, io, none);
-            io.out << "Options:\n"
-                      "  --format=text|json|sarif  how to write the problems (text: FILE:LINE: lines)\n"
-                      "  --disable=NAME[,NAME...]  do not report warnings of these kinds\n"
-                      "  --enable=NAME[,NAME...]   report kinds that are off by default\n"
-                      "  --list-checks             list every kind: name, severity, default, what it finds\n";
+            io.out << command.help;
             return kExitOk;
         } else if (argument == "--list-checks") {
             WriteCheckList(io.out);

@@ -56,8 +56,7 @@ std::optional<int> ReadArguments(const Command& command, const Arguments& argume
         } else if (argument == "--") {
             optionsEnded = true;
         } else if (IsHelp(argument)) {
-            io.out << "usage: " << kProgram << " " << command.name << " " << command.arguments << "\n"
-                   << command.summary << ".\n";
+            io.out << command.help;
             return kExitOk;
         } else if (takesOut && argument == "-o" && i + 1 < arguments.size()) {
             line.out = arguments[++i];

@@ -32,8 +32,7 @@ int RunFormat(const Arguments& arguments, Streams io) {
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && IsHelp(argument)) {
-            io.out << "usage: ovantra-rules format " << command.arguments << "\n"
-                   << command.summary << ".\n";
+            io.out << command.help;
             return kExitOk;
         } else if (!optionsEnded && argument == "--check") {
             check = true;

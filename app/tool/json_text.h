@@ -10,7 +10,7 @@
 
 namespace tool {
 
-// Keeps the fields in the order they are set in, as the README shows them.
+// Keeps the fields in the order they are set in, as the reference shows them.
 using Json = nlohmann::ordered_json;
 
 // The top level and the arrays directly in it one item a line, everything

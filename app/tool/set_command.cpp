@@ -85,8 +85,7 @@ int RunSet(const Arguments& arguments, Streams io) {
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && IsHelp(argument)) {
-            io.out << "usage: ovantra-rules set " << command.arguments << "\n"
-                   << command.summary << ".\n";
+            io.out << command.help;
             return kExitOk;
         } else if (!optionsEnded && argument == "--dry-run") {
             dryRun = true;

@@ -70,7 +70,7 @@ std::optional<int> TakeFileNames(const Command& command, const Arguments& argume
         if (!optionsEnded && argument == "--") {
             optionsEnded = true;
         } else if (!optionsEnded && (argument == "--help" || argument == "-h")) {
-            io.out << "usage: " << CommandLine(command) << "\n" << command.summary << ".\n";
+            io.out << command.help;
             return kExitOk;
         } else if (!optionsEnded && IsOption(argument)) {
             return UsageError(command, "unknown option " + argument, io);

@@ -27,10 +27,13 @@ struct Streams {
 
 using Arguments = std::vector<std::string>;
 
+// A command's texts come from its page of the command-line reference
+// (docs/cli/NAME.md), so that --help says what the manual page says.
 struct Command {
     const char* name;       // "check"
     const char* arguments;  // "FILE..."
     const char* summary;    // one line for the usage text
+    const char* help;       // what COMMAND --help prints: synopsis, summary, options
     int (*run)(const Arguments& arguments, Streams io);
 };
 

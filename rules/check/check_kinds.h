@@ -11,7 +11,7 @@ namespace rules {
 // A kind of problem the check finds, under a name that stays the same from
 // release to release, so that scripts and settings can switch it off. Its
 // texts are the one description of it: `ovantra-rules --list-checks`, the
-// rules of the SARIF log and the README's list of checks all show them.
+// rules of the SARIF log and the manual's list of checks all show them.
 struct CheckKind {
     const char* name;      // "prerequisite-circle"
     Severity severity;     // Error or Warning

@@ -1,4 +1,4 @@
--- Drives Neovim's own LSP client, set up by the README's configuration,
+-- Drives Neovim's own LSP client, set up by the documented configuration,
 -- against `ovantra-rules lsp` on a copy of the demo with planted faults (a
 -- circle, an unknown advance after a name with accents, an attack out of
 -- range). Run by lsp_neovim.sh.
@@ -10,7 +10,7 @@ local function check(ok, what)
   return ok
 end
 
--- The README's configuration (given as the user's init.lua) starts the
+-- The documented configuration (given as the user's init.lua) starts the
 -- client when the file is read; its exit status and diagnostics are watched.
 local published, exit_code, client_id
 local usual_handler = vim.lsp.handlers['textDocument/publishDiagnostics']

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # End-to-end test of `ovantra-rules lsp` with a real client: Neovim's built-in
 # LSP client, headless, on a scratch copy of the demo with faults planted.
-#   lsp_neovim.sh OVANTRA_RULES DEMO_RULES_TXT README
+#   lsp_neovim.sh OVANTRA_RULES DEMO_RULES_TXT LANGUAGE_SERVER_PAGE
 # Exits 77 (skipped) when Neovim is not installed.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -25,8 +25,8 @@ LC_ALL=C sed \
   -e 's/^Ember Guard,     no,  0,  1.,0,   2a/Ember Guard,     no,  0,  1.,0, 133a/' \
   "$demo" > "$work/rules.txt"
 
-# The README's Neovim configuration, as it stands there, is the user's.
-awk '/^#### Neovim/ { found = 1 } found && /^```lua/ { inside = 1; next } inside && /^```/ { exit }
+# The documented Neovim configuration, as it stands there, is the user's.
+awk '/^#+ Neovim/ { found = 1 } found && /^```lua/ { inside = 1; next } inside && /^```/ { exit }
      inside { print }' "$readme" > "$work/init.lua"
 if ! grep -q "vim.lsp.start_client" "$work/init.lua"; then
   echo "FAILED: no Neovim configuration found in $readme"

@@ -207,11 +207,11 @@ TEST(RulesTool, CheckFoldsConsequencesAndSpeaksJsonAndSarif) {
     EXPECT_EQ(results[3]["locations"][0], at(0));  // tied to no line
 }
 
-// Each check is described once, in rules/check: the README's list of
+// Each check is described once, in rules/check: the manual's list of
 // checks is those descriptions word for word.
-TEST(RulesTool, TheReadmeListsEveryCheckAsTheCheckDescribesIt) {
+TEST(RulesTool, TheManualListsEveryCheckAsTheCheckDescribesIt) {
     std::string readme;
-    for (const char c : ReadBytes(README_FILE)) {  // its lines joined, as Markdown reads them
+    for (const char c : ReadBytes(CHECK_LIST_FILE)) {  // its lines joined, as Markdown reads them
         const bool space = c == ' ' || c == '\n';
         if (!space || (!readme.empty() && readme.back() != ' ')) readme += space ? ' ' : c;
     }
