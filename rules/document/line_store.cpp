@@ -14,6 +14,7 @@
 #include <system_error>
 #include <utility>
 
+#include "rules/document/buffered_writer.h"
 #include "rules/document/read_pieces.h"
 
 namespace rules {
@@ -212,51 +213,6 @@ Status LineStore::LoadFile(const std::string& fileName, FileStamp* stamp) {
 
 namespace {
 
-// Writes everything or reports false; retries short writes and EINTR.
-bool WriteAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t put = ::write(fd, data, size);
-        if (put < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += put;
-        size -= static_cast<std::size_t>(put);
-    }
-    return true;
-}
-
-// Collects small pieces into one buffer so that a file of a million lines
-// costs a few hundred write calls, without a second copy of the whole text.
-class BufferedWriter {
-  public:
-    explicit BufferedWriter(int fd) : fd_(fd) { buffer_.reserve(kSize); }
-    bool Put(std::string_view piece) {
-        if (failed_) return false;
-        if (buffer_.size() + piece.size() > kSize) {
-            if (!Flush()) return false;
-            if (piece.size() >= kSize) {
-                failed_ = !WriteAll(fd_, piece.data(), piece.size());
-                return !failed_;
-            }
-        }
-        buffer_.append(piece);
-        return true;
-    }
-    bool Flush() {
-        if (failed_) return false;
-        failed_ = !WriteAll(fd_, buffer_.data(), buffer_.size());
-        buffer_.clear();
-        return !failed_;
-    }
-
-  private:
-    static constexpr std::size_t kSize = 1 << 16;
-    int fd_;
-    std::string buffer_;
-    bool failed_ = false;
-};
-
 // The file that a write to `name` really lands in: symbolic links are
 // followed (also a dangling one, which then names the file to create), so
 // that saving replaces the linked file and keeps the link.
@@ -297,7 +253,7 @@ Status LineStore::SaveFile(const std::string& fileName, FileStamp* written) cons
     ContentDigest digest;
     FileStamp stamp;
     auto emitTo = [&](int fd) {
-        BufferedWriter writer(fd);
+        detail::BufferedWriter writer(fd);
         bool ok = true;
         Emit([&](std::string_view piece) {
             if (written) digest.Add(piece);
