@@ -68,6 +68,8 @@ class CheckContext {
 };
 
 // The families of checks, each in its own source file.
+// Each cosmic value: a plain number within the range the editor offers.
+void CheckCosmicValues(CheckContext& context);
 void CheckBalance(CheckContext& context, bool redundantPrerequisites);
 // The structure of other section `section` (0-based): rows with an unusual
 // count of values, a lone value that is no number in a column of numbers.

@@ -14,53 +14,12 @@
 
 namespace rules {
 
-std::optional<Problem> NotARulesFile(const RulesDocument& document) {
-    if (document.HoldsRules()) return std::nullopt;
-    Problem problem;
-    problem.text = "no @COSMIC, @CIVILIZE or @UNITS section: this is not a rules file";
-    problem.check = "not-a-rules-file";
-    return problem;
-}
-
-const char* SeverityName(Severity severity) {
-    switch (severity) {
-        case Severity::Error: return "error";
-        case Severity::Warning: return "warning";
-        case Severity::Note: return "note";
-    }
-    return "";
-}
-
-const char* OtherRecordText(const Problem& problem) {
-    if (problem.check == "outclassed-unit") return "The unit that outclasses it.";
-    return "The first of the two: look-ups find this one.";
-}
-
 namespace {
 
 using namespace check_detail;
 
 constexpr int AdvanceFieldIndex(AdvanceField field) { return static_cast<int>(field); }
 constexpr int UnitFieldIndex(UnitField field) { return static_cast<int>(field); }
-
-// Whether a unit's line holds, in a number or its flags, more than the
-// reader kept (the "x" of "7x"): only such a line is read again as written,
-// so that the check names what it holds. The writer's own letter after a
-// number ("2a", "1.") is no more.
-bool HoldsMoreThanRead(std::string_view line, const UnitLayout& layout) {
-    for (int f = 0; f < UnitFieldIndex(UnitField::Count); ++f) {
-        const ValueSpan& span = layout[static_cast<std::size_t>(f)];
-        if (!span.Known()) return true;
-        if (span.reading != ValueReading::Digits) continue;
-        if (span.begin != span.cellBegin) return true;
-        const int after = span.cellEnd - span.end;
-        if (after == 0) continue;
-        const char letter = InfoOf(SectionId::Units, f).letterAfter;
-        if (after > 1 || letter == '\0' || line[static_cast<std::size_t>(span.end)] != letter)
-            return true;
-    }
-    return false;
-}
 
 class Checker {
   public:
@@ -83,7 +42,7 @@ class Checker {
         return Finish();
     }
     Problems Tables() {
-        CheckCosmic();
+        CheckCosmicValues(context_);
         CheckAdvances();
         CheckUnits();
         CheckBalance(context_, choice_.IsOn("redundant-prerequisite"));
@@ -152,31 +111,6 @@ class Checker {
 
     // Each cosmic value as its line holds it ("x3", where the reader kept
     // the 3), within its own range.
-    void CheckCosmic() {
-        const CosmicSection& cosmic = document_.Cosmic();
-        for (int p = 0; p < kCosmicCount; ++p) {
-            if (cosmic.LineOf(p) < 0) continue;  // never read, never written
-            const std::string value = WrittenNumber(document_, CosmicFieldRef(p + 1));
-            const ColumnInfo& info = InfoOf(CosmicFieldRef(p + 1));
-            const std::optional<long> number = PlainNumber(value);
-            if (number && *number >= info.range.minimum && *number <= info.range.maximum)
-                continue;
-            // Named as the Cosmic page names it, not by its internal key.
-            const std::string name = Quoted(info.label);
-            if (number)
-                Add(Severity::Warning, "out-of-range", SectionId::Cosmic, p + 1, cosmic.LineOf(p),
-                    name + " is " + value + ", outside " + std::to_string(info.range.minimum) +
-                        " to " + std::to_string(info.range.maximum) +
-                        ", the range the editor offers.",
-                    0);
-            else
-                Add(Severity::Warning, "not-a-number", SectionId::Cosmic, p + 1, cosmic.LineOf(p),
-                    value.empty() ? name + " is empty."
-                                  : name + " is " + Quoted(value) + ", not a plain number.",
-                    0);
-        }
-    }
-
     // The numeric fields of record k: each warned about when it is not a
     // plain number or lies outside the range the editor offers.
     // `asWritten`: a unit's fields as its line holds them, where the line
@@ -426,11 +360,6 @@ class Checker {
 
 }  // namespace
 
-bool ProblemBefore(const Problem& a, const Problem& b) {
-    if (a.severity != b.severity) return a.severity == Severity::Error;
-    return a.line < b.line;
-}
-
 CheckParts CheckRuleParts(const RulesDocument& document, const CheckChoice& choice,
                           const PartsWanted& wanted) {
     Checker checker(document, choice);
@@ -439,20 +368,6 @@ CheckParts CheckRuleParts(const RulesDocument& document, const CheckChoice& choi
     if (wanted.tables) parts.tables = checker.Tables();
     for (int s : wanted.sections) parts.sections.emplace_back(s, checker.OtherSection(s));
     return parts;
-}
-
-Problems MergeParts(std::initializer_list<const Problems*> parts) {
-    std::size_t total = 0;
-    for (const Problems* part : parts) total += part->size();
-    Problems merged;
-    merged.reserve(total);
-    for (const Problems* part : parts) {
-        const auto middle = static_cast<std::ptrdiff_t>(merged.size());
-        merged.insert(merged.end(), part->begin(), part->end());
-        // Stable: of two problems alike in order, the earlier part's first.
-        std::inplace_merge(merged.begin(), merged.begin() + middle, merged.end(), ProblemBefore);
-    }
-    return merged;
 }
 
 Problems CheckRules(const RulesDocument& document, const CheckChoice& choice) {

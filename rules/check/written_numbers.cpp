@@ -80,4 +80,19 @@ bool ApplyLineFixes(RulesDocument& document, const std::vector<LineFix>& fixes) 
     return true;
 }
 
+bool HoldsMoreThanRead(std::string_view line, const UnitLayout& layout) {
+    for (int f = 0; f < static_cast<int>(UnitField::Count); ++f) {
+        const ValueSpan& span = layout[static_cast<std::size_t>(f)];
+        if (!span.Known()) return true;
+        if (span.reading != ValueReading::Digits) continue;
+        if (span.begin != span.cellBegin) return true;
+        const int after = span.cellEnd - span.end;
+        if (after == 0) continue;
+        const char letter = InfoOf(SectionId::Units, f).letterAfter;
+        if (after > 1 || letter == '\0' || line[static_cast<std::size_t>(span.end)] != letter)
+            return true;
+    }
+    return false;
+}
+
 }  // namespace rules

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "rules/document/record_fields.h"
+#include "rules/document/unit_table.h"
 
 namespace rules {
 
@@ -42,5 +43,10 @@ std::optional<LineFix> KeepNumberOnLine(const RulesDocument& document, const Fie
 // with nothing changed from the first refused one on, when a line does not
 // read as its record.
 bool ApplyLineFixes(RulesDocument& document, const std::vector<LineFix>& fixes);
+
+// Whether a unit's line holds, in a number or its flags, more than the
+// reader kept (the "x" of "7x"): only such a line need be read again as
+// written. The writer's own letter after a number ("2a", "1.") is no more.
+bool HoldsMoreThanRead(std::string_view line, const UnitLayout& layout);
 
 }  // namespace rules
