@@ -10,6 +10,8 @@
 #include <QTabWidget>
 #include <QToolTip>
 #include <QTreeWidget>
+#include <QFontDatabase>
+#include <QPainter>
 #include <QtTest>
 
 #include "editor_session.h"
@@ -131,6 +133,35 @@ private slots:
         QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, PointOf(view, 12));
         QCOMPARE(pages->currentWidget()->objectName(), QString("Units"));
         QCOMPARE(s.Find<ui::OutlineList>("OutUnit")->SelectedItem(), 2);
+    }
+
+    // The text must stand on the grid the matches are painted on, however
+    // far along the line and whatever letters come before.
+    void matchesCoverTheirTextFarAlongALine() {
+        QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+        font.setPixelSize(12);
+        QImage image(1200, 20, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(font);
+        const rules::TextFinder finder("ennemi");
+        const std::string line = "; \xC9p\xE9" "e l\xE9g\xE8re \xE0 \xE9t\xE9" + std::string(100, ' ') + "ennemi";
+        ui::SourceTextPainter(painter, QFontMetrics(font), 0, 0, 150, &finder).PaintLine(0, 20, line, {});
+        painter.end();
+        int matchLeft = -1, matchRight = -1, inkRight = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y) {
+                const QColor c = image.pixelColor(x, y);
+                if (c == ui::source_colours::kMatch) {
+                    if (matchLeft < 0) matchLeft = x;
+                    matchRight = x;
+                } else if (c != Qt::white && x > 200) {
+                    inkRight = x;
+                }
+            }
+        QVERIFY(matchLeft > 200);
+        QVERIFY2(inkRight <= matchRight + 1, qPrintable(QStringLiteral("text ends at %1, its match at %2")
+                                                            .arg(inkRight).arg(matchRight)));
     }
 
     void findsGoesToLinesAndShowsRecordsByKeyboard() {

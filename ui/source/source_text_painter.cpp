@@ -1,6 +1,7 @@
 #include "ui/source/source_text_painter.h"
 
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -66,7 +67,9 @@ QColor PieceColour(rules::PieceKind kind) {
 SourceTextPainter::SourceTextPainter(QPainter& painter, const QFontMetrics& metrics, int left,
                                      int firstColumn, int columns, const rules::TextFinder* finder)
     : painter_(painter),
-      charWidth_(std::max(1, metrics.horizontalAdvance(QLatin1Char('M')))),
+      // The grid is the face's own advance, fractions kept, so that a run of
+      // ASCII drawn in one go stays on it however long the line.
+      charWidth_(std::max(1.0, QFontMetricsF(painter.font()).horizontalAdvance(QLatin1Char('M')))),
       ascent_(metrics.ascent()),
       left_(left),
       firstColumn_(firstColumn),
@@ -103,7 +106,7 @@ void SourceTextPainter::TakeCells(std::string_view line, bool advanceLine) {
 
 void SourceTextPainter::PaintLine(int top, int height, std::string_view line, const LineDecor& decor) {
     if (decor.current)
-        painter_.fillRect(QRect(left_, top, columns_ * charWidth_ + charWidth_, height),
+        painter_.fillRect(QRectF(left_, top, (columns_ + 1) * charWidth_, height),
                           source_colours::kCurrentLine);
     TakeCells(line, decor.advanceLine);
     if (finder_ && !cells_.isEmpty()) PaintMatches(top, height, line, decor.currentMatch);
@@ -119,7 +122,7 @@ void SourceTextPainter::PaintLine(int top, int height, std::string_view line, co
         font.setItalic(kind == rules::PieceKind::Comment);
         painter_.setFont(font);
         painter_.setPen(PieceColour(kind));
-        painter_.drawText(QPoint(X(i), baseline), cells_.mid(i, j - i));
+        DrawCells(i, j, baseline);
         i = j;
     }
     painter_.setFont(plain);
@@ -132,9 +135,24 @@ void SourceTextPainter::PaintLine(int top, int height, std::string_view line, co
             font.setItalic(true);
             painter_.setFont(font);
             painter_.setPen(source_colours::kAnnotation);
-            painter_.drawText(QPoint(X(column - firstColumn_), baseline), decor.annotation);
+            painter_.drawText(QPointF(X(column - firstColumn_), baseline), decor.annotation);
             painter_.setFont(plain);
         }
+    }
+}
+
+// A run of plain ASCII is drawn in one go; any other character is drawn in
+// its own cell, since a glyph taken from a fallback font (or an oblique face
+// with other advances) would push everything after it off the grid that the
+// matches, the caret and the columns are measured on.
+void SourceTextPainter::DrawCells(int from, int to, int baseline) {
+    int run = from;
+    for (int i = from; i <= to; ++i) {
+        const bool plain = i < to && cells_.at(i).unicode() < 0x80;
+        if (plain) continue;
+        if (i > run) painter_.drawText(QPointF(X(run), baseline), cells_.mid(run, i - run));
+        if (i < to) painter_.drawText(QPointF(X(i), baseline), QString(cells_.at(i)));
+        run = i + 1;
     }
 }
 
@@ -150,8 +168,8 @@ void SourceTextPainter::PaintMatches(int top, int height, std::string_view line,
         while (last < byteOfCell_.size() && byteOfCell_[last] < at + size) ++last;
         if (last > cell) {
             const QColor colour = at == currentMatch ? source_colours::kCurrentMatch : source_colours::kMatch;
-            painter_.fillRect(QRect(X(static_cast<int>(cell)), top,
-                                    static_cast<int>(last - cell) * charWidth_, height),
+            painter_.fillRect(QRectF(X(static_cast<int>(cell)), top,
+                                     static_cast<qreal>(last - cell) * charWidth_, height),
                               colour);
         }
         at = finder_->Next(line, at + 1);
@@ -165,8 +183,8 @@ void SourceTextPainter::PaintUnderline(int baseline, std::string_view line, cons
     std::size_t cell = 0;
     while (cell < byteOfCell_.size() && byteOfCell_[cell] < start) ++cell;
     if (cell >= byteOfCell_.size()) return;
-    const int from = X(static_cast<int>(cell));
-    const int to = X(static_cast<int>(byteOfCell_.size()));
+    const int from = qRound(X(static_cast<int>(cell)));
+    const int to = qRound(X(static_cast<int>(byteOfCell_.size())));
     const int y = baseline + 2;
     QPainterPath wave(QPointF(from, y));
     bool up = true;

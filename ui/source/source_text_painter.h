@@ -68,12 +68,13 @@ public:
 private:
     // Fills the cells of the columns in view from the line's bytes.
     void TakeCells(std::string_view line, bool advanceLine);
+    void DrawCells(int from, int to, int baseline);
     void PaintMatches(int top, int height, std::string_view line, std::size_t currentMatch);
     void PaintUnderline(int baseline, std::string_view line, const QColor& colour);
-    int X(int cell) const { return left_ + cell * charWidth_; }
+    qreal X(int cell) const { return left_ + cell * charWidth_; }
 
     QPainter& painter_;
-    int charWidth_;
+    qreal charWidth_;
     int ascent_;
     int left_;
     int firstColumn_;
