@@ -107,10 +107,13 @@ struct MergeResult {
     std::string bytes;  // the merged file
 };
 
-// The whole merge of three files' bytes. When OURS is BASE byte for byte the
-// result is THEIRS byte for byte, and the other way round; when there is
-// nothing to take from THEIRS it is OURS's bytes. `language` is OURS's: a
-// cosmic value taken from THEIRS is written in its words.
+// The whole merge of three files' bytes. Line breaks aside: a side that
+// changed nothing else changed nothing, and every line of the result has
+// OURS's break (lines from THEIRS that of the line of OURS before them).
+// When OURS's lines are BASE's the result is THEIRS's lines, and the other
+// way round; when there is nothing to take from THEIRS it is OURS's bytes.
+// `language` is OURS's: a cosmic value taken from THEIRS is written in its
+// words.
 MergeResult MergeFiles(std::string_view base, std::string_view ours, std::string_view theirs,
                        Language language);
 

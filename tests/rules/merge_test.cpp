@@ -128,5 +128,32 @@ TEST(Merge, AChangeFollowsItsRecordOrRowWhenTheOtherSideInsertedOrRemovedOneAbov
     EXPECT_EQ(ambiguous.bytes, oneGone);
 }
 
+std::string Lf(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
+TEST(Merge, ALineBreakChangeAloneIsNoChangeAndEveryLineKeepsOursBreak) {
+    const std::string ours = Replaced(kBase, "3     ; roads", "4     ; roads");
+    const std::string theirs = Replaced(kBase, "1f,3,0,5,nil", "1f,4,0,5,nil");
+    const std::string both = Replaced(ours, "1f,3,0,5,nil", "1f,4,0,5,nil");
+
+    // LF files stay LF.
+    EXPECT_EQ(MergeFiles(Lf(kBase), Lf(ours), Lf(theirs), Language::English).bytes, Lf(both));
+    // Their change is taken when only their side switched to LF, or only
+    // ours did, or ours changed nothing but its breaks.
+    const MergeResult switched = MergeFiles(kBase, ours, Lf(theirs), Language::English);
+    EXPECT_EQ(MergeSummary(switched.plan), "No conflicts; 1 change taken from theirs.");
+    EXPECT_EQ(switched.bytes, both);
+    EXPECT_EQ(MergeFiles(kBase, Lf(ours), theirs, Language::English).bytes, Lf(both));
+    EXPECT_EQ(MergeFiles(kBase, Lf(kBase), theirs, Language::English).bytes, Lf(theirs));
+    // Breaks alone bring nothing.
+    EXPECT_EQ(MergeFiles(kBase, ours, Lf(kBase), Language::English).bytes, ours);
+    // Lines added by theirs take the break of ours's line before them.
+    const std::string added = Replaced(kBase, "; the advances\r\n", "; the advances\r\n; more\r\n");
+    EXPECT_EQ(MergeFiles(kBase, Lf(ours), added, Language::English).bytes,
+              Lf(Replaced(ours, "; the advances\r\n", "; the advances\r\n; more\r\n")));
+}
+
 }  // namespace
 }  // namespace rules
