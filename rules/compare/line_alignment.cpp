@@ -19,13 +19,13 @@ struct LinePair {
 // The lines of the records (and rows of other sections) both documents
 // hold, in an order both files share (a section moved elsewhere in one file
 // drops out).
-std::vector<LinePair> SharedRecordLines(const RulesDocument& base, const RulesDocument& other) {
+std::vector<LinePair> SharedRecordLines(const RulesDocument& base, const RulesDocument& other,
+                                       const RecordAlignment& records) {
     std::vector<LinePair> pairs;
     for (const SectionId section : {SectionId::Cosmic, SectionId::Advances, SectionId::Units}) {
-        const int count = std::min(RecordCount(base, section), RecordCount(other, section));
-        for (int record = 1; record <= count; ++record) {
+        for (int record = 1; record <= RecordCount(base, section); ++record) {
             const int baseLine = RecordLine(base, section, record);
-            const int otherLine = RecordLine(other, section, record);
+            const int otherLine = RecordLine(other, section, records.Of(section).Other(record));
             if (baseLine >= 0 && otherLine >= 0) pairs.push_back({baseLine, otherLine});
         }
     }
@@ -34,8 +34,9 @@ std::vector<LinePair> SharedRecordLines(const RulesDocument& base, const RulesDo
         if (t < 0) continue;
         const SectionTable& a = base.Others().At(s);
         const SectionTable& b = other.Others().At(t);
-        for (int row = 1; row <= std::min(a.RowCount(), b.RowCount()); ++row)
-            pairs.push_back({a.LineOf(row), b.LineOf(row)});
+        for (int row = 1; row <= a.RowCount(); ++row)
+            if (const int counterpart = records.others[At(s)].Other(row); counterpart > 0)
+                pairs.push_back({a.LineOf(row), b.LineOf(counterpart)});
     }
     std::sort(pairs.begin(), pairs.end(), [](LinePair a, LinePair b) { return a.base < b.base; });
     std::vector<int> otherLines;
@@ -52,14 +53,15 @@ int FreeLinesBefore(const FreeLines& lines, int line) {
 
 }  // namespace
 
-LineAlignment AlignLines(const RulesDocument& base, const RulesDocument& other) {
+LineAlignment AlignLines(const RulesDocument& base, const RulesDocument& other,
+                         const RecordAlignment& records) {
     const FreeLines baseLines(base);
     const FreeLines otherLines(other);
     std::vector<LineDifference> pairs;
     LineMatcher matcher(baseLines, otherLines, pairs, &pairs);
     matcher.PairEqualLinesFirst();
     int a0 = 0, b0 = 0;
-    for (const LinePair& record : SharedRecordLines(base, other)) {
+    for (const LinePair& record : SharedRecordLines(base, other, records)) {
         const int a1 = FreeLinesBefore(baseLines, record.base);
         const int b1 = FreeLinesBefore(otherLines, record.other);
         matcher.Match(a0, a1, b0, b1);

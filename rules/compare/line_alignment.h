@@ -1,10 +1,12 @@
 #pragma once
 
 // Every line of one rules document paired with its line in another, as a
-// three-way merge needs them: records by position, the other lines as the
-// comparison pairs them.
+// three-way merge needs them: records as AlignRecords pairs them, the other
+// lines as the comparison pairs them.
 
 #include <vector>
+
+#include "rules/compare/record_alignment.h"
 
 namespace rules {
 
@@ -22,6 +24,7 @@ struct LineAlignment {
     std::vector<int> toOther;
     std::vector<int> toBase;
 };
-LineAlignment AlignLines(const RulesDocument& base, const RulesDocument& other);
+LineAlignment AlignLines(const RulesDocument& base, const RulesDocument& other,
+                         const RecordAlignment& records);
 
 }  // namespace rules

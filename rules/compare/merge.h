@@ -1,10 +1,12 @@
 #pragma once
 
 // A three-way merge of rules files, field by field: what THEIRS changed
-// against BASE is brought onto OURS. Records are matched by position, as the
-// comparison matches them, and so are the rows of the other sections (cell
-// by cell, a row's values and its comment taken as its fields); a field changed on one side only takes that
-// side's text, on both sides to the same text takes it, and on both sides to
+// against BASE is brought onto OURS. Records are matched by what they are
+// (AlignRecords: a unit's name, an advance's name or abbreviation, another
+// section's row by its first value), so a change follows its record when the
+// other side added or removed records above it; the rows of the other
+// sections merge cell by cell, a row's values and its comment taken as its
+// fields. A field changed on one side only takes that side's text, on both sides to the same text takes it, and on both sides to
 // different texts is a conflict, where OURS's text stays. The lines outside
 // the records merge line by line the same way (a line changed, removed or
 // added on one side is taken). Nothing here ever writes conflict markers:
@@ -105,10 +107,13 @@ struct MergeResult {
     std::string bytes;  // the merged file
 };
 
-// The whole merge of three files' bytes. When OURS is BASE byte for byte the
-// result is THEIRS byte for byte, and the other way round; when there is
-// nothing to take from THEIRS it is OURS's bytes. `language` is OURS's: a
-// cosmic value taken from THEIRS is written in its words.
+// The whole merge of three files' bytes. Line breaks aside: a side that
+// changed nothing else changed nothing, and every line of the result has
+// OURS's break (lines from THEIRS that of the line of OURS before them).
+// When OURS's lines are BASE's the result is THEIRS's lines, and the other
+// way round; when there is nothing to take from THEIRS it is OURS's bytes.
+// `language` is OURS's: a cosmic value taken from THEIRS is written in its
+// words.
 MergeResult MergeFiles(std::string_view base, std::string_view ours, std::string_view theirs,
                        Language language);
 

@@ -32,28 +32,31 @@ std::string Joined(const std::vector<std::string>& lines) {
     return text;
 }
 
-bool RecordDiffers(const RulesDocument& a, const RulesDocument& b, SectionId section, int record) {
+bool RecordDiffers(const RulesDocument& a, int aRecord, const RulesDocument& b, int bRecord,
+                   SectionId section) {
     for (int field = 0; field < FieldCount(section); ++field) {
-        const FieldRef ref{section, record, field};
-        if (FieldText(a, ref) != FieldText(b, ref)) return true;
+        if (FieldText(a, {section, aRecord, field}) != FieldText(b, {section, bRecord, field})) return true;
     }
     return false;
 }
 
-bool RowDiffers(const SectionTable& a, const SectionTable& b, int row) {
-    return a.Row(row).values != b.Row(row).values || a.Row(row).comment != b.Row(row).comment;
+bool RowDiffers(const SectionTable& a, int aRow, const SectionTable& b, int bRow) {
+    return a.Row(aRow).values != b.Row(bRow).values || a.Row(aRow).comment != b.Row(bRow).comment;
 }
 
-// Row `row` of the side's counterpart of BASE's section `s`: its section
-// index and line, or -1s.
+// The side's counterpart of row `row` of BASE's section `s`: its section
+// index, row and line, or -1s (row 0).
 struct RowPlace {
     int section = -1;
+    int row = 0;
     int line = -1;
 };
-RowPlace RowIn(const RulesDocument& base, const RulesDocument& side, int s, int row) {
+RowPlace RowIn(const RulesDocument& base, const RulesDocument& side, const RecordAlignment& records,
+               int s, int row) {
     const int t = base.Others().CounterpartIn(side.Others(), s);
-    if (t < 0 || row > side.Others().At(t).RowCount()) return {t, -1};
-    return {t, side.Others().At(t).LineOf(row)};
+    const int counterpart = t < 0 ? 0 : records.others[At(s)].Other(row);
+    if (counterpart <= 0) return {t, 0, -1};
+    return {t, counterpart, side.Others().At(t).LineOf(counterpart)};
 }
 
 std::string Label(const RulesDocument& document, SectionId section, int record) {
@@ -65,37 +68,43 @@ std::string Label(const RulesDocument& document, SectionId section, int record) 
 // How one side's lines stand to BASE's: for each line of BASE its line on
 // the side (-1: the side removed it) and whether it differs there, and for
 // each line of the side its line in BASE (-1: the side added it). Record
-// lines pair by position, the other lines as the comparison pairs them.
+// lines pair as AlignRecords pairs the records, the other lines as the
+// comparison pairs them.
 struct Side {
     const RulesDocument& document;
+    const RecordAlignment records;
+    LineAlignment lines;
     std::vector<int> fromBase;
     std::vector<bool> changed;
     std::vector<int> toBase;
 
-    Side(const RulesDocument& base, const RulesDocument& side, const LineAlignment& alignment)
+    Side(const RulesDocument& base, const RulesDocument& side)
         : document(side),
+          records(AlignRecords(base, side)),
           fromBase(At(base.Lines().LineCount()), -1),
           changed(At(base.Lines().LineCount()), false),
           toBase(At(side.Lines().LineCount()), -1) {
+        lines = AlignLines(base, side, records);
         for (int line = 0; line < base.Lines().LineCount(); ++line) {
-            const int other = alignment.toOther[At(line)];
+            const int other = lines.toOther[At(line)];
             if (other >= 0) Link(line, other, base.Lines().GetLine(line) != side.Lines().GetLine(other));
         }
         for (const SectionId section : kSections) {
             for (int record = 1; record <= RecordCount(base, section); ++record) {
                 const int baseLine = RecordLine(base, section, record);
-                const int sideLine = RecordLine(side, section, record);
+                const int counterpart = records.Of(section).Other(record);
+                const int sideLine = RecordLine(side, section, counterpart);
                 if (baseLine >= 0 && sideLine >= 0)
-                    Link(baseLine, sideLine, RecordDiffers(base, side, section, record));
+                    Link(baseLine, sideLine, RecordDiffers(base, record, side, counterpart, section));
             }
         }
         for (int s = 0; s < base.Others().Count(); ++s) {
             const SectionTable& section = base.Others().At(s);
             for (int row = 1; row <= section.RowCount(); ++row) {
-                const RowPlace place = RowIn(base, side, s, row);
+                const RowPlace place = RowIn(base, side, records, s, row);
                 if (place.line >= 0)
                     Link(section.LineOf(row), place.line,
-                         RowDiffers(section, side.Others().At(place.section), row));
+                         RowDiffers(section, row, side.Others().At(place.section), place.row));
             }
         }
     }
@@ -136,12 +145,8 @@ std::map<int, AddedRun> AddedRuns(const Side& side) {
 
 class Planner {
   public:
-    Planner(const RulesDocument& base, const RulesDocument& ours, const RulesDocument& theirs,
-            const LineAlignment& oursAlignment, const LineAlignment& theirsAlignment)
-        : base_(base),
-          ours_(base, ours, oursAlignment),
-          theirs_(base, theirs, theirsAlignment),
-          baseAlignment_(theirsAlignment) {}
+    Planner(const RulesDocument& base, const RulesDocument& ours, const RulesDocument& theirs)
+        : base_(base), ours_(base, ours), theirs_(base, theirs) {}
 
     MergePlan Run() {
         for (const SectionId section : kSections) Records(section);
@@ -172,16 +177,17 @@ class Planner {
         for (int record = 1; record <= RecordCount(base_, section); ++record) {
             const int baseLine = RecordLine(base_, section, record);
             if (baseLine < 0) continue;
-            const int oursLine = RecordLine(Ours(), section, record);
-            const int theirsLine = RecordLine(Theirs(), section, record);
+            const int mine = ours_.records.Of(section).Other(record);
+            const int oursLine = RecordLine(Ours(), section, mine);
+            const int theirsLine = RecordLine(Theirs(), section, theirs_.records.Of(section).Other(record));
             if (oursLine >= 0 && theirsLine >= 0) {
-                Fields(section, record, oursLine);
+                Fields(section, record, mine, theirs_.records.Of(section).Other(record), oursLine);
             } else if (oursLine >= 0) {
                 if (!ours_.changed[At(baseLine)])
                     plan_.lines.push_back({MergeLineEdit::Kind::Remove, oursLine, {}});
                 else
-                    AddConflict(MergeConflict::Kind::Record, {section, record, 0},
-                                Label(Ours(), section, record), "removed in theirs, changed in ours",
+                    AddConflict(MergeConflict::Kind::Record, {section, mine, 0},
+                                Label(Ours(), section, mine), "removed in theirs, changed in ours",
                                 oursLine, LineText(base_, baseLine), LineText(Ours(), oursLine),
                                 std::nullopt);
             } else if (theirsLine >= 0 && theirs_.changed[At(baseLine)]) {
@@ -193,17 +199,18 @@ class Planner {
         }
     }
 
-    void Fields(SectionId section, int record, int oursLine) {
+    // Record `record` of BASE is `mine` in OURS and `yours` in THEIRS.
+    void Fields(SectionId section, int record, int mine, int yours, int oursLine) {
         for (int field = 0; field < FieldCount(section); ++field) {
-            const FieldRef ref{section, record, field};
-            const std::string& base = FieldText(base_, ref);
+            const FieldRef ref{section, mine, field};
+            const std::string& base = FieldText(base_, {section, record, field});
             const std::string& ours = FieldText(Ours(), ref);
-            const std::string& theirs = FieldText(Theirs(), ref);
+            const std::string& theirs = FieldText(Theirs(), {section, yours, field});
             if (theirs == base || theirs == ours) continue;
             if (ours == base)
                 plan_.fields.push_back({ref, theirs, oursLine});
             else
-                AddConflict(MergeConflict::Kind::Field, ref, Label(Ours(), section, record), "",
+                AddConflict(MergeConflict::Kind::Field, ref, Label(Ours(), section, mine), "",
                             oursLine, base, ours, theirs);
         }
     }
@@ -213,20 +220,20 @@ class Planner {
         const SectionTable& section = base_.Others().At(s);
         for (int row = 1; row <= section.RowCount(); ++row) {
             const int baseLine = section.LineOf(row);
-            const RowPlace ours = RowIn(base_, Ours(), s, row);
-            const RowPlace theirs = RowIn(base_, Theirs(), s, row);
+            const RowPlace ours = RowIn(base_, Ours(), ours_.records, s, row);
+            const RowPlace theirs = RowIn(base_, Theirs(), theirs_.records, s, row);
             if (ours.line >= 0 && theirs.line >= 0) {
-                Cells(section, row, Ours().Others().At(ours.section), ours.section,
-                      Theirs().Others().At(theirs.section), ours.line);
+                Cells(section, row, Ours().Others().At(ours.section), ours.section, ours.row,
+                      Theirs().Others().At(theirs.section), theirs.row, ours.line);
             } else if (ours.line >= 0) {
                 if (!ours_.changed[At(baseLine)]) {
                     plan_.lines.push_back({MergeLineEdit::Kind::Remove, ours.line, {}});
                     continue;
                 }
-                AddConflict(MergeConflict::Kind::Record, {}, RowLabel(Ours().Others().At(ours.section), row),
+                AddConflict(MergeConflict::Kind::Record, {}, RowLabel(Ours().Others().At(ours.section), ours.row),
                             "removed in theirs, changed in ours", ours.line, LineText(base_, baseLine),
                             LineText(Ours(), ours.line), std::nullopt);
-                RowOfConflict(section, {ours.section, row, 0});
+                RowOfConflict(section, {ours.section, ours.row, 0});
             } else if (theirs.line >= 0 && theirs_.changed[At(baseLine)]) {
                 AddConflict(MergeConflict::Kind::Record, {}, RowLabel(section, row),
                             "removed in ours, changed in theirs", -1, LineText(base_, baseLine),
@@ -236,28 +243,30 @@ class Planner {
         }
     }
 
-    void Cells(const SectionTable& base, int row, const SectionTable& ours, int oursSection,
-               const SectionTable& theirs, int oursLine) {
-        const auto text = [row](const SectionTable& section, std::size_t c) {
-            const std::vector<std::string>& values = section.Row(row).values;
-            return c < values.size() ? values[c] : std::string();
+    // Row `row` of BASE's section is `mine` of OURS's and `yours` of THEIRS's.
+    void Cells(const SectionTable& base, int row, const SectionTable& ours, int oursSection, int mine,
+               const SectionTable& theirs, int yours, int oursLine) {
+        const RowText& b = base.Row(row);
+        const RowText& o = ours.Row(mine);
+        const RowText& t = theirs.Row(yours);
+        const auto text = [](const RowText& cells, std::size_t c) {
+            return c < cells.values.size() ? cells.values[c] : std::string();
         };
-        const std::size_t values = std::max({base.Row(row).values.size(), ours.Row(row).values.size(),
-                                             theirs.Row(row).values.size()});
+        const std::size_t values = std::max({b.values.size(), o.values.size(), t.values.size()});
         for (std::size_t c = 0; c <= values; ++c) {
             const bool comment = c == values;
             const int column = comment ? ours.CommentColumn() : static_cast<int>(c);
-            const std::string b = comment ? base.Row(row).comment : text(base, c);
-            const std::string o = comment ? ours.Row(row).comment : text(ours, c);
-            const std::string t = comment ? theirs.Row(row).comment : text(theirs, c);
-            if (t == b || t == o) continue;
-            const CellRef ref{oursSection, row, column};
+            const std::string bText = comment ? b.comment : text(b, c);
+            const std::string oText = comment ? o.comment : text(o, c);
+            const std::string tText = comment ? t.comment : text(t, c);
+            if (tText == bText || tText == oText) continue;
+            const CellRef ref{oursSection, mine, column};
             // A value OURS's line lacks cannot be set there: a conflict.
-            if (o == b && ours.HasCell(row, column)) {
-                plan_.cells.push_back({ref, t, oursLine});
+            if (oText == bText && ours.HasCell(mine, column)) {
+                plan_.cells.push_back({ref, tText, oursLine});
                 continue;
             }
-            AddConflict(MergeConflict::Kind::Field, {}, RowLabel(ours, row), "", oursLine, b, o, t);
+            AddConflict(MergeConflict::Kind::Field, {}, RowLabel(ours, mine), "", oursLine, bText, oText, tText);
             RowOfConflict(base, ref);
             plan_.conflicts.back().column = comment                       ? std::string("Comment")
                                             : column < ours.ValueColumns() ? ours.Headings()[c]
@@ -273,7 +282,7 @@ class Planner {
 
     void FreeLines() {
         for (int line = 0; line < base_.Lines().LineCount(); ++line) {
-            if (baseAlignment_.toOther[At(line)] == LineAlignment::kRecord) continue;
+            if (theirs_.lines.toOther[At(line)] == LineAlignment::kRecord) continue;
             const int ours = ours_.fromBase[At(line)];
             const int theirs = theirs_.fromBase[At(line)];
             const std::string base = LineText(base_, line);
@@ -351,7 +360,6 @@ class Planner {
     const RulesDocument& base_;
     Side ours_;
     Side theirs_;
-    const LineAlignment& baseAlignment_;  // tells BASE's record lines from the others
     MergePlan plan_;
 };
 
@@ -366,9 +374,7 @@ int MergePlan::Changes() const {
 
 MergePlan PlanMerge(const RulesDocument& base, const RulesDocument& ours,
                     const RulesDocument& theirs) {
-    const LineAlignment oursAlignment = AlignLines(base, ours);
-    const LineAlignment theirsAlignment = AlignLines(base, theirs);
-    return Planner(base, ours, theirs, oursAlignment, theirsAlignment).Run();
+    return Planner(base, ours, theirs).Run();
 }
 
 }  // namespace rules

@@ -96,5 +96,64 @@ TEST(Merge, WhatOneSideRemovedTheOtherChangedAndWhatBothAddedDifferentlyKeepOurs
     EXPECT_EQ(removal.bytes, Replaced(theirs, "; Invented base", "; Invented base, ours"));
 }
 
+TEST(Merge, AChangeFollowsItsRecordOrRowWhenTheOtherSideInsertedOrRemovedOneAbove) {
+    const std::string base = kBase +
+                             "@TERRAIN\r\nBog,   1, 2 ; bog\r\nHeath, 1, 0 ; hth\r\n"
+                             "Dunes, 2, 1 ; dun\r\n;\r\n";
+    const std::string heath = "Heath, 1, 0 ; hth\r\n";
+    // Ours removes the first unit and adds a row above Heath; theirs changes
+    // the unit and the row after them.
+    std::string ours = Replaced(base, "Ember Guard,nil,0,1.,0,2a,1d,1h,1f,2,0,5,Emk,000000000000000\r\n", "");
+    ours = Replaced(ours, heath, "Fen,   3, 1 ; fen\r\n" + heath);
+    std::string theirs = Replaced(base, "Ash Bowman,Kln,0,1.,0,2a,1d,1h", "Ash Bowman,Kln,0,1.,0,2a,1d,2h");
+    theirs = Replaced(theirs, heath, "Heath, 1, 4 ; hth\r\n");
+
+    const MergeResult result = MergeFiles(base, ours, theirs, Language::English);
+    EXPECT_TRUE(result.plan.Clean()) << ::testing::PrintToString(Conflicts(result.plan));
+    std::string expected = Replaced(ours, "Ash Bowman,Kln,0,1.,0,2a,1d,1h", "Ash Bowman,Kln,0,1.,0,2a,1d,2h");
+    expected = Replaced(expected, heath, "Heath, 1, 4 ; hth\r\n");
+    EXPECT_EQ(result.bytes, expected);
+    // The same the other way round, theirs's removal and row carried over.
+    EXPECT_EQ(MergeFiles(base, theirs, ours, Language::English).bytes, expected);
+
+    // Two records of one name on one side and one on the other cannot be
+    // told apart: a change of either is a conflict, not a guess.
+    const std::string twice = Replaced(base, "Mud Hauler,", "Ash Bowman,");
+    const std::string oneGone = Replaced(twice, "Ember Guard,nil,0,1.,0,2a,1d,1h,1f,2,0,5,Emk,000000000000000\r\n"
+                                                "Ash Bowman,Kln,0,1.,0,2a,1d,1h,1f,3,0,5,Emk,000000000000000\r\n",
+                                         "");
+    const std::string changed = Replaced(twice, "0a,1d,1h", "0a,1d,3h");
+    const MergeResult ambiguous = MergeFiles(twice, oneGone, changed, Language::English);
+    EXPECT_FALSE(ambiguous.plan.Clean());
+    EXPECT_EQ(ambiguous.bytes, oneGone);
+}
+
+std::string Lf(std::string text) {
+    std::erase(text, '\r');
+    return text;
+}
+
+TEST(Merge, ALineBreakChangeAloneIsNoChangeAndEveryLineKeepsOursBreak) {
+    const std::string ours = Replaced(kBase, "3     ; roads", "4     ; roads");
+    const std::string theirs = Replaced(kBase, "1f,3,0,5,nil", "1f,4,0,5,nil");
+    const std::string both = Replaced(ours, "1f,3,0,5,nil", "1f,4,0,5,nil");
+
+    // LF files stay LF.
+    EXPECT_EQ(MergeFiles(Lf(kBase), Lf(ours), Lf(theirs), Language::English).bytes, Lf(both));
+    // Their change is taken when only their side switched to LF, or only
+    // ours did, or ours changed nothing but its breaks.
+    const MergeResult switched = MergeFiles(kBase, ours, Lf(theirs), Language::English);
+    EXPECT_EQ(MergeSummary(switched.plan), "No conflicts; 1 change taken from theirs.");
+    EXPECT_EQ(switched.bytes, both);
+    EXPECT_EQ(MergeFiles(kBase, Lf(ours), theirs, Language::English).bytes, Lf(both));
+    EXPECT_EQ(MergeFiles(kBase, Lf(kBase), theirs, Language::English).bytes, Lf(theirs));
+    // Breaks alone bring nothing.
+    EXPECT_EQ(MergeFiles(kBase, ours, Lf(kBase), Language::English).bytes, ours);
+    // Lines added by theirs take the break of ours's line before them.
+    const std::string added = Replaced(kBase, "; the advances\r\n", "; the advances\r\n; more\r\n");
+    EXPECT_EQ(MergeFiles(kBase, Lf(ours), added, Language::English).bytes,
+              Lf(Replaced(ours, "; the advances\r\n", "; the advances\r\n; more\r\n")));
+}
+
 }  // namespace
 }  // namespace rules
