@@ -76,6 +76,8 @@ int RunExport(const Arguments& arguments, Streams io) {
     Line line;
     if (const std::optional<int> stop = ReadArguments(command, arguments, true, io, line)) return *stop;
     if (line.words.size() != 2) return UsageError(command, "export takes a rules file and a section", io);
+    if (const std::optional<int> stop = RefuseOutputOverInput(command, line.out, {line.words[0]}, io))
+        return *stop;
     rules::RulesDocument document;
     if (!ReadRulesFile(line.words[0], document, io)) return kExitFailure;
     const std::unique_ptr<rules::CellGrid> grid = Grid(document, line.words[0], line.words[1], io);

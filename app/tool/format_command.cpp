@@ -3,23 +3,14 @@
 // editor's own Align Columns is to share; --check only lists the lines that
 // are not aligned.
 
-#include <filesystem>
 #include <ostream>
 
 #include "app/tool/commands.h"
 #include "rules/document/align_columns.h"
 #include "rules/document/rules_document.h"
+#include "rules/document/same_file.h"
 
 namespace tool {
-
-namespace {
-
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error);
-}
-
-}  // namespace
 
 int RunFormat(const Arguments& arguments, Streams io) {
     const Command& command = CommandNamed("format");
@@ -59,7 +50,9 @@ int RunFormat(const Arguments& arguments, Streams io) {
                << " not aligned; ovantra-rules format aligns them.\n";
         return kExitProblems;
     }
-    if (!out.empty() && !SameFile(out, file)) {
+    // OUT naming FILE (by any name or link) is FILE aligned in place, an
+    // earlier version kept.
+    if (!out.empty() && !rules::SameFile(out, file)) {
         document.Render();
         if (const rules::Status status = document.Lines().SaveFile(out); !status) {
             io.err << "ovantra-rules: " << status.message << ".\n";

@@ -129,6 +129,9 @@ int RunMerge(const Arguments& arguments, Streams io) {
     const rules::Language language =
         rules::LanguageFromFileName(oursName).value_or(rules::Language::English);
     const rules::MergeResult result = rules::MergeFiles(bytes[0], bytes[1], bytes[2], language);
+    // OUT may be OURS (git's driver writes the result there), never BASE or THEIRS.
+    if (const auto stop = RefuseOutputOverInput(command, output, {files[0], files[2]}, io))
+        return *stop;
     std::ostream& report = output.empty() ? io.err : io.out;
     if (output.empty()) {
         io.out << result.bytes;

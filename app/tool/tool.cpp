@@ -6,6 +6,7 @@
 
 #include "app/tool/commands.h"
 #include "rules/document/rules_document.h"
+#include "rules/document/same_file.h"
 #include "rules/versions/keeping_save.h"
 #include "rules/versions/version_store.h"
 
@@ -123,6 +124,18 @@ int SaveAsTheEditorDoes(rules::RulesDocument& document, Streams io) {
         io.err << kProgram << ": warning: " << outcome.kept.message
                << ". The file is saved all the same, without keeping the one it replaces.\n";
     return kExitOk;
+}
+
+std::optional<int> RefuseOutputOverInput(const Command& command, const std::string& output,
+                                         const std::vector<std::string>& inputs, Streams io) {
+    if (output.empty()) return std::nullopt;
+    for (const std::string& input : inputs) {
+        if (!rules::SameFile(output, input)) continue;
+        std::string message = "the output file " + output + " is the input file " + input;
+        if (output != input) message += " under another name";
+        return UsageError(command, message + "; nothing was written", io);
+    }
+    return std::nullopt;
 }
 
 const Command& CommandNamed(const std::string& name) {

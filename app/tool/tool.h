@@ -79,6 +79,14 @@ bool ReadRulesFileToChange(const std::string& file, rules::RulesDocument& docume
 // exit status (a version that could not be kept is a warning only).
 int SaveAsTheEditorDoes(rules::RulesDocument& document, Streams io);
 
+// For commands that write an output file: when `output` is one of `inputs`
+// (the same name, a symbolic link to it or another hard link of it), says so
+// on the error stream naming both and gives kExitFailure, before anything is
+// written: the output would destroy what the command reads. Otherwise
+// nothing. An empty `output` (the standard output) is never an input.
+std::optional<int> RefuseOutputOverInput(const Command& command, const std::string& output,
+                                         const std::vector<std::string>& inputs, Streams io);
+
 // Whether an argument is an option ("-x", "--long"); "-" alone is not.
 bool IsOption(const std::string& argument);
 

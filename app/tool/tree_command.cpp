@@ -2,10 +2,8 @@
 // only one advance with all it needs and all it opens) as DOT, SVG or PNG, by
 // OUT's extension.
 
-#include <filesystem>
 #include <fstream>
 #include <optional>
-#include <system_error>
 #include <ostream>
 
 #include "app/tool/commands.h"
@@ -14,20 +12,6 @@
 #include "rules/tree/tech_tree.h"
 
 namespace tool {
-
-namespace {
-
-// Whether two names lead to one file (also through links or "..").
-bool SameFile(const std::string& a, const std::string& b) {
-    std::error_code ec;
-    if (std::filesystem::equivalent(a, b, ec)) return true;
-    const auto ca = std::filesystem::weakly_canonical(a, ec);
-    if (ec) return false;
-    const auto cb = std::filesystem::weakly_canonical(b, ec);
-    return !ec && ca == cb;
-}
-
-}  // namespace
 
 int RunTree(const Arguments& arguments, Streams io) {
     const Command& command = CommandNamed("tree");
@@ -57,9 +41,7 @@ int RunTree(const Arguments& arguments, Streams io) {
         return UsageError(command, "cannot tell the format of " + output + " (use .dot, .svg or .png)", io);
     }
 
-    // Writing the picture over the rules file would destroy it.
-    if (SameFile(output, files[0]))
-        return UsageError(command, "the output file " + output + " is the rules file itself", io);
+    if (const std::optional<int> stop = RefuseOutputOverInput(command, output, files, io)) return *stop;
 
     rules::RulesDocument document;
     if (!ReadRulesFile(files[0], document, io)) return kExitFailure;

@@ -1,6 +1,7 @@
 #include "rules/versions/version_store.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -214,9 +215,13 @@ Status VersionStore::Stage(const fs::path& file, Staged& staged) {
                               .concat(".part");
     // A link costs nothing, but holds the old bytes only if the save puts a
     // new file in place rather than writing into this one, which it does
-    // wherever the folder takes a new file.
+    // wherever the folder takes a new file; and only if no other name links
+    // the file too, through which anyone could still write into the version.
     const fs::path folder = real.parent_path().empty() ? fs::path(".") : real.parent_path();
-    if (::access(folder.c_str(), W_OK) == 0 && ::link(real.c_str(), part.c_str()) == 0) {
+    struct stat status {};
+    const bool linkedNowhereElse = ::stat(real.c_str(), &status) == 0 && status.st_nlink == 1;
+    if (linkedNowhereElse && ::access(folder.c_str(), W_OK) == 0 &&
+        ::link(real.c_str(), part.c_str()) == 0) {
         staged = {part, true};
         return Status::Ok();
     }

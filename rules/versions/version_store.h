@@ -52,7 +52,8 @@ class VersionStore {
     // The same for the bytes the file `file` holds now, which a save is
     // about to replace, without reading them into memory: Stage puts them
     // beside the versions (linked where the file's folder lets a save
-    // replace it and both lie on one file system, else copied), then, once
+    // replace it, both lie on one file system and no other name links the
+    // file, else copied), then, once
     // the save did replace the file, KeepStaged keeps them as KeepBytes
     // would; DropStaged forgets them when it did not.
     struct Staged {

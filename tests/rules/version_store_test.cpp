@@ -154,5 +154,30 @@ TEST(KeepingSave, AFileRewrittenInPlaceStillKeepsWhatItHeld) {
     EXPECT_NE(testing::ReadBytes((game / "rules.txt").string()), asRead);
 }
 
+// A version shares no bytes with a file still in use: the replaced file is
+// linked into the versions only when nothing else links it, copied when
+// another name (a hard link) still holds it.
+TEST(KeepingSave, AFileWithAnotherHardLinkIsKeptAsACopy) {
+    testing::ScratchDir scratch;
+    testing::WorkingDir inside(scratch.Path());
+    const std::string asRead = "; mine\r\n@COSMIC\r\n3     ; roads\r\n;\r\n";
+    testing::WriteBytes("rules.txt", asRead);
+    std::filesystem::create_hard_link("rules.txt", "other.txt");
+    const std::filesystem::path root = scratch.Path() / "versions";
+    RulesDocument document;
+    ASSERT_TRUE(document.Load("rules.txt", Language::English));
+    document.Parse();
+    SetFieldText(document, CosmicFieldRef(1), "4");
+    const SaveOutcome outcome = SaveKeepingVersion(document, root);
+    ASSERT_TRUE(outcome.saved && outcome.written && outcome.kept);
+
+    // The other name still holds the old bytes; writing there changes no version.
+    testing::WriteBytes("other.txt", asRead + "; appended later\r\n");
+    const std::vector<KeptVersion> kept = VersionStore(root, "rules.txt").List();
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(testing::ReadBytes(kept.front().path.string()), asRead);
+    EXPECT_EQ(std::filesystem::hard_link_count(kept.front().path), 1u);
+}
+
 }  // namespace
 }  // namespace rules

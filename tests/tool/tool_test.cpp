@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -258,6 +259,41 @@ TEST(RulesTool, ShowListsTheSectionsWithoutWritingAndAlignsByCharacters) {
               ColumnOf(run.out, " 2 \u00c9claireur", " attack "))
         << run.out;
     EXPECT_EQ(ReadBytes(file), bytes);
+}
+
+// No command writes its output over a file it reads, however OUT names it:
+// the same name, a symbolic link to it, another hard link of it.
+TEST(RulesTool, NoCommandWritesItsOutputOverAFileItReads) {
+    ScratchDir dir;
+    const std::string rules = dir / "rules.txt", ours = dir / "ours.txt",
+                      theirs = dir / "theirs.txt";
+    // Named as pictures, so that tree gets as far as the check.
+    const std::string symlink = dir / "link.svg", hardLink = dir / "hard.dot";
+    const std::string bytes = SmallRules("Glazing, 1, 0, Kln, nil, 1, 3 ; Gla",
+                                         "Barge,nil,1,2.,0,1a,1d,1h,1f,3,2,4,Gla,000000000000000");
+    WriteBytes(rules, bytes);
+    WriteBytes(ours, bytes);
+    WriteBytes(theirs, bytes);
+    std::filesystem::create_symlink(rules, symlink);
+    std::filesystem::create_hard_link(rules, hardLink);
+
+    for (const std::string& out : {rules, symlink, hardLink}) {
+        std::vector<Arguments> commands = {{"export", rules, "units", "-o", out},
+                                           {"merge", rules, ours, theirs, "-o", out},
+                                           {"merge", ours, theirs, rules, "-o", out}};
+        if (out != rules) commands.push_back({"tree", rules, "-o", out});
+        for (const Arguments& arguments : commands) {
+            const Outcome run = Tool(arguments);
+            const std::string what = ::testing::PrintToString(arguments);
+            EXPECT_EQ(run.status, kExitFailure) << what;
+            EXPECT_NE(run.err.find("the output file " + out + " is the input file " + rules), std::string::npos)
+                << what << run.err;
+            EXPECT_EQ(ReadBytes(rules), bytes) << what;
+            EXPECT_TRUE(std::filesystem::is_symlink(symlink)) << what;
+        }
+    }
+    // Git's merge driver writes the result over OURS: that is its job.
+    EXPECT_EQ(Tool({"merge", rules, ours, theirs, "-o", ours}).status, kExitOk);
 }
 
 }  // namespace
