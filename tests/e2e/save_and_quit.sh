@@ -44,7 +44,10 @@ if kill -0 "$EDITOR_PID" 2>/dev/null; then echo "editor did not quit"; kill "$ED
 wait "$EDITOR_PID"
 DRIVE
 chmod +x "$work/drive.sh"
-xvfb-run -a -s "-screen 0 1024x768x24" "$work/drive.sh" "$editor" \
+# xvfb-run -a takes the first free display from its start number; two runs
+# at once (another test, another checkout) can race for the same one, so
+# each starts its search somewhere of its own.
+xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$work/drive.sh" "$editor" \
     "$(cd "$(dirname "$0")/../../scripts/lib" && pwd)/editor-window.sh"
 
 if ! cmp -s "$work/rules.txt" "$work/expected.txt"; then
