@@ -16,6 +16,8 @@ PACKAGES=(
   desktop-file-utils appstream go-md2man groff-base
   python3-jsonschema
   neovim tmux
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
+  at-spi2-core python3-pyatspi dbus-daemon
   "$@"
 )
 
