@@ -7,6 +7,7 @@
 
 #include "rules/journal/journal_file.h"
 #include "rules/journal/journal_format.h"
+#include "rules/journal/journal_replay.h"
 
 namespace {
 
@@ -115,6 +116,35 @@ TEST(Journal, FileStartsAppendsAndRemoves) {
     ASSERT_TRUE(again.Remove());
     EXPECT_FALSE(std::filesystem::exists(path));
     std::filesystem::remove_all(root);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Journal, ReplayRebuildsTheUndoStackTypingFoldedAndRedoKept) {
+    const rules::FieldRef attack = rules::UnitFieldRef(3, rules::UnitField::Attack);
+    const auto push = [&](std::string value, std::string before) {
+        JournalEntry e;
+        e.kind = Kind::Push;
+        e.plan.edits = {{attack, std::move(value)}};
+        e.undo.edits = {{attack, std::move(before)}};
+        return e;
+    };
+    const auto movement = [](Kind kind) {
+        JournalEntry e;
+        e.kind = kind;
+        return e;
+    };
+    // Typing "1" then "12" into Attack (folded), then "3" typed back to the
+    // start value (dropped), then an undo.
+    const rules::ReplayedStack stack = rules::Replay(
+        {push("1", "4"), push("12", "1"), movement(Kind::Fold), push("5", "12"), movement(Kind::Undo),
+         push("4", "12"), movement(Kind::Drop), movement(Kind::Redo), movement(Kind::Undo)});
+    ASSERT_EQ(stack.steps.size(), 1u);
+    EXPECT_EQ(stack.done, 0);
+    EXPECT_EQ(stack.steps[0].plan.edits[0].value, "12");
+    EXPECT_EQ(stack.steps[0].undo.edits[0].value, "4");
 }
 
 }  // namespace
