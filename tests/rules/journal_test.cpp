@@ -8,6 +8,7 @@
 #include "rules/journal/journal_file.h"
 #include "rules/journal/journal_format.h"
 #include "rules/journal/journal_replay.h"
+#include "rules/journal/journal_writer.h"
 
 namespace {
 
@@ -111,10 +112,18 @@ TEST(Journal, FileStartsAppendsAndRemoves) {
     std::string bytes;
     ASSERT_TRUE(rules::ReadJournalBytes(path, bytes));
     EXPECT_EQ(rules::DecodeJournal(bytes).entries, entries);
-    rules::JournalFile again;
-    ASSERT_TRUE(again.Start(path, rules::EncodeJournalHeader(Header())));
-    ASSERT_TRUE(again.Remove());
+    // The same through the writer's thread; a fresh start replaces the old journal.
+    std::string failure;
+    rules::JournalWriter writer([&](const std::string& why) { failure = why; });
+    writer.Start(path, rules::EncodeJournalHeader(Header()));
+    for (const JournalEntry& e : entries) writer.Append(rules::EncodeJournalEntry(e));
+    writer.Drain();
+    ASSERT_TRUE(rules::ReadJournalBytes(path, bytes));
+    EXPECT_EQ(rules::DecodeJournal(bytes).entries, entries);
+    writer.Remove();
+    writer.Drain();
     EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_EQ(failure, "");
     std::filesystem::remove_all(root);
 }
 
