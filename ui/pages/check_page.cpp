@@ -173,7 +173,7 @@ void CheckPage::FitToPage() {
 }
 
 QString CheckPage::Caption() const {
-    return shown_ == 0 ? QStringLiteral("Check") : QStringLiteral("Check (%1)").arg(shown_);
+    return shown_ == 0 ? tr("Check") : tr("Check (%1)").arg(shown_);
 }
 
 bool CheckPage::Hidden(const rules::Problem& problem) const {
