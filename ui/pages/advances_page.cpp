@@ -17,6 +17,8 @@
 #include "ui/widgets/radio_group.h"
 #include "ui/codec/text_codec.h"
 #include "ui/widgets/widget_helpers.h"
+#include "ui/edit/field_caption.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -57,6 +59,7 @@ AdvancesPage::AdvancesPage(DocumentEditor& editor, QWidget* parent)
 void AdvancesPage::MakeForm() {
     auto* outline = new OutlineList(this);
     outline->setObjectName(QStringLiteral("OutAdvances"));
+    NameForScreenReaders(outline, tr("Advances"));
     outline->setGeometry(8, 8, 153, 497);
     BindText(outline, "toolTip", UI_TEXT("Double-click or press <Enter> to edit name"));
     AttachOutline(outline);
@@ -79,11 +82,13 @@ void AdvancesPage::MakeForm() {
     const rules::AdvanceTable& advances = Document().Advances();
     preBox1_ = new AdvanceChoiceBox(advances, this);
     preBox1_->setObjectName(QStringLiteral("PreBox1"));
+    NameForScreenReaders(preBox1_, FieldCaption(rules::InfoOf(rules::SectionId::Advances, int(rules::AdvanceField::Prereq1))));
     preBox1_->setGeometry(176, 80, 145, 21);
     goto1_ =
         MakeButton(QStringLiteral("GOTO1"), UI_TEXT("Go To"), QRect(328, 80, 209, 21), this);
     preBox2_ = new AdvanceChoiceBox(advances, this);
     preBox2_->setObjectName(QStringLiteral("PreBox2"));
+    NameForScreenReaders(preBox2_, FieldCaption(rules::InfoOf(rules::SectionId::Advances, int(rules::AdvanceField::Prereq2))));
     preBox2_->setGeometry(176, 112, 145, 21);
     goto2_ = MakeButton(QStringLiteral("GOTO2"), UI_TEXT("Go To"), QRect(328, 112, 209, 21),
                         this);

@@ -16,6 +16,7 @@
 #include "ui/widgets/key_help.h"
 #include "ui/widgets/remembered_settings.h"
 #include "ui/widgets/widget_helpers.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -118,6 +119,7 @@ void CheckPage::Build() {
               QRect(8, 8, 0, 0), this);
     list_ = new ProblemList(this);
     list_->setObjectName(QStringLiteral("ProblemList"));
+    NameForScreenReaders(list_, tr("Problems"));
     list_->setGeometry(8, 32, 601, 457);
     list_->setHeaderHidden(true);
     list_->setColumnCount(1);

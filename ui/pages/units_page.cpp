@@ -16,6 +16,8 @@
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/up_down.h"
 #include "ui/widgets/widget_helpers.h"
+#include "ui/edit/field_caption.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -32,6 +34,7 @@ UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
 void UnitsPage::MakeForm() {
     auto* outline = new OutlineList(this);
     outline->setObjectName(QStringLiteral("OutUnit"));
+    NameForScreenReaders(outline, tr("Units"));
     outline->setGeometry(8, 8, 153, 505);
     BindText(outline, "toolTip", UI_TEXT("Double-click or press <Enter> to edit name"));
     AttachOutline(outline);
@@ -95,12 +98,14 @@ void UnitsPage::MakeForm() {
               QRect(168, 168, 0, 0), this);
     getObsolete_ = new AdvanceChoiceBox(Document().Advances(), this);
     getObsolete_->setObjectName(QStringLiteral("GetObsolete"));
+    NameForScreenReaders(getObsolete_, FieldCaption(rules::InfoOf(rules::SectionId::Units, int(rules::UnitField::ObsoleteBy))));
     getObsolete_->SetValueName(QStringLiteral("obsolete-by advance"));
     getObsolete_->setGeometry(168, 184, 145, 21);
     MakeLabel(QStringLiteral("Label15"), UI_TEXT("Prerequisite Advance"),
               QRect(336, 168, 0, 0), this);
     prerequisite_ = new AdvanceChoiceBox(Document().Advances(), this);
     prerequisite_->setObjectName(QStringLiteral("Prerequisite"));
+    NameForScreenReaders(prerequisite_, FieldCaption(rules::InfoOf(rules::SectionId::Units, int(rules::UnitField::Prereq))));
     prerequisite_->setGeometry(336, 184, 145, 21);
     connect(getObsolete_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::GetObsoleteChange);
     connect(prerequisite_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::PrerequisiteChange);
