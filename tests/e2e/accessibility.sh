@@ -31,6 +31,7 @@ cd "$(dirname "$0")"
 launcher_pid=$!
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
 start_editor_window "$editor"
+export EDITOR_WINDOW
 status=0
 timeout 90 "$python" "$walker" "$PWD/rules.txt" || status=$?
 kill "$EDITOR_PID" "$launcher_pid" 2>/dev/null || true

@@ -6,6 +6,8 @@ through accessibility actions only.
 Usage: accessibility_walk.py <rules file being edited>
 Exits 1 with the list of faults, 0 when every control was named and the
 saved file holds the typed value."""
+import os
+import subprocess
 import sys
 import time
 
@@ -86,6 +88,44 @@ def show_page(app, tabs, name):
     time.sleep(0.5)
 
 
+def windows(app):
+    return [app.getChildAtIndex(i) for i in range(app.childCount)
+            if app.getChildAtIndex(i) is not None and showing(app.getChildAtIndex(i))]
+
+
+def walk_dialog(app, what, keys, close=("Escape",), focus=None):
+    """Opens a window with the keyboard, as its user would, and lists its
+    unnamed controls; then closes it again."""
+    before = {w.name for w in windows(app)}
+    count = len(windows(app))
+    # With no window manager, a closed window hands the focus back to no one.
+    subprocess.run(["xdotool", "windowfocus", "--sync", os.environ["EDITOR_WINDOW"]], check=True)
+    if focus is not None:
+        # Focus over the bus does not take on every control; a click, as a
+        # user would, does: on the list's first entry.
+        box = focus.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        subprocess.run(["xdotool", "mousemove", "--sync", str(box.x + 30), str(box.y + 8),
+                        "click", "1"], check=True)
+        wait_for(f"the focus on {focus.name}", lambda: True if
+                 focus.getState().contains(pyatspi.STATE_FOCUSED) else None)
+    subprocess.run(["xdotool", "key", "--delay", "150", *keys], check=True)
+    def opened():
+        now = windows(app)
+        if len(now) > count:
+            return now[-1]
+        return next((w for w in now if w.name not in before), None)
+    window = wait_for(what, opened)
+    time.sleep(0.5)
+    faults = [f"{what}: unnamed {c}" for c in unnamed_controls(window)]
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{window.name}$"],
+                           capture_output=True, text=True).stdout.split()
+    if found:
+        subprocess.run(["xdotool", "windowfocus", "--sync", found[-1]], check=True)
+    subprocess.run(["xdotool", "key", "--delay", "150", *close], check=True)
+    wait_for(f"{what} closing", lambda: True if len(windows(app)) <= count else None)
+    return faults
+
+
 def main():
     rules_file = sys.argv[1]
     app = wait_for("the editor", editor_app, 20.0)
@@ -111,6 +151,14 @@ def main():
         attack_field = unit.split(b",")[5].strip()
         if attack_field != b"7a":
             faults.append(f"Units: the saved attack is {attack_field!r}, not b'7a'")
+
+    # The windows and questions the keyboard opens from the main window.
+    faults += walk_dialog(app, "Earlier Versions", ["alt+f", "e"])
+    faults += walk_dialog(app, "Keyboard Shortcuts", ["alt+h", "k"])
+    faults += walk_dialog(app, "the manual", ["F1"], close=("Escape",))
+    faults += walk_dialog(app, "the rename form", ["Return"],
+                          focus=find(app, pyatspi.ROLE_LIST, "Units"))
+    faults += walk_dialog(app, "the quit question", ["ctrl+q"])
 
     for fault in faults:
         print("FAIL:", fault)
