@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
@@ -262,6 +262,17 @@
     </message>
 </context>
 <context>
+    <name>ui::AboutPage</name>
+    <message>
+        <source>Notices</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Freeware</source>
+        <translation>Freeware</translation>
+    </message>
+</context>
+<context>
     <name>ui::AdvancesPage</name>
     <message>
         <source>Double-click or press &lt;Enter&gt; to edit name</source>
@@ -280,7 +291,7 @@
         <translation>Modifikator</translation>
     </message>
     <message>
-        <source>Modifier to value based on the "civilized" aspect of a leader's personality.  Positive values increase value for civilized leaders, decrease it for militaristic.  Negative values vice versa.</source>
+        <source>Modifier to value based on the &quot;civilized&quot; aspect of a leader&apos;s personality.  Positive values increase value for civilized leaders, decrease it for militaristic.  Negative values vice versa.</source>
         <translation>Ändert den Wert je nach „zivilisiertem“ Wesen des Herrschers.  Positiv: mehr für zivilisierte, weniger für militaristische.  Negativ: umgekehrt.</translation>
     </message>
     <message>
@@ -312,7 +323,7 @@
         <translation>Grundwert dieses Fortschritts für Computerspieler.</translation>
     </message>
     <message>
-        <source>Modifier to value based on the "civilized" aspect of a leader's personality.</source>
+        <source>Modifier to value based on the &quot;civilized&quot; aspect of a leader&apos;s personality.</source>
         <translation>Ändert den Wert je nach „zivilisiertem“ Wesen des Herrschers.</translation>
     </message>
     <message>
@@ -335,16 +346,24 @@
         <source>Allow you to develop nothing :)</source>
         <translation>Ermöglicht nichts :)</translation>
     </message>
+    <message>
+        <source>Advances</source>
+        <translation>Fortschritte</translation>
+    </message>
 </context>
 <context>
     <name>ui::CheckPage</name>
     <message>
         <source>Check</source>
-        <translation>Prüfung</translation>
+        <translation>Test</translation>
     </message>
     <message>
         <source>Check (%1)</source>
         <translation>Prüfung (%1)</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Probleme</translation>
     </message>
 </context>
 <context>
@@ -369,7 +388,7 @@
         <translation>&amp;Ihre übernehmen</translation>
     </message>
     <message>
-        <source>Copy their values of the selected differences into the tables, as one step you can undo. A record's row or a heading takes everything under it; Ctrl+A selects all.</source>
+        <source>Copy their values of the selected differences into the tables, as one step you can undo. A record&apos;s row or a heading takes everything under it; Ctrl+A selects all.</source>
         <translation>Kopiert ihre Werte der gewählten Unterschiede in die Tabellen, als ein rückgängig machbarer Schritt. Eine Datensatzzeile oder Überschrift nimmt alles darunter; Strg+A wählt alles.</translation>
     </message>
     <message>
@@ -379,6 +398,17 @@
     <message>
         <source>Take Theirs: %1</source>
         <translation>Ihre übernehmen: %1</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Unterschiede</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CosmicPage</name>
+    <message>
+        <source>What each value means</source>
+        <translation>Was jeder Wert bedeutet</translation>
     </message>
 </context>
 <context>
@@ -489,6 +519,10 @@
         <source>Restore Version of %1</source>
         <translation>Fassung von %1 wiederherstellen</translation>
     </message>
+    <message>
+        <source>Kept versions</source>
+        <translation>Aufbewahrte Versionen</translation>
+    </message>
 </context>
 <context>
     <name>ui::ManualWindow</name>
@@ -511,6 +545,14 @@
     <message>
         <source>Contents</source>
         <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Search the manual</source>
+        <translation>Im Handbuch suchen</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Kapitel</translation>
     </message>
 </context>
 <context>
@@ -563,12 +605,27 @@
 <context>
     <name>ui::SectionTableModel</name>
     <message>
-        <source>This row's line holds fewer values: there is nothing here to set.</source>
+        <source>This row&apos;s line holds fewer values: there is nothing here to set.</source>
         <translation>Diese Zeile hat weniger Werte: hier ist nichts zu setzen.</translation>
     </message>
     <message>
-        <source>On disk: "%1"</source>
+        <source>On disk: &quot;%1&quot;</source>
         <translation>Auf der Platte: „%1“</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SourcePage</name>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Go to line</source>
+        <translation>Gehe zu Zeile</translation>
+    </message>
+    <message>
+        <source>Text of the rules file</source>
+        <translation>Text der Regeldatei</translation>
     </message>
 </context>
 <context>
@@ -657,7 +714,7 @@ Die Datei wird trotzdem gespeichert, ohne die ersetzte zu sichern. Dies wird nur
     </message>
     <message>
         <source>Source</source>
-        <translation>Quelltext</translation>
+        <translation>Text</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -696,7 +753,7 @@ Die Datei wird trotzdem gespeichert, ohne die ersetzte zu sichern. Dies wird nur
         <translation>Eingabe, Doppelklick</translation>
     </message>
     <message>
-        <source>Show a difference's record</source>
+        <source>Show a difference&apos;s record</source>
         <translation>Datensatz eines Unterschieds zeigen</translation>
     </message>
     <message>
@@ -762,6 +819,24 @@ Die Datei wird trotzdem gespeichert, ohne die ersetzte zu sichern. Dies wird nur
     <message>
         <source>The %1 page</source>
         <translation>Die Seite %1</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TablePage</name>
+    <message>
+        <source>Filter by name</source>
+        <translation>Nach Namen filtern</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Einträge</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TreePage</name>
+    <message>
+        <source>Find an advance</source>
+        <translation>Fortschritt suchen</translation>
     </message>
 </context>
 <context>
@@ -833,6 +908,10 @@ Die Datei wird trotzdem gespeichert, ohne die ersetzte zu sichern. Dies wird nur
     <message>
         <source> Special Behaviour </source>
         <translation> Besondere Fähigkeiten </translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Einheiten</translation>
     </message>
 </context>
 </TS>

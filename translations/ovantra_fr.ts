@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
@@ -262,6 +262,17 @@
     </message>
 </context>
 <context>
+    <name>ui::AboutPage</name>
+    <message>
+        <source>Notices</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>Freeware</source>
+        <translation>Logiciel libre</translation>
+    </message>
+</context>
+<context>
     <name>ui::AdvancesPage</name>
     <message>
         <source>Double-click or press &lt;Enter&gt; to edit name</source>
@@ -273,15 +284,15 @@
     </message>
     <message>
         <source>Basic value at which computer players view this advance.</source>
-        <translation>Valeur de base de ce progrès pour l'ordinateur.</translation>
+        <translation>Valeur de base de ce progrès pour l&apos;ordinateur.</translation>
     </message>
     <message>
         <source>Modifier</source>
         <translation>Modificateur</translation>
     </message>
     <message>
-        <source>Modifier to value based on the "civilized" aspect of a leader's personality.  Positive values increase value for civilized leaders, decrease it for militaristic.  Negative values vice versa.</source>
-        <translation>Modifie la valeur selon le caractère « civilisé » du dirigeant.  Positif : plus pour les civilisés, moins pour les militaristes.  Négatif : l'inverse.</translation>
+        <source>Modifier to value based on the &quot;civilized&quot; aspect of a leader&apos;s personality.  Positive values increase value for civilized leaders, decrease it for militaristic.  Negative values vice versa.</source>
+        <translation>Modifie la valeur selon le caractère « civilisé » du dirigeant.  Positif : plus pour les civilisés, moins pour les militaristes.  Négatif : l&apos;inverse.</translation>
     </message>
     <message>
         <source>Prerequisites</source>
@@ -289,7 +300,7 @@
     </message>
     <message>
         <source>What you have to invent in order to have this advance available</source>
-        <translation>Ce qu'il faut découvrir pour accéder à ce progrès</translation>
+        <translation>Ce qu&apos;il faut découvrir pour accéder à ce progrès</translation>
     </message>
     <message>
         <source>Go To</source>
@@ -309,10 +320,10 @@
     </message>
     <message>
         <source>Basic value at which computer players views this advance.</source>
-        <translation>Valeur de base de ce progrès pour l'ordinateur.</translation>
+        <translation>Valeur de base de ce progrès pour l&apos;ordinateur.</translation>
     </message>
     <message>
-        <source>Modifier to value based on the "civilized" aspect of a leader's personality.</source>
+        <source>Modifier to value based on the &quot;civilized&quot; aspect of a leader&apos;s personality.</source>
         <translation>Modifie la valeur selon le caractère « civilisé » du dirigeant.</translation>
     </message>
     <message>
@@ -335,6 +346,10 @@
         <source>Allow you to develop nothing :)</source>
         <translation>Ne permet rien :)</translation>
     </message>
+    <message>
+        <source>Advances</source>
+        <translation>Progrès</translation>
+    </message>
 </context>
 <context>
     <name>ui::CheckPage</name>
@@ -346,6 +361,10 @@
         <source>Check (%1)</source>
         <translation>Contrôle (%1)</translation>
     </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problèmes</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompareWithDialog</name>
@@ -355,7 +374,7 @@
     </message>
     <message>
         <source>What differs between the tables now and %1, each line as now -&gt; theirs. Take theirs copies their values of the selected lines into the tables, as one step you can undo; nothing is written until Save Changes. Lines outside the sections are shown but not taken. Double-click a line to see its record.</source>
-        <translation>Ce qui diffère entre les tables et %1, chaque ligne : maintenant -&gt; la leur. Prendre la leur copie leurs valeurs des lignes choisies dans les tables, en une étape annulable ; rien n'est écrit avant Enregistrer. Les lignes hors sections sont montrées, pas prises. Double-cliquez une ligne pour voir son enregistrement.</translation>
+        <translation>Ce qui diffère entre les tables et %1, chaque ligne : maintenant -&gt; la leur. Prendre la leur copie leurs valeurs des lignes choisies dans les tables, en une étape annulable ; rien n&apos;est écrit avant Enregistrer. Les lignes hors sections sont montrées, pas prises. Double-cliquez une ligne pour voir son enregistrement.</translation>
     </message>
     <message>
         <source>%1 cannot be compared: %2</source>
@@ -369,8 +388,8 @@
         <translation>&amp;Prendre la leur</translation>
     </message>
     <message>
-        <source>Copy their values of the selected differences into the tables, as one step you can undo. A record's row or a heading takes everything under it; Ctrl+A selects all.</source>
-        <translation>Copie leurs valeurs des différences choisies dans les tables, en une étape annulable. La ligne d'un enregistrement ou un titre prend tout ce qu'il contient ; Ctrl+A choisit tout.</translation>
+        <source>Copy their values of the selected differences into the tables, as one step you can undo. A record&apos;s row or a heading takes everything under it; Ctrl+A selects all.</source>
+        <translation>Copie leurs valeurs des différences choisies dans les tables, en une étape annulable. La ligne d&apos;un enregistrement ou un titre prend tout ce qu&apos;il contient ; Ctrl+A choisit tout.</translation>
     </message>
     <message>
         <source>Take Theirs: %1 Fields</source>
@@ -379,6 +398,17 @@
     <message>
         <source>Take Theirs: %1</source>
         <translation>Prendre la leur : %1</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>Différences</translation>
+    </message>
+</context>
+<context>
+    <name>ui::CosmicPage</name>
+    <message>
+        <source>What each value means</source>
+        <translation>Ce que signifie chaque valeur</translation>
     </message>
 </context>
 <context>
@@ -475,7 +505,7 @@
     </message>
     <message>
         <source>Make this version the document, as one step you can undo; nothing is written until Save Changes.</source>
-        <translation>Faire de cette version le document, en une étape annulable ; rien n'est écrit avant Enregistrer.</translation>
+        <translation>Faire de cette version le document, en une étape annulable ; rien n&apos;est écrit avant Enregistrer.</translation>
     </message>
     <message>
         <source>Each Save Changes keeps the file it replaces; the newest %1 are kept.</source>
@@ -488,6 +518,10 @@
     <message>
         <source>Restore Version of %1</source>
         <translation>Restaurer une version de %1</translation>
+    </message>
+    <message>
+        <source>Kept versions</source>
+        <translation>Versions conservées</translation>
     </message>
 </context>
 <context>
@@ -512,6 +546,14 @@
         <source>Contents</source>
         <translation>Sommaire</translation>
     </message>
+    <message>
+        <source>Search the manual</source>
+        <translation>Chercher dans le manuel</translation>
+    </message>
+    <message>
+        <source>Chapter</source>
+        <translation>Chapitre</translation>
+    </message>
 </context>
 <context>
     <name>ui::MergeDialog</name>
@@ -533,7 +575,7 @@
     </message>
     <message>
         <source>Below, what both sides changed differently: ours stays unless you take theirs. Nothing is written until Save Changes.</source>
-        <translation>Ci-dessous, ce que les deux côtés ont changé différemment : le nôtre reste sauf si vous prenez le leur. Rien n'est écrit avant Enregistrer.</translation>
+        <translation>Ci-dessous, ce que les deux côtés ont changé différemment : le nôtre reste sauf si vous prenez le leur. Rien n&apos;est écrit avant Enregistrer.</translation>
     </message>
     <message>
         <source>Conflict</source>
@@ -563,12 +605,27 @@
 <context>
     <name>ui::SectionTableModel</name>
     <message>
-        <source>This row's line holds fewer values: there is nothing here to set.</source>
+        <source>This row&apos;s line holds fewer values: there is nothing here to set.</source>
         <translation>La ligne de cette rangée a moins de valeurs : rien à modifier ici.</translation>
     </message>
     <message>
-        <source>On disk: "%1"</source>
+        <source>On disk: &quot;%1&quot;</source>
         <translation>Sur le disque : « %1 »</translation>
+    </message>
+</context>
+<context>
+    <name>ui::SourcePage</name>
+    <message>
+        <source>Find</source>
+        <translation>Chercher</translation>
+    </message>
+    <message>
+        <source>Go to line</source>
+        <translation>Aller à la ligne</translation>
+    </message>
+    <message>
+        <source>Text of the rules file</source>
+        <translation>Texte du fichier de règles</translation>
     </message>
 </context>
 <context>
@@ -579,15 +636,15 @@
     </message>
     <message>
         <source>Right-click for help</source>
-        <translation>Clic droit pour l'aide</translation>
+        <translation>Clic droit pour l&apos;aide</translation>
     </message>
     <message>
         <source>About</source>
-        <translation>À propos</translation>
+        <translation>Infos</translation>
     </message>
     <message>
         <source>Cosmic</source>
-        <translation>Cosmique</translation>
+        <translation>Cosmos</translation>
     </message>
     <message>
         <source>Units</source>
@@ -609,11 +666,11 @@
         <source>%1.
 The file is saved all the same, without keeping the one it replaces. This is said once until the editor is started again.</source>
         <translation>%1.
-Le fichier est tout de même enregistré, sans garder celui qu'il remplace. Ce message n'apparaît qu'une fois par session.</translation>
+Le fichier est tout de même enregistré, sans garder celui qu&apos;il remplace. Ce message n&apos;apparaît qu&apos;une fois par session.</translation>
     </message>
     <message>
         <source>The earlier versions of %1 take more than %2 MB, so the oldest of them were removed. This is said once until the editor is started again.</source>
-        <translation>Les versions antérieures de %1 dépassent %2 Mo : les plus anciennes ont été supprimées. Ce message n'apparaît qu'une fois par session.</translation>
+        <translation>Les versions antérieures de %1 dépassent %2 Mo : les plus anciennes ont été supprimées. Ce message n&apos;apparaît qu&apos;une fois par session.</translation>
     </message>
     <message>
         <source>Save changes to %1 before closing?</source>
@@ -629,11 +686,11 @@ Le fichier est tout de même enregistré, sans garder celui qu'il remplace. Ce m
     </message>
     <message>
         <source>No rules file was loaded, so there are no versions of it.</source>
-        <translation>Aucun fichier de règles chargé : il n'en existe aucune version.</translation>
+        <translation>Aucun fichier de règles chargé : il n&apos;en existe aucune version.</translation>
     </message>
     <message>
         <source>No earlier version of %1 is kept yet: each Save Changes keeps the file it replaces in %2.</source>
-        <translation>Aucune version antérieure de %1 n'est encore conservée : chaque enregistrement garde le fichier remplacé dans %2.</translation>
+        <translation>Aucune version antérieure de %1 n&apos;est encore conservée : chaque enregistrement garde le fichier remplacé dans %2.</translation>
     </message>
     <message>
         <source>No rules file was loaded, so there is nothing to compare.</source>
@@ -696,8 +753,8 @@ Le fichier est tout de même enregistré, sans garder celui qu'il remplace. Ce m
         <translation>Entrée, double-clic</translation>
     </message>
     <message>
-        <source>Show a difference's record</source>
-        <translation>Montrer l'enregistrement d'une différence</translation>
+        <source>Show a difference&apos;s record</source>
+        <translation>Montrer l&apos;enregistrement d&apos;une différence</translation>
     </message>
     <message>
         <source>&amp;Merge...</source>
@@ -765,6 +822,24 @@ Le fichier est tout de même enregistré, sans garder celui qu'il remplace. Ce m
     </message>
 </context>
 <context>
+    <name>ui::TablePage</name>
+    <message>
+        <source>Filter by name</source>
+        <translation>Filtrer par nom</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Enregistrements</translation>
+    </message>
+</context>
+<context>
+    <name>ui::TreePage</name>
+    <message>
+        <source>Find an advance</source>
+        <translation>Chercher un progrès</translation>
+    </message>
+</context>
+<context>
     <name>ui::UnitsPage</name>
     <message>
         <source>Double-click or press &lt;Enter&gt; to edit name</source>
@@ -792,7 +867,7 @@ Le fichier est tout de même enregistré, sans garder celui qu'il remplace. Ce m
     </message>
     <message>
         <source>Amount of dommage the unit can take</source>
-        <translation>Dégâts que l'unité peut subir</translation>
+        <translation>Dégâts que l&apos;unité peut subir</translation>
     </message>
     <message>
         <source>Shields cost</source>
@@ -804,7 +879,7 @@ Le fichier est tout de même enregistré, sans garder celui qu'il remplace. Ce m
     </message>
     <message>
         <source> Domain of Activity ? </source>
-        <translation> Domaine d'activité ? </translation>
+        <translation> Domaine d&apos;activité ? </translation>
     </message>
     <message>
         <source>Defense Strength</source>
@@ -828,11 +903,15 @@ Le fichier est tout de même enregistré, sans garder celui qu'il remplace. Ce m
     </message>
     <message>
         <source> Unit Role </source>
-        <translation> Rôle de l'unité </translation>
+        <translation> Rôle de l&apos;unité </translation>
     </message>
     <message>
         <source> Special Behaviour </source>
         <translation> Capacités spéciales </translation>
+    </message>
+    <message>
+        <source>Units</source>
+        <translation>Unités</translation>
     </message>
 </context>
 </TS>
