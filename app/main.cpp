@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/editor_arguments.h"
+#include "ui/language/language_choice.h"
 #include "ui/app_icon.h"
 #include "ui/editor_windows.h"
 #include "ui/dialogs/folder_choice.h"
@@ -69,6 +70,8 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral(RULES_EDITOR_APP_ID));
     ui::InstallFontSubstitutions();
     ui::InstallEditorStyle();
+    // The desktop's language unless View > Language chose another.
+    ui::ApplyLanguage(ui::ChosenLanguage());
 
     if (args.action == app::EditorArguments::Action::ChooseFolder) {
         const QString chosen = ui::ChooseGameFolder(QFile::decodeName(args.folder.c_str()));

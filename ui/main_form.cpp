@@ -40,11 +40,11 @@ namespace ui {
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TMainForm"));
     // "[*]" shows as the desktop's mark while there are unsaved changes.
-    setWindowTitle(QStringLiteral("Ovantra Rules File Editor 1.01[*]"));
+    setWindowTitle(tr("Ovantra Rules File Editor 1.01[*]"));
     setFont(SansFont());
     // Controls without a hint of their own show this one: tool-tip events
     // travel up to the nearest widget that has a hint.
-    setToolTip(QStringLiteral("Right-click for help"));
+    setToolTip(tr("Right-click for help"));
     editor_ = new DocumentEditor(this);
     connect(editor_, &DocumentEditor::UnsavedChanged, this, &QWidget::setWindowModified);
 
@@ -65,24 +65,25 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     advancesPage_ = new AdvancesPage(*editor_);
     advancesPage_->setObjectName(QStringLiteral("TabSheet1"));
     auto* aboutPage = new AboutPage();
+    aboutPage_ = aboutPage;
     aboutPage->setObjectName(QStringLiteral("TabSheet2"));
     // The page that opens the window goes in first: a tab widget shows the
     // first page it gets at once, and the others make their controls only
     // when first shown.
-    pageControl_->addTab(aboutPage, QStringLiteral("About"));
-    pageControl_->insertTab(0, cosmicPage_, QStringLiteral("Cosmic"));
-    pageControl_->insertTab(1, unitsPage_, QStringLiteral("Units"));
-    pageControl_->insertTab(2, advancesPage_, QStringLiteral("Advances"));
+    pageControl_->addTab(aboutPage, tr("About"));
+    pageControl_->insertTab(0, cosmicPage_, tr("Cosmic"));
+    pageControl_->insertTab(1, unitsPage_, tr("Units"));
+    pageControl_->insertTab(2, advancesPage_, tr("Advances"));
     checkPage_ = new CheckPage(*editor_);
     checkPage_->setObjectName(QStringLiteral("Check"));
     pageControl_->addTab(checkPage_, checkPage_->Caption());
     treePage_ = new TreePage(editor_->Document());
     treePage_->setObjectName(QStringLiteral("Tree"));
-    pageControl_->addTab(treePage_, QStringLiteral("Tree"));
+    pageControl_->addTab(treePage_, tr("Tree"));
     // Built when first shown: start-up does not wait for it.
     tablePage_ = new TablePage(*editor_);
     tablePage_->setObjectName(QStringLiteral("Table"));
-    pageControl_->addTab(tablePage_, QStringLiteral("Table"));
+    pageControl_->addTab(tablePage_, tr("Table"));
     QWidget* sourcePage = AddSourcePage(*this, *pageControl_, *checkPage_);  // built when first shown too
     // F1 opens the manual on the chapter of the page in front.
     SetManualChapter(cosmicPage_, "cosmic.md");
@@ -245,6 +246,7 @@ void TMainForm::AttachDialogs(TLangueForm* langue, TWarningForm* warning, TRenam
 
 void TMainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && menuBar_) Retranslate();
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activationSeen_) {
         activationSeen_ = true;
         // Run once the activation itself is done: the sequence opens modal
@@ -329,8 +331,8 @@ void TMainForm::QuitButtonClick() {
         close();
         return;
     }
-    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
-                    QStringLiteral("Do you really want to quit ?"),
+    QMessageBox box(QMessageBox::Information, tr("Information"),
+                    tr("Do you really want to quit ?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setObjectName(QStringLiteral("QuitBox"));
     box.setDefaultButton(QMessageBox::Yes);

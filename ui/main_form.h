@@ -99,6 +99,11 @@ protected:
 
 private:
     void BuildMenus(QWidget* aboutPage);
+    // View > Language: the editor's languages, the one in use checked.
+    void AddLanguageMenu(QMenu* view);
+    // Shows the window's own captions (title, page tabs, menus) in the
+    // language now loaded; the pages and dialogs follow by themselves.
+    void Retranslate();
     // Says once per session why the version a save replaced was not kept,
     // or that old versions went to make room.
     void TellAboutVersions(const rules::SaveOutcome& outcome);
@@ -115,6 +120,7 @@ private:
     QAction* compareWith_ = nullptr;
     QWidget* client_ = nullptr;
     QTabWidget* pageControl_ = nullptr;
+    QWidget* aboutPage_ = nullptr;
     ManualWindow* manual_ = nullptr;
     CosmicPage* cosmicPage_ = nullptr;
     UnitsPage* unitsPage_ = nullptr;

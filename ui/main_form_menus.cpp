@@ -104,6 +104,7 @@ void TMainForm::FillViewMenu() {
         action->setChecked(pageControl_->currentIndex() == i);
         if (i < 9) action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key(Qt::Key_1 + i)));
     }
+    AddLanguageMenu(viewMenu_);
 }
 
 void TMainForm::ShowKeyboardShortcuts() {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "rules/document/cosmic_section.h"
+#include "rules/document/ui_text.h"
 #include "rules/document/value_rules.h"
 
 namespace rules {
@@ -11,31 +12,43 @@ namespace {
 
 using namespace std::string_view_literals;
 
-constexpr std::array kDomains = {"Land"sv, "Air"sv, "Sea"sv};
-constexpr std::array kRoles = {"Attack"sv,        "Defend"sv,        "Naval Superiority"sv,
-                               "Air Superiority"sv, "Sea Transport"sv, "Settle"sv,
-                               "Diplomacy"sv,     "Trade"sv};
-constexpr std::array kEpochs = {"Ancient"sv, "Renaissance"sv, "Industrial Revolution"sv,
-                                "Modern"sv};
-constexpr std::array kCategories = {"Military"sv, "Economic"sv, "Social"sv, "Academic"sv,
-                                    "Applied"sv};
+constexpr std::array<std::string_view, 3> kDomains = {RULES_UI_TEXT("rules::Choice", "Land"),
+                                                      RULES_UI_TEXT("rules::Choice", "Air"),
+                                                      RULES_UI_TEXT("rules::Choice", "Sea")};
+constexpr std::array<std::string_view, 8> kRoles = {
+    RULES_UI_TEXT("rules::Choice", "Attack"),
+    RULES_UI_TEXT("rules::Choice", "Defend"),
+    RULES_UI_TEXT("rules::Choice", "Naval Superiority"),
+    RULES_UI_TEXT("rules::Choice", "Air Superiority"),
+    RULES_UI_TEXT("rules::Choice", "Sea Transport"),
+    RULES_UI_TEXT("rules::Choice", "Settle"),
+    RULES_UI_TEXT("rules::Choice", "Diplomacy"),
+    RULES_UI_TEXT("rules::Choice", "Trade")};
+constexpr std::array<std::string_view, 4> kEpochs = {
+    RULES_UI_TEXT("rules::Choice", "Ancient"), RULES_UI_TEXT("rules::Choice", "Renaissance"),
+    RULES_UI_TEXT("rules::Choice", "Industrial Revolution"),
+    RULES_UI_TEXT("rules::Choice", "Modern")};
+constexpr std::array<std::string_view, 5> kCategories = {
+    RULES_UI_TEXT("rules::Choice", "Military"), RULES_UI_TEXT("rules::Choice", "Economic"),
+    RULES_UI_TEXT("rules::Choice", "Social"), RULES_UI_TEXT("rules::Choice", "Academic"),
+    RULES_UI_TEXT("rules::Choice", "Applied")};
 static_assert(kEpochs.size() == kEpochCount && kCategories.size() == kCategoryCount);
-constexpr std::array kFlagCaptions = {
-    "Two space visibility"sv,
-    "Ignore zones of control"sv,
-    "Can make amphibious assaults"sv,
-    "Submarine advantages/disadvantages"sv,
-    "Can attack air units (fighter)"sv,
-    "Ship must stay near land (trireme)"sv,
-    "Negates city walls (howitzer)"sv,
-    " Can carry air units (carrier)"sv,
-    " Can make paradrops"sv,
-    "Alpine (treats all squares as road)"sv,
-    "x2 on defense versus horse (pikemen)"sv,
-    "Free support for fundamentalism (fanatics)"sv,
-    "Destroyed after attacking (missiles)"sv,
-    "x2 on defense versus air (AEGIS)"sv,
-    "Unit can spot submarines"sv,
+constexpr std::array<std::string_view, 15> kFlagCaptions = {
+    RULES_UI_TEXT("rules::Flag", "Two space visibility"),
+    RULES_UI_TEXT("rules::Flag", "Ignore zones of control"),
+    RULES_UI_TEXT("rules::Flag", "Can make amphibious assaults"),
+    RULES_UI_TEXT("rules::Flag", "Submarine advantages/disadvantages"),
+    RULES_UI_TEXT("rules::Flag", "Can attack air units (fighter)"),
+    RULES_UI_TEXT("rules::Flag", "Ship must stay near land (trireme)"),
+    RULES_UI_TEXT("rules::Flag", "Negates city walls (howitzer)"),
+    RULES_UI_TEXT("rules::Flag", " Can carry air units (carrier)"),
+    RULES_UI_TEXT("rules::Flag", " Can make paradrops"),
+    RULES_UI_TEXT("rules::Flag", "Alpine (treats all squares as road)"),
+    RULES_UI_TEXT("rules::Flag", "x2 on defense versus horse (pikemen)"),
+    RULES_UI_TEXT("rules::Flag", "Free support for fundamentalism (fanatics)"),
+    RULES_UI_TEXT("rules::Flag", "Destroyed after attacking (missiles)"),
+    RULES_UI_TEXT("rules::Flag", "x2 on defense versus air (AEGIS)"),
+    RULES_UI_TEXT("rules::Flag", "Unit can spot submarines"),
 };
 static_assert(kFlagCaptions.size() == kFlagCount);
 
@@ -53,19 +66,35 @@ constexpr std::string_view kAdvanceRefused = ",;";
 constexpr std::string_view kCosmicRefused = ",; ";
 
 constexpr ColumnInfo Unit(UnitField f, std::string_view label, std::string_view heading,
-                         FieldKind kind, std::string UnitRecord::* member,
-                         ValueRange range = kNone, std::span<const std::string_view> words = {},
-                         char letterAfter = '\0') {
-    return {SectionId::Units, static_cast<int>(f), label, heading, kind, range, words,
-            kUnitRefused, member, nullptr, letterAfter};
+                          FieldKind kind, std::string UnitRecord::*member, ValueRange range = kNone,
+                          std::span<const std::string_view> words = {}, char letterAfter = '\0') {
+    return {SectionId::Units,
+            static_cast<int>(f),
+            label,
+            heading,
+            kind,
+            range,
+            words,
+            kUnitRefused,
+            member,
+            nullptr,
+            letterAfter};
 }
 
 constexpr ColumnInfo Advance(AdvanceField f, std::string_view label, std::string_view heading,
-                            FieldKind kind, std::string AdvanceRecord::* member,
-                            ValueRange range = kNone,
-                            std::span<const std::string_view> words = {}) {
-    return {SectionId::Advances, static_cast<int>(f), label, heading, kind, range, words,
-            kAdvanceRefused, nullptr, member};
+                             FieldKind kind, std::string AdvanceRecord::*member,
+                             ValueRange range = kNone,
+                             std::span<const std::string_view> words = {}) {
+    return {SectionId::Advances,
+            static_cast<int>(f),
+            label,
+            heading,
+            kind,
+            range,
+            words,
+            kAdvanceRefused,
+            nullptr,
+            member};
 }
 
 using K = FieldKind;
@@ -73,39 +102,54 @@ using U = UnitRecord;
 using A = AdvanceRecord;
 
 const std::array kUnitFields = {
-    Unit(UnitField::Name, "name", "Name", K::Name, &U::name),
-    Unit(UnitField::ObsoleteBy, "obsolete by", "Obsolete by", K::Advance, &U::obsoleteBy),
-    Unit(UnitField::Domain, "domain", "Domain", K::Choice, &U::domain, {0, 2}, kDomains),
-    Unit(UnitField::Moves, "moves", "Moves", K::Number, &U::moves, {1, 20}, {}, '.'),
-    Unit(UnitField::Rounds, "rounds in flight", "Rounds", K::Number, &U::rounds, {0, 8}),
-    Unit(UnitField::Attack, "attack", "Attack", K::Number, &U::attack, {0, 99}, {}, 'a'),
-    Unit(UnitField::Defense, "defense", "Defense", K::Number, &U::defense, {0, 20}, {}, 'd'),
-    Unit(UnitField::HitPoints, "hit points", "Hit points", K::Number, &U::hitPoints, {1, 10}, {},
-         'h'),
-    Unit(UnitField::Firepower, "firepower", "Firepower", K::Number, &U::firepower, {1, 5}, {},
-         'f'),
-    Unit(UnitField::Cost, "cost", "Cost", K::Number, &U::cost, {1, 20}),
-    Unit(UnitField::Hold, "hold", "Hold", K::Number, &U::hold, {0, 10}),
-    Unit(UnitField::Role, "role", "Role", K::Choice, &U::role, {0, 7}, kRoles),
-    Unit(UnitField::Prereq, "prerequisite", "Prerequisite", K::Advance, &U::prereq),
-    Unit(UnitField::Flags, "flags", "Flags", K::Flags, &U::flags, kNone, kFlagCaptions),
+    Unit(UnitField::Name, "name", RULES_UI_TEXT("rules::Column", "Name"), K::Name, &U::name),
+    Unit(UnitField::ObsoleteBy, "obsolete by", RULES_UI_TEXT("rules::Column", "Obsolete by"),
+         K::Advance, &U::obsoleteBy),
+    Unit(UnitField::Domain, "domain", RULES_UI_TEXT("rules::Column", "Domain"), K::Choice,
+         &U::domain, {0, 2}, kDomains),
+    Unit(UnitField::Moves, "moves", RULES_UI_TEXT("rules::Column", "Moves"), K::Number, &U::moves,
+         {1, 20}, {}, '.'),
+    Unit(UnitField::Rounds, "rounds in flight", RULES_UI_TEXT("rules::Column", "Rounds"), K::Number,
+         &U::rounds, {0, 8}),
+    Unit(UnitField::Attack, "attack", RULES_UI_TEXT("rules::Column", "Attack"), K::Number,
+         &U::attack, {0, 99}, {}, 'a'),
+    Unit(UnitField::Defense, "defense", RULES_UI_TEXT("rules::Column", "Defense"), K::Number,
+         &U::defense, {0, 20}, {}, 'd'),
+    Unit(UnitField::HitPoints, "hit points", RULES_UI_TEXT("rules::Column", "Hit points"),
+         K::Number, &U::hitPoints, {1, 10}, {}, 'h'),
+    Unit(UnitField::Firepower, "firepower", RULES_UI_TEXT("rules::Column", "Firepower"), K::Number,
+         &U::firepower, {1, 5}, {}, 'f'),
+    Unit(UnitField::Cost, "cost", RULES_UI_TEXT("rules::Column", "Cost"), K::Number, &U::cost,
+         {1, 20}),
+    Unit(UnitField::Hold, "hold", RULES_UI_TEXT("rules::Column", "Hold"), K::Number, &U::hold,
+         {0, 10}),
+    Unit(UnitField::Role, "role", RULES_UI_TEXT("rules::Column", "Role"), K::Choice, &U::role,
+         {0, 7}, kRoles),
+    Unit(UnitField::Prereq, "prerequisite", RULES_UI_TEXT("rules::Column", "Prerequisite"),
+         K::Advance, &U::prereq),
+    Unit(UnitField::Flags, "flags", RULES_UI_TEXT("rules::Column", "Flags"), K::Flags, &U::flags,
+         kNone, kFlagCaptions),
 };
 static_assert(kUnitFields.size() == static_cast<std::size_t>(UnitField::Count));
 
 const std::array kAdvanceFields = {
-    Advance(AdvanceField::Name, "name", "Name", K::Name, &A::name),
-    Advance(AdvanceField::AiValue, "AI value", "AI value", K::Number, &A::aiValue, kAny),
-    Advance(AdvanceField::Modifier, "modifier", "Modifier", K::Number, &A::modifier,
-            {-kLargest, kLargest}),
-    Advance(AdvanceField::Prereq1, "prerequisite 1", "Prerequisite 1", K::Advance, &A::prereq1),
-    Advance(AdvanceField::Prereq2, "prerequisite 2", "Prerequisite 2", K::Advance, &A::prereq2),
-    Advance(AdvanceField::Epoch, "epoch", "Epoch", K::Choice, &A::epoch, {0, kEpochCount - 1},
-            kEpochs),
-    Advance(AdvanceField::Category, "category", "Category", K::Choice, &A::category,
-            {0, kCategoryCount - 1}, kCategories),
+    Advance(AdvanceField::Name, "name", RULES_UI_TEXT("rules::Column", "Name"), K::Name, &A::name),
+    Advance(AdvanceField::AiValue, "AI value", RULES_UI_TEXT("rules::Column", "AI value"),
+            K::Number, &A::aiValue, kAny),
+    Advance(AdvanceField::Modifier, "modifier", RULES_UI_TEXT("rules::Column", "Modifier"),
+            K::Number, &A::modifier, {-kLargest, kLargest}),
+    Advance(AdvanceField::Prereq1, "prerequisite 1",
+            RULES_UI_TEXT("rules::Column", "Prerequisite 1"), K::Advance, &A::prereq1),
+    Advance(AdvanceField::Prereq2, "prerequisite 2",
+            RULES_UI_TEXT("rules::Column", "Prerequisite 2"), K::Advance, &A::prereq2),
+    Advance(AdvanceField::Epoch, "epoch", RULES_UI_TEXT("rules::Column", "Epoch"), K::Choice,
+            &A::epoch, {0, kEpochCount - 1}, kEpochs),
+    Advance(AdvanceField::Category, "category", RULES_UI_TEXT("rules::Column", "Category"),
+            K::Choice, &A::category, {0, kCategoryCount - 1}, kCategories),
     [] {
-        ColumnInfo abbrev = Advance(AdvanceField::Abbrev, "abbreviation", "Abbreviation", K::Text,
-                                    &A::abbrev);
+        ColumnInfo abbrev =
+            Advance(AdvanceField::Abbrev, "abbreviation",
+                    RULES_UI_TEXT("rules::Column", "Abbreviation"), K::Text, &A::abbrev);
         abbrev.valueRule = AbbreviationProblem;
         return abbrev;
     }(),
@@ -113,8 +157,17 @@ const std::array kAdvanceFields = {
 static_assert(kAdvanceFields.size() == static_cast<std::size_t>(AdvanceField::Count));
 
 const std::array kCosmicFields = {
-    ColumnInfo{SectionId::Cosmic, 0, "value", "Value", K::Number, kAny, {}, kCosmicRefused,
-               nullptr, nullptr, ','},
+    ColumnInfo{SectionId::Cosmic,
+               0,
+               "value",
+               RULES_UI_TEXT("rules::Column", "Value"),
+               K::Number,
+               kAny,
+               {},
+               kCosmicRefused,
+               nullptr,
+               nullptr,
+               ','},
 };
 
 // The values each cosmic value may sensibly take, in file order: counts of

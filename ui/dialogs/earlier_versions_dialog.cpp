@@ -19,6 +19,7 @@
 #include "ui/widgets/comparison_panel.h"
 #include "ui/widgets/differences_view.h"
 #include "ui/codec/text_codec.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -60,6 +61,7 @@ EarlierVersionsDialog::EarlierVersionsDialog(DocumentEditor& editor,
 
     list_ = new QTreeWidget(this);
     list_->setObjectName(QStringLiteral("VersionList"));
+    NameForScreenReaders(list_, tr("Kept versions"));
     list_->setRootIsDecorated(false);
     list_->setHeaderLabels({tr("Kept"), tr("Size"), tr("Differences from now")});
     list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "ui/widgets/accessibility.h"
+
 namespace ui {
 
 // "Cancel" is the cancel button, so Escape cancels.
@@ -26,6 +28,7 @@ TRenameForm::TRenameForm()
     newName_ = new QLineEdit(panel);
     newName_->setObjectName(QStringLiteral("NewName"));
     newName_->setGeometry(16, 16, 145, 21);
+    NameForScreenReaders(newName_, windowTitle());
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setObjectName(QStringLiteral("Button1"));

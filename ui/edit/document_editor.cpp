@@ -12,6 +12,7 @@
 #include "rules/sections/section_cells.h"
 #include "ui/edit/replace_document_command.h"
 #include "ui/edit/edit_command.h"
+#include "ui/edit/field_caption.h"
 
 namespace ui {
 
@@ -151,9 +152,7 @@ QString DocumentEditor::StepName(const rules::FieldRef& ref) const {
     const QString record = ToDisplay(rules::RecordName(document_, ref.section, ref.record));
     if (ref.section == rules::SectionId::Cosmic) return record;
     if (ref.field == 0) return tr("Rename %1").arg(record);
-    QString field = QString::fromLatin1(rules::FieldLabel(ref.section, ref.field));
-    if (!field.startsWith(QStringLiteral("AI"))) field[0] = field[0].toUpper();
-    return tr("%1 of %2").arg(field, record);
+    return tr("%1 of %2").arg(FieldCaption(rules::InfoOf(ref.section, ref.field)), record);
 }
 
 QString DocumentEditor::StepName(const rules::CellRef& ref) const {

@@ -6,9 +6,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -53,6 +56,12 @@ ManualWindow::ManualWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     text_ = new QTextBrowser(this);
     text_->setObjectName(QStringLiteral("ManualText"));
     text_->setOpenExternalLinks(true);
+    NameForScreenReaders(search_, tr("Search the manual"));
+    NameForScreenReaders(contents_, tr("Contents"));
+    NameForScreenReaders(text_, tr("Chapter"));
+    // A window of its own: the keyboard must be able to close it too.
+    for (const QKeySequence& keys : {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)})
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, &QWidget::close);
 
     auto* searchRow = new QHBoxLayout;
     searchRow->addWidget(search_, 1);

@@ -6,6 +6,7 @@
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/readable_text.h"
 #include "ui/widgets/widget_helpers.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -70,6 +71,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
 
     auto* notices = new QPlainTextEdit(this);
     notices->setObjectName(QStringLiteral("Memo2"));
+    NameForScreenReaders(notices, tr("Notices"));
     notices->setGeometry(8, 40, 601, 273);
     notices->setPlainText(NoticeLines().join(QLatin1Char('\n')));
     notices->setReadOnly(true);
@@ -82,6 +84,7 @@ AboutPage::AboutPage(QWidget* parent) : QWidget(parent) {
 
     auto* postCard = new QPlainTextEdit(this);
     postCard->setObjectName(QStringLiteral("Memo3"));
+    NameForScreenReaders(postCard, tr("Freeware"));
     postCard->setGeometry(8, 360, 601, 145);
     postCard->setPlainText(PostCardLines().join(QLatin1Char('\n')));
     // Tab moves on to the next control, so the window's tab order works from

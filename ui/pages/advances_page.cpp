@@ -1,5 +1,6 @@
 #include "ui/pages/advances_page.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -16,6 +17,8 @@
 #include "ui/widgets/radio_group.h"
 #include "ui/codec/text_codec.h"
 #include "ui/widgets/widget_helpers.h"
+#include "ui/edit/field_caption.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -28,7 +31,7 @@ QLineEdit* MakeEdit(const QString& name, const QRect& place, QWidget* parent) {
     return edit;
 }
 
-RadioGroup* MakeGroup(const QString& name, const QString& caption, const QStringList& items,
+RadioGroup* MakeGroup(const QString& name, Caption caption, const QList<Caption>& items,
                       const QRect& place, const QColor& colour, QWidget* parent) {
     auto* group = new RadioGroup(caption, items, 1, parent);
     group->setObjectName(name);
@@ -56,44 +59,47 @@ AdvancesPage::AdvancesPage(DocumentEditor& editor, QWidget* parent)
 void AdvancesPage::MakeForm() {
     auto* outline = new OutlineList(this);
     outline->setObjectName(QStringLiteral("OutAdvances"));
+    NameForScreenReaders(outline, tr("Advances"));
     outline->setGeometry(8, 8, 153, 497);
-    outline->setToolTip(QStringLiteral("Double-click or press <Enter> to edit name"));
+    BindText(outline, "toolTip", UI_TEXT("Double-click or press <Enter> to edit name"));
     AttachOutline(outline);
 
     QLabel* label19 =
-        MakeLabel(QStringLiteral("Label19"), QStringLiteral("Artificial Intelligence"),
+        MakeLabel(QStringLiteral("Label19"), UI_TEXT("Artificial Intelligence"),
                   QRect(176, 16, 93, 13), this,
-                  QStringLiteral("Basic value at which computer players view this advance."));
+                  UI_TEXT("Basic value at which computer players view this advance."));
     aiValue_ = MakeEdit(QStringLiteral("AIvalue"), QRect(288, 16, 49, 21), this);
     QLabel* label20 = MakeLabel(
-        QStringLiteral("Label20"), QStringLiteral("Modifier"), QRect(176, 40, 37, 13), this,
-        QStringLiteral("Modifier to value based on the \"civilized\" aspect of a leader's "
+        QStringLiteral("Label20"), UI_TEXT("Modifier"), QRect(176, 40, 37, 13), this,
+        UI_TEXT("Modifier to value based on the \"civilized\" aspect of a leader's "
                        "personality.  Positive values increase value for civilized leaders, "
                        "decrease it for militaristic.  Negative values vice versa."));
     aiModif_ = MakeEdit(QStringLiteral("AImodif"), QRect(288, 40, 49, 21), this);
-    MakeLabel(QStringLiteral("Label21"), QStringLiteral("Prerequisites"), QRect(176, 64, 60, 13),
+    MakeLabel(QStringLiteral("Label21"), UI_TEXT("Prerequisites"), QRect(176, 64, 60, 13),
               this,
-              QStringLiteral("What you have to invent in order to have this advance available"));
+              UI_TEXT("What you have to invent in order to have this advance available"));
 
     const rules::AdvanceTable& advances = Document().Advances();
     preBox1_ = new AdvanceChoiceBox(advances, this);
     preBox1_->setObjectName(QStringLiteral("PreBox1"));
+    NameForScreenReaders(preBox1_, FieldCaption(rules::InfoOf(rules::SectionId::Advances, int(rules::AdvanceField::Prereq1))));
     preBox1_->setGeometry(176, 80, 145, 21);
     goto1_ =
-        MakeButton(QStringLiteral("GOTO1"), QStringLiteral("Go To"), QRect(328, 80, 209, 21), this);
+        MakeButton(QStringLiteral("GOTO1"), UI_TEXT("Go To"), QRect(328, 80, 209, 21), this);
     preBox2_ = new AdvanceChoiceBox(advances, this);
     preBox2_->setObjectName(QStringLiteral("PreBox2"));
+    NameForScreenReaders(preBox2_, FieldCaption(rules::InfoOf(rules::SectionId::Advances, int(rules::AdvanceField::Prereq2))));
     preBox2_->setGeometry(176, 112, 145, 21);
-    goto2_ = MakeButton(QStringLiteral("GOTO2"), QStringLiteral("Go To"), QRect(328, 112, 209, 21),
+    goto2_ = MakeButton(QStringLiteral("GOTO2"), UI_TEXT("Go To"), QRect(328, 112, 209, 21),
                         this);
-    gotoNext_ = MakeButton(QStringLiteral("GotoNext"), QStringLiteral("Goto Next"),
+    gotoNext_ = MakeButton(QStringLiteral("GotoNext"), UI_TEXT("Goto Next"),
                            QRect(176, 144, 361, 21), this);
 
     using rules::AdvanceField;
-    epoch_ = MakeGroup(QStringLiteral("Epoch"), QStringLiteral(" Epoch "),
+    epoch_ = MakeGroup(QStringLiteral("Epoch"), UI_TEXT(" Epoch "),
                        ChoiceItems(rules::SectionId::Advances, int(AdvanceField::Epoch)),
                        QRect(176, 176, 185, 105), QColor(255, 0, 0), this);
-    category_ = MakeGroup(QStringLiteral("Category"), QStringLiteral(" Category "),
+    category_ = MakeGroup(QStringLiteral("Category"), UI_TEXT(" Category "),
                           ChoiceItems(rules::SectionId::Advances, int(AdvanceField::Category)),
                           QRect(376, 176, 161, 129), QColor(0, 0, 255), this);
 
@@ -101,17 +107,17 @@ void AdvancesPage::MakeForm() {
     // inform, choosing one does nothing.
     auto* aiValuePopup = new QMenu(this);
     aiValuePopup->setObjectName(QStringLiteral("AIValuePopup1"));
-    aiValuePopup->addAction(
-        QStringLiteral("Basic value at which computer players views this advance."));
+    BindText(aiValuePopup, aiValuePopup->addAction(QString()), "text",
+             UI_TEXT("Basic value at which computer players views this advance."));
     AttachHelpMenu(aiValuePopup, {label19, aiValue_});
     auto* aiModifPopup = new QMenu(this);
     aiModifPopup->setObjectName(QStringLiteral("AImodifPopup"));
-    aiModifPopup->addAction(QStringLiteral(
-        "Modifier to value based on the \"civilized\" aspect of a leader's personality."));
-    aiModifPopup->addAction(QStringLiteral(
-        "Positive values increase value for civilized leaders, decrease it for militaristic."));
-    aiModifPopup->addAction(QStringLiteral(
-        "Negative values decrease value for civilized leaders, increase it for militaristic."));
+    BindText(aiModifPopup, aiModifPopup->addAction(QString()), "text",
+             UI_TEXT("Modifier to value based on the \"civilized\" aspect of a leader's personality."));
+    BindText(aiModifPopup, aiModifPopup->addAction(QString()), "text",
+             UI_TEXT("Positive values increase value for civilized leaders, decrease it for militaristic."));
+    BindText(aiModifPopup, aiModifPopup->addAction(QString()), "text",
+             UI_TEXT("Negative values decrease value for civilized leaders, increase it for militaristic."));
     AttachHelpMenu(aiModifPopup, {label20, aiModif_});
 
     // AIvalueChange / AImodifChange: a comma or semicolon would split the line.
@@ -194,6 +200,11 @@ void AdvancesPage::ShowRecord(int number) {
     category_->SetIndex(NumericValue(advance.category));
 }
 
+void AdvancesPage::changeEvent(QEvent* event) {
+    RecordPage::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange && Built() && HasRecord()) ShowAgain();
+}
+
 void AdvancesPage::ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button,
                                     const std::string& abbrev) {
     // "nil", "no" and an abbreviation no advance has leave nothing to go back
@@ -203,7 +214,7 @@ void AdvancesPage::ShowPrerequisite(AdvanceChoiceBox* box, QPushButton* button,
 
 void AdvancesPage::FollowPrerequisite(AdvanceChoiceBox* box, QPushButton* button, int number) {
     button->setEnabled(number > 0);
-    if (number > 0) button->setText(QStringLiteral("Go Back To ") + box->currentText());
+    if (number > 0) button->setText(tr("Go Back To ") + box->currentText());
 }
 
 void AdvancesPage::ShowNextTarget(int number) {
@@ -211,11 +222,11 @@ void AdvancesPage::ShowNextTarget(int number) {
     const int target = advances.FindNextTarget(number);
     gotoNext_->setEnabled(target > 0);
     if (target > 0) {
-        gotoNext_->setText(QStringLiteral("Allow you to develop ") +
+        gotoNext_->setText(tr("Allow you to develop ") +
                            ToDisplay(advances.At(target).name));
         nextTargetAbbrev_ = advances.At(target).abbrev;
     } else {
-        gotoNext_->setText(QStringLiteral("Allow you to develop nothing :)"));
+        gotoNext_->setText(tr("Allow you to develop nothing :)"));
         nextTargetAbbrev_.clear();
     }
 }

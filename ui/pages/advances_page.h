@@ -36,6 +36,8 @@ class AdvancesPage : public RecordPage {
     void GotoNextClick();
 
   protected:
+    // The Go-to captions name advances: shown again in the new language.
+    void changeEvent(QEvent* event) override;
     void MakeForm() override;
     // Fills the list and the two prerequisite boxes with the names read.
     void Populate() override;

@@ -16,6 +16,7 @@
 #include "ui/widgets/key_help.h"
 #include "ui/widgets/remembered_settings.h"
 #include "ui/widgets/widget_helpers.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -118,6 +119,7 @@ void CheckPage::Build() {
               QRect(8, 8, 0, 0), this);
     list_ = new ProblemList(this);
     list_->setObjectName(QStringLiteral("ProblemList"));
+    NameForScreenReaders(list_, tr("Problems"));
     list_->setGeometry(8, 32, 601, 457);
     list_->setHeaderHidden(true);
     list_->setColumnCount(1);
@@ -173,7 +175,7 @@ void CheckPage::FitToPage() {
 }
 
 QString CheckPage::Caption() const {
-    return shown_ == 0 ? QStringLiteral("Check") : QStringLiteral("Check (%1)").arg(shown_);
+    return shown_ == 0 ? tr("Check") : tr("Check (%1)").arg(shown_);
 }
 
 bool CheckPage::Hidden(const rules::Problem& problem) const {

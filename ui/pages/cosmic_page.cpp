@@ -11,7 +11,9 @@
 #include "rules/document/record_fields.h"
 #include "ui/edit/document_editor.h"
 #include "ui/edit/typed_value.h"
+#include "ui/edit/field_caption.h"
 #include "ui/widgets/refusal_tint.h"
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/readable_text.h"
 #include "ui/codec/text_codec.h"
@@ -37,6 +39,7 @@ void CosmicPage::Build() {
     // language: they explain the fields, they are not what gets written.
     auto* memo = new QTextEdit(this);
     memo->setObjectName(QStringLiteral("Memo1"));
+    NameForScreenReaders(memo, tr("What each value means"));
     memo->setGeometry(48, 0, 529, 513);
     memo->setFont(ComicFont(17));
     memo->setReadOnly(true);
@@ -67,6 +70,7 @@ void CosmicPage::Build() {
         field->setGeometry(8, kRowPitch * k, 41, 26);
         field->setFont(ComicFont(13));
         field->setText(QString::fromLatin1(names[k]));
+        NameForScreenReaders(field, FieldCaption(rules::InfoOf(rules::CosmicFieldRef(k + 1))));
         // A value is a plain number, as on the Table page: anything else
         // ("3 4", "3;4") would be read back as another number. It is not
         // stored, and the field says why until it is mended or left.

@@ -8,7 +8,9 @@
 #include "ui/dialogs/rename_prompt.h"
 #include "ui/edit/document_editor.h"
 #include "ui/edit/typed_value.h"
+#include "ui/edit/field_caption.h"
 #include "ui/widgets/refusal_tint.h"
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/outline_list.h"
 #include "ui/codec/text_codec.h"
 
@@ -119,6 +121,8 @@ void RecordPage::RenameSelected() {
 }
 
 void RecordPage::BindEdit(QLineEdit* edit, int field) {
+    NameForScreenReaders(edit, FieldCaption(rules::InfoOf(section_, field)));
+    KeepTextWhileDisabled(edit);
     // Typed text and a spinner's step both arrive here; what the user types
     // while the field has the focus folds into one step. A text the field
     // cannot take (as the Table page would refuse it) is not stored: the

@@ -16,6 +16,8 @@
 #include "ui/widgets/radio_group.h"
 #include "ui/widgets/up_down.h"
 #include "ui/widgets/widget_helpers.h"
+#include "ui/edit/field_caption.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -32,48 +34,49 @@ UnitsPage::UnitsPage(DocumentEditor& editor, QWidget* parent)
 void UnitsPage::MakeForm() {
     auto* outline = new OutlineList(this);
     outline->setObjectName(QStringLiteral("OutUnit"));
+    NameForScreenReaders(outline, tr("Units"));
     outline->setGeometry(8, 8, 153, 505);
-    outline->setToolTip(QStringLiteral("Double-click or press <Enter> to edit name"));
+    BindText(outline, "toolTip", UI_TEXT("Double-click or press <Enter> to edit name"));
     AttachOutline(outline);
 
     // Left column of values, then the domain, then the right column; the
     // creation order is the keyboard's tab order.
-    MakeLabel(QStringLiteral("Label3"), QStringLiteral("Maximum moves in a turn"),
+    MakeLabel(QStringLiteral("Label3"), UI_TEXT("Maximum moves in a turn"),
               QRect(168, 8, 0, 0), this);
     moves_ = AddNumberField(QStringLiteral("MovesInARound"), QRect(304, 8, 33, 21),
                             QStringLiteral("1"), rules::UnitField::Moves);
-    MakeLabel(QStringLiteral("Label4"), QStringLiteral("Number of rounds in flight ?"),
-              QRect(168, 40, 0, 0), this, QStringLiteral("This affects the air units"));
+    MakeLabel(QStringLiteral("Label4"), UI_TEXT("Number of rounds in flight ?"),
+              QRect(168, 40, 0, 0), this, UI_TEXT("This affects the air units"));
     rounds_ = AddNumberField(QStringLiteral("RoundsInFlight"), QRect(304, 40, 33, 21),
                              QStringLiteral("0"), rules::UnitField::Rounds);
-    MakeLabel(QStringLiteral("Label5"), QStringLiteral("Attack strength"), QRect(168, 72, 0, 0),
+    MakeLabel(QStringLiteral("Label5"), UI_TEXT("Attack strength"), QRect(168, 72, 0, 0),
               this);
     attack_ = AddNumberField(QStringLiteral("AttackStength"), QRect(304, 72, 33, 21),
                              QStringLiteral("0"), rules::UnitField::Attack);
-    MakeLabel(QStringLiteral("Label7"), QStringLiteral("Hit points"), QRect(168, 104, 0, 0), this,
-              QStringLiteral("Amount of dommage the unit can take"));
+    MakeLabel(QStringLiteral("Label7"), UI_TEXT("Hit points"), QRect(168, 104, 0, 0), this,
+              UI_TEXT("Amount of dommage the unit can take"));
     hitPoints_ = AddNumberField(QStringLiteral("HitPoints"), QRect(304, 104, 33, 21),
                                 QStringLiteral("1"), rules::UnitField::HitPoints);
-    MakeLabel(QStringLiteral("Label9"), QStringLiteral("Shields cost"), QRect(168, 136, 0, 0), this,
-              QStringLiteral("Number of shields row to build it"));
+    MakeLabel(QStringLiteral("Label9"), UI_TEXT("Shields cost"), QRect(168, 136, 0, 0), this,
+              UI_TEXT("Number of shields row to build it"));
     cost_ = AddNumberField(QStringLiteral("ShieldCost"), QRect(304, 136, 33, 21),
                            QStringLiteral("1"), rules::UnitField::Cost);
 
-    domain_ = new RadioGroup(QStringLiteral(" Domain of Activity ? "),
+    domain_ = new RadioGroup(UI_TEXT(" Domain of Activity ? "),
                              ChoiceItems(rules::SectionId::Units, int(rules::UnitField::Domain)),
                              3, this);
     domain_->setObjectName(QStringLiteral("DomainOfActivity"));
     domain_->setGeometry(368, 8, 241, 49);
     connect(domain_, &RadioGroup::IndexChosen, this, &UnitsPage::DomainOfActivityClick);
 
-    MakeLabel(QStringLiteral("Label2"), QStringLiteral("Defense Strength"), QRect(376, 72, 0, 0),
+    MakeLabel(QStringLiteral("Label2"), UI_TEXT("Defense Strength"), QRect(376, 72, 0, 0),
               this);
     defense_ = AddNumberField(QStringLiteral("DefenseStrength"), QRect(480, 72, 33, 21),
                               QStringLiteral("0"), rules::UnitField::Defense);
-    MakeLabel(QStringLiteral("Label11"), QStringLiteral("Fire Power"), QRect(376, 104, 0, 0), this);
+    MakeLabel(QStringLiteral("Label11"), UI_TEXT("Fire Power"), QRect(376, 104, 0, 0), this);
     firepower_ = AddNumberField(QStringLiteral("FirePower"), QRect(480, 104, 33, 21),
                                 QStringLiteral("1"), rules::UnitField::Firepower);
-    MakeLabel(QStringLiteral("Label13"), QStringLiteral("Holds On Ship"), QRect(376, 136, 0, 0),
+    MakeLabel(QStringLiteral("Label13"), UI_TEXT("Holds On Ship"), QRect(376, 136, 0, 0),
               this);
     hold_ = AddNumberField(QStringLiteral("HoldShip"), QRect(480, 136, 33, 21), QStringLiteral("0"),
                            rules::UnitField::Hold);
@@ -91,16 +94,18 @@ void UnitsPage::MakeForm() {
         upDown->setObjectName(QStringLiteral("UpDown%1").arg(++n));
     }
 
-    MakeLabel(QStringLiteral("Label14"), QStringLiteral("When does it become obsolete ?"),
+    MakeLabel(QStringLiteral("Label14"), UI_TEXT("When does it become obsolete ?"),
               QRect(168, 168, 0, 0), this);
     getObsolete_ = new AdvanceChoiceBox(Document().Advances(), this);
     getObsolete_->setObjectName(QStringLiteral("GetObsolete"));
+    NameForScreenReaders(getObsolete_, FieldCaption(rules::InfoOf(rules::SectionId::Units, int(rules::UnitField::ObsoleteBy))));
     getObsolete_->SetValueName(QStringLiteral("obsolete-by advance"));
     getObsolete_->setGeometry(168, 184, 145, 21);
-    MakeLabel(QStringLiteral("Label15"), QStringLiteral("Prerequisite Advance"),
+    MakeLabel(QStringLiteral("Label15"), UI_TEXT("Prerequisite Advance"),
               QRect(336, 168, 0, 0), this);
     prerequisite_ = new AdvanceChoiceBox(Document().Advances(), this);
     prerequisite_->setObjectName(QStringLiteral("Prerequisite"));
+    NameForScreenReaders(prerequisite_, FieldCaption(rules::InfoOf(rules::SectionId::Units, int(rules::UnitField::Prereq))));
     prerequisite_->setGeometry(336, 184, 145, 21);
     connect(getObsolete_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::GetObsoleteChange);
     connect(prerequisite_, &AdvanceChoiceBox::AbbrevChosen, this, &UnitsPage::PrerequisiteChange);
@@ -113,7 +118,7 @@ void UnitsPage::MakeForm() {
                 if (section == rules::SectionId::Advances) AdvancesChanged(records);
             });
 
-    role_ = new RadioGroup(QStringLiteral(" Unit Role "),
+    role_ = new RadioGroup(UI_TEXT(" Unit Role "),
                            ChoiceItems(rules::SectionId::Units, int(rules::UnitField::Role)), 4,
                            this);
     role_->setObjectName(QStringLiteral("UnitRole"));
@@ -123,15 +128,15 @@ void UnitsPage::MakeForm() {
 
     // The group frames all fifteen boxes, but only the right half belongs to
     // it; the first eight lie over its left half as children of the page.
-    auto* group = new QGroupBox(QStringLiteral(" Special Behaviour "), this);
+    auto* group = new QGroupBox(this);
+    BindText(group, "title", UI_TEXT(" Special Behaviour "));
     group->setObjectName(QStringLiteral("GroupBox1"));
     group->setGeometry(168, 300, 441, 217);
     SetTextColour(group, kBlue);
     for (int k = 1; k <= 15; ++k) {
         const bool onPage = k <= 8;
-        auto* box =
-            new QCheckBox(QString::fromLatin1(rules::FlagCaption(k)),
-                          onPage ? static_cast<QWidget*>(this) : group);
+        auto* box = new QCheckBox(onPage ? static_cast<QWidget*>(this) : group);
+        BindText(box, "text", Caption{"rules::Flag", rules::FlagCaption(k)});
         box->setObjectName(QStringLiteral("CheckBox%1").arg(k));
         if (onPage) {
             box->setGeometry(176, 320 + 24 * (k - 1), 208, 17);

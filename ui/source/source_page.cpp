@@ -14,6 +14,7 @@
 #include "ui/source/source_text_painter.h"
 #include "ui/source/source_view.h"
 #include "ui/widgets/key_help.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -66,6 +67,7 @@ void SourcePage::showEvent(QShowEvent* event) {
 void SourcePage::Build() {
     find_ = new QLineEdit(this);
     find_->setObjectName(QStringLiteral("SourceFind"));
+    NameForScreenReaders(find_, tr("Find"));
     find_->setPlaceholderText(QStringLiteral("Find (Ctrl+F)"));
     find_->setToolTip(QStringLiteral("Letter case ignored. Enter: next, Shift+Enter: previous, Escape: clear"));
     find_->setClearButtonEnabled(true);
@@ -76,6 +78,7 @@ void SourcePage::Build() {
     matches_->setMinimumWidth(90);
     goTo_ = new QLineEdit(this);
     goTo_->setObjectName(QStringLiteral("SourceGoToLine"));
+    NameForScreenReaders(goTo_, tr("Go to line"));
     goTo_->setPlaceholderText(QStringLiteral("Go to line (Ctrl+L)"));
     goTo_->setToolTip(QStringLiteral("A line number; Enter goes there, Escape goes back to the text"));
     goTo_->setValidator(new QIntValidator(1, 999999999, goTo_));
@@ -86,6 +89,7 @@ void SourcePage::Build() {
 
     view_ = new SourceView(this);
     view_->setObjectName(QStringLiteral("SourceView"));
+    NameForScreenReaders(view_, tr("Text of the rules file"));
     view_->SetContent(editor_.Document(), lines_, marks_);
     view_->SetFinder(&finder_);
     setFocusProxy(view_);

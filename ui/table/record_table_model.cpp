@@ -1,5 +1,6 @@
 #include "ui/table/record_table_model.h"
 
+#include <QCoreApplication>
 #include <QBrush>
 #include <QColor>
 #include <QFont>
@@ -218,8 +219,10 @@ QVariant RecordTableModel::data(const QModelIndex& index, int role) const {
 QVariant RecordTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
     if (orientation == Qt::Horizontal)
-        return section >= 0 && section < columnCount() ? QString::fromLatin1(ColumnAt(section).heading)
-                                                       : QString();
+        // The headings are the declaration's literals, marked for translation there.
+        return section >= 0 && section < columnCount()
+                   ? QCoreApplication::translate("rules::Column", ColumnAt(section).heading.data())
+                   : QString();
     return section + 1;
 }
 

@@ -28,6 +28,7 @@
 #include "ui/table/record_filter.h"
 #include "ui/table/section_table_model.h"
 #include "ui/widgets/key_help.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -85,6 +86,7 @@ void TablePage::Build() {
     FillChooser();
     filterText_ = new QLineEdit(this);
     filterText_->setObjectName(QStringLiteral("TableFilter"));
+    NameForScreenReaders(filterText_, tr("Filter by name"));
     filterText_->setPlaceholderText(QStringLiteral("Filter by name"));
     filterText_->setClearButtonEnabled(true);
     onlyChanged_ = new QCheckBox(QStringLiteral("Only changed"), this);
@@ -107,6 +109,7 @@ void TablePage::Build() {
 
     view_ = new QTableView(this);
     view_->setObjectName(QStringLiteral("RecordTable"));
+    NameForScreenReaders(view_, tr("Records"));
     view_->setModel(filter_);
     view_->setItemDelegate(new CellDelegate(*model_, view_));
     view_->setSortingEnabled(true);

@@ -28,6 +28,7 @@
 #include "ui/widgets/key_help.h"
 #include "ui/tree/tree_node_item.h"
 #include "ui/tree/tree_view.h"
+#include "ui/widgets/accessibility.h"
 
 namespace ui {
 
@@ -103,6 +104,7 @@ TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
 
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("TreeSearch"));
+    NameForScreenReaders(search_, tr("Find an advance"));
     search_->setPlaceholderText(QStringLiteral("Find an advance (Ctrl+F)"));
     search_->setToolTip(QStringLiteral("Name or abbreviation. Enter: next, Shift+Enter: previous, Escape: clear"));
     search_->installEventFilter(this);

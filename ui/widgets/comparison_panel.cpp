@@ -9,6 +9,7 @@
 
 #include "rules/document/rules_document.h"
 #include "ui/edit/document_editor.h"
+#include "ui/widgets/accessibility.h"
 #include "ui/widgets/differences_view.h"
 
 namespace ui {
@@ -39,6 +40,7 @@ ComparisonPanel::ComparisonPanel(DocumentEditor& editor, Order order, QWidget* p
     setObjectName(QStringLiteral("ComparisonPanel"));
     view_ = new DifferencesView(this);
     view_->setObjectName(QStringLiteral("Differences"));
+    NameForScreenReaders(view_, tr("Differences"));
     take_ = new QPushButton(tr("&Take theirs"), this);
     take_->setObjectName(QStringLiteral("TakeTheirsButton"));
     take_->setAutoDefault(false);

@@ -8,11 +8,28 @@
 
 namespace ui {
 
-QStringList ChoiceItems(rules::SectionId section, int field) {
-    QStringList items;
+QList<Caption> ChoiceItems(rules::SectionId section, int field) {
+    QList<Caption> items;
+    // The words are the declaration's literals, so each ends where its view does.
     for (std::string_view word : rules::InfoOf(section, field).words)
-        items << QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()));
+        items << Caption{"rules::Choice", word.data()};
     return items;
+}
+
+namespace {
+
+QStringList Texts(const QList<Caption>& captions) {
+    QStringList texts;
+    for (const Caption& caption : captions) texts << caption.Text();
+    return texts;
+}
+
+}  // namespace
+
+RadioGroup::RadioGroup(Caption caption, const QList<Caption>& items, int columns, QWidget* parent)
+    : RadioGroup(caption.Text(), Texts(items), columns, parent) {
+    BindText(this, "title", caption);
+    for (int i = 0; i < items.size(); ++i) BindText(group_->button(i), "text", items[i]);
 }
 
 RadioGroup::RadioGroup(const QString& caption, const QStringList& items, int columns,

@@ -1,0 +1,12 @@
+#include "ui/edit/field_caption.h"
+
+namespace ui {
+
+QString FieldCaption(const rules::ColumnInfo& info) {
+    QString caption = QString::fromLatin1(info.label.data(), static_cast<qsizetype>(info.label.size()));
+    // "AI value" keeps its capitals; every other label starts lower case.
+    if (!caption.isEmpty() && !caption.startsWith(QStringLiteral("AI"))) caption[0] = caption[0].toUpper();
+    return caption;
+}
+
+}  // namespace ui
