@@ -603,6 +603,13 @@
     </message>
 </context>
 <context>
+    <name>ui::MessageBoxes</name>
+    <message>
+        <source>%1 is not a rules file: it holds none of the sections @COSMIC, @CIVILIZE and @UNITS. Use it all the same?</source>
+        <translation>%1 ist keine Regeldatei: sie enthält keinen der Abschnitte @COSMIC, @CIVILIZE und @UNITS. Trotzdem verwenden?</translation>
+    </message>
+</context>
+<context>
     <name>ui::SectionTableModel</name>
     <message>
         <source>This row&apos;s line holds fewer values: there is nothing here to set.</source>

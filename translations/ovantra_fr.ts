@@ -603,6 +603,13 @@
     </message>
 </context>
 <context>
+    <name>ui::MessageBoxes</name>
+    <message>
+        <source>%1 is not a rules file: it holds none of the sections @COSMIC, @CIVILIZE and @UNITS. Use it all the same?</source>
+        <translation>%1 n&apos;est pas un fichier de règles : il ne contient aucune des sections @COSMIC, @CIVILIZE et @UNITS. L&apos;utiliser quand même ?</translation>
+    </message>
+</context>
+<context>
     <name>ui::SectionTableModel</name>
     <message>
         <source>This row&apos;s line holds fewer values: there is nothing here to set.</source>

@@ -124,6 +124,12 @@ int RunMerge(const Arguments& arguments, Streams io) {
         }
     }
     if (!read) return kExitFailure;
+    // git hands an empty base when both sides added the file; anything else
+    // that is not a rules file would be merged into nonsense with a clean exit.
+    for (int k = 0; k < 3; ++k)
+        if ((k != 0 || !bytes[k].empty()) && !RulesBytesOrSay(files[k], bytes[k], io))
+            read = false;
+    if (!read) return kExitFailure;
 
     const std::string& oursName = path.empty() ? files[1] : path;
     const rules::Language language =

@@ -18,7 +18,8 @@ int RunTextconv(const Arguments& arguments, Streams io) {
     if (const std::optional<int> stop = TakeFileNames(command, arguments, io, files)) return *stop;
     if (files.size() != 1) return UsageError(command, "give one rules file", io);
     rules::RulesDocument document;
-    if (!ReadRulesFile(files[0], document, io)) return kExitFailure;
+    // git asks for the text of every side, an empty or new file included.
+    if (!ReadRulesFileOrWhy(files[0], document, io).empty()) return kExitFailure;
     for (const std::string& line : rules::FieldListing(document))
         io.out << rules::Cp1252ToUtf8(line) << "\n";
     return kExitOk;

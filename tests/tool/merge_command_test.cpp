@@ -100,5 +100,29 @@ TEST(TextconvCommand, PrintsOneLinePerFieldAndEveryOtherLineAsItIs) {
     EXPECT_EQ(Tool({"textconv", dir / "missing.txt"}).status, kExitFailure);
 }
 
+// A file that is no rules file, read as a second file, would otherwise be
+// merged into an empty document or compared as every record removed, with a
+// clean exit. git's empty base (both sides added the file) still merges.
+TEST(MergeCommand, RefusesAFileThatIsNoRulesFileAsDiffDoes) {
+    ScratchDir dir;
+    const std::string base = dir / "base.txt", empty = dir / "empty.txt", out = dir / "out.txt";
+    WriteBytes(base, kBase);
+    WriteBytes(empty, "");
+    WriteBytes(dir / "noise.txt", std::string("\x01\x02 not rules at all\n", 24));
+
+    Outcome run = Tool({"merge", base, base, empty, "-o", out});
+    EXPECT_EQ(run.status, kExitFailure);
+    EXPECT_NE(run.err.find(empty + " is not a rules file"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    run = Tool({"diff", base, dir / "noise.txt"});
+    EXPECT_EQ(run.status, kExitFailure);
+    EXPECT_NE(run.err.find("is not a rules file"), std::string::npos) << run.err;
+
+    run = Tool({"merge", empty, base, base, "-o", out});
+    EXPECT_EQ(run.status, kExitOk) << run.err;
+    EXPECT_EQ(ReadBytes(out), kBase);
+}
+
 }  // namespace
 }  // namespace tool

@@ -160,6 +160,26 @@ private slots:
         QCOMPARE(s.windows.main.Editor().Stack()->count(), 0);
     }
 
+    // A file that is no rules file is used only when the user says so: an
+    // empty theirs would otherwise empty the tables as a clean merge.
+    void aFileThatIsNoRulesFileIsUsedOnlyWhenConfirmed() {
+        EditorSession s(DemoRules());
+        QVERIFY(s.started);
+        ui::DocumentEditor& editor = s.windows.main.Editor();
+        QVERIFY(s.folder.Write("base.txt", DemoRules()));
+        QVERIFY(s.folder.Write("empty.txt", QByteArray()));
+        s.answers.Then(ClickBoxButton(QMessageBox::No));
+        s.answers.Then(ClickBoxButton(QMessageBox::No));
+        QVERIFY(!ui::MergeDialog::Merge(editor, s.folder.Path("base.txt"), s.folder.Path("empty.txt"),
+                                        &s.windows.main));
+        QVERIFY(!ui::CompareWithDialog::Open(editor, s.folder.Path("empty.txt"), &s.windows.main));
+        QVERIFY(s.answers.WaitDone());
+        QCOMPARE(s.answers.seenTexts.size(), 2);
+        QVERIFY(s.answers.seenTexts.first().contains("is not a rules file"));
+        QCOMPARE(editor.Stack()->count(), 0);
+        QVERIFY(editor.Document().Units().Count() > 0);
+    }
+
     // An earlier version reads then -> now; taking from it brings back the
     // value it held, not the one the tables hold.
     void takesAFieldBackFromAnEarlierVersion() {

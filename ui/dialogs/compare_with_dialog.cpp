@@ -85,6 +85,9 @@ CompareWithDialog* CompareWithDialog::Open(DocumentEditor& editor, const QString
         return nullptr;
     }
     theirs->Parse();
+    // Compared, any other file would list every record as removed.
+    if (!theirs->HoldsRules() && !ConfirmNotARulesFile(parent, QDir::toNativeSeparators(fileName)))
+        return nullptr;
     return new CompareWithDialog(editor, std::move(theirs), fileName, parent);
 }
 

@@ -33,9 +33,10 @@ QString Side(const std::optional<std::string>& text) {
     return text ? ToDisplay(*text) : QStringLiteral("(none)");
 }
 
-// Reads a rules file of any language; the error names it.
+// Reads a rules file of any language; the error names it. Empty, with no
+// error, when the user chose not to use a file that is no rules file.
 std::unique_ptr<rules::RulesDocument> Read(const QString& fileName, rules::Language language,
-                                           QString& error) {
+                                           bool base, QWidget* parent, QString& error) {
     auto document = std::make_unique<rules::RulesDocument>();
     const rules::Status read = document->Load(QFile::encodeName(fileName).toStdString(), language);
     if (!read) {
@@ -44,6 +45,11 @@ std::unique_ptr<rules::RulesDocument> Read(const QString& fileName, rules::Langu
         return nullptr;
     }
     document->Parse();
+    // Merged from, any other file would empty the tables; an empty base is
+    // what two files added apart have in common, and merges.
+    if (!document->HoldsRules() && !(base && QFileInfo(fileName).size() == 0) &&
+        !ConfirmNotARulesFile(parent, QDir::toNativeSeparators(fileName)))
+        return nullptr;
     return document;
 }
 
@@ -78,10 +84,10 @@ MergeDialog* MergeDialog::Merge(DocumentEditor& editor, const QString& baseFile,
                                 const QString& theirFile, QWidget* parent) {
     QString error;
     const rules::Language language = editor.Document().GetLanguage();
-    const auto base = Read(baseFile, language, error);
-    const auto theirs = base ? Read(theirFile, language, error) : nullptr;
+    const auto base = Read(baseFile, language, true, parent, error);
+    const auto theirs = base ? Read(theirFile, language, false, parent, error) : nullptr;
     if (!theirs) {
-        ShowErrorBox(parent, error);
+        if (!error.isEmpty()) ShowErrorBox(parent, error);
         return nullptr;
     }
     rules::MergePlan plan = rules::PlanMerge(*base, editor.Document(), *theirs);

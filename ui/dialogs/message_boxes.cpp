@@ -1,5 +1,6 @@
 #include "ui/dialogs/message_boxes.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace ui {
@@ -26,6 +27,20 @@ bool ConfirmOverwriteOutsideChanges(QWidget* parent, const QString& fileName) {
                         .arg(fileName),
                     QMessageBox::Yes | QMessageBox::No, parent);
     box.setObjectName(QStringLiteral("OutsideChangeBox"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+bool ConfirmNotARulesFile(QWidget* parent, const QString& fileName) {
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
+                    QCoreApplication::translate("ui::MessageBoxes",
+                                                "%1 is not a rules file: it holds none of the "
+                                                "sections @COSMIC, @CIVILIZE and @UNITS. Use it "
+                                                "all the same?")
+                        .arg(fileName),
+                    QMessageBox::Yes | QMessageBox::No, parent);
+    box.setObjectName(QStringLiteral("NotARulesFileBox"));
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;

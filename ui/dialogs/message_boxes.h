@@ -20,4 +20,9 @@ void ShowInformationBox(QWidget* parent, const QString& text);
 // warning icon, Yes and No, No the default and the Escape answer. True for Yes.
 bool ConfirmOverwriteOutsideChanges(QWidget* parent, const QString& fileName);
 
+// Asks before a file that holds none of the sections is used as a rules
+// file (compared with, merged from): warning icon, Yes and No, No the
+// default and the Escape answer. True for Yes.
+bool ConfirmNotARulesFile(QWidget* parent, const QString& fileName);
+
 }  // namespace ui
