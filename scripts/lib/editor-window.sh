@@ -31,3 +31,18 @@ click_in_editor() {
   eval "$(xdotool getwindowgeometry --shell "$EDITOR_WINDOW")"
   xdotool mousemove --sync $((X + $1)) $((Y + HEIGHT - 548 + $2)) click 1
 }
+
+# Runs "$@" under a virtual X server of its own, trying again on another
+# display when the editor's window never appeared there (the command exits
+# 75 for that): xvfb-run -a takes the first free display from its start
+# number, and two servers started at once can still meet on one.
+run_on_own_display() {
+  local attempt status
+  for attempt in 1 2 3; do
+    status=0
+    xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$@" || status=$?
+    [ "$status" -ne 75 ] && return "$status"
+    echo "no editor window on that display (attempt $attempt); trying another" >&2
+  done
+  return 75
+}

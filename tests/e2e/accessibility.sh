@@ -30,7 +30,7 @@ cd "$(dirname "$0")"
 "$launcher" --launch-immediately &
 launcher_pid=$!
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
-start_editor_window "$editor"
+start_editor_window "$editor" || { kill "$launcher_pid"; exit 75; }
 export EDITOR_WINDOW
 status=0
 timeout 90 "$python" "$walker" "$PWD/rules.txt" || status=$?
@@ -39,6 +39,8 @@ exit "$status"
 DRIVE
 chmod +x "$work/drive.sh"
 # The bus and the X display are this run's own, so runs at once cannot meet.
-dbus-run-session -- xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" \
-    "$work/drive.sh" "$editor" "$here/../../scripts/lib/editor-window.sh" \
+helpers="$here/../../scripts/lib/editor-window.sh"
+. "$helpers"
+run_on_own_display dbus-run-session -- \
+    "$work/drive.sh" "$editor" "$helpers" \
     "$here/accessibility_walk.py" "$python" "$launcher" 2> >(grep -v -e 'dbus-daemon' -e 'SpiRegistry' >&2)

@@ -25,7 +25,7 @@ set -euo pipefail
 editor=$1 helpers=$2
 cd "$(dirname "$0")"
 . "$helpers"
-start_editor_window "$editor"
+start_editor_window "$editor" || exit 75
 click_in_editor 500 10           # Save Changes
 sleep 0.5
 click_in_editor 584 10           # Quit
@@ -44,11 +44,9 @@ if kill -0 "$EDITOR_PID" 2>/dev/null; then echo "editor did not quit"; kill "$ED
 wait "$EDITOR_PID"
 DRIVE
 chmod +x "$work/drive.sh"
-# xvfb-run -a takes the first free display from its start number; two runs
-# at once (another test, another checkout) can race for the same one, so
-# each starts its search somewhere of its own.
-xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24" "$work/drive.sh" "$editor" \
-    "$(cd "$(dirname "$0")/../../scripts/lib" && pwd)/editor-window.sh"
+helpers="$(cd "$(dirname "$0")/../../scripts/lib" && pwd)/editor-window.sh"
+. "$helpers"
+run_on_own_display "$work/drive.sh" "$editor" "$helpers"
 
 if ! cmp -s "$work/rules.txt" "$work/expected.txt"; then
     echo "FAIL: the saved file differs from the core's rendering"
