@@ -49,18 +49,19 @@ void PrintJson(const rules::MergePlan& plan, const std::vector<std::string>& fil
         Json entry = {{"file", rules::ValidUtf8(oursName)},
                       {"line", conflict.oursLine >= 0 ? Json(conflict.oursLine + 1) : Json(nullptr)},
                       {"kind", KindKey(conflict.kind)}};
+        // Every conflict has every key, null where it names no such place, so
+        // that a reader can index without asking first.
+        const bool field = conflict.kind == rules::MergeConflict::Kind::Field;
         if (!conflict.otherSection.empty()) {
             entry["section"] = rules::Cp1252ToUtf8(conflict.otherSection);
             entry["row"] = conflict.cell.row;
-            if (conflict.kind == rules::MergeConflict::Kind::Field)
-                entry["column"] = rules::Cp1252ToUtf8(conflict.column);
+            entry["column"] = field ? Json(rules::Cp1252ToUtf8(conflict.column)) : Json(nullptr);
         } else {
-            if (!conflict.label.empty()) {
-                entry["section"] = SectionKey(conflict.ref.section);
-                entry["record"] = conflict.ref.record;
-            }
-            if (conflict.kind == rules::MergeConflict::Kind::Field)
-                entry["field"] = rules::FieldLabel(conflict.ref.section, conflict.ref.field);
+            const bool placed = !conflict.label.empty();
+            entry["section"] = placed ? Json(SectionKey(conflict.ref.section)) : Json(nullptr);
+            entry["record"] = placed ? Json(conflict.ref.record) : Json(nullptr);
+            entry["field"] = field ? Json(rules::FieldLabel(conflict.ref.section, conflict.ref.field))
+                                   : Json(nullptr);
         }
         entry["base"] = Text(conflict.base);
         entry["ours"] = Text(conflict.ours);

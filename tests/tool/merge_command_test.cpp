@@ -100,6 +100,25 @@ TEST(TextconvCommand, PrintsOneLinePerFieldAndEveryOtherLineAsItIs) {
     EXPECT_EQ(Tool({"textconv", dir / "missing.txt"}).status, kExitFailure);
 }
 
+// A conflict outside the records still carries every key of the report.
+TEST(MergeCommand, ALinesConflictHasEveryKeyOfTheReport) {
+    ScratchDir dir;
+    const std::string base = dir / "base.txt", ours = dir / "ours.txt", theirs = dir / "theirs.txt";
+    WriteBytes(base, kBase);
+    WriteBytes(ours, Replaced(kBase, "; Invented base", "; Ours"));
+    WriteBytes(theirs, Replaced(kBase, "; Invented base", "; Theirs"));
+    const Outcome run = Tool({"merge", "--format=json", base, ours, theirs});
+    EXPECT_EQ(run.status, kExitProblems);
+    const nlohmann::json report = nlohmann::json::parse(run.err);
+    ASSERT_EQ(report["conflicts"].size(), 1u);
+    const nlohmann::json& conflict = report["conflicts"][0];
+    EXPECT_EQ(conflict["kind"], "lines");
+    for (const char* key : {"section", "record", "field"}) {
+        ASSERT_TRUE(conflict.contains(key)) << key;
+        EXPECT_TRUE(conflict[key].is_null()) << key;
+    }
+}
+
 // A file that is no rules file, read as a second file, would otherwise be
 // merged into an empty document or compared as every record removed, with a
 // clean exit. git's empty base (both sides added the file) still merges.
