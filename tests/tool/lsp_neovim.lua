@@ -13,6 +13,7 @@ end
 -- The documented configuration (given as the user's init.lua) starts the
 -- client when the file is read; its exit status and diagnostics are watched.
 local published, exit_code, client_id
+local starts = 0
 local usual_handler = vim.lsp.handlers['textDocument/publishDiagnostics']
 vim.lsp.handlers['textDocument/publishDiagnostics'] = function(err, result, ctx, config)
   published = result
@@ -21,6 +22,7 @@ end
 local start_client = vim.lsp.start_client
 vim.lsp.start_client = function(config)
   config.on_exit = function(code) exit_code = code end
+  starts = starts + 1
   client_id = start_client(config)
   return client_id
 end
@@ -168,6 +170,12 @@ if wait_for_diagnostics(version) then
   vim.wait(300, function() return false end)  -- the last change's diagnostics
   compare_with_check('after the edits')
 end
+
+-- Reading the file again keeps its one server, still attached.
+vim.cmd('edit!')
+vim.cmd('edit!')
+check(starts == 1, ':e! twice started ' .. starts .. ' servers in all')
+check(vim.lsp.buf_is_attached(buf, client_id), 'the file is not attached after :e!')
 
 end
 
