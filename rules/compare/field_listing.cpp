@@ -14,8 +14,12 @@ struct RecordPlace {
     int record = 0;  // 0: the line holds no record
 };
 
-// A row of another section becomes one line per cell it holds
-// (`Row "Saltmarsh" of TERRAIN column "defense" 1`); any other line stays.
+// The fields of a record or row are listed under one line that names it, so
+// that a rename changes that line and the name's, not every line of the record.
+constexpr const char* kUnder = "    ";
+
+// A row of another section becomes its name, then one line per cell it holds
+// (`    column "defense" 1`); any other line stays.
 void AddLineOrRow(const RulesDocument& document, int line, std::vector<std::string>& listing) {
     const OtherSections::Place place = document.Others().RowAt(line);
     if (place.section < 0) {
@@ -23,12 +27,12 @@ void AddLineOrRow(const RulesDocument& document, int line, std::vector<std::stri
         return;
     }
     const SectionTable& section = document.Others().At(place.section);
-    const std::string label = RowLabel(section, place.row);
+    listing.push_back(RowLabel(section, place.row));
     for (int column = 0; column < section.ColumnCount(); ++column) {
         if (!section.HasCell(place.row, column)) continue;
         const std::string& text = section.Cell(place.row, column);
         if (column == section.CommentColumn() && text.empty()) continue;
-        listing.push_back(label + ' ' + ColumnLabel(section, column) + ' ' + ShownValue(text, false));
+        listing.push_back(kUnder + ColumnLabel(section, column) + ' ' + ShownValue(text, false));
     }
 }
 
@@ -56,10 +60,12 @@ std::vector<std::string> FieldListing(const RulesDocument& document) {
             place.section, RecordName(document, place.section, place.record),
             place.section == SectionId::Advances ? document.Advances().At(place.record).abbrev
                                                  : std::string());
+        const bool cosmic = place.section == SectionId::Cosmic;
+        if (!cosmic) listing.push_back(label);
         for (int field = 0; field < FieldCount(place.section); ++field) {
-            std::string text = label;
-            text += ' ';
-            if (place.section != SectionId::Cosmic) {
+            // A cosmic value is a record of one field: its line names both.
+            std::string text = cosmic ? label + ' ' : kUnder;
+            if (!cosmic) {
                 text += FieldLabel(place.section, field);
                 text += ' ';
             }

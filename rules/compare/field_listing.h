@@ -2,7 +2,8 @@
 
 // A rules file as one line per field, for line-based tools (a version
 // control system's diff and log): a changed value then shows as one changed
-// line that names its record and field.
+// line that names its field, under the line that names its record (where
+// git's hunk headers find it).
 
 #include <string>
 #include <vector>
@@ -12,11 +13,12 @@ namespace rules {
 class RulesDocument;
 
 // Every line of the parsed document in file order: a record's line becomes
-// one line per field, in field order (`Unit "Ember Guard" attack 2`,
-// `Advance "Kiln Firing" (Kln) prerequisite 1 nil`, `Cosmic value RoadMove 3`);
-// a row of another section becomes one line per cell
-// (`Row "Saltmarsh" of TERRAIN column "defense" 1`); every other line stays
-// as it is. Texts stay Windows-1252 bytes.
+// its label (`Unit "Ember Guard"`, `Advance "Kiln Firing" (Kln)`) followed
+// by one indented line per field, in field order (`    attack 2`); a cosmic
+// value stays one line (`Cosmic value RoadMove 3`); a row of another section
+// becomes its label (`Row "Saltmarsh" of TERRAIN`) and one indented line per
+// cell (`    column "defense" 1`); every other line stays as it is. Texts stay
+// Windows-1252 bytes.
 std::vector<std::string> FieldListing(const RulesDocument& document);
 
 }  // namespace rules

@@ -26,8 +26,11 @@ set_field() {  # set_field SUFFIX VALUE: Ember Guard's number ending in SUFFIX (
   sed -i -E "/^Ember Guard,/s/ +[0-9]+$1,/ $2$1,/" rules.txt
 }
 
-field_line() {  # the textconv line of one of Ember Guard's fields
-  "$tool" textconv rules.txt | grep -x "Unit \"Ember Guard\" $1 .*" || true
+field_line() {  # one of Ember Guard's fields in the textconv listing, named in full
+  "$tool" textconv rules.txt | awk -v field="    $1 " '
+    /^Unit "Ember Guard"$/ { inside = 1; next }
+    /^[^ ]/ { inside = 0 }
+    inside && index($0, field) == 1 { print "Unit \"Ember Guard\" " substr($0, 5) }'
 }
 
 git init -q -b main "$work/repo"
@@ -80,9 +83,11 @@ grep -q 'CONFLICT.*rules.txt' merge.out || fail "git did not report the conflict
 cmp -s ours.txt rules.txt || fail "the conflicted file is not ours"
 git merge --abort
 
-# The diff names the one field that changed, and nothing else.
-changed=$(git diff main attack-only -- rules.txt | grep -E '^[-+]' | grep -vE '^(---|\+\+\+) ')
-[ "$changed" = $'-Unit "Ember Guard" attack 2\n+Unit "Ember Guard" attack 3' ] ||
-  fail "git diff shows: $changed"
+# The diff names the one field that changed, and nothing else, under a hunk
+# header that names its unit.
+diff=$(git diff main attack-only -- rules.txt)
+changed=$(grep -E '^[-+]' <<<"$diff" | grep -vE '^(---|\+\+\+) ')
+[ "$changed" = $'-    attack 2\n+    attack 3' ] || fail "git diff shows: $changed"
+grep -q '^@@ .* @@ Unit "Ember Guard"$' <<<"$diff" || fail "the hunk does not name the unit: $diff"
 
 echo "git merge driver and textconv: ok"

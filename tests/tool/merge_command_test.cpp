@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "app/tool/tool.h"
@@ -80,23 +81,27 @@ TEST(TextconvCommand, PrintsOneLinePerFieldAndEveryOtherLineAsItIs) {
                          "; Terrain: name, defense\r\n@TERRAIN\r\nSalt Marsh,  1 ; smh\r\n;\r\n");
     const Outcome run = Tool({"textconv", file});
     EXPECT_EQ(run.status, kExitOk);
-    // The lines outside the records as they are; one line per field, in
-    // field order, named by the field table's labels.
-    const std::string unit = "Unit \"Ember Gu\u00e9rd\" ";
-    const std::string head = "; Invented base\n@COSMIC\nCosmic value RoadMove 3\n;\n@UNITS\n" + unit +
-                             "name \"Ember Gu\u00e9rd\"\n" + unit + "obsolete by nil\n";
+    // The lines outside the records as they are; a record's label, then one
+    // line per field under it, in field order, named by the field table's labels.
+    const std::string head = "; Invented base\n@COSMIC\nCosmic value RoadMove 3\n;\n@UNITS\n"
+                             "Unit \"Ember Gu\u00e9rd\"\n    name \"Ember Gu\u00e9rd\"\n"
+                             "    obsolete by nil\n";
     EXPECT_EQ(run.out.substr(0, head.size()), head);
-    EXPECT_NE(run.out.find("\n" + unit + "attack 2\n" + unit + "defense 1\n"), std::string::npos);
-    EXPECT_NE(run.out.find("\n" + unit + "flags 000000000000000\n;\n"), std::string::npos);
-    std::size_t fields = 0;
-    for (std::size_t at = run.out.find(unit); at != std::string::npos; at = run.out.find(unit, at + 1))
-        ++fields;
-    EXPECT_EQ(fields, 14u);
-    // Another section's row: one line per cell, under the section's headings.
-    const std::string row = "Row \"Salt Marsh\" of TERRAIN column ";
-    EXPECT_NE(run.out.find(";\n; Terrain: name, defense\n@TERRAIN\n" + row + "\"name\" \"Salt Marsh\"\n" +
-                           row + "\"defense\" 1\n" + row + "\"Comment\" smh\n;\n"),
+    EXPECT_NE(run.out.find("\n    attack 2\n    defense 1\n"), std::string::npos);
+    EXPECT_NE(run.out.find("\n    flags 000000000000000\n;\n"), std::string::npos);
+    // Another section's row: its label, then one line per cell, under the
+    // section's headings.
+    EXPECT_NE(run.out.find(";\n; Terrain: name, defense\n@TERRAIN\nRow \"Salt Marsh\" of TERRAIN\n"
+                           "    column \"name\" \"Salt Marsh\"\n    column \"defense\" 1\n"
+                           "    column \"Comment\" smh\n;\n"),
               std::string::npos);
+    // A rename changes the label and the name, not every line of the record.
+    WriteBytes(dir / "renamed.txt", Replaced(ReadBytes(file), "Ember Gu\xE9rd", "Ash Guard"));
+    const Outcome renamed = Tool({"textconv", dir / "renamed.txt"});
+    std::istringstream before(run.out), after(renamed.out);
+    int changed = 0;
+    for (std::string a, b; std::getline(before, a) && std::getline(after, b);) changed += a != b;
+    EXPECT_EQ(changed, 2);
     EXPECT_EQ(Tool({"textconv", dir / "missing.txt"}).status, kExitFailure);
 }
 
