@@ -827,6 +827,14 @@ Die Datei wird trotzdem gespeichert, ohne die ersetzte zu sichern. Dies wird nur
         <source>The %1 page</source>
         <translation>Die Seite %1</translation>
     </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
 </context>
 <context>
     <name>ui::TablePage</name>

@@ -827,6 +827,14 @@ Le fichier est tout de même enregistré, sans garder celui qu&apos;il remplace.
         <source>The %1 page</source>
         <translation>La page %1</translation>
     </message>
+    <message>
+        <source>Save Changes</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
 </context>
 <context>
     <name>ui::TablePage</name>

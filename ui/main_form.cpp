@@ -144,9 +144,9 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     auto* eszett = MakeButton(QStringLiteral("Button1"), QStringLiteral("\u00df"),
                               QRect(440, 0, 17, 20), client_);
     eszett->setEnabled(false);
-    auto* save = MakeButton(QStringLiteral("SaveChanges"), QStringLiteral("Save Changes"),
+    auto* save = MakeButton(QStringLiteral("SaveChanges"), UI_TEXT("Save Changes"),
                             QRect(456, 0, 91, 20), client_);
-    auto* quit = MakeButton(QStringLiteral("QuitButton"), QStringLiteral("Quit"),
+    auto* quit = MakeButton(QStringLiteral("QuitButton"), UI_TEXT("Quit"),
                             QRect(544, 0, 81, 20), client_);
     connect(save, &QPushButton::clicked, this, &TMainForm::SaveChangesClick);
     connect(quit, &QPushButton::clicked, this, &TMainForm::QuitButtonClick);
