@@ -359,11 +359,47 @@
     </message>
     <message>
         <source>Check (%1)</source>
-        <translation>Prüfung (%1)</translation>
+        <translation>Test (%1)</translation>
     </message>
     <message>
         <source>Problems</source>
         <translation>Probleme</translation>
+    </message>
+    <message>
+        <source>The problems the rules check found</source>
+        <translation>Die Probleme, die die Regelprüfung gefunden hat</translation>
+    </message>
+    <message>
+        <source>What would make the game misread these rules, as they are now. Double-click or press &lt;Enter&gt; to show the record.</source>
+        <translation>Was das Spiel diese Regeln, so wie sie jetzt sind, falsch lesen ließe. Doppelklick oder &lt;Eingabe&gt; zeigt den Eintrag.</translation>
+    </message>
+    <message>
+        <source>Double-click or press &lt;Enter&gt; to show the record; right-click or Ctrl+. for fixes</source>
+        <translation>Doppelklick oder &lt;Eingabe&gt; zeigt den Eintrag; Rechtsklick oder Strg+. für Korrekturen</translation>
+    </message>
+    <message>
+        <source>Show Them</source>
+        <translation>Anzeigen</translation>
+    </message>
+    <message>
+        <source>No rules file was loaded, so there is nothing to check.</source>
+        <translation>Es wurde keine Regeldatei geladen, es gibt nichts zu prüfen.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Keine Probleme gefunden.</translation>
+    </message>
+    <message>
+        <source>No problems shown.</source>
+        <translation>Keine Probleme angezeigt.</translation>
+    </message>
+    <message>
+        <source>%1 hidden</source>
+        <translation>%1 ausgeblendet</translation>
+    </message>
+    <message>
+        <source>Warnings of these kinds are hidden: %1</source>
+        <translation>Warnungen dieser Arten sind ausgeblendet: %1</translation>
     </message>
 </context>
 <context>

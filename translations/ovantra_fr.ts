@@ -365,6 +365,42 @@
         <source>Problems</source>
         <translation>Problèmes</translation>
     </message>
+    <message>
+        <source>The problems the rules check found</source>
+        <translation>Les problèmes trouvés par le contrôle des règles</translation>
+    </message>
+    <message>
+        <source>What would make the game misread these rules, as they are now. Double-click or press &lt;Enter&gt; to show the record.</source>
+        <translation>Ce qui ferait mal lire ces règles au jeu, telles qu&apos;elles sont. Double-clic ou &lt;Entrée&gt; pour afficher l&apos;enregistrement.</translation>
+    </message>
+    <message>
+        <source>Double-click or press &lt;Enter&gt; to show the record; right-click or Ctrl+. for fixes</source>
+        <translation>Double-clic ou &lt;Entrée&gt; pour afficher l&apos;enregistrement ; clic droit ou Ctrl+. pour les corrections</translation>
+    </message>
+    <message>
+        <source>Show Them</source>
+        <translation>Les afficher</translation>
+    </message>
+    <message>
+        <source>No rules file was loaded, so there is nothing to check.</source>
+        <translation>Aucun fichier de règles n&apos;a été chargé : il n&apos;y a rien à contrôler.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Aucun problème trouvé.</translation>
+    </message>
+    <message>
+        <source>No problems shown.</source>
+        <translation>Aucun problème affiché.</translation>
+    </message>
+    <message>
+        <source>%1 hidden</source>
+        <translation>%1 masqués</translation>
+    </message>
+    <message>
+        <source>Warnings of these kinds are hidden: %1</source>
+        <translation>Les avertissements de ces types sont masqués : %1</translation>
+    </message>
 </context>
 <context>
     <name>ui::CompareWithDialog</name>

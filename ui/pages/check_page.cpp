@@ -1,6 +1,7 @@
 #include "ui/pages/check_page.h"
 
 #include <QContextMenuEvent>
+#include <QEvent>
 #include <algorithm>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -107,15 +108,15 @@ CheckPage::CheckPage(DocumentEditor& editor, QWidget* parent)
         ShowProblems(state_.Problems());
     });
     // The page's own hint: the window's right-click help has nothing here.
-    setToolTip(QStringLiteral("The problems the rules check found"));
+    BindText(this, "toolTip", UI_TEXT("The problems the rules check found"));
     hidden_ = RememberedSettings().value(kHiddenKey).toStringList();
     Rebuild();
 }
 
 void CheckPage::Build() {
     MakeLabel(QStringLiteral("CheckLabel"),
-              QStringLiteral("What would make the game misread these rules, as they are now. "
-                             "Double-click or press <Enter> to show the record."),
+              UI_TEXT("What would make the game misread these rules, as they are now. "
+                      "Double-click or press <Enter> to show the record."),
               QRect(8, 8, 0, 0), this);
     list_ = new ProblemList(this);
     list_->setObjectName(QStringLiteral("ProblemList"));
@@ -130,8 +131,8 @@ void CheckPage::Build() {
     list_->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->setItemDelegate(new WrappingDelegate(list_));
     list_->setContextMenuPolicy(Qt::CustomContextMenu);
-    list_->setToolTip(QStringLiteral(
-        "Double-click or press <Enter> to show the record; right-click or Ctrl+. for fixes"));
+    BindText(list_, "toolTip",
+             UI_TEXT("Double-click or press <Enter> to show the record; right-click or Ctrl+. for fixes"));
     connect(list_, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item, int) { Activate(item); });
     connect(list_, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
@@ -152,11 +153,17 @@ void CheckPage::Build() {
     });
 
     hiddenLabel_ = MakeLabel(QStringLiteral("HiddenLabel"), QString(), QRect(8, 496, 0, 0), this);
-    showHidden_ = MakeButton(QStringLiteral("ShowHiddenButton"), QStringLiteral("Show Them"),
+    showHidden_ = MakeButton(QStringLiteral("ShowHiddenButton"), UI_TEXT("Show Them"),
                              QRect(120, 492, 81, 22), this);
     connect(showHidden_, &QPushButton::clicked, this, &CheckPage::ShowHiddenKinds);
     FitToPage();
     Rebuild();
+}
+
+void CheckPage::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // The list's own notes and counts are written as it fills.
+    if (event->type() == QEvent::LanguageChange && list_) Rebuild();
 }
 
 void CheckPage::resizeEvent(QResizeEvent* event) {
@@ -260,15 +267,14 @@ void CheckPage::FillList(int hiddenCount) {
     }
     // An empty list says why: nothing was checked yet, or nothing was found.
     if (!checked_)
-        ShowNote(QStringLiteral("No rules file was loaded, so there is nothing to check."));
+        ShowNote(tr("No rules file was loaded, so there is nothing to check."));
     else if (shown_ == 0)
-        ShowNote(problems_.empty() ? QStringLiteral("No problems found.")
-                                   : QStringLiteral("No problems shown."));
+        ShowNote(problems_.empty() ? tr("No problems found.") : tr("No problems shown."));
     if (row >= 0 && row < list_->topLevelItemCount())
         list_->setCurrentItem(list_->topLevelItem(row));
-    hiddenLabel_->setText(QStringLiteral("%1 hidden").arg(hiddenCount));
+    hiddenLabel_->setText(tr("%1 hidden").arg(hiddenCount));
     hiddenLabel_->adjustSize();
-    hiddenLabel_->setToolTip(QStringLiteral("Warnings of these kinds are hidden: %1")
+    hiddenLabel_->setToolTip(tr("Warnings of these kinds are hidden: %1")
                                  .arg(hidden_.join(QStringLiteral(", "))));
     hiddenLabel_->setVisible(!hidden_.isEmpty());
     showHidden_->setVisible(!hidden_.isEmpty());

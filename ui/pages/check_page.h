@@ -56,6 +56,7 @@ signals:
     void CaptionChanged();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // The list is made when the page is first shown or asked for; the
     // check itself runs from the start, for the caption.
