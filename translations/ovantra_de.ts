@@ -670,6 +670,22 @@
         <source>Text of the rules file</source>
         <translation>Text der Regeldatei</translation>
     </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Letter case ignored. Enter: next, Shift+Enter: previous, Escape: clear</source>
+        <translation>Groß- und Kleinschreibung egal. Eingabe: nächster, Umschalt+Eingabe: voriger, Esc: leeren</translation>
+    </message>
+    <message>
+        <source>Go to line (Ctrl+L)</source>
+        <translation>Zeile (Strg+L)</translation>
+    </message>
+    <message>
+        <source>A line number; Enter goes there, Escape goes back to the text</source>
+        <translation>Eine Zeilennummer; Eingabe springt dorthin, Esc zurück zum Text</translation>
+    </message>
 </context>
 <context>
     <name>ui::TMainForm</name>
@@ -888,6 +904,42 @@ Die Datei wird trotzdem gespeichert, ohne die ersetzte zu sichern. Dies wird nur
     <message>
         <source>Find an advance</source>
         <translation>Fortschritt suchen</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Show the whole tree</source>
+        <translation>Den ganzen Baum zeigen</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Save the tree as an SVG or PNG picture, or as a DOT graph</source>
+        <translation>Den Baum als SVG- oder PNG-Bild oder als DOT-Graph speichern</translation>
+    </message>
+    <message>
+        <source>Wheel: zoom. Drag: move. Click an advance to show it on the Advances page. Drag from one advance onto another to make it its prerequisite.</source>
+        <translation>Mausrad: Zoom. Ziehen: verschieben. Ein Klick auf einen Fortschritt zeigt ihn auf der Seite Fortschritte. Einen Fortschritt auf einen anderen ziehen macht ihn zu dessen Voraussetzung.</translation>
+    </message>
+    <message>
+        <source>Find an advance (Ctrl+F)</source>
+        <translation>Fortschritt suchen (Strg+F)</translation>
+    </message>
+    <message>
+        <source>Name or abbreviation. Enter: next, Shift+Enter: previous, Escape: clear</source>
+        <translation>Name oder Abkürzung. Eingabe: nächster, Umschalt+Eingabe: voriger, Esc: leeren</translation>
+    </message>
+    <message>
+        <source>Only what it needs and opens</source>
+        <translation>Nur was er braucht und eröffnet</translation>
+    </message>
+    <message>
+        <source>Show only the advance on show, all it needs and all it opens</source>
+        <translation>Nur den gezeigten Fortschritt, alles was er braucht und alles was er eröffnet</translation>
     </message>
 </context>
 <context>

@@ -670,6 +670,22 @@
         <source>Text of the rules file</source>
         <translation>Texte du fichier de règles</translation>
     </message>
+    <message>
+        <source>Find (Ctrl+F)</source>
+        <translation>Chercher (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Letter case ignored. Enter: next, Shift+Enter: previous, Escape: clear</source>
+        <translation>Sans tenir compte de la casse. Entrée : suivant, Maj+Entrée : précédent, Échap : effacer</translation>
+    </message>
+    <message>
+        <source>Go to line (Ctrl+L)</source>
+        <translation>Ligne (Ctrl+L)</translation>
+    </message>
+    <message>
+        <source>A line number; Enter goes there, Escape goes back to the text</source>
+        <translation>Un numéro de ligne ; Entrée y va, Échap revient au texte</translation>
+    </message>
 </context>
 <context>
     <name>ui::TMainForm</name>
@@ -888,6 +904,42 @@ Le fichier est tout de même enregistré, sans garder celui qu&apos;il remplace.
     <message>
         <source>Find an advance</source>
         <translation>Chercher un progrès</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Show the whole tree</source>
+        <translation>Afficher tout l&apos;arbre</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exporter...</translation>
+    </message>
+    <message>
+        <source>Save the tree as an SVG or PNG picture, or as a DOT graph</source>
+        <translation>Enregistrer l&apos;arbre en image SVG ou PNG, ou en graphe DOT</translation>
+    </message>
+    <message>
+        <source>Wheel: zoom. Drag: move. Click an advance to show it on the Advances page. Drag from one advance onto another to make it its prerequisite.</source>
+        <translation>Molette : zoom. Glisser : déplacer. Cliquer sur un progrès l&apos;affiche sur la page Progrès. Glisser un progrès sur un autre en fait son prérequis.</translation>
+    </message>
+    <message>
+        <source>Find an advance (Ctrl+F)</source>
+        <translation>Chercher un progrès (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Name or abbreviation. Enter: next, Shift+Enter: previous, Escape: clear</source>
+        <translation>Nom ou abréviation. Entrée : suivant, Maj+Entrée : précédent, Échap : effacer</translation>
+    </message>
+    <message>
+        <source>Only what it needs and opens</source>
+        <translation>Seulement ce qu&apos;il exige et ouvre</translation>
+    </message>
+    <message>
+        <source>Show only the advance on show, all it needs and all it opens</source>
+        <translation>N&apos;afficher que le progrès affiché, tout ce qu&apos;il exige et tout ce qu&apos;il ouvre</translation>
     </message>
 </context>
 <context>

@@ -1,3 +1,4 @@
+#include "ui/language/translated_text.h"
 #include "ui/source/source_page.h"
 
 #include <QHBoxLayout>
@@ -68,8 +69,8 @@ void SourcePage::Build() {
     find_ = new QLineEdit(this);
     find_->setObjectName(QStringLiteral("SourceFind"));
     NameForScreenReaders(find_, tr("Find"));
-    find_->setPlaceholderText(QStringLiteral("Find (Ctrl+F)"));
-    find_->setToolTip(QStringLiteral("Letter case ignored. Enter: next, Shift+Enter: previous, Escape: clear"));
+    BindText(find_, "placeholderText", UI_TEXT("Find (Ctrl+F)"));
+    BindText(find_, "toolTip", UI_TEXT("Letter case ignored. Enter: next, Shift+Enter: previous, Escape: clear"));
     find_->setClearButtonEnabled(true);
     find_->setMaximumWidth(260);
     find_->installEventFilter(this);
@@ -79,8 +80,8 @@ void SourcePage::Build() {
     goTo_ = new QLineEdit(this);
     goTo_->setObjectName(QStringLiteral("SourceGoToLine"));
     NameForScreenReaders(goTo_, tr("Go to line"));
-    goTo_->setPlaceholderText(QStringLiteral("Go to line (Ctrl+L)"));
-    goTo_->setToolTip(QStringLiteral("A line number; Enter goes there, Escape goes back to the text"));
+    BindText(goTo_, "placeholderText", UI_TEXT("Go to line (Ctrl+L)"));
+    BindText(goTo_, "toolTip", UI_TEXT("A line number; Enter goes there, Escape goes back to the text"));
     goTo_->setValidator(new QIntValidator(1, 999999999, goTo_));
     goTo_->setMaximumWidth(130);
     goTo_->installEventFilter(this);

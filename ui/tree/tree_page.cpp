@@ -1,3 +1,4 @@
+#include "ui/language/translated_text.h"
 #include "ui/tree/tree_page.h"
 
 #include <QCheckBox>
@@ -85,35 +86,38 @@ QPolygonF ArrowHead(const QPointF& from, const QPointF& tip) {
 
 TreePage::TreePage(const rules::RulesDocument& document, QWidget* parent)
     : QWidget(parent), document_(document) {
-    auto* fit = new QPushButton(QStringLiteral("Fit"), this);
+    auto* fit = new QPushButton(this);
+    BindText(fit, "text", UI_TEXT("Fit"));
     fit->setObjectName(QStringLiteral("FitTree"));
-    fit->setToolTip(QStringLiteral("Show the whole tree"));
-    exportButton_ = new QPushButton(QStringLiteral("Export..."), this);
+    BindText(fit, "toolTip", UI_TEXT("Show the whole tree"));
+    exportButton_ = new QPushButton(this);
+    BindText(exportButton_, "text", UI_TEXT("Export..."));
     exportButton_->setObjectName(QStringLiteral("ExportTree"));
-    exportButton_->setToolTip(QStringLiteral("Save the tree as an SVG or PNG picture, or as a DOT graph"));
+    BindText(exportButton_, "toolTip", UI_TEXT("Save the tree as an SVG or PNG picture, or as a DOT graph"));
     legend_ = new QLabel(this);
     auto* legend = legend_;
     legend->setObjectName(QStringLiteral("TreeLegend"));
-    const QString howTo =
-        QStringLiteral("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page. "
-                       "Drag from one advance onto another to make it its prerequisite.");
-    legend->setToolTip(howTo);
+    const Caption howTo =
+        UI_TEXT("Wheel: zoom. Drag: move. Click an advance to show it on the Advances page. "
+                "Drag from one advance onto another to make it its prerequisite.");
+    BindText(legend, "toolTip", howTo);
     // The page's own hint, so that its empty areas do not offer the
     // right-click help of the window, which has none here.
-    setToolTip(howTo);
+    BindText(this, "toolTip", howTo);
 
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("TreeSearch"));
     NameForScreenReaders(search_, tr("Find an advance"));
-    search_->setPlaceholderText(QStringLiteral("Find an advance (Ctrl+F)"));
-    search_->setToolTip(QStringLiteral("Name or abbreviation. Enter: next, Shift+Enter: previous, Escape: clear"));
+    BindText(search_, "placeholderText", UI_TEXT("Find an advance (Ctrl+F)"));
+    BindText(search_, "toolTip", UI_TEXT("Name or abbreviation. Enter: next, Shift+Enter: previous, Escape: clear"));
     search_->installEventFilter(this);
     matches_ = new QLabel(this);
     matches_->setObjectName(QStringLiteral("TreeMatches"));
     matches_->setMinimumWidth(80);
-    focus_ = new QCheckBox(QStringLiteral("Only what it needs and opens"), this);
+    focus_ = new QCheckBox(this);
+    BindText(focus_, "text", UI_TEXT("Only what it needs and opens"));
     focus_->setObjectName(QStringLiteral("TreeFocus"));
-    focus_->setToolTip(QStringLiteral("Show only the advance on show, all it needs and all it opens"));
+    BindText(focus_, "toolTip", UI_TEXT("Show only the advance on show, all it needs and all it opens"));
     // Ctrl+F while the page is in front (a hidden page takes no shortcuts).
     auto* find = new QShortcut(QKeySequence::Find, this);
     find->setContext(Qt::WindowShortcut);
