@@ -273,6 +273,37 @@
     </message>
 </context>
 <context>
+    <name>ui::AdjustDialog</name>
+    <message>
+        <source>Adjust</source>
+        <translation>Anpassen</translation>
+    </message>
+    <message>
+        <source>Set to</source>
+        <translation>Setzen auf</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Addieren</translation>
+    </message>
+    <message>
+        <source>Multiply by percent</source>
+        <translation>Mit Prozent multiplizieren</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Wert:</translation>
+    </message>
+    <message>
+        <source>1 cell will change.</source>
+        <translation>1 Zelle wird geändert.</translation>
+    </message>
+    <message>
+        <source>%1 cells will change.</source>
+        <translation>%1 Zellen werden geändert.</translation>
+    </message>
+</context>
+<context>
     <name>ui::AdvancesPage</name>
     <message>
         <source>Double-click or press &lt;Enter&gt; to edit name</source>

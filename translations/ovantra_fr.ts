@@ -273,6 +273,37 @@
     </message>
 </context>
 <context>
+    <name>ui::AdjustDialog</name>
+    <message>
+        <source>Adjust</source>
+        <translation>Ajuster</translation>
+    </message>
+    <message>
+        <source>Set to</source>
+        <translation>Fixer à</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Multiply by percent</source>
+        <translation>Multiplier par un pourcentage</translation>
+    </message>
+    <message>
+        <source>Value:</source>
+        <translation>Valeur :</translation>
+    </message>
+    <message>
+        <source>1 cell will change.</source>
+        <translation>1 cellule va changer.</translation>
+    </message>
+    <message>
+        <source>%1 cells will change.</source>
+        <translation>%1 cellules vont changer.</translation>
+    </message>
+</context>
+<context>
     <name>ui::AdvancesPage</name>
     <message>
         <source>Double-click or press &lt;Enter&gt; to edit name</source>

@@ -32,12 +32,12 @@ AdjustDialog::AdjustDialog(DocumentEditor& editor, std::vector<rules::CellRef> c
 AdjustDialog::AdjustDialog(DocumentEditor& editor, Planner plan, QWidget* parent)
     : QDialog(parent), editor_(editor), plan_(std::move(plan)) {
     setObjectName(QStringLiteral("AdjustDialog"));
-    setWindowTitle(QStringLiteral("Adjust"));
-    setTo_ = new QRadioButton(QStringLiteral("Set to"), this);
+    setWindowTitle(tr("Adjust"));
+    setTo_ = new QRadioButton(tr("Set to"), this);
     setTo_->setObjectName(QStringLiteral("AdjustSetTo"));
-    add_ = new QRadioButton(QStringLiteral("Add"), this);
+    add_ = new QRadioButton(tr("Add"), this);
     add_->setObjectName(QStringLiteral("AdjustAdd"));
-    multiply_ = new QRadioButton(QStringLiteral("Multiply by percent"), this);
+    multiply_ = new QRadioButton(tr("Multiply by percent"), this);
     multiply_->setObjectName(QStringLiteral("AdjustMultiply"));
     add_->setChecked(true);
     amount_ = new QDoubleSpinBox(this);
@@ -56,7 +56,7 @@ AdjustDialog::AdjustDialog(DocumentEditor& editor, Planner plan, QWidget* parent
     layout->addWidget(add_);
     layout->addWidget(multiply_);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Value:"), amount_);
+    form->addRow(tr("Value:"), amount_);
     layout->addLayout(form);
     layout->addWidget(summary_);
     layout->addWidget(buttons);
@@ -90,7 +90,7 @@ int AdjustDialog::ChangedCount() const {
 
 void AdjustDialog::Update() {
     const int count = ChangedCount();
-    summary_->setText(QString::fromStdString(rules::Counted(count, "cell")) + QStringLiteral(" will change."));
+    summary_->setText(count == 1 ? tr("1 cell will change.") : tr("%1 cells will change.").arg(count));
 }
 
 void AdjustDialog::Apply() {
