@@ -132,7 +132,7 @@ TEST(MergeCommand, RefusesAFileThatIsNoRulesFileAsDiffDoes) {
     const std::string base = dir / "base.txt", empty = dir / "empty.txt", out = dir / "out.txt";
     WriteBytes(base, kBase);
     WriteBytes(empty, "");
-    WriteBytes(dir / "noise.txt", std::string("\x01\x02 not rules at all\n", 24));
+    WriteBytes(dir / "noise.txt", std::string("\x01\x02 not rules at all\n"));
 
     Outcome run = Tool({"merge", base, base, empty, "-o", out});
     EXPECT_EQ(run.status, kExitFailure);
