@@ -125,17 +125,20 @@ int RunMerge(const Arguments& arguments, Streams io) {
         }
     }
     if (!read) return kExitFailure;
-    // git hands an empty base when both sides added the file; anything else
-    // that is not a rules file would be merged into nonsense with a clean exit.
-    for (int k = 0; k < 3; ++k)
-        if ((k != 0 || !bytes[k].empty()) && !RulesBytesOrSay(files[k], bytes[k], io))
-            read = false;
-    if (!read) return kExitFailure;
 
     const std::string& oursName = path.empty() ? files[1] : path;
     const rules::Language language =
         rules::LanguageFromFileName(oursName).value_or(rules::Language::English);
     const rules::MergeResult result = rules::MergeFiles(bytes[0], bytes[1], bytes[2], language);
+    // git hands an empty base when both sides added the file; anything else
+    // that is not a rules file would be merged into nonsense with a clean exit.
+    for (int k = 0; k < 3; ++k) {
+        if (!result.holdsRules[k] && (k != 0 || !bytes[k].empty())) {
+            SayNotARulesFile(files[k], io);
+            read = false;
+        }
+    }
+    if (!read) return kExitFailure;
     // OUT may be OURS (git's driver writes the result there), never BASE or THEIRS.
     if (const auto stop = RefuseOutputOverInput(command, output, {files[0], files[2]}, io))
         return *stop;

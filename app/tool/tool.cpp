@@ -92,29 +92,16 @@ std::string ReadRulesFileOrWhy(const std::string& file, rules::RulesDocument& do
     return {};
 }
 
-namespace {
-
 void SayNotARulesFile(const std::string& file, Streams io) {
     io.err << kProgram << ": " << file
            << " is not a rules file: it holds none of the sections @COSMIC, @CIVILIZE and "
               "@UNITS.\n";
 }
 
-}  // namespace
-
 bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Streams io) {
     if (!ReadRulesFileOrWhy(file, document, io).empty()) return false;
     // Compared, drawn or listed as if it were one, any other file would only
     // show every record as gone, or nothing at all, with a clean exit.
-    if (document.HoldsRules()) return true;
-    SayNotARulesFile(file, io);
-    return false;
-}
-
-bool RulesBytesOrSay(const std::string& file, std::string_view bytes, Streams io) {
-    rules::RulesDocument document;
-    document.LoadBytes(bytes, rules::Language::English);
-    document.Parse();
     if (document.HoldsRules()) return true;
     SayNotARulesFile(file, io);
     return false;

@@ -8,7 +8,6 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace rules {
@@ -62,8 +61,8 @@ std::optional<int> TakeFileNames(const Command& command, const Arguments& argume
 // same way. On failure says why on the error stream and gives false.
 // A file that holds none of the sections is refused, said so.
 bool ReadRulesFile(const std::string& file, rules::RulesDocument& document, Streams io);
-// Whether `bytes`, read from `file`, hold a rules file; says so when not.
-bool RulesBytesOrSay(const std::string& file, std::string_view bytes, Streams io);
+// Says on the error stream that `file` holds none of the sections.
+void SayNotARulesFile(const std::string& file, Streams io);
 // The same, giving why the file could not be read (empty when it was) and
 // saying it on the error stream.
 std::string ReadRulesFileOrWhy(const std::string& file, rules::RulesDocument& document,

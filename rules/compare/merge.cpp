@@ -88,6 +88,8 @@ MergeResult MergeFiles(std::string_view base, std::string_view ours, std::string
     };
     const std::vector<std::string_view> breaks = LineBreaks(ours);
     MergeResult result;
+    result.holdsRules = {baseDocument.HoldsRules(), oursDocument.HoldsRules(),
+                         theirsDocument.HoldsRules()};
     result.plan = PlanMerge(baseDocument, oursDocument, theirsDocument);
     if (same(theirsDocument, baseDocument) || same(theirsDocument, oursDocument))
         result.bytes = ours;

@@ -16,6 +16,7 @@
 // as one step) and shows the conflicts; the command-line tool writes the
 // merged bytes.
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -105,6 +106,8 @@ std::string ApplyMerge(RulesDocument& ours, const MergePlan& plan);
 struct MergeResult {
     MergePlan plan;
     std::string bytes;  // the merged file
+    // Base, ours, theirs: whether each holds any of the sections at all.
+    std::array<bool, 3> holdsRules = {true, true, true};
 };
 
 // The whole merge of three files' bytes. Line breaks aside: a side that
