@@ -20,30 +20,34 @@ void ShowInformationBox(QWidget* parent, const QString& text) {
     box.exec();
 }
 
-bool ConfirmOverwriteOutsideChanges(QWidget* parent, const QString& fileName) {
-    QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
-                    QStringLiteral("The rules file %1 was changed by another program after it "
-                                   "was loaded. Overwrite those changes?")
-                        .arg(fileName),
+namespace {
+
+// A question whose careful answer is No: the default, and Escape's.
+bool ConfirmWarning(QWidget* parent, const QString& name, const QString& text) {
+    QMessageBox box(QMessageBox::Warning, ApplicationTitle(), text,
                     QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName(QStringLiteral("OutsideChangeBox"));
+    box.setObjectName(name);
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
+}  // namespace
+
+bool ConfirmOverwriteOutsideChanges(QWidget* parent, const QString& fileName) {
+    return ConfirmWarning(parent, QStringLiteral("OutsideChangeBox"),
+                          QStringLiteral("The rules file %1 was changed by another program after "
+                                         "it was loaded. Overwrite those changes?")
+                              .arg(fileName));
+}
+
 bool ConfirmNotARulesFile(QWidget* parent, const QString& fileName) {
-    QMessageBox box(QMessageBox::Warning, ApplicationTitle(),
-                    QCoreApplication::translate("ui::MessageBoxes",
-                                                "%1 is not a rules file: it holds none of the "
-                                                "sections @COSMIC, @CIVILIZE and @UNITS. Use it "
-                                                "all the same?")
-                        .arg(fileName),
-                    QMessageBox::Yes | QMessageBox::No, parent);
-    box.setObjectName(QStringLiteral("NotARulesFileBox"));
-    box.setDefaultButton(QMessageBox::No);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return ConfirmWarning(parent, QStringLiteral("NotARulesFileBox"),
+                          QCoreApplication::translate("ui::MessageBoxes",
+                                                      "%1 is not a rules file: it holds none of "
+                                                      "the sections @COSMIC, @CIVILIZE and "
+                                                      "@UNITS. Use it all the same?")
+                              .arg(fileName));
 }
 
 }  // namespace ui
