@@ -39,12 +39,7 @@ namespace ui {
 
 TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("TMainForm"));
-    // "[*]" shows as the desktop's mark while there are unsaved changes.
-    setWindowTitle(tr("Ovantra Rules File Editor 1.01[*]"));
     setFont(SansFont());
-    // Controls without a hint of their own show this one: tool-tip events
-    // travel up to the nearest widget that has a hint.
-    setToolTip(tr("Right-click for help"));
     editor_ = new DocumentEditor(this);
     connect(editor_, &DocumentEditor::UnsavedChanged, this, &QWidget::setWindowModified);
 
@@ -70,21 +65,22 @@ TMainForm::TMainForm(QWidget* parent) : QWidget(parent) {
     // The page that opens the window goes in first: a tab widget shows the
     // first page it gets at once, and the others make their controls only
     // when first shown.
-    pageControl_->addTab(aboutPage, tr("About"));
-    pageControl_->insertTab(0, cosmicPage_, tr("Cosmic"));
-    pageControl_->insertTab(1, unitsPage_, tr("Units"));
-    pageControl_->insertTab(2, advancesPage_, tr("Advances"));
+    pageControl_->addTab(aboutPage, QString());
+    pageControl_->insertTab(0, cosmicPage_, QString());
+    pageControl_->insertTab(1, unitsPage_, QString());
+    pageControl_->insertTab(2, advancesPage_, QString());
     checkPage_ = new CheckPage(*editor_);
     checkPage_->setObjectName(QStringLiteral("Check"));
-    pageControl_->addTab(checkPage_, checkPage_->Caption());
+    pageControl_->addTab(checkPage_, QString());
     treePage_ = new TreePage(editor_->Document());
     treePage_->setObjectName(QStringLiteral("Tree"));
-    pageControl_->addTab(treePage_, tr("Tree"));
+    pageControl_->addTab(treePage_, QString());
     // Built when first shown: start-up does not wait for it.
     tablePage_ = new TablePage(*editor_);
     tablePage_->setObjectName(QStringLiteral("Table"));
-    pageControl_->addTab(tablePage_, tr("Table"));
+    pageControl_->addTab(tablePage_, QString());
     QWidget* sourcePage = AddSourcePage(*this, *pageControl_, *checkPage_);  // built when first shown too
+    TitleWindowAndPages();
     // F1 opens the manual on the chapter of the page in front.
     SetManualChapter(cosmicPage_, "cosmic.md");
     SetManualChapter(unitsPage_, "units.md");

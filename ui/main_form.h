@@ -101,6 +101,8 @@ private:
     void BuildMenus(QWidget* aboutPage);
     // View > Language: the editor's languages, the one in use checked.
     void AddLanguageMenu(QMenu* view);
+    // The window's title, hint and page tabs in the language now loaded.
+    void TitleWindowAndPages();
     // Shows the window's own captions (title, page tabs, menus) in the
     // language now loaded; the pages and dialogs follow by themselves.
     void Retranslate();

@@ -30,8 +30,11 @@ void TMainForm::AddLanguageMenu(QMenu* view) {
     }
 }
 
-void TMainForm::Retranslate() {
+void TMainForm::TitleWindowAndPages() {
+    // "[*]" shows as the desktop's mark while there are unsaved changes.
     setWindowTitle(tr("Ovantra Rules File Editor 1.01[*]"));
+    // Controls without a hint of their own show this one: tool-tip events
+    // travel up to the nearest widget that has a hint.
     setToolTip(tr("Right-click for help"));
     const QPair<QString, QString> tabs[] = {
         {QStringLiteral("Cosmic"), tr("Cosmic")},   {QStringLiteral("Units"), tr("Units")},
@@ -44,6 +47,10 @@ void TMainForm::Retranslate() {
         for (const auto& [name, caption] : tabs)
             if (page->objectName() == name) pageControl_->setTabText(i, caption);
     }
+}
+
+void TMainForm::Retranslate() {
+    TitleWindowAndPages();
     // The menus are made anew: the undo and redo actions keep the words they
     // were made with.
     const int bar = menuBar_->height();

@@ -12,7 +12,7 @@ namespace ui {
 SourcePage* AddSourcePage(TMainForm& window, QTabWidget& pages, CheckPage& check) {
     auto* page = new SourcePage(window.Editor(), check);
     page->setObjectName(QStringLiteral("SourcePage"));
-    pages.addTab(page, TMainForm::tr("Source"));
+    pages.addTab(page, QString());  // titled with the other pages
     MarkRoomy(page);
     QObject::connect(page, &SourcePage::RecordActivated, &window, &TMainForm::GoToRecord);
     QObject::connect(page, &SourcePage::CellActivated, &window, &TMainForm::GoToCell);
